@@ -1,0 +1,47 @@
+#pragma once
+
+// The two message operations, shared by the main window, the wizard and the
+// command line: each caller hands over its inputs and a host for the pointer,
+// the progress display and the messages.
+
+#include "cipher/MessageHost.h"
+
+#include <QString>
+
+namespace cipher {
+
+inline const QString kAppTitle = QStringLiteral("Tessera2");
+inline const QString kErrorTitle = QStringLiteral("Error");
+inline const QString kFinished = QStringLiteral("Finished");
+inline const QString kDecrypted = QStringLiteral("Decrypted");
+inline const QString kFileNotFound = QStringLiteral("No file loaded or File not found");
+
+struct EncryptRequest {
+    QString text;     // the message, line breaks as CR LF
+    QString password; // as typed
+    QString path;     // the message file to write
+    bool pic = false;
+    bool junkBitz = false;
+    QString scratchPath; // empty: ScratchFile::defaultPath()
+};
+
+enum class EncryptResult {
+    Empty,    // nothing to encrypt; nothing happened
+    Finished, // the file is complete
+    Failed,   // refused or failed; the user was told why and no file changed
+};
+
+EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host);
+
+enum class DecryptResult {
+    Decrypted, // the text went to the host's output
+    NotFound,  // the file could not be opened
+    Refused,   // the password cannot be used
+};
+
+DecryptResult DecryptMessage(const QString& path, const QString& password, MessageHost& host);
+
+// The checks made before anything is written; an empty text when all pass.
+QString checkPassword(const QString& password, const QString& operation);
+
+} // namespace cipher

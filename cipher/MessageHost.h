@@ -1,0 +1,31 @@
+#pragma once
+
+// What a caller of the message cipher provides: the busy pointer, a progress
+// display, the closing and error messages, and the box that receives decrypted
+// text. The main window, the wizard and the command line each have their own.
+
+#include <QString>
+
+namespace cipher {
+
+enum class MessageIcon { None, Stop };
+
+class MessageHost {
+public:
+    virtual ~MessageHost() = default;
+
+    virtual void setBusy(bool /*busy*/) {}
+    virtual void setProgressMaximum(int /*maximum*/) {}
+    virtual void setProgressValue(int /*value*/) {}
+
+    // A modal message; returns when the user has closed it.
+    virtual void showMessage(const QString& text, const QString& title, MessageIcon icon) = 0;
+
+    // Decryption empties the output first, then appends one character code at a time.
+    virtual void clearOutput() {}
+    virtual void appendOutput(quint8 /*code*/) {}
+    // The last character has been appended.
+    virtual void finishOutput() {}
+};
+
+} // namespace cipher

@@ -1,0 +1,97 @@
+// encrypt-file and decrypt-file: the binary file cipher from the command line.
+
+#include "cli/Commands.h"
+#include "cli/Password.h"
+#include "filecipher/FileCipher.h"
+
+#include <QElapsedTimer>
+#include <cstdio>
+#include <string>
+
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
+
+namespace cli {
+namespace {
+
+bool stderrIsTerminal() {
+#if defined(Q_OS_UNIX)
+    return ::isatty(STDERR_FILENO) == 1;
+#else
+    return false;
+#endif
+}
+
+// A bar on standard error when it is a terminal; nothing otherwise.
+class ProgressHost final : public filecipher::PassHost {
+public:
+    explicit ProgressHost(bool show) : m_show(show) {}
+    void setRange(qint64 n) override {
+        m_range = n;
+        m_clock.start();
+    }
+    void setPosition(qint64 done) override {
+        if (!m_show || m_range <= 0)
+            return;
+        if (done == 0 && m_drawn) {
+            std::fputs("\r\033[K", stderr);
+            m_drawn = false;
+            return;
+        }
+        if (m_drawn && m_clock.elapsed() < 100)
+            return;
+        m_clock.restart();
+        const int width = 40;
+        const int filled = static_cast<int>(done * width / m_range);
+        std::fprintf(stderr, "\r[%s%s] %3d%%", std::string(filled, '#').c_str(),
+                     std::string(width - filled, ' ').c_str(),
+                     static_cast<int>(done * 100 / m_range));
+        std::fflush(stderr);
+        m_drawn = true;
+    }
+
+private:
+    bool m_show;
+    bool m_drawn = false;
+    qint64 m_range = 0;
+    QElapsedTimer m_clock;
+};
+
+int fileCommand(const QString& name, const QStringList& args, filecipher::Direction direction) {
+    const auto options = parseOptions(name, args, {"password-file"});
+    if (!options)
+        return kUsage;
+    if (options->positional.size() != 2) {
+        reportError(QStringLiteral("%1: give INPUT and OUTPUT").arg(name));
+        return kUsage;
+    }
+    const auto password = obtainPassword(options->passwordFile);
+    if (!password)
+        return kFailed;
+    ProgressHost host(stderrIsTerminal());
+    filecipher::PassRequest request;
+    request.input = options->positional.at(0);
+    request.output = options->positional.at(1);
+    request.password = *password;
+    request.direction = direction;
+    const filecipher::PassResult result = filecipher::FileCipherPass(request, host);
+    host.setPosition(0);
+    if (result.status != filecipher::PassStatus::Done) {
+        reportError(result.message);
+        return kFailed;
+    }
+    return kOk;
+}
+
+} // namespace
+
+int encryptFileCommand(const QStringList& args) {
+    return fileCommand(QStringLiteral("encrypt-file"), args, filecipher::Direction::Encipher);
+}
+
+int decryptFileCommand(const QStringList& args) {
+    return fileCommand(QStringLiteral("decrypt-file"), args, filecipher::Direction::Decipher);
+}
+
+} // namespace cli

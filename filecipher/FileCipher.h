@@ -1,0 +1,50 @@
+#pragma once
+
+// The binary file cipher: enciphers or deciphers any file into a copy of the
+// same length, byte k of the copy being the input byte plus (or minus) the code
+// of password character ((k - 1) mod L) + 1, modulo 256. The copy holds nothing
+// else: no header, no length, no checksum.
+
+#include <QString>
+
+namespace filecipher {
+
+enum class Direction { Encipher, Decipher };
+
+// What runs a pass provides: a progress display and a way to cancel. The pass
+// may run on a worker thread; the host must be safe to call from there.
+class PassHost {
+public:
+    virtual ~PassHost() = default;
+    // The range, set once before the first byte: 0 to n.
+    virtual void setRange(qint64 /*n*/) {}
+    // Bytes done so far; moved per block, and back to 0 at the end.
+    virtual void setPosition(qint64 /*done*/) {}
+    // Polled between blocks; true ends the pass with no copy written.
+    virtual bool cancelRequested() const { return false; }
+};
+
+struct PassRequest {
+    QString input;    // the file to read
+    QString output;   // the copy to create; may name the input itself
+    QString password; // as typed
+    Direction direction = Direction::Encipher;
+};
+
+enum class PassStatus {
+    Done,      // the copy is complete
+    Refused,   // an input was unusable; no file was opened
+    Failed,    // reading or writing failed; any earlier copy is untouched
+    Cancelled, // the host cancelled; any earlier copy is untouched
+};
+
+struct PassResult {
+    PassStatus status = PassStatus::Failed;
+    QString message; // for the user: "Done", or what went wrong
+};
+
+inline const QString kDone = QStringLiteral("Done");
+
+PassResult FileCipherPass(const PassRequest& request, PassHost& host);
+
+} // namespace filecipher

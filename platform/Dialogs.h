@@ -1,0 +1,69 @@
+#pragma once
+
+// Every message box and file dialog of the program goes through here. The
+// system provider shows real Qt dialogs; tests install a provider that answers
+// them and records exactly what was asked.
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace platform {
+
+enum class Icon { None, Information, Warning, Stop, Question };
+enum class Buttons { Ok, OkCancel };
+enum class Answer { Ok, Cancel };
+
+inline const QString kAppTitle = QStringLiteral("Tessera2");
+
+struct MessageRequest {
+    QString text;
+    QString title;
+    Icon icon = Icon::None;
+    Buttons buttons = Buttons::Ok;
+};
+
+struct OpenFileRequest {
+    QString title;    // empty: the system's own
+    QString filter;   // such as "*.bmp"; empty: every file
+    QString fileName; // the name the dialog starts from
+};
+
+class DialogProvider {
+public:
+    virtual ~DialogProvider() = default;
+    virtual Answer message(QWidget* parent, const MessageRequest& request) = 0;
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<QString> openFile(QWidget* parent, const OpenFileRequest& request) = 0;
+};
+
+// The provider in force; the system's unless one was installed.
+DialogProvider& dialogs();
+
+// Installs a provider (not owned); nullptr brings back the system's.
+void setDialogProvider(DialogProvider* provider);
+
+// A modal message box; the title defaults to the application title.
+Answer messageBox(QWidget* parent, const QString& text, const QString& title = kAppTitle,
+                  Icon icon = Icon::None, Buttons buttons = Buttons::Ok);
+
+// The file-open dialog of a window. Like the system's common dialog it keeps
+// the name it last returned: a cancel leaves fileName() as it was, so the
+// window reads back the earlier choice (or nothing, on first use).
+class OpenFileDialog {
+public:
+    QString title;
+    QString filter;
+
+    // Shows the dialog and returns fileName() after it closed.
+    QString run(QWidget* parent);
+
+    QString fileName() const { return m_fileName; }
+    void setFileName(const QString& name) { m_fileName = name; }
+
+private:
+    QString m_fileName;
+};
+
+} // namespace platform

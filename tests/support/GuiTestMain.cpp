@@ -1,0 +1,18 @@
+// main() for GUI test programs: a headless QApplication unless a platform was
+// chosen, a private cache folder so the user's scratch file is never touched,
+// then GoogleTest.
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessera2"));
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,34 @@
+#include "tests/support/ScriptedDialogs.h"
+
+namespace testsupport {
+
+ScriptedDialogs::ScriptedDialogs() { platform::setDialogProvider(this); }
+
+ScriptedDialogs::~ScriptedDialogs() { platform::setDialogProvider(nullptr); }
+
+platform::Answer ScriptedDialogs::message(QWidget*, const platform::MessageRequest& request) {
+    messages.append({request.text, request.title, request.icon, request.buttons});
+    if (onMessage)
+        onMessage(messages.constLast());
+    return answers.isEmpty() ? platform::Answer::Ok : answers.dequeue();
+}
+
+std::optional<QString> ScriptedDialogs::openFile(QWidget*,
+                                                 const platform::OpenFileRequest& request) {
+    fileRequests.append(request);
+    return files.isEmpty() ? std::nullopt : files.dequeue();
+}
+
+QStringList ScriptedDialogs::texts() const {
+    QStringList out;
+    for (const Message& m : messages)
+        out.append(m.text);
+    return out;
+}
+
+void ScriptedDialogs::clear() {
+    messages.clear();
+    fileRequests.clear();
+}
+
+} // namespace testsupport
