@@ -26,6 +26,12 @@ bool FormRegistry::isRegistered(const QString& name) const {
     return m_factories.contains(name) || m_multiFactories.contains(name);
 }
 
+QStringList FormRegistry::registeredNames() const {
+    QStringList names = m_factories.keys() + m_multiFactories.keys();
+    names.sort();
+    return names;
+}
+
 QWidget* FormRegistry::form(const QString& name) {
     if (QWidget* existing = loaded(name))
         return existing;

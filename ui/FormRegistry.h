@@ -27,6 +27,8 @@ public:
 
     void registerForm(const QString& name, Factory factory);
     bool isRegistered(const QString& name) const;
+    // Every registered name, single and multi windows alike, sorted.
+    QStringList registeredNames() const;
 
     // The window, created (hidden) on first use.
     QWidget* form(const QString& name);

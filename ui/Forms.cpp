@@ -6,12 +6,16 @@ void registerMainForms(FormRegistry& registry);
 void registerFileCipherForms(FormRegistry& registry);
 void registerWizardForms(FormRegistry& registry);
 void registerStartupForms(FormRegistry& registry);
+void registerAccessoryForms(FormRegistry& registry);
+void registerBrowserForms(FormRegistry& registry);
 
 void registerAllForms(FormRegistry& registry) {
     registerMainForms(registry);
     registerFileCipherForms(registry);
     registerWizardForms(registry);
     registerStartupForms(registry);
+    registerAccessoryForms(registry);
+    registerBrowserForms(registry);
 }
 
 void startProgram(FormRegistry& registry) {
