@@ -1,0 +1,174 @@
+// Message decryption: every tag, the reading rules, wrong passwords, and files
+// that this program never writes.
+
+#include "RecordingHost.h"
+#include "cipher/MessageCipher.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace cipher;
+
+namespace {
+
+class Decrypt : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath("message.txt");
+    RecordingHost host;
+
+    void write(const QByteArray& data) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(data);
+    }
+    QString decrypt(const QString& password) {
+        host.messages.clear();
+        EXPECT_EQ(DecryptMessage(path, password, host), DecryptResult::Decrypted);
+        EXPECT_EQ(host.lastMessage(), "Decrypted");
+        return host.text();
+    }
+    void encrypt(const QString& text, const QString& password, bool pic, bool junk) {
+        EncryptRequest r{text, password, path, pic, junk, dir.filePath("TempFile.enc")};
+        ASSERT_EQ(EncryptMessage(r, host), EncryptResult::Finished);
+    }
+};
+
+} // namespace
+
+TEST_F(Decrypt, RoundTripsEveryOptionWithoutBeingTold) {
+    const QString text = QStringLiteral("Line one, with \"quotes\"\r\nzwei: Grüße à 10 €\r\n\tend");
+    for (bool pic : {false, true}) {
+        for (bool junk : {false, true}) {
+            encrypt(text, QStringLiteral("Secret pw"), pic, junk);
+            EXPECT_EQ(decrypt(QStringLiteral("Secret pw")), text) << pic << junk;
+        }
+    }
+}
+
+TEST_F(Decrypt, EveryCodeSurvivesTheRoundTrip) {
+    QString all;
+    for (int code = 1; code < 256; ++code)
+        all += codepage::decode(static_cast<quint8>(code));
+    all += codepage::decode(0);
+    encrypt(all, QStringLiteral("\xFF\x01 k"), true, true);
+    EXPECT_EQ(decrypt(QStringLiteral("\xFF\x01 k")), all);
+}
+
+TEST_F(Decrypt, WorkedExampleAndTagVariants) {
+    const QByteArray body = "169\r\n203\r\n131\r\n";
+    for (const QByteArray& tag :
+         {QByteArray("\"Tessera v2.0\""), QByteArray("\"Tessera v1.0\""), QByteArray("Tessera v2.0"),
+          QByteArray("\"Something else\""), QByteArray("\"Tessera v2.0 L\"")}) {
+        write(tag + "\r\n" + body);
+        EXPECT_EQ(decrypt(QStringLiteral("ab")), "Hi!") << tag.constData();
+    }
+    const QByteArray junkBody = "359\r\n169\r\n346\r\n203\r\n333\r\n131\r\n";
+    for (const QByteArray& tag : {QByteArray("\"Tessera v2.0 JB\""), QByteArray("\"Tessera v2.0 JB L\"")}) {
+        write(tag + "\r\n" + junkBody);
+        EXPECT_EQ(decrypt(QStringLiteral("ab")), "Hi!") << tag.constData();
+    }
+}
+
+TEST_F(Decrypt, PicLTagReadsLikePic) {
+    encrypt(QStringLiteral("pic text"), QStringLiteral("pw"), true, false);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QByteArray data = f.readAll();
+    f.close();
+    data.replace("\"Tessera v2.0 PIC\"", "\"Tessera v2.0 PIC L\"");
+    write(data);
+    EXPECT_EQ(decrypt(QStringLiteral("pw")), "pic text");
+}
+
+TEST_F(Decrypt, EmptyFileAndTagAloneGiveEmptyText) {
+    write("");
+    EXPECT_EQ(decrypt(QStringLiteral("pw")), "");
+    write("\"Tessera v2.0 JB\"\r\n");
+    EXPECT_EQ(decrypt(QStringLiteral("pw")), "");
+}
+
+TEST_F(Decrypt, ReadingRulesCommasSpacesAndForeignLineEnds) {
+    write("\"Tessera v2.0\"\n169, 203\r  131\n");
+    EXPECT_EQ(decrypt(QStringLiteral("ab")), "Hi!");
+}
+
+TEST_F(Decrypt, JunkFieldsAreNeverInspected) {
+    write("\"Tessera v2.0 JB\"\r\nnot a number\r\n169\r\n\"quoted, junk\"\r\n203\r\n-9\r\n131\r\n");
+    EXPECT_EQ(decrypt(QStringLiteral("ab")), "Hi!");
+}
+
+TEST_F(Decrypt, FileEndingAfterAJunkFieldGivesNoFurtherCharacter) {
+    write("\"Tessera v2.0 JB\"\r\n359\r\n169\r\n346\r\n");
+    EXPECT_EQ(decrypt(QString()), QString(QChar(169)));
+}
+
+TEST_F(Decrypt, BadFieldsCountAsZero) {
+    // With an empty password the key code is 0, so a bad field gives code 0.
+    write("\"Tessera v2.0\"\r\n72\r\nxyz\r\n105\r\n");
+    EXPECT_EQ(decrypt(QString()), QString::fromLatin1("H\0i", 3));
+    // With a key, zero minus the key code gives nothing.
+    write("\"Tessera v2.0\"\r\n169\r\nxyz\r\n131\r\n");
+    EXPECT_EQ(decrypt(QStringLiteral("ab")), "H!");
+}
+
+TEST_F(Decrypt, NegativeAndOutOfRangeValues) {
+    write("\"Tessera v2.0\"\r\n-5\r\n-32768\r\n40000\r\n90\r\n");
+    // -5 - 97, -32768 - 98 and 90 - 98 lie outside 0..255; 40000 is not a
+    // 16-bit number and counts as 0.
+    EXPECT_EQ(decrypt(QStringLiteral("ab")), QString());
+}
+
+TEST_F(Decrypt, WrongPasswordStillEndsWithDecrypted) {
+    encrypt(QStringLiteral("a fairly long secret message"), QStringLiteral("right"), false, false);
+    const QString wrong = decrypt(QStringLiteral("wrong!"));
+    EXPECT_NE(wrong, QStringLiteral("a fairly long secret message"));
+    EXPECT_LE(wrong.size(), 28);
+}
+
+TEST_F(Decrypt, OneCharacterPasswordFileFromTheOldWriter) {
+    // The old writer stopped after the first character of such a message.
+    write("\"Tessera v2.0\"\r\n194\r\n");
+    EXPECT_EQ(decrypt(QStringLiteral("a")), "a");
+}
+
+TEST_F(Decrypt, MoreThanTenThousandValuesAllDecrypt) {
+    QByteArray data = "\"Tessera v2.0\"\r\n";
+    for (int i = 0; i < 12000; ++i)
+        data += QByteArray::number(65 + 'k') + "\r\n";
+    write(data);
+    EXPECT_EQ(decrypt(QStringLiteral("k")), QString(12000, QLatin1Char('A')));
+}
+
+TEST_F(Decrypt, SecondRunReplacesTheText) {
+    encrypt(QStringLiteral("first"), QStringLiteral("pw"), false, false);
+    decrypt(QStringLiteral("pw"));
+    const int clearsBefore = host.clears;
+    EXPECT_EQ(decrypt(QStringLiteral("pw")), "first");
+    EXPECT_EQ(host.clears, clearsBefore + 1);
+}
+
+TEST_F(Decrypt, MissingFileFolderOrEmptyPath) {
+    for (const QString& bad : {dir.filePath("missing.txt"), dir.path(), QString()}) {
+        host.messages.clear();
+        EXPECT_EQ(DecryptMessage(bad, QStringLiteral("pw"), host), DecryptResult::NotFound);
+        ASSERT_EQ(host.messages.size(), 1);
+        EXPECT_EQ(host.messages[0].text, "No file loaded or File not found");
+        EXPECT_EQ(host.messages[0].title, "Error");
+        EXPECT_EQ(host.messages[0].icon, MessageIcon::Stop);
+        EXPECT_TRUE(host.output.isEmpty());
+    }
+}
+
+TEST_F(Decrypt, BinaryJunkEnds) {
+    QByteArray junk;
+    quint32 x = 12345;
+    for (int i = 0; i < 200000; ++i) {
+        x = x * 1103515245u + 12345u;
+        junk.append(static_cast<char>(x >> 24));
+    }
+    write(junk);
+    host.messages.clear();
+    EXPECT_EQ(DecryptMessage(path, QStringLiteral("pw"), host), DecryptResult::Decrypted);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+// A message host that remembers everything the cipher told it.
+
+#include "cipher/CodePage.h"
+#include "cipher/MessageHost.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+struct RecordedMessage {
+    QString text;
+    QString title;
+    cipher::MessageIcon icon;
+};
+
+class RecordingHost : public cipher::MessageHost {
+public:
+    void setBusy(bool busy) override { busyChanges.append(busy); }
+    void setProgressMaximum(int maximum) override { progressMaximum = maximum; }
+    void setProgressValue(int value) override {
+        progressValue = value;
+        highestProgress = qMax(highestProgress, value);
+    }
+    void showMessage(const QString& text, const QString& title,
+                     cipher::MessageIcon icon) override {
+        messages.append({text, title, icon});
+    }
+    void clearOutput() override {
+        ++clears;
+        output.clear();
+    }
+    void appendOutput(quint8 code) override { output.append(static_cast<char>(code)); }
+
+    QString text() const { return cipher::codepage::decode(output); }
+    QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
+
+    QList<bool> busyChanges;
+    int progressMaximum = -1;
+    int progressValue = -1;
+    int highestProgress = 0;
+    QList<RecordedMessage> messages;
+    QByteArray output;
+    int clears = 0;
+};
