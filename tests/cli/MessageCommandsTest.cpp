@@ -1,0 +1,146 @@
+// tessera-cli encrypt and decrypt, run as a user's script would run them.
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun cli(const QStringList& args, const QByteArray& input = {}) {
+    QProcess p;
+    p.start(QStringLiteral(TESSERA_CLI), args);
+    EXPECT_TRUE(p.waitForStarted());
+    p.write(input);
+    p.closeWriteChannel();
+    EXPECT_TRUE(p.waitForFinished(30000));
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+class Cli : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString pw = path("pw.txt");
+    QString msg = path("message.txt");
+
+    void SetUp() override {
+        qputenv("XDG_CACHE_HOME", dir.filePath("cache").toLocal8Bit());
+        write(pw, "ab\n");
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    static void write(const QString& file, const QByteArray& data) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(data);
+    }
+    static QByteArray read(const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+} // namespace
+
+TEST_F(Cli, EncryptsStandardInputIntoTheDocumentedFile) {
+    const CliRun r = cli({"encrypt", "--password-file", pw, "--output", msg}, "Hi!");
+    EXPECT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_TRUE(r.err.isEmpty());
+    EXPECT_EQ(read(msg), QByteArray("\"Tessera v2.0\"\r\n169\r\n203\r\n131\r\n"));
+}
+
+TEST_F(Cli, OptionsAndTextFileRoundTripThroughUtf8) {
+    const QByteArray text = "Grüße, 5 €\r\nsecond line\n";
+    write(path("in.txt"), text);
+    for (const QStringList& options :
+         {QStringList{}, QStringList{"--pic"}, QStringList{"--junkbitz"},
+          QStringList{"--pic", "--junkbitz"}}) {
+        CliRun r = cli(QStringList{"encrypt", "--password-file", pw} + options +
+                    QStringList{"--output", msg, path("in.txt")});
+        ASSERT_EQ(r.status, 0) << r.err.constData();
+        r = cli({"decrypt", "--password-file", pw, msg});
+        ASSERT_EQ(r.status, 0) << r.err.constData();
+        EXPECT_EQ(r.out, text) << options.join(' ').toStdString();
+    }
+    EXPECT_TRUE(read(msg).startsWith("\"Tessera v2.0 PIC JB\"\r\n"));
+}
+
+TEST_F(Cli, RawModePassesCodesUnconverted) {
+    const QByteArray codes("\xE9\x80\x01", 3);
+    CliRun r = cli({"encrypt", "--password-file", pw, "--raw", "--output", msg}, codes);
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_EQ(read(msg), QByteArray("\"Tessera v2.0\"\r\n330\r\n226\r\n99\r\n"));
+    r = cli({"decrypt", "--password-file", pw, "--raw", "--output", path("out.bin"), msg});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(read(path("out.bin")), codes);
+    r = cli({"decrypt", "--password-file", pw, msg});
+    EXPECT_EQ(r.out, QByteArray("é€\x01"));
+}
+
+TEST_F(Cli, PasswordFileLosesOneTrailingLineEndOnly) {
+    write(pw, "ab\r\n");
+    CliRun r = cli({"encrypt", "--password-file", pw, "--output", msg}, "Hi!");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(read(msg), QByteArray("\"Tessera v2.0\"\r\n169\r\n203\r\n131\r\n"));
+    // A second line end belongs to the password.
+    write(pw, "ab\n\n");
+    r = cli({"encrypt", "--password-file", pw, "--output", msg}, "Hi!");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(read(msg), QByteArray("\"Tessera v2.0\"\r\n169\r\n203\r\n131\r\n"));
+}
+
+TEST_F(Cli, FailuresGiveOneLineAndNonZeroStatus) {
+    write(msg, "earlier");
+    struct Case {
+        QStringList args;
+        QByteArray input;
+        QByteArray expect;
+    } cases[] = {
+        {{"encrypt", "--password-file", pw, "--output", msg}, "snowman \xE2\x98\x83",
+         "U+2603"},
+        {{"encrypt", "--password-file", pw, "--output", msg}, QByteArray(10001, 'x'), "10001"},
+        {{"encrypt", "--password-file", pw, "--output", msg}, "bad \xFF utf8", "UTF-8"},
+        {{"encrypt", "--password-file", path("missing"), "--output", msg}, "x", "missing"},
+        {{"decrypt", "--password-file", pw, path("missing.txt")}, {},
+         "No file loaded or File not found"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = cli(c.args, c.input);
+        EXPECT_EQ(r.status, 1) << c.expect.constData();
+        EXPECT_TRUE(r.err.contains(c.expect)) << r.err.constData();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.constData();
+        EXPECT_EQ(read(msg), "earlier");
+    }
+}
+
+TEST_F(Cli, WithoutPasswordFileOrTerminalItRefuses) {
+    QProcess p;
+    p.setProcessChannelMode(QProcess::SeparateChannels);
+    // setsid: no controlling terminal, as under CI.
+    p.start(QStringLiteral("setsid"), {QStringLiteral(TESSERA_CLI), "encrypt", "--output", msg});
+    ASSERT_TRUE(p.waitForStarted());
+    p.write("text");
+    p.closeWriteChannel();
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_TRUE(p.readAllStandardError().contains("--password-file"));
+    EXPECT_FALSE(QFile::exists(msg));
+}
+
+TEST_F(Cli, UsageHelpAndVersion) {
+    CliRun r = cli({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.contains("encrypt-file"));
+    r = cli({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.startsWith("tessera-cli 2.0"));
+    EXPECT_EQ(cli({"frobnicate"}).status, 2);
+    EXPECT_EQ(cli({"encrypt", "--password-file", pw}).status, 2); // no --output
+    EXPECT_EQ(cli({"decrypt", "--password-file", pw, "--pic", msg}).status, 2);
+    EXPECT_EQ(cli({"encrypt", "--password-file"}).status, 2);
+}
