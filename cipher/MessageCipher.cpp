@@ -183,6 +183,25 @@ EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host) {
     return EncryptResult::Finished;
 }
 
+void decryptFrom(QIODevice& device, const QByteArray& passwordCodes, MessageHost& host) {
+    FieldReader reader(&device);
+    const TagMeaning meaning = interpretTag(reader.readText());
+    KeyStream key(formKey(passwordCodes, meaning.pic));
+    // Every value is decrypted, however many the file holds; the reader keeps
+    // nothing but the current field.
+    while (!reader.atEnd()) {
+        if (meaning.junk) {
+            reader.skip();
+            if (reader.atEnd())
+                break; // a file that ends after a junk field gives no further character
+        }
+        const int value = reader.readNumber().value_or(0);
+        const int c = value - key.next();
+        if (c >= 0 && c <= 255)
+            host.appendOutput(static_cast<quint8>(c));
+    }
+}
+
 DecryptResult DecryptMessage(const QString& path, const QString& password, MessageHost& host) {
     host.clearOutput();
     if (const QString problem = checkPassword(password, QStringLiteral("decrypted"));
@@ -198,22 +217,7 @@ DecryptResult DecryptMessage(const QString& path, const QString& password, Messa
     }
 
     host.setBusy(true);
-    FieldReader reader(&file);
-    const TagMeaning meaning = interpretTag(reader.readText());
-    KeyStream key(formKey(codepage::encode(password), meaning.pic));
-    // Every value is decrypted, however many the file holds; the reader keeps
-    // nothing but the current field, so any file ends in bounded memory.
-    while (!reader.atEnd()) {
-        if (meaning.junk) {
-            reader.skip();
-            if (reader.atEnd())
-                break; // a file that ends after a junk field gives no further character
-        }
-        const int value = reader.readNumber().value_or(0);
-        const int c = value - key.next();
-        if (c >= 0 && c <= 255)
-            host.appendOutput(static_cast<quint8>(c));
-    }
+    decryptFrom(file, codepage::encode(password), host);
     file.close();
     host.finishOutput();
     host.setBusy(false);

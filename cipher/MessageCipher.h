@@ -6,6 +6,7 @@
 
 #include "cipher/MessageHost.h"
 
+#include <QIODevice>
 #include <QString>
 
 namespace cipher {
@@ -40,6 +41,11 @@ enum class DecryptResult {
 };
 
 DecryptResult DecryptMessage(const QString& path, const QString& password, MessageHost& host);
+
+// The reading loop of DecryptMessage on an open device: the tag, the key and
+// junk choice it implies, and every value after it, appended to the host's
+// output. Ends on any input, in bounded memory.
+void decryptFrom(QIODevice& device, const QByteArray& passwordCodes, MessageHost& host);
 
 // The checks made before anything is written; an empty text when all pass.
 QString checkPassword(const QString& password, const QString& operation);
