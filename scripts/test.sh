@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Sets up this machine, builds Tessera2 and runs the whole test suite through ctest.
+# Sets up this machine, builds Tessera2 and runs the whole test suite through
+# ctest: the tests of the ordinary build, then the same suite built with
+# AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzzers for a bounded
+# time. TESSERA_QUICK=1 runs the first stage only. Extra arguments go to ctest.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
+ASAN_DIR="${ASAN_DIR:-$ROOT/build-asan}"
 "$ROOT/scripts/setup.sh"
 
 # Headless windows, and the web engine as root.
@@ -13,9 +17,23 @@ export QTWEBENGINE_DISABLE_SANDBOX=1
 export QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --disable-dev-shm-usage"
 export LC_ALL=C.UTF-8
 
-# A real printer queue for the printing tests, when we may start one.
+# A real printer queue for the printing tests, when one can be started here.
 if [ -x "$ROOT/scripts/start-printer.sh" ]; then
-  "$ROOT/scripts/start-printer.sh" || echo "No printer queue: the printing tests will say so."
+  "$ROOT/scripts/start-printer.sh" || echo "No printer queue could be started; printing tests will skip."
 fi
 
+echo "== Tests"
 ctest --test-dir "$BUILD_DIR" --output-on-failure --timeout 600 -j2 "$@"
+
+if [ "${TESSERA_QUICK:-}" = "1" ]; then exit 0; fi
+
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+BUILD_DIR="$ASAN_DIR" BUILD_TYPE=Debug "$ROOT/scripts/setup.sh" \
+  -DTESSERA_SANITIZE=ON -DTESSERA_BUILD_BENCH=OFF
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1"
+export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+ctest --test-dir "$ASAN_DIR" --output-on-failure --timeout 900 -j2 -LE "no-sanitize" "$@"
+
+echo "== Fuzzers"
+"$ROOT/scripts/fuzz.sh"
