@@ -1,0 +1,232 @@
+// The background picture window: browsing, loading a picture onto the main
+// window, removing it, and every kind of failure.
+
+#include "AccessoryFixture.h"
+
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using accessories::AccessoryFixture;
+
+namespace {
+
+const QString kNotFound = QStringLiteral("The file you selected could not be found!");
+
+class BackgroundWindowTest : public AccessoryFixture {
+protected:
+    void SetUp() override {
+        AccessoryFixture::SetUp();
+        ASSERT_TRUE(dir.isValid());
+        back = registry->show(QStringLiteral("frmBack"));
+        ASSERT_NE(back, nullptr);
+        txtFile = child<QLineEdit>(back, "txtFile");
+        cmdLoad = child<QPushButton>(back, "cmdLoad");
+        cmdBrowse = child<QPushButton>(back, "cmdBrowse");
+    }
+
+    QString writePicture(const QString& name, QSize size, QColor color, const char* format) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(color);
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(image.save(path, format)) << qPrintable(path);
+        return path;
+    }
+
+    QPixmap mainPicture() {
+        return registry->form(QStringLiteral("frmMain"))->property("Picture").value<QPixmap>();
+    }
+
+    void load(const QString& name) {
+        txtFile->setText(name);
+        cmdLoad->click();
+    }
+
+    QTemporaryDir dir;
+    QWidget* back = nullptr;
+    QLineEdit* txtFile = nullptr;
+    QPushButton* cmdLoad = nullptr;
+    QPushButton* cmdBrowse = nullptr;
+};
+
+TEST_F(BackgroundWindowTest, OpensWithItsDesignedLook) {
+    EXPECT_EQ(back->windowTitle(), QStringLiteral("Backgroundz"));
+    EXPECT_EQ(back->size(), QSize(199, 148));
+    EXPECT_EQ(back->minimumSize(), back->maximumSize()) << "the border is fixed";
+    EXPECT_FALSE(back->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(back->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(child<QLabel>(back, "lblBack")->text(),
+              QStringLiteral("Load  your own picture for a background below."));
+    EXPECT_EQ(txtFile->text(), QStringLiteral("C:\\Picture.bmp"));
+    EXPECT_EQ(cmdBrowse->text(), QStringLiteral("&Browse"));
+    EXPECT_EQ(cmdLoad->text(), QStringLiteral("Load Picture"));
+    EXPECT_EQ(child<QPushButton>(back, "cmdCancel")->text(), QStringLiteral("&Close"));
+    EXPECT_EQ(child<QLabel>(back, "lblBack")->geometry(), QRect(8, 0, 185, 33));
+    EXPECT_EQ(txtFile->geometry(), QRect(8, 32, 185, 25));
+    EXPECT_EQ(child<QPushButton>(back, "cmdCancel")->geometry(), QRect(56, 104, 81, 33));
+
+    // Focus starts on Browse and Tab walks Browse, file box, Load, Close.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(back));
+    EXPECT_EQ(QApplication::focusWidget(), cmdBrowse);
+    QList<QWidget*> order;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.append(QApplication::focusWidget());
+    }
+    EXPECT_EQ(order, (QList<QWidget*>{txtFile, cmdLoad, child(back, "cmdCancel"), cmdBrowse}));
+}
+
+TEST_F(BackgroundWindowTest, TheInitialNameThatDoesNotExistKeepsTheBuiltInPicture) {
+    const QPixmap before = mainPicture();
+    cmdLoad->click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, kNotFound);
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::Stop);
+    EXPECT_EQ(dialogs.messages[0].buttons, platform::Buttons::Ok);
+    EXPECT_EQ(mainPicture().cacheKey(), before.cacheKey());
+    EXPECT_TRUE(back->isVisible()) << "the window stays open after a failure";
+}
+
+TEST_F(BackgroundWindowTest, PicturesSmallerAndLargerThanTheMainWindowAreSetUnscaled) {
+    const QString small = writePicture(QStringLiteral("small.bmp"), {20, 10}, Qt::red, "BMP");
+    load(small);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    QPixmap picture = mainPicture();
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), QSize(20, 10));
+    EXPECT_EQ(picture.toImage().pixelColor(19, 9), QColor(Qt::red));
+
+    const QString large = writePicture(QStringLiteral("large.bmp"), {1600, 1200}, Qt::blue, "BMP");
+    load(large);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    picture = mainPicture();
+    EXPECT_EQ(picture.size(), QSize(1600, 1200)) << "the main window cuts it off, it is not scaled";
+    EXPECT_EQ(picture.toImage().pixelColor(1599, 1199), QColor(Qt::blue));
+    EXPECT_TRUE(back->isVisible()) << "the window stays open after loading";
+}
+
+TEST_F(BackgroundWindowTest, ANameTypedInMayNameAnyReadableFormat) {
+    for (const char* format : {"PNG", "JPEG", "GIF", "ICO"}) {
+        SCOPED_TRACE(format);
+        const QString path =
+            writePicture(QStringLiteral("pic.") + QString::fromLatin1(format).toLower(), {32, 32},
+                         Qt::green, format);
+        load(path);
+        EXPECT_TRUE(dialogs.messages.isEmpty());
+        EXPECT_EQ(mainPicture().size(), QSize(32, 32));
+        registry->form(QStringLiteral("frmMain"))->setProperty("Picture", QPixmap());
+    }
+    // The content decides, not the name: a PNG saved under a bitmap's name.
+    load(writePicture(QStringLiteral("really-a-png.bmp"), {7, 5}, Qt::yellow, "PNG"));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(mainPicture().size(), QSize(7, 5));
+}
+
+TEST_F(BackgroundWindowTest, AFileThatHoldsNoPictureFailsLikeAMissingOne) {
+    load(writePicture(QStringLiteral("good.bmp"), {4, 4}, Qt::cyan, "BMP"));
+    const qint64 good = mainPicture().cacheKey();
+
+    for (const QString& name :
+         {QStringLiteral("notes.txt"), QStringLiteral("notes.bmp"), QStringLiteral("empty.bmp")}) {
+        SCOPED_TRACE(qPrintable(name));
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        if (name != QStringLiteral("empty.bmp"))
+            file.write("This is no picture at all.\r\n");
+        file.close();
+        dialogs.clear();
+        load(file.fileName());
+        EXPECT_EQ(dialogs.texts(), QStringList{kNotFound});
+        EXPECT_EQ(mainPicture().cacheKey(), good) << "the picture stays as it was";
+    }
+    // A folder and a name that cannot exist fail the same way.
+    for (const QString& name : {dir.path(), QStringLiteral("no/such/\x01folder/p.bmp")}) {
+        dialogs.clear();
+        load(name);
+        EXPECT_EQ(dialogs.texts(), QStringList{kNotFound});
+    }
+}
+
+TEST_F(BackgroundWindowTest, AnEmptyNameRemovesThePictureWithoutAMessage) {
+    load(writePicture(QStringLiteral("a.bmp"), {8, 8}, Qt::magenta, "BMP"));
+    ASSERT_FALSE(mainPicture().isNull());
+    load(QString());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(mainPicture().isNull());
+    QVariant value = registry->form(QStringLiteral("frmMain"))->property("Picture");
+    EXPECT_TRUE(value.isValid()) << "the property is set to a null picture, not dropped";
+}
+
+TEST_F(BackgroundWindowTest, BrowseOffersBitmapsAndACancelBringsBackTheLastChoice) {
+    // A cancel before any choice leaves the box alone.
+    cmdBrowse->click();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1);
+    EXPECT_EQ(dialogs.fileRequests[0].title, QStringLiteral("Tessera Background"));
+    EXPECT_EQ(dialogs.fileRequests[0].filter, QStringLiteral("Bitmaps (*.bmp)"));
+    EXPECT_EQ(txtFile->text(), QStringLiteral("C:\\Picture.bmp"));
+
+    const QString chosen = writePicture(QStringLiteral("chosen.bmp"), {3, 3}, Qt::gray, "BMP");
+    dialogs.files.enqueue(chosen);
+    cmdBrowse->click();
+    EXPECT_EQ(txtFile->text(), chosen);
+    EXPECT_TRUE(mainPicture().isNull()) << "Browse only fills the box";
+
+    // The dialog keeps its name: after the user typed something else, a
+    // cancel writes the earlier choice back.
+    txtFile->setText(QStringLiteral("typed.png"));
+    cmdBrowse->click();
+    ASSERT_EQ(dialogs.fileRequests.size(), 3);
+    EXPECT_EQ(dialogs.fileRequests[2].fileName, chosen);
+    EXPECT_EQ(txtFile->text(), chosen);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(BackgroundWindowTest, CloseHidesAndTheNextOpenShowsTheSameContents) {
+    txtFile->setText(QStringLiteral("/somewhere/else.bmp"));
+    dialogs.files.enqueue(QStringLiteral("/picked/by/dialog.bmp"));
+    cmdBrowse->click();
+    child<QPushButton>(back, "cmdCancel")->click();
+    EXPECT_FALSE(back->isVisible());
+    EXPECT_EQ(registry->loaded(QStringLiteral("frmBack")), back) << "hidden, not unloaded";
+
+    QWidget* again = registry->show(QStringLiteral("frmBack"));
+    EXPECT_EQ(again, back);
+    EXPECT_EQ(txtFile->text(), QStringLiteral("/picked/by/dialog.bmp"));
+    // The dialog starts from its last name too.
+    cmdBrowse->click();
+    EXPECT_EQ(dialogs.fileRequests.last().fileName, QStringLiteral("/picked/by/dialog.bmp"));
+}
+
+TEST_F(BackgroundWindowTest, TheMainWindowShowsTheLoadedPictureFromItsTopLeftCorner) {
+    QWidget* main = registry->show(QStringLiteral("frmMain"));
+    if (main->metaObject() == &QWidget::staticMetaObject)
+        GTEST_SKIP() << "the main window is not part of the program yet";
+    load(writePicture(QStringLiteral("corner.bmp"), {30, 20}, QColor(1, 2, 250), "BMP"));
+    ASSERT_TRUE(dialogs.messages.isEmpty());
+    // A picture larger than the window fills every spot that no control covers.
+    load(writePicture(QStringLiteral("big.bmp"), {2000, 1500}, QColor(250, 3, 4), "BMP"));
+    const QImage shot = main->grab().toImage();
+    int uncovered = 0;
+    int painted = 0;
+    for (int y = 2; y < main->height(); y += 7) {
+        for (int x = 2; x < main->width(); x += 7) {
+            QWidget* at = main->childAt(x, y);
+            if (at && at->isVisible() && !at->inherits("QMainWindowLayout") && at != main &&
+                at->autoFillBackground())
+                continue;
+            ++uncovered;
+            if (shot.pixelColor(x, y) == QColor(250, 3, 4))
+                ++painted;
+        }
+    }
+    ASSERT_GT(uncovered, 0);
+    EXPECT_GT(painted, uncovered / 2) << painted << " of " << uncovered;
+}
+
+} // namespace

@@ -1,0 +1,169 @@
+// The help window: its texts and colours, and the repair that deletes the
+// message cipher's scratch file.
+
+#include "AccessoryFixture.h"
+
+#include "cipher/ScratchFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using accessories::AccessoryFixture;
+
+namespace {
+
+const QString kFixed = QStringLiteral("Problemz Fixed!");
+const QString kNotFixed =
+    QStringLiteral("It is believed that TesseraFix could not fix the problem");
+
+class HelpWindowTest : public AccessoryFixture {
+protected:
+    void SetUp() override {
+        AccessoryFixture::SetUp();
+        scratch = cipher::ScratchFile::defaultPath();
+        // The test main points the cache folder at a private place.
+        ASSERT_FALSE(scratch.startsWith(QDir::homePath() + QStringLiteral("/.cache")));
+        QDir().mkpath(QFileInfo(scratch).absolutePath());
+        QFile::remove(scratch);
+        help = registry->show(QStringLiteral("frmHelp"));
+        ASSERT_NE(help, nullptr);
+        fix = child<QPushButton>(help, "cmdKillEnc");
+    }
+    void TearDown() override {
+        QFile::remove(scratch);
+        QDir(scratch).removeRecursively();
+        AccessoryFixture::TearDown();
+    }
+
+    void leaveScratchFile() {
+        QFile file(scratch);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("72\r\n105\r\n");
+    }
+
+    void expectOnlyMessage(const QString& text) {
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_EQ(dialogs.messages[0].text, text);
+        EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Tessera2"));
+        EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::None);
+        EXPECT_EQ(dialogs.messages[0].buttons, platform::Buttons::Ok);
+        dialogs.clear();
+    }
+
+    QString scratch;
+    QWidget* help = nullptr;
+    QPushButton* fix = nullptr;
+};
+
+TEST_F(HelpWindowTest, ShowsItsTextsExactly) {
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("How to Use Tessera"));
+    EXPECT_EQ(help->size(), QSize(480, 244));
+    EXPECT_EQ(child<QLabel>(help, "lblEnc")->text(), QStringLiteral("Encryption:"));
+    EXPECT_EQ(child<QLabel>(help, "Label1")->text(), QStringLiteral("Decryption:"));
+    EXPECT_EQ(child<QLabel>(help, "lblHelp")->text(),
+              QStringLiteral("To Encrypt enter a password and Type what text you want to send.  "
+                             "When you are finished, select a file to create and then press the "
+                             "Encrypt button.  "));
+    EXPECT_EQ(child<QLabel>(help, "lblHelpDec")->text(),
+              QStringLiteral(
+                  "To Decrypt simply type in the file to be decrypted at the bottom or use the "
+                  "Browse button to select the file.  At the top enter the password.  Passwords "
+                  "are case sensitive.  When you are ready press the decrypt button.  If the "
+                  "password you typed is correct then the correct message should appear in the "
+                  "box below the password."));
+    EXPECT_EQ(child<QLabel>(help, "lblKiller")->text(),
+              QStringLiteral("If your program was shut down incorrectly, and it no longer works "
+                             "properly, try pressing the TesseraFix button provided here."));
+    EXPECT_EQ(fix->text(), QStringLiteral("Tessera Fix"));
+    auto* close = child<QPushButton>(help, "cmdClose");
+    EXPECT_TRUE(close->text().isEmpty()) << "a picture button";
+    EXPECT_FALSE(close->icon().isNull());
+    EXPECT_EQ(close->accessibleName(), QStringLiteral("Close"));
+    EXPECT_FALSE(help->windowFlags() & Qt::WindowMaximizeButtonHint);
+    for (const char* name : {"lblHelp", "lblHelpDec", "lblKiller"})
+        EXPECT_TRUE(child<QLabel>(help, name)->wordWrap()) << name;
+}
+
+TEST_F(HelpWindowTest, PaintsDarkGreyWithYellowHeadingsAndRedLines) {
+    const QImage shot = help->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(3, 236), QColor(64, 64, 64)) << "bottom left corner";
+    EXPECT_EQ(shot.pixelColor(470, 200), QColor(64, 64, 64));
+    for (const char* name : {"Line1", "Line2"}) {
+        auto* line = child<QFrame>(help, name);
+        EXPECT_EQ(line->geometry().left(), 0);
+        EXPECT_EQ(line->geometry().width(), 480);
+        EXPECT_EQ(shot.pixelColor(240, line->geometry().top()), QColor(255, 0, 0)) << name;
+    }
+    EXPECT_EQ(child<QFrame>(help, "Line1")->geometry().top(), 64);
+    EXPECT_EQ(child<QFrame>(help, "Line2")->geometry().top(), 160);
+    for (const char* name : {"lblEnc", "Label1"}) {
+        auto* heading = child<QLabel>(help, name);
+        EXPECT_TRUE(heading->font().bold()) << name;
+        EXPECT_DOUBLE_EQ(heading->font().pointSizeF(), 9.75) << name;
+        const QPoint corner = heading->geometry().topLeft() + QPoint(1, 1);
+        EXPECT_EQ(shot.pixelColor(corner), QColor(255, 255, 0)) << name;
+    }
+    // The texts stand on the system's label colour, not on the dark window.
+    auto* text = child<QLabel>(help, "lblHelpDec");
+    EXPECT_EQ(shot.pixelColor(text->geometry().bottomRight() - QPoint(1, 1)),
+              QApplication::palette().color(QPalette::Window));
+}
+
+TEST_F(HelpWindowTest, RepairWithoutAScratchFileReportsItCouldNotFix) {
+    ASSERT_FALSE(QFile::exists(scratch));
+    fix->click();
+    expectOnlyMessage(kNotFixed);
+    EXPECT_TRUE(help->isVisible()) << "the window stays open and usable";
+}
+
+TEST_F(HelpWindowTest, RepairDeletesALeftOverScratchFileOnceThenFails) {
+    leaveScratchFile();
+    ASSERT_TRUE(QFile::exists(scratch));
+    fix->click();
+    expectOnlyMessage(kFixed);
+    EXPECT_FALSE(QFile::exists(scratch));
+    fix->click();
+    expectOnlyMessage(kNotFixed);
+}
+
+TEST_F(HelpWindowTest, RepairReportsAScratchNameItCannotDelete) {
+    // A folder in the scratch file's place cannot be deleted as a file.
+    ASSERT_TRUE(QDir().mkpath(scratch + QStringLiteral("/inside")));
+    fix->click();
+    expectOnlyMessage(kNotFixed);
+    EXPECT_TRUE(QFileInfo(scratch).isDir());
+}
+
+TEST_F(HelpWindowTest, EnterWhenTheWindowOpensRunsTheRepair) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    EXPECT_EQ(QApplication::focusWidget(), fix);
+    leaveScratchFile();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    expectOnlyMessage(kFixed);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), child(help, "cmdClose"));
+}
+
+TEST_F(HelpWindowTest, CloseHidesAndKeepsTheWindowLoaded) {
+    child<QPushButton>(help, "cmdClose")->click();
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_EQ(registry->loaded(QStringLiteral("frmHelp")), help);
+    EXPECT_EQ(registry->show(QStringLiteral("frmHelp")), help);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(HelpWindowTest, ResizingLeavesTheControlsInPlace) {
+    const QRect before = fix->geometry();
+    help->resize(700, 400);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(help->size(), QSize(700, 400));
+    EXPECT_EQ(fix->geometry(), before);
+}
+
+} // namespace

@@ -1,0 +1,66 @@
+#include "ui/main/frmBack.h"
+
+#include "resources/Artwork.h"
+#include "ui/FormRegistry.h"
+#include "ui_frmBack.h"
+
+#include <QImageReader>
+#include <QPixmap>
+#include <QScreen>
+
+namespace ui {
+
+frmBack::frmBack(FormRegistry& registry, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      m_registry(registry), m_ui(std::make_unique<Ui::frmBack>()) {
+    m_ui->setupUi(this);
+    setWindowIcon(resources::windowIcon(QStringLiteral("frmBack")));
+    setFixedSize(199, 148);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &frmBack::cmdBrowse_Click);
+    connect(m_ui->cmdLoad, &QPushButton::clicked, this, &frmBack::cmdLoad_Click);
+    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &frmBack::cmdCancel_Click);
+    m_ui->cmdBrowse->setFocus();
+}
+
+frmBack::~frmBack() = default;
+
+void frmBack::cmdBrowse_Click() {
+    m_cdbOpen.title = QStringLiteral("Tessera Background");
+    m_cdbOpen.filter = QStringLiteral("Bitmaps (*.bmp)");
+    // The dialog answers with the name it last returned when cancelled, so an
+    // earlier choice comes back into the box.
+    const QString chosen = m_cdbOpen.run(this);
+    if (!chosen.isEmpty())
+        m_ui->txtFile->setText(chosen);
+}
+
+void frmBack::cmdLoad_Click() {
+    QWidget* main = m_registry.form(QStringLiteral("frmMain"));
+    const QString name = m_ui->txtFile->text();
+    if (name.isEmpty()) {
+        // No name: the main window goes back to its plain background colour.
+        if (main)
+            main->setProperty("Picture", QPixmap());
+        return;
+    }
+    // Any format the image reader knows, whatever the name's extension says.
+    QImageReader reader(name);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        platform::messageBox(this, QStringLiteral("The file you selected could not be found!"),
+                             QStringLiteral("Error"), platform::Icon::Stop);
+        return;
+    }
+    if (main)
+        main->setProperty("Picture", QPixmap::fromImage(image));
+}
+
+void frmBack::cmdCancel_Click() {
+    m_registry.hide(QStringLiteral("frmBack"));
+}
+
+} // namespace ui

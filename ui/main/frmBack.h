@@ -1,0 +1,39 @@
+#pragma once
+
+// The background picture window: loads a picture file of the user's as the
+// main window's background, or removes it.
+
+#include "platform/Dialogs.h"
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class frmBack;
+}
+
+namespace ui {
+
+class FormRegistry;
+
+class frmBack : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmBack(FormRegistry& registry, QWidget* parent = nullptr);
+    ~frmBack() override;
+
+    // The file dialog of the Browse button; it keeps the name it last returned.
+    platform::OpenFileDialog& cdbOpen() { return m_cdbOpen; }
+
+public slots:
+    void cmdBrowse_Click();
+    void cmdLoad_Click();
+    void cmdCancel_Click();
+
+private:
+    FormRegistry& m_registry;
+    std::unique_ptr<Ui::frmBack> m_ui;
+    platform::OpenFileDialog m_cdbOpen;
+};
+
+} // namespace ui

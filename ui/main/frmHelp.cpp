@@ -1,0 +1,78 @@
+#include "ui/main/frmHelp.h"
+
+#include "cipher/ScratchFile.h"
+#include "platform/Dialogs.h"
+#include "resources/Artwork.h"
+#include "ui/FormRegistry.h"
+#include "ui/main/ClassicFont.h"
+#include "ui_frmHelp.h"
+
+#include <QApplication>
+#include <QScreen>
+
+namespace ui {
+namespace {
+
+void paintBackground(QWidget* widget, const QColor& window, const QColor& text = Qt::black) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+frmHelp::frmHelp(FormRegistry& registry, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      m_registry(registry), m_ui(std::make_unique<Ui::frmHelp>()) {
+    m_ui->setupUi(this);
+    setWindowIcon(resources::windowIcon(QStringLiteral("frmHelp")));
+    setFont(classicFont(8));
+    paintBackground(this, QColor(64, 64, 64));
+
+    // The headings on yellow; the texts in the system's label colours.
+    const QPalette system = QApplication::palette();
+    for (QLabel* heading : {m_ui->lblEnc, m_ui->Label1}) {
+        heading->setFont(classicFont(9.75, true));
+        paintBackground(heading, QColor(255, 255, 0));
+    }
+    for (QLabel* text : {m_ui->lblHelp, m_ui->lblHelpDec, m_ui->lblKiller})
+        paintBackground(text, system.color(QPalette::Window), system.color(QPalette::WindowText));
+    for (QFrame* line : {m_ui->Line1, m_ui->Line2})
+        paintBackground(line, QColor(255, 0, 0));
+    // Buttons keep the system's look on the dark window.
+    for (QPushButton* button : {m_ui->cmdKillEnc, m_ui->cmdClose}) {
+        button->setPalette(system);
+        // Enter presses the button that has the focus.
+        button->setAutoDefault(true);
+    }
+    resources::applyPictureButton(m_ui->cmdClose, QStringLiteral("Close"));
+
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    connect(m_ui->cmdKillEnc, &QPushButton::clicked, this, &frmHelp::cmdKillEnc_Click);
+    connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmHelp::cmdClose_Click);
+    m_ui->cmdKillEnc->setFocus();
+}
+
+frmHelp::~frmHelp() = default;
+
+void frmHelp::cmdKillEnc_Click() {
+    // The scratch file of the message cipher; an encryption that was cut short
+    // leaves it behind and the next one would read its old codes first.
+    if (cipher::ScratchFile::remove(cipher::ScratchFile::defaultPath()))
+        platform::messageBox(this, QStringLiteral("Problemz Fixed!"));
+    else
+        platform::messageBox(
+            this, QStringLiteral("It is believed that TesseraFix could not fix the problem"));
+}
+
+void frmHelp::cmdClose_Click() {
+    m_registry.hide(QStringLiteral("frmHelp"));
+}
+
+} // namespace ui

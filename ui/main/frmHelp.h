@@ -1,0 +1,33 @@
+#pragma once
+
+// The help window: how to encrypt and decrypt in the main window, and the
+// repair "Tessera Fix" that deletes a scratch file left behind by an
+// interrupted encryption.
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class frmHelp;
+}
+
+namespace ui {
+
+class FormRegistry;
+
+class frmHelp : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmHelp(FormRegistry& registry, QWidget* parent = nullptr);
+    ~frmHelp() override;
+
+public slots:
+    void cmdKillEnc_Click();
+    void cmdClose_Click();
+
+private:
+    FormRegistry& m_registry;
+    std::unique_ptr<Ui::frmHelp> m_ui;
+};
+
+} // namespace ui

@@ -1,0 +1,33 @@
+#include "ui/main/frmSecret.h"
+
+#include "resources/Artwork.h"
+#include "ui/FormRegistry.h"
+#include "ui_frmSecret.h"
+
+#include <QScreen>
+
+namespace ui {
+
+frmSecret::frmSecret(FormRegistry& registry, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_registry(registry), m_ui(std::make_unique<Ui::frmSecret>()) {
+    m_ui->setupUi(this);
+    setWindowIcon(resources::windowIcon(QStringLiteral("frmSecret")));
+    setFixedSize(size());
+    m_ui->picSecret->setPixmap(resources::secretPicture(m_ui->picSecret->size()));
+    resources::applyPictureButton(m_ui->cmdExit, QStringLiteral("Exit"));
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmSecret::cmdExit_Click);
+    m_ui->cmdExit->setFocus();
+}
+
+frmSecret::~frmSecret() = default;
+
+// Only this window goes; the rest of the program runs on.
+void frmSecret::cmdExit_Click() {
+    m_registry.hide(QStringLiteral("frmSecret"));
+}
+
+} // namespace ui
