@@ -6,6 +6,8 @@
 // temporary file beside it, named after it with the suffix ".tessera-partial"
 // and a random tail, and moved over it only once complete; a failure or a
 // cancel removes the temporary file and leaves any earlier file untouched.
+// Where the system offers unnamed temporary files (Linux), the file gets its
+// name only at the end, so even a killed process leaves nothing behind.
 // A path that names something other than a regular file (a device, a FIFO) is
 // written in place and never replaced: renaming over a device node would swap
 // the node itself for a plain file.

@@ -1,0 +1,366 @@
+// The fault matrix: each case runs tessera-cli against a fault and checks that
+// every file that existed before still holds every byte, and that nothing
+// partial sits at the target's name.
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+struct Result {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& data) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(f.write(data), data.size());
+}
+
+QStringList partials(const QString& dir) {
+    return QDir(dir).entryList({QStringLiteral("*.tessera-partial*")}, QDir::Files | QDir::Hidden);
+}
+
+QByteArray pseudoRandom(qsizetype size, quint32 seed) {
+    QByteArray out(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        out[i] = static_cast<char>(seed >> 24);
+    }
+    return out;
+}
+
+bool canRunAsNobody() {
+    return ::geteuid() == 0 && QFileInfo::exists(QStringLiteral("/usr/bin/setpriv"));
+}
+
+class Faults : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString pw = dir.filePath("pw");
+    QString cache = dir.filePath("cache");
+
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        writeAll(pw, "s3cret\n");
+        QDir().mkpath(cache);
+    }
+
+    Result cli(const QStringList& args, const QByteArray& input = {}, bool asNobody = false,
+               int timeoutMs = 120000) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
+        p.setProcessEnvironment(env);
+        if (asNobody) {
+            p.start(QStringLiteral("/usr/bin/setpriv"),
+                    QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", "--",
+                                QStringLiteral(TESSERA_CLI)} +
+                        args);
+        } else {
+            p.start(QStringLiteral(TESSERA_CLI), args);
+        }
+        EXPECT_TRUE(p.waitForStarted());
+        p.write(input);
+        p.closeWriteChannel();
+        EXPECT_TRUE(p.waitForFinished(timeoutMs));
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                p.readAllStandardOutput(), p.readAllStandardError()};
+    }
+
+    // A tmpfs of a few kilobytes in the test's own folder; false where mounting
+    // is refused.
+    bool mountTinyDisk(const QString& where, const char* size) {
+        QDir().mkpath(where);
+        const QByteArray options = QByteArray("size=") + size;
+        if (::mount("tmpfs", QFile::encodeName(where).constData(), "tmpfs", 0,
+                    options.constData()) != 0)
+            return false;
+        m_mounts.append(where);
+        return true;
+    }
+
+    void TearDown() override {
+        for (const QString& m : m_mounts)
+            ::umount2(QFile::encodeName(m).constData(), MNT_DETACH);
+    }
+
+private:
+    QStringList m_mounts;
+};
+
+// Both ciphers, as far as the fault cases go: a command that writes target
+// from an input file.
+struct Cipher {
+    const char* name;
+    QStringList (*command)(const QString& pw, const QString& in, const QString& out);
+};
+
+QStringList messageCommand(const QString& pw, const QString& in, const QString& out) {
+    return {"encrypt", "--password-file", pw, "--junkbitz", "--output", out, in};
+}
+QStringList fileCommand(const QString& pw, const QString& in, const QString& out) {
+    return {"encrypt-file", "--password-file", pw, in, out};
+}
+
+const Cipher kCiphers[] = {{"message", messageCommand}, {"file", fileCommand}};
+
+} // namespace
+
+TEST_F(Faults, DiskFullLeavesTheEarlierTargetWhole) {
+    const QString disk = dir.filePath("disk");
+    if (!mountTinyDisk(disk, "48k"))
+        GTEST_SKIP() << "mounting a tmpfs is refused here (needs root)";
+    const QString input = dir.filePath("in.txt");
+    writeAll(input, QByteArray(9000, 'x')); // 9000 chars -> about 63 KB as a message file
+    for (const Cipher& c : kCiphers) {
+        const QString target = disk + QStringLiteral("/target-") + c.name;
+        writeAll(target, "earlier content\n");
+        // Fill the rest of the disk so no copy fits.
+        QFile filler(disk + QStringLiteral("/filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        filler.write(QByteArray(40 * 1024, 'f'));
+        filler.close();
+        const Result r = cli(c.command(pw, input, target));
+        EXPECT_EQ(r.status, 1) << c.name;
+        EXPECT_TRUE(r.err.contains("target-")) << c.name << ": " << r.err.constData();
+        EXPECT_EQ(readAll(target), "earlier content\n") << c.name;
+        EXPECT_TRUE(partials(disk).isEmpty()) << c.name << partials(disk).join(' ').toStdString();
+    }
+}
+
+TEST_F(Faults, ReadOnlyFolderAndUnreadableInputAsAnOrdinaryUser) {
+    if (!canRunAsNobody())
+        GTEST_SKIP() << "needs root and setpriv to run the case as an unprivileged user";
+    const QString folder = dir.filePath("ro");
+    QDir().mkpath(folder);
+    const QString target = folder + QStringLiteral("/target");
+    writeAll(target, "earlier content\n");
+    const QString input = dir.filePath("in.txt");
+    writeAll(input, "hello");
+    const QString secret = dir.filePath("secret.txt");
+    writeAll(secret, "hidden");
+    ::chmod(QFile::encodeName(secret).constData(), 0600);
+    ::chmod(QFile::encodeName(input).constData(), 0644);
+    ::chmod(QFile::encodeName(pw).constData(), 0644);
+    ::chmod(QFile::encodeName(folder).constData(), 0555);
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    ::chown(QFile::encodeName(cache).constData(), 65534, 65534);
+    for (const Cipher& c : kCiphers) {
+        Result r = cli(c.command(pw, input, target), {}, true);
+        EXPECT_EQ(r.status, 1) << c.name;
+        EXPECT_TRUE(r.err.contains("target")) << r.err.constData();
+        EXPECT_EQ(readAll(target), "earlier content\n");
+        EXPECT_TRUE(partials(folder).isEmpty());
+
+        const QString out = dir.filePath(QStringLiteral("out-") + c.name);
+        r = cli(c.command(pw, secret, out), {}, true);
+        EXPECT_EQ(r.status, 1) << c.name;
+        EXPECT_TRUE(r.err.contains("secret.txt")) << r.err.constData();
+        EXPECT_FALSE(QFile::exists(out));
+    }
+}
+
+TEST_F(Faults, FifoAndCharacterDeviceTargetsAreWrittenInPlace) {
+    const QString input = dir.filePath("in.txt");
+    writeAll(input, "through a pipe");
+    for (const Cipher& c : kCiphers) {
+        const QString fifo = dir.filePath(QStringLiteral("fifo-") + c.name);
+        ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QByteArray received;
+        std::thread reader([&] {
+            QFile f(fifo);
+            if (f.open(QIODevice::ReadOnly))
+                received = f.readAll();
+        });
+        const Result r = cli(c.command(pw, input, fifo));
+        reader.join();
+        EXPECT_EQ(r.status, 0) << c.name << r.err.constData();
+        EXPECT_FALSE(received.isEmpty()) << c.name;
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &st), 0);
+        EXPECT_TRUE(S_ISFIFO(st.st_mode)) << c.name;
+    }
+
+    // A null device of our own, in our own folder: never a real /dev node.
+    const QString node = dir.filePath("null-node");
+    if (::mknod(QFile::encodeName(node).constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+        GTEST_SKIP() << "making a device node is refused here (needs root)";
+    for (const Cipher& c : kCiphers) {
+        const Result r = cli(c.command(pw, input, node));
+        EXPECT_EQ(r.status, 0) << c.name << r.err.constData();
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(node).constData(), &st), 0);
+        EXPECT_TRUE(S_ISCHR(st.st_mode)) << c.name;
+    }
+    EXPECT_TRUE(partials(dir.path()).isEmpty());
+}
+
+TEST_F(Faults, MissingInputAndFolderAsInput) {
+    for (const Cipher& c : kCiphers) {
+        const QString target = dir.filePath(QStringLiteral("target-") + c.name);
+        writeAll(target, "earlier");
+        Result r = cli(c.command(pw, dir.filePath("missing.txt"), target));
+        EXPECT_EQ(r.status, 1) << c.name;
+        EXPECT_TRUE(r.err.contains("missing.txt")) << r.err.constData();
+        r = cli(c.command(pw, dir.path(), target));
+        EXPECT_EQ(r.status, 1) << c.name;
+        EXPECT_EQ(readAll(target), "earlier");
+    }
+    EXPECT_TRUE(partials(dir.path()).isEmpty());
+}
+
+TEST_F(Faults, SameInputAndOutput) {
+    const QString file = dir.filePath("in-place.bin");
+    const QByteArray original = pseudoRandom(3 * 1024 * 1024 + 17, 7);
+    writeAll(file, original);
+    Result r = cli({"encrypt-file", "--password-file", pw, file, file});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_EQ(QFileInfo(file).size(), original.size());
+    EXPECT_NE(readAll(file), original);
+    r = cli({"decrypt-file", "--password-file", pw, file, file});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_EQ(readAll(file), original);
+
+    const QString text = dir.filePath("message.txt");
+    writeAll(text, "the message itself");
+    r = cli({"encrypt", "--password-file", pw, "--output", text, text});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    r = cli({"decrypt", "--password-file", pw, text});
+    EXPECT_EQ(r.out, "the message itself");
+    EXPECT_TRUE(partials(dir.path()).isEmpty());
+}
+
+TEST_F(Faults, KilledFilePassNeverLeavesAPartialTarget) {
+    const QString input = dir.filePath("large.bin");
+    {
+        QFile f(input);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(qint64(3) * 1024 * 1024 * 1024)); // sparse: reads fast, takes no disk
+    }
+    const QString target = dir.filePath("copy.bin");
+    writeAll(target, "earlier copy");
+    QProcess p;
+    p.start(QStringLiteral(TESSERA_CLI), {"encrypt-file", "--password-file", pw, input, target});
+    ASSERT_TRUE(p.waitForStarted());
+    // Wait until the pass is under way: the process has written some megabytes
+    // (into a temporary file that may have no name yet).
+    const QString io = QStringLiteral("/proc/%1/io").arg(p.processId());
+    bool started = false;
+    for (int i = 0; i < 400 && !started; ++i) {
+        QThread::msleep(10);
+        const QByteArray stats = readAll(io);
+        const qsizetype at = stats.indexOf("wchar:");
+        started = at >= 0 && stats.mid(at + 6, stats.indexOf('\n', at) - at - 6).trimmed().toLongLong() >
+                                 8 * 1024 * 1024;
+    }
+    ASSERT_TRUE(started) << "the pass never began writing";
+    ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
+    p.waitForFinished();
+    EXPECT_EQ(readAll(target), "earlier copy");
+    // What a killed pass may leave is recognisable by its name; where the
+    // system offers unnamed temporary files it leaves nothing at all.
+    QStringList others = QDir(dir.path()).entryList(QDir::Files);
+    others.removeAll(QStringLiteral("large.bin"));
+    others.removeAll(QStringLiteral("copy.bin"));
+    others.removeAll(QStringLiteral("pw"));
+    for (const QString& part : others)
+        EXPECT_TRUE(part.startsWith(QStringLiteral("copy.bin.tessera-partial"))) << part.toStdString();
+}
+
+TEST_F(Faults, TwoEncryptionsAtOnceNeverMixTheirMessages) {
+    const QString a = dir.filePath("a.txt"), b = dir.filePath("b.txt");
+    writeAll(a, QByteArray(10000, 'a'));
+    writeAll(b, QByteArray(10000, 'b'));
+    int refused = 0;
+    for (int round = 0; round < 8; ++round) {
+        const QString outA = dir.filePath("a.msg"), outB = dir.filePath("b.msg");
+        QFile::remove(outA);
+        QFile::remove(outB);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
+        QProcess pa, pb;
+        pa.setProcessEnvironment(env);
+        pb.setProcessEnvironment(env);
+        pa.start(QStringLiteral(TESSERA_CLI), {"encrypt", "--password-file", pw, "--output", outA, a});
+        pb.start(QStringLiteral(TESSERA_CLI), {"encrypt", "--password-file", pw, "--output", outB, b});
+        ASSERT_TRUE(pa.waitForFinished(60000) && pb.waitForFinished(60000));
+        for (auto [proc, out, letter] : {std::tuple{&pa, outA, 'a'}, std::tuple{&pb, outB, 'b'}}) {
+            if (proc->exitCode() == 0) {
+                const Result d = cli({"decrypt", "--password-file", pw, out});
+                EXPECT_EQ(d.out, QByteArray(10000, letter));
+            } else {
+                ++refused;
+                EXPECT_TRUE(proc->readAllStandardError().contains("another encryption"));
+                EXPECT_FALSE(QFile::exists(out));
+            }
+        }
+    }
+    RecordProperty("refused", refused);
+}
+
+TEST_F(Faults, HostileMessageFilesEndInBoundedMemory) {
+    const QString junk = dir.filePath("junk.bin");
+    writeAll(junk, pseudoRandom(2 * 1024 * 1024, 99));
+    Result r = cli({"decrypt", "--password-file", pw, junk});
+    EXPECT_EQ(r.status, 0);
+
+    const QString noQuote = dir.filePath("noquote.txt");
+    writeAll(noQuote, "\"Tessera v2.0\r\n169\r\n203\r\n131\r\n");
+    r = cli({"decrypt", "--password-file", pw, noQuote});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.isEmpty());
+
+    const QString wide = dir.filePath("wide.txt");
+    writeAll(wide, "\"Tessera v2.0\"\r\n100000\r\n-99999\r\n32768\r\n180\r\n");
+    r = cli({"decrypt", "--password-file", pw, "--raw", wide});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, QByteArray(1, static_cast<char>(180 - 'r')));
+
+    // 100 MB of digits: one field, read in bounded memory.
+    const QString digits = dir.filePath("digits.txt");
+    {
+        QFile f(digits);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("\"Tessera v2.0\"\r\n");
+        const QByteArray block(1024 * 1024, '7');
+        for (int i = 0; i < 100; ++i)
+            f.write(block);
+    }
+    if (QFileInfo::exists(QStringLiteral("/usr/bin/time"))) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral("/usr/bin/time"),
+                {"-f", "maxrss=%M", QStringLiteral(TESSERA_CLI), "decrypt", "--password-file", pw,
+                 digits});
+        ASSERT_TRUE(p.waitForFinished(120000));
+        EXPECT_EQ(p.exitCode(), 0);
+        const QByteArray err = p.readAllStandardError();
+        const qsizetype at = err.lastIndexOf("maxrss=");
+        ASSERT_GE(at, 0) << err.constData();
+        const long kb = err.mid(at + 7).trimmed().toLong();
+        EXPECT_LT(kb, 64 * 1024) << "peak memory " << kb << " KB";
+    } else {
+        r = cli({"decrypt", "--password-file", pw, digits});
+        EXPECT_EQ(r.status, 0);
+    }
+}
