@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace platform {
 
 inline constexpr int kPrintPointSize = 14;
@@ -27,6 +29,6 @@ void setPrinterPort(PrinterPort* port); // not owned; nullptr restores the syste
 // The program's print command: prints text followed by a line end at 14 points
 // on the default printer, and tells the user in a message box when it could not.
 // Returns whether the text was printed.
-bool printWithReport(class QWidget* parent, const QString& text);
+bool printWithReport(QWidget* parent, const QString& text);
 
 } // namespace platform
