@@ -1,0 +1,226 @@
+// The fortification options window: its look, and the flags it writes into
+// the main window on Close (by its button or by the window frame).
+
+#include "tests/support/ScriptedDialogs.h"
+#include "ui/FormRegistry.h"
+#include "ui/main/frmAdvanced.h"
+#include "ui/main/frmMain.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kDarkBlue(0, 0, 128);
+
+class OptionsWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ui::registerAllForms(registry);
+        registry.quitHandler = [] {};
+        main = registry.show(QStringLiteral("frmMain"));
+        ASSERT_NE(main, nullptr);
+    }
+
+    // Advanced, as the main window's button runs it.
+    ui::frmAdvanced* openOptions() {
+        main->findChild<QPushButton*>(QStringLiteral("cmdAdvanced"))->click();
+        return registry.loaded<ui::frmAdvanced>(QStringLiteral("frmAdvanced"));
+    }
+    template <class T> T* in(QWidget* window, const char* name) {
+        T* widget = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QString flag(const char* name) { return in<QLabel>(main, name)->text(); }
+    QCheckBox* box(ui::frmAdvanced* options, const char* name) {
+        return in<QCheckBox>(options, name);
+    }
+
+    testsupport::ScriptedDialogs dialogs;
+    QTemporaryDir dir;
+    ui::FormRegistry registry;
+    QWidget* main = nullptr;
+};
+
+TEST_F(OptionsWindow, HasItsLayoutTextsAndColours) {
+    ui::frmAdvanced* options = openOptions();
+    ASSERT_NE(options, nullptr);
+    EXPECT_EQ(options->windowTitle(), QStringLiteral("Advanced Properties"));
+    EXPECT_EQ(options->size(), QSize(547, 469));
+    EXPECT_FALSE(options->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(options->palette().color(QPalette::Window), QColor(Qt::black));
+
+    const struct {
+        const char* name;
+        QRect twips;
+        const char* text;
+        QColor fore;
+        QColor back;
+        qreal points; // 0: the window's own size
+    } controls[] = {
+        {"lblTitle",
+         {120, 120, 7935, 495},
+         "These options allow you to fortify your encryption.",
+         kRed,
+         kDarkBlue,
+         18},
+        {"lblPIC", {840, 1200, 495, 375}, "PIC", Qt::white, Qt::black, 13.5},
+        {"lblPICabout",
+         {1920, 1200, 5295, 735},
+         "A PIC or Program Intrinsic Code allows you, the user, to strengthen your password "
+         "without any complications.  The PIC makes your password better without changing the "
+         "length of the text which goes through the output. ",
+         Qt::white,
+         Qt::black,
+         0},
+        {"lblJB", {240, 2280, 1095, 375}, "JunkBitz", Qt::white, Qt::black, 13.5},
+        {"lblJBabout",
+         {1920, 2160, 5295, 735},
+         "JunkBitz or JB is a system in which peices of junk which are not going to be read by "
+         "this program are place in the output code.  The output code size is increased, but "
+         "the information his hidden within the junk area.",
+         Qt::white,
+         Qt::black,
+         0},
+        {"lblWhat", {1440, 3120, 4695, 495}, "What would you like to use?", kRed, kDarkBlue, 18},
+        {"chkPIC", {2280, 4560, 1095, 495}, "PIC", Qt::white, Qt::black, 18},
+        {"chkJB", {4920, 4320, 1095, 735}, "JunkBitz", Qt::white, Qt::black, 18},
+    };
+    // Dragging the border does not move the controls.
+    options->resize(700, 600);
+    for (const auto& c : controls) {
+        QWidget* widget = in<QWidget>(options, c.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), QRect(c.twips.x() / 15, c.twips.y() / 15,
+                                            c.twips.width() / 15, c.twips.height() / 15))
+            << c.name;
+        const QString text = widget->property("text").toString();
+        EXPECT_EQ(text, QString::fromLatin1(c.text)) << c.name;
+        EXPECT_EQ(widget->palette().color(QPalette::WindowText), c.fore) << c.name;
+        EXPECT_EQ(widget->palette().color(QPalette::Window), c.back) << c.name;
+        EXPECT_TRUE(widget->autoFillBackground()) << c.name;
+        if (c.points > 0) {
+            EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), c.points) << c.name;
+        }
+    }
+    EXPECT_TRUE(in<QLabel>(options, "lblPICabout")->wordWrap());
+    EXPECT_TRUE(in<QLabel>(options, "lblJBabout")->wordWrap());
+
+    QPushButton* close = in<QPushButton>(options, "cmdClose");
+    EXPECT_EQ(close->geometry(), QRect(208, 392, 81, 33));
+    EXPECT_TRUE(close->text().isEmpty());
+    EXPECT_EQ(close->accessibleName(), QStringLiteral("Close"));
+    EXPECT_FALSE(box(options, "chkPIC")->isChecked());
+    EXPECT_FALSE(box(options, "chkJB")->isChecked());
+}
+
+TEST_F(OptionsWindow, OpensInPlaceOfTheMainWindowWithCloseFocused) {
+    ui::frmAdvanced* options = openOptions();
+    ASSERT_NE(options, nullptr);
+    EXPECT_TRUE(options->isVisible());
+    EXPECT_FALSE(main->isVisible());
+    options->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(options));
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("cmdClose"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("chkPIC"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("chkJB"));
+}
+
+TEST_F(OptionsWindow, CloseWritesBothFlagsFromTheBoxes) {
+    in<QLabel>(main, "lblPIC")->setText(QStringLiteral("Y"));
+    in<QLabel>(main, "lblJB")->setText(QStringLiteral("Y"));
+
+    // First opening, Close untouched: both flags off.
+    ui::frmAdvanced* options = openOptions();
+    in<QPushButton>(options, "cmdClose")->click();
+    EXPECT_EQ(flag("lblPIC"), QString());
+    EXPECT_EQ(flag("lblJB"), QString());
+    EXPECT_FALSE(options->isVisible());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(registry.loaded(QStringLiteral("frmAdvanced")), options);
+
+    // Ticking changes nothing until Close.
+    ASSERT_EQ(openOptions(), options);
+    box(options, "chkPIC")->click();
+    EXPECT_EQ(flag("lblPIC"), QString());
+    in<QPushButton>(options, "cmdClose")->click();
+    EXPECT_EQ(flag("lblPIC"), QStringLiteral("Y"));
+    EXPECT_EQ(flag("lblJB"), QString());
+
+    // The boxes keep their state between openings.
+    openOptions();
+    EXPECT_TRUE(box(options, "chkPIC")->isChecked());
+    box(options, "chkJB")->click();
+    in<QPushButton>(options, "cmdClose")->click();
+    EXPECT_EQ(flag("lblPIC"), QStringLiteral("Y"));
+    EXPECT_EQ(flag("lblJB"), QStringLiteral("Y"));
+
+    openOptions();
+    box(options, "chkPIC")->click();
+    in<QPushButton>(options, "cmdClose")->click();
+    EXPECT_EQ(flag("lblPIC"), QString());
+    EXPECT_EQ(flag("lblJB"), QStringLiteral("Y"));
+}
+
+TEST_F(OptionsWindow, FrameCloseCountsAsClose) {
+    ui::frmAdvanced* options = openOptions();
+    box(options, "chkJB")->click();
+    EXPECT_TRUE(options->close());
+    EXPECT_EQ(flag("lblJB"), QStringLiteral("Y"));
+    EXPECT_EQ(flag("lblPIC"), QString());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(options->isVisible());
+    // Still loaded, with its choice.
+    ASSERT_EQ(openOptions(), options);
+    EXPECT_TRUE(box(options, "chkJB")->isChecked());
+}
+
+TEST_F(OptionsWindow, ChosenOptionsGiveTheTagOfTheMessageFile) {
+    const QString file = dir.filePath(QStringLiteral("tagged.txt"));
+    in<QLineEdit>(main, "txtPW")->setText(QStringLiteral("pw"));
+    in<QPlainTextEdit>(main, "txtIn")->setPlainText(QStringLiteral("abc"));
+    in<QLineEdit>(main, "txtFile")->setText(file);
+    const auto firstLine = [&] {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readLine() : QByteArray();
+    };
+    const auto encrypt = [&] { in<QPushButton>(main, "CmdEnc")->click(); };
+
+    ui::frmAdvanced* options = openOptions();
+    box(options, "chkPIC")->click();
+    box(options, "chkJB")->click();
+    in<QPushButton>(options, "cmdClose")->click();
+    encrypt();
+    EXPECT_EQ(firstLine(), QByteArray("\"Tessera v2.0 PIC JB\"\r\n"));
+
+    // Clear keeps the options chosen before.
+    in<QPushButton>(main, "cmdClear")->click();
+    in<QLineEdit>(main, "txtPW")->setText(QStringLiteral("pw"));
+    in<QPlainTextEdit>(main, "txtIn")->setPlainText(QStringLiteral("abc"));
+    in<QLineEdit>(main, "txtFile")->setText(file);
+    encrypt();
+    EXPECT_EQ(firstLine(), QByteArray("\"Tessera v2.0 PIC JB\"\r\n"));
+
+    openOptions();
+    box(options, "chkPIC")->click();
+    box(options, "chkJB")->click();
+    in<QPushButton>(options, "cmdClose")->click();
+    encrypt();
+    EXPECT_EQ(firstLine(), QByteArray("\"Tessera v2.0\"\r\n"));
+    EXPECT_EQ(dialogs.texts().count(QStringLiteral("Finished")), 3);
+}
+
+} // namespace

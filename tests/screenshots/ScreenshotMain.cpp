@@ -1,0 +1,105 @@
+// tessera-screenshots: opens every window of the program one after another and
+// saves a picture of each as <folder>/<name>.png, for a person to look at.
+//   tessera-screenshots [folder]       (default: ./screenshots)
+// Windows are found through the form registry, so every window that is
+// registered appears without a change here. Message boxes that a window asks
+// while it is shown are answered at once (OK; Cancel for file dialogs).
+
+#include "platform/Dialogs.h"
+#include "ui/FormRegistry.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTest>
+#include <QWindow>
+#include <cstdio>
+
+namespace {
+
+class AnsweringDialogs final : public platform::DialogProvider {
+public:
+    platform::Answer message(QWidget*, const platform::MessageRequest& request) override {
+        std::fprintf(stderr, "  message box answered: \"%s\" (%s)\n", qPrintable(request.text),
+                     qPrintable(request.title));
+        return platform::Answer::Ok;
+    }
+    std::optional<QString> openFile(QWidget*, const platform::OpenFileRequest&) override {
+        return std::nullopt;
+    }
+};
+
+// Lets a window lay itself out, run its first timers and paint.
+void settle(QWidget* window, int milliseconds) {
+    if (window && window->windowHandle())
+        QTest::qWaitForWindowExposed(window, 2000);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds)
+        QTest::qWait(20);
+}
+
+bool save(QWidget* window, const QString& folder, const QString& name) {
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    const bool ok = window->grab().save(path);
+    std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessera2"));
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "tessera-screenshots: cannot create %s\n", qPrintable(folder));
+        return 1;
+    }
+    const int wait = qEnvironmentVariableIntValue("TESSERA_SCREENSHOT_WAIT_MS") > 0
+                         ? qEnvironmentVariableIntValue("TESSERA_SCREENSHOT_WAIT_MS")
+                         : 400;
+
+    AnsweringDialogs dialogs;
+    platform::setDialogProvider(&dialogs);
+    ui::FormRegistry registry;
+    ui::registerAllForms(registry);
+    registry.quitHandler = [] {}; // an Exit pressed by a window's timer ends nothing here
+
+    int failures = 0;
+    for (const QString& name : registry.registeredNames()) {
+        // A window that exists many times is made fresh; any other is the one
+        // window of its name.
+        QPointer<QWidget> window = registry.createNew(name);
+        const bool multi = !window.isNull();
+        if (!multi)
+            window = registry.show(name);
+        if (!window) {
+            std::fprintf(stderr, "%s: could not be created\n", qPrintable(name));
+            ++failures;
+            continue;
+        }
+        window->show();
+        window->raise();
+        window->activateWindow();
+        settle(window, wait);
+        if (!window) {
+            std::printf("%s closed itself before it could be pictured\n", qPrintable(name));
+            continue;
+        }
+        if (!save(window, folder, name))
+            ++failures;
+        if (!window)
+            continue;
+        if (multi)
+            window->close();
+        else
+            registry.hide(name);
+        QApplication::processEvents();
+    }
+
+    platform::setDialogProvider(nullptr);
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,98 @@
+#include "ui/main/frmAdvanced.h"
+
+#include "resources/Artwork.h"
+#include "ui/FormRegistry.h"
+#include "ui/main/ClassicFont.h"
+#include "ui_frmAdvanced.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QScreen>
+
+namespace ui {
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kDarkBlue(0, 0, 128);
+
+void paint(QWidget* widget, const QColor& text, const QColor& ground, const QFont& font) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Window, ground);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+    widget->setFont(font);
+}
+
+void setFlag(QWidget* main, const char* label, bool on) {
+    if (auto* flag = main->findChild<QLabel*>(QString::fromLatin1(label)))
+        flag->setText(on ? QStringLiteral("Y") : QString());
+}
+
+} // namespace
+
+frmAdvanced::frmAdvanced(FormRegistry& registry, QWidget* parent)
+    : QWidget(parent), m_registry(registry), m_ui(std::make_unique<Ui::frmAdvanced>()) {
+    m_ui->setupUi(this);
+    setWindowIcon(resources::windowIcon(QStringLiteral("frmAdvanced")));
+    // A sizable border without a maximise button; the controls keep their places.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    // Black ground, the window-text colour.
+    const QFont font = classicFont();
+    paint(this, Qt::white, palette().color(QPalette::WindowText), font);
+
+    const QColor black(Qt::black);
+    paint(m_ui->lblTitle, kRed, kDarkBlue, classicFont(18));
+    paint(m_ui->lblWhat, kRed, kDarkBlue, classicFont(18));
+    paint(m_ui->lblPIC, Qt::white, black, classicFont(13.5));
+    paint(m_ui->lblJB, Qt::white, black, classicFont(13.5));
+    paint(m_ui->lblPICabout, Qt::white, black, font);
+    paint(m_ui->lblJBabout, Qt::white, black, font);
+    paint(m_ui->chkPIC, Qt::white, black, classicFont(18));
+    paint(m_ui->chkJB, Qt::white, black, classicFont(18));
+    for (QLabel* label : {m_ui->lblTitle, m_ui->lblWhat, m_ui->lblPIC, m_ui->lblJB,
+                          m_ui->lblPICabout, m_ui->lblJBabout})
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    resources::applyPictureButton(m_ui->cmdClose, QStringLiteral("Close"));
+    m_ui->cmdClose->setFlat(true);
+    m_ui->cmdClose->setAutoDefault(true);
+
+    connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmAdvanced::cmdClose_Click);
+    m_ui->cmdClose->setFocus();
+}
+
+frmAdvanced::~frmAdvanced() = default;
+
+void frmAdvanced::cmdClose_Click() {
+    QWidget* main = m_registry.form(QStringLiteral("frmMain"));
+    if (main) {
+        setFlag(main, "lblPIC", m_ui->chkPIC->isChecked());
+        setFlag(main, "lblJB", m_ui->chkJB->isChecked());
+    }
+    m_registry.hide(QStringLiteral("frmAdvanced"));
+    m_registry.show(QStringLiteral("frmMain"));
+}
+
+// The frame's close control does what Close does; the window stays loaded.
+void frmAdvanced::closeEvent(QCloseEvent* event) {
+    event->accept();
+    cmdClose_Click();
+}
+
+void frmAdvanced::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    if (QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+} // namespace ui

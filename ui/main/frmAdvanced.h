@@ -1,0 +1,39 @@
+#pragma once
+
+// The fortification options window: two check boxes for PIC and JunkBitz.
+// Ticking a box changes nothing by itself; Close writes both choices into the
+// main window's option flags ("Y" = on, empty = off), hides this window and
+// brings the main window back. Closing through the window frame counts as
+// Close, so the main window never stays hidden with nothing on the screen.
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class frmAdvanced;
+}
+
+namespace ui {
+
+class FormRegistry;
+
+class frmAdvanced : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmAdvanced(FormRegistry& registry, QWidget* parent = nullptr);
+    ~frmAdvanced() override;
+
+public slots:
+    void cmdClose_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    FormRegistry& m_registry;
+    std::unique_ptr<Ui::frmAdvanced> m_ui;
+    bool m_shownOnce = false;
+};
+
+} // namespace ui

@@ -1,0 +1,366 @@
+#include "ui/main/frmMain.h"
+
+#include "cipher/MessageCipher.h"
+#include "cipher/MessageFormat.h"
+#include "platform/Printer.h"
+#include "resources/Artwork.h"
+#include "ui/AppInfo.h"
+#include "ui/FormRegistry.h"
+#include "ui/WindowCipherHost.h"
+#include "ui/main/ApplicationExit.h"
+#include "ui/main/ClassicFont.h"
+#include "ui_frmMain.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QPainter>
+#include <QScreen>
+#include <QTextDocument>
+
+namespace ui {
+namespace {
+
+const QString kDefaultFile = QStringLiteral("C:\\File.txt");
+const QString kFlagOn = QStringLiteral("Y");
+
+// "*.*" means every file where every name has an extension; elsewhere a name
+// may have no dot at all, so every file is "*".
+QString everyFileFilter() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("*.*");
+#else
+    return QStringLiteral("*");
+#endif
+}
+
+// The hourglass on a window for as long as a command works.
+class BusyPointer {
+public:
+    explicit BusyPointer(QWidget* window) : m_window(window) {
+        m_window->setCursor(Qt::WaitCursor);
+    }
+    ~BusyPointer() { m_window->unsetCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    QWidget* m_window;
+};
+
+} // namespace
+
+frmMain::frmMain(FormRegistry& registry, QWidget* parent)
+    : QMainWindow(parent), m_registry(registry), m_ui(std::make_unique<Ui::frmMain>()) {
+    m_ui->setupUi(this);
+    setFont(classicFont());
+    m_ui->menubar->setFont(QFont());
+    setWindowIcon(resources::windowIcon(QStringLiteral("frmMain")));
+
+    // A fixed border with a minimise button and no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    centralWidget()->setFixedSize(kClientWidth, kClientHeight);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The background picture is painted under every control of the client area.
+    centralWidget()->setAttribute(Qt::WA_OpaquePaintEvent);
+    centralWidget()->installEventFilter(this);
+    setPicture(resources::mainBackground());
+
+    const struct {
+        QPushButton* button;
+        const char* word;
+    } faces[] = {
+        {m_ui->CmdEnc, "Encrypt"},       {m_ui->cmdDecrypt, "Decrypt"},
+        {m_ui->cmdClear, "Clear"},       {m_ui->cmdWeb, "Web Page"},
+        {m_ui->cmdBack, "Background"},   {m_ui->cmdPrint, "Print"},
+        {m_ui->cmdAdvanced, "Advanced"}, {m_ui->cmdFileEnc, "File Encryption"},
+        {m_ui->cmdExit, "Exit"},         {m_ui->cmdBrowse, "Browse"},
+    };
+    for (const auto& face : faces) {
+        resources::applyPictureButton(face.button, QString::fromLatin1(face.word));
+        face.button->setFlat(true);
+        // A focused button answers Enter itself, as push buttons do on a form.
+        if (face.button != m_ui->CmdEnc)
+            face.button->setAutoDefault(true);
+    }
+    m_ui->CmdEnc->setDefault(true);
+
+    // The password shows one "*" per character.
+    m_ui->txtPW->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    // The Commandz frame stands behind the button column on the window's grey.
+    m_ui->frame->setAutoFillBackground(true);
+
+    // The separator of the File menu, by its name.
+    for (QAction* action : m_ui->mnuFile->actions()) {
+        if (action->isSeparator())
+            action->setObjectName(QStringLiteral("mnuFileSep"));
+    }
+    // The captionless menu: present at the end of the menu bar but blank.
+    m_ui->mnusecret->setTitle(QStringLiteral("   "));
+    m_ui->mnusecret->menuAction()->setObjectName(QStringLiteral("mnusecret"));
+    m_ui->Secret->setText(QStringLiteral(" "));
+
+    m_ui->txtIn->installEventFilter(this);
+    m_ui->cmdBrowse->installEventFilter(this);
+    connectHandlers();
+    m_ui->txtPW->setFocus();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::connectHandlers() {
+    Ui::frmMain& f = *m_ui;
+    connect(f.CmdEnc, &QPushButton::clicked, this, &frmMain::CmdEnc_Click);
+    connect(f.cmdDecrypt, &QPushButton::clicked, this, &frmMain::cmdDecrypt_Click);
+    connect(f.cmdBrowse, &QPushButton::clicked, this, &frmMain::cmdBrowse_Click);
+    connect(f.cmdClear, &QPushButton::clicked, this, &frmMain::cmdClear_Click);
+    connect(f.cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
+    connect(f.cmdWeb, &QPushButton::clicked, this, &frmMain::cmdWeb_Click);
+    connect(f.cmdAdvanced, &QPushButton::clicked, this, &frmMain::cmdAdvanced_Click);
+    connect(f.cmdFileEnc, &QPushButton::clicked, this, &frmMain::cmdFileEnc_Click);
+    connect(f.cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
+    connect(f.cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(f.txtIn, &QPlainTextEdit::textChanged, this, &frmMain::txtIn_Change);
+
+    connect(f.mnuFileOpen, &QAction::triggered, this, &frmMain::cmdBrowse_Click);
+    connect(f.mnuFileClear, &QAction::triggered, this, &frmMain::cmdClear_Click);
+    connect(f.mnuFilePrint, &QAction::triggered, this, &frmMain::cmdPrint_Click);
+    connect(f.mnuFileExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
+    connect(f.mnuTesseraEnc, &QAction::triggered, this, &frmMain::CmdEnc_Click);
+    connect(f.mnuTesseraDecrypt, &QAction::triggered, this, &frmMain::cmdDecrypt_Click);
+    connect(f.mnuViewVisit, &QAction::triggered, this, &frmMain::mnuViewVisit_Click);
+    connect(f.mnuViewBack, &QAction::triggered, this, &frmMain::cmdBack_Click);
+    connect(f.mnuViewGoTo, &QAction::triggered, this, &frmMain::mnuViewGoTo_Click);
+    connect(f.mnuViewAbout, &QAction::triggered, this, &frmMain::mnuViewAbout_Click);
+    connect(f.mnuHelpHow, &QAction::triggered, this, &frmMain::mnuHelpHow_Click);
+    connect(f.Secret, &QAction::triggered, this, &frmMain::Secret_Click);
+}
+
+void frmMain::setPicture(const QPixmap& picture) {
+    m_picture = picture;
+    centralWidget()->update();
+}
+
+void frmMain::paintClientArea(QWidget* area) {
+    QPainter painter(area);
+    // Where the picture does not reach, the window shows the button-text colour.
+    painter.fillRect(area->rect(), palette().color(QPalette::ButtonText));
+    if (!m_picture.isNull())
+        painter.drawPixmap(0, 0, m_picture);
+}
+
+int frmMain::messageLength() const {
+    // Every character and every line break once, and every line break once
+    // more for the CR LF that stands for it in a file. Both counts are kept
+    // by the document, so this costs the same however long the text is.
+    const QTextDocument* document = m_ui->txtIn->document();
+    return document->characterCount() - 1 + document->blockCount() - 1;
+}
+
+void frmMain::showForm(const QString& name) {
+    if (m_registry.isRegistered(name))
+        m_registry.show(name);
+}
+
+// ---- The commands ---------------------------------------------------------
+
+void frmMain::CmdEnc_Click() {
+    cipher::EncryptRequest request;
+    request.text = cipher::toMessageLineEnds(m_ui->txtIn->toPlainText());
+    request.password = m_ui->txtPW->text();
+    request.path = m_ui->txtFile->text();
+    request.pic = m_ui->lblPIC->text() == kFlagOn;
+    request.junkBitz = m_ui->lblJB->text() == kFlagOn;
+    WindowCipherHost host(this, m_ui->pbarEnc);
+    cipher::EncryptMessage(request, host);
+}
+
+void frmMain::cmdDecrypt_Click() {
+    // Each decrypted character is a change of txtIn, so the length watch runs
+    // as the text grows.
+    WindowCipherHost host(this, nullptr, m_ui->txtIn);
+    cipher::DecryptMessage(m_ui->txtFile->text(), m_ui->txtPW->text(), host);
+}
+
+void frmMain::cmdBrowse_Click() {
+    cdbOpen.title = QStringLiteral("Tessera File");
+    cdbOpen.filter = everyFileFilter();
+    // A cancel leaves the dialog's last name, which goes back into txtFile.
+    const QString chosen = cdbOpen.run(this);
+    if (!chosen.isEmpty())
+        m_ui->txtFile->setText(chosen);
+}
+
+void frmMain::cmdClear_Click() {
+    m_ui->txtPW->setText(QString());
+    m_ui->txtIn->setPlainText(QString());
+    m_ui->txtFile->setText(kDefaultFile);
+}
+
+void frmMain::cmdPrint_Click() {
+    BusyPointer busy(this);
+    platform::printWithReport(this, m_ui->txtIn->toPlainText());
+}
+
+void frmMain::cmdWeb_Click() {
+    const platform::Answer answer = platform::messageBox(
+        this, QStringLiteral("You must be logged on to your ISP, would you like to continue?"),
+        QStringLiteral("Internet Service Provider"), platform::Icon::None,
+        platform::Buttons::OkCancel);
+    if (answer == platform::Answer::Cancel)
+        return;
+    // A fresh viewer on every run, beside any that are already open.
+    if (!m_registry.isRegistered(QStringLiteral("frmBrowser")))
+        return;
+    QWidget* viewer = m_registry.createNew(QStringLiteral("frmBrowser"));
+    if (!viewer)
+        return;
+    viewer->setProperty("StartingAddress", kAuthorWebPage);
+    viewer->show();
+}
+
+void frmMain::mnuViewVisit_Click() {
+    cmdWeb_Click();
+}
+
+void frmMain::txtIn_Change() {
+    // A warning only: the text is neither cut nor blocked, and the message
+    // comes again whenever the length is once more exactly the maximum.
+    if (messageLength() == cipher::kMaxMessageLength) {
+        platform::messageBox(this, QStringLiteral("Maximum amount of Characters reached!"),
+                             QStringLiteral("Maximum"), platform::Icon::Stop);
+    }
+}
+
+// Inside the message box Enter starts a new line; elsewhere it presses CmdEnc.
+void frmMain::txtIn_GotFocus() {
+    m_ui->CmdEnc->setDefault(false);
+}
+
+void frmMain::txtIn_LostFocus() {
+    m_ui->CmdEnc->setDefault(true);
+}
+
+void frmMain::cmdAdvanced_Click() {
+    m_registry.show(QStringLiteral("frmAdvanced"));
+    m_registry.hide(QStringLiteral("frmMain"));
+}
+
+void frmMain::cmdFileEnc_Click() {
+    showForm(QStringLiteral("frmEncFile"));
+}
+
+void frmMain::cmdBack_Click() {
+    showForm(QStringLiteral("frmBack"));
+}
+
+void frmMain::mnuViewAbout_Click() {
+    showForm(QStringLiteral("frmAbout"));
+}
+
+void frmMain::mnuHelpHow_Click() {
+    showForm(QStringLiteral("frmHelp"));
+}
+
+void frmMain::mnuViewGoTo_Click() {
+    // Never hide the main window when there is no mode chooser to go to.
+    if (!m_registry.isRegistered(QStringLiteral("frmWizard1")))
+        return;
+    m_registry.hide(QStringLiteral("frmMain"));
+    m_registry.show(QStringLiteral("frmWizard1"));
+}
+
+void frmMain::cmdExit_Click() {
+    // The exit destroys this window; it runs once the event that asked for it
+    // (a click, a key, the frame's close) has been delivered, so that no
+    // handler returns into a window that is gone.
+    FormRegistry* registry = &m_registry;
+    QMetaObject::invokeMethod(
+        registry, [registry] { ApplicationExit(*registry); }, Qt::QueuedConnection);
+}
+
+void frmMain::cmdBrowse_GotFocus() {
+    m_browseFocus = true;
+}
+
+void frmMain::cmdBrowse_LostFocus() {
+    m_browseFocus = false;
+}
+
+void frmMain::Secret_Click() {
+    // The hidden entry opens the picture window only while Browse has the focus.
+    if (m_browseFocus)
+        showForm(QStringLiteral("frmSecret"));
+}
+
+// ---- Events -----------------------------------------------------------------
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Paint) {
+        paintClientArea(centralWidget());
+        return true;
+    }
+    // A menu that opens takes the focus only for as long as it is open; that
+    // is no change of the focused control.
+    const bool focusIn = event->type() == QEvent::FocusIn;
+    const bool focusOut = event->type() == QEvent::FocusOut;
+    if ((focusIn || focusOut) &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        if (watched == m_ui->txtIn)
+            focusIn ? txtIn_GotFocus() : txtIn_LostFocus();
+        else if (watched == m_ui->cmdBrowse)
+            focusIn ? cmdBrowse_GotFocus() : cmdBrowse_LostFocus();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Keys that no control of the window took: Enter presses the default button,
+// Escape the cancel button.
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & ~Qt::KeypadModifier) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_ui->CmdEnc->isDefault() && m_ui->CmdEnc->isEnabled()) {
+            event->accept();
+            m_ui->CmdEnc->click();
+            return;
+        }
+        break;
+    case Qt::Key_Escape:
+        event->accept();
+        m_ui->cmdExit->click();
+        return;
+    default:
+        break;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+// Closing the window through its frame ends the program like Exit, rather
+// than leaving hidden windows running with nothing on the screen.
+void frmMain::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    cmdExit_Click();
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_centred)
+        return;
+    m_centred = true;
+    if (QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+} // namespace ui

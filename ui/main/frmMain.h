@@ -1,0 +1,96 @@
+#pragma once
+
+// The main window of the advanced mode: the password, the message and the
+// message file's name, with a picture button (and mostly a menu entry) for
+// every command. It carries the two option flags in its invisible labels
+// lblPIC and lblJB ("Y" = on), which the options window writes and the Encrypt
+// command reads, and its background picture, which the background window
+// replaces through the Picture property.
+//
+// A QMainWindow has no default or cancel button of its own: Enter outside the
+// message box presses CmdEnc while it is the default button, and Escape runs
+// the application exit, both handled here.
+
+#include "platform/Dialogs.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <memory>
+
+namespace Ui {
+class frmMain;
+}
+
+namespace ui {
+
+class FormRegistry;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+    // The background picture, drawn unscaled from the client area's top-left
+    // corner; a null pixmap leaves the plain background colour.
+    Q_PROPERTY(QPixmap Picture READ picture WRITE setPicture)
+
+public:
+    explicit frmMain(FormRegistry& registry, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    QPixmap picture() const { return m_picture; }
+    void setPicture(const QPixmap& picture);
+
+    // The message's length as a message file holds it: a line break counts two.
+    int messageLength() const;
+
+    // Set while cmdBrowse holds the focus; read by the hidden menu entry.
+    bool browseHasFocus() const { return m_browseFocus; }
+
+    // The file dialog behind Browse; it keeps the name it last returned.
+    platform::OpenFileDialog& openDialog() { return cdbOpen; }
+
+    // The client area's size: the fixed controls are placed inside it.
+    static constexpr int kClientWidth = 438;
+    static constexpr int kClientHeight = 505;
+
+public slots:
+    void CmdEnc_Click();
+    void cmdDecrypt_Click();
+    void cmdBrowse_Click();
+    void cmdClear_Click();
+    void cmdPrint_Click();
+    void cmdWeb_Click();
+    void mnuViewVisit_Click();
+    void txtIn_Change();
+    void txtIn_GotFocus();
+    void txtIn_LostFocus();
+    void cmdAdvanced_Click();
+    void cmdFileEnc_Click();
+    void cmdBack_Click();
+    void mnuViewAbout_Click();
+    void mnuHelpHow_Click();
+    void mnuViewGoTo_Click();
+    void cmdExit_Click();
+    void cmdBrowse_GotFocus();
+    void cmdBrowse_LostFocus();
+    void Secret_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void connectHandlers();
+    void paintClientArea(QWidget* area);
+    // Shows a window of the program by name when it exists in this build.
+    void showForm(const QString& name);
+
+    FormRegistry& m_registry;
+    std::unique_ptr<Ui::frmMain> m_ui;
+    platform::OpenFileDialog cdbOpen;
+    QPixmap m_picture;
+    bool m_browseFocus = false;
+    bool m_centred = false;
+};
+
+} // namespace ui
