@@ -1,0 +1,465 @@
+// The file encryption window driven through its controls: layout, the copy's
+// name kept in step with the input's, Browse, passes with their bar and closing
+// message, cancellation by Close, and the fresh start after Close.
+
+#include "tests/support/ScriptedDialogs.h"
+#include "ui/FormRegistry.h"
+#include "ui/filecipher/frmEncFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+using testsupport::ScriptedDialogs;
+using ui::frmEncFile;
+
+const QString kName = QStringLiteral("frmEncFile");
+const QString kInitialCopy = QStringLiteral("C:\\EncryptedCopy");
+constexpr int kWait = 60000;
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// A file of n zero bytes that takes no room on disk until read.
+void makeZeroFile(const QString& path, qint64 n) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_TRUE(file.resize(n));
+}
+
+QByteArray randomBytes(int n) {
+    QByteArray bytes(n, Qt::Uninitialized);
+    for (char& c : bytes)
+        c = static_cast<char>(QRandomGenerator::global()->bounded(256));
+    return bytes;
+}
+
+// Byte k of the copy is the input byte plus the code of password character
+// ((k - 1) mod L) + 1, modulo 256 (minus for deciphering).
+QByteArray cipherBytes(const QByteArray& input, const QByteArray& password, int sign) {
+    QByteArray out(input.size(), Qt::Uninitialized);
+    for (qsizetype j = 0; j < input.size(); ++j) {
+        const int p = static_cast<quint8>(password[j % password.size()]);
+        out[j] = static_cast<char>((static_cast<quint8>(input[j]) + sign * p + 256) % 256);
+    }
+    return out;
+}
+
+class EncFileWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ui::registerAllForms(registry);
+        registry.quitHandler = [this] { ++quits; };
+    }
+
+    // Opens the window as the main window does, and waits until it is active.
+    frmEncFile* open() {
+        auto* window = qobject_cast<frmEncFile*>(registry.show(kName));
+        if (window) {
+            window->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        }
+        return window;
+    }
+
+    template <class T> T* child(QWidget* window, const char* name) {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    bool waitUnloaded() {
+        return QTest::qWaitFor([this] { return !registry.isLoaded(kName); }, kWait);
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    ui::FormRegistry registry;
+    int quits = 0;
+};
+
+struct ControlPlace {
+    const char* name;
+    const char* text;
+    QRect geometry; // twips / 15
+};
+
+TEST_F(EncFileWindow, OpensCentredWithItsControlsInPlaceAndFocusOnThePassword) {
+    frmEncFile* window = open();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Encrypt a File using Binary"));
+    EXPECT_FALSE(window->windowIcon().isNull());
+    EXPECT_EQ(window->size(), QSize(298, 240));
+    EXPECT_NE(window->minimumSize(), window->maximumSize()) << "the border is resizable";
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_LE((window->frameGeometry().center() - screen.center()).manhattanLength(), 1);
+
+    const ControlPlace places[] = {
+        {"lblPW", "Password:", {16, 8, 49, 17}},
+        {"txtPW", "", {16, 24, 273, 25}},
+        {"lblFile", "File to encrypt or decrypt:", {16, 64, 129, 17}},
+        {"txtFile", "", {16, 80, 201, 25}},
+        {"cmdBrowse", "Browse", {224, 80, 65, 25}},
+        {"Command1", "Encrypt", {16, 120, 89, 25}},
+        {"CmdDec", "Decrypt", {160, 120, 89, 25}},
+        {"lblFileout", "Encrypted or decrypted file to create:", {16, 160, 193, 17}},
+        {"cmdClose", "Close", {208, 160, 81, 17}},
+        {"txtFileEnc", "C:\\EncryptedCopy", {16, 184, 273, 25}},
+        {"pbar", nullptr, {0, 223, 298, 17}},
+    };
+    for (const ControlPlace& place : places) {
+        QWidget* control = child<QWidget>(window, place.name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->geometry(), place.geometry) << place.name;
+        if (!place.text)
+            continue;
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(control))
+            text = label->text();
+        else if (auto* edit = qobject_cast<QLineEdit*>(control))
+            text = edit->text();
+        else if (auto* button = qobject_cast<QPushButton*>(control))
+            text = button->text();
+        EXPECT_EQ(text, QString::fromLatin1(place.text)) << place.name;
+    }
+    EXPECT_EQ(child<QLineEdit>(window, "txtPW")->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(child<QProgressBar>(window, "pbar")->value(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(window, "txtPW"));
+
+    // Tab walks the controls in their order and comes back to the password.
+    const QStringList order = {"txtFile",  "cmdBrowse",  "Command1", "CmdDec",
+                               "cmdClose", "txtFileEnc", "txtPW"};
+    for (const QString& name : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), name);
+    }
+
+    // Resizing leaves every control where it was; the bar follows the bottom edge.
+    window->resize(420, 330);
+    QTest::qWait(0);
+    EXPECT_EQ(child<QWidget>(window, "txtPW")->geometry(), QRect(16, 24, 273, 25));
+    EXPECT_EQ(child<QWidget>(window, "cmdClose")->geometry(), QRect(208, 160, 81, 17));
+    EXPECT_EQ(child<QWidget>(window, "pbar")->geometry(), QRect(0, 313, 420, 17));
+}
+
+TEST(AppendInputExtension, AppendsTheInputsLastFourCharactersWhenTheEndingsDiffer) {
+    struct Case {
+        QString input, copy, expected;
+    };
+    const Case cases[] = {
+        {"D:\\Letters\\plan.doc", kInitialCopy, kInitialCopy + ".doc"},
+        {"notes.txt", kInitialCopy + ".doc", kInitialCopy + ".doc.txt"},
+        {"other.txt", kInitialCopy + ".doc.txt", kInitialCopy + ".doc.txt"},
+        {"a.b", kInitialCopy, kInitialCopy + "a.b"}, // shorter than four: whole
+        {"", kInitialCopy, kInitialCopy},            // empty: nothing appended
+        {"", "copy.doc", "copy.doc"},
+        {"PLAN.DOC", kInitialCopy + ".doc", kInitialCopy + ".doc.DOC"}, // case counts
+        {"archive.tar.gz", "out", "outr.gz"}, // four characters, not the suffix
+        {"x.doc", "", ".doc"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(frmEncFile::appendedInputExtension(c.input, c.copy), c.expected)
+            << c.input.toStdString() << " / " << c.copy.toStdString();
+}
+
+TEST_F(EncFileWindow, LeavingTheInputBoxAppendsItsExtensionOnce) {
+    frmEncFile* window = open();
+    ASSERT_NE(window, nullptr);
+    auto* txtFile = child<QLineEdit>(window, "txtFile");
+    auto* txtFileEnc = child<QLineEdit>(window, "txtFileEnc");
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), txtFile);
+    QTest::keyClicks(txtFile, "report.doc");
+    EXPECT_EQ(txtFileEnc->text(), kInitialCopy) << "nothing happens while typing";
+    QTest::keyClick(txtFile, Qt::Key_Tab);
+    EXPECT_EQ(txtFileEnc->text(), kInitialCopy + ".doc");
+
+    // Back into the box and out again: the endings match now.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), txtFile);
+    QTest::keyClick(txtFile, Qt::Key_Tab);
+    EXPECT_EQ(txtFileEnc->text(), kInitialCopy + ".doc");
+
+    // The same rule runs when the handler is called directly.
+    txtFile->setText("DATA.DOC");
+    window->txtFile_LostFocus();
+    EXPECT_EQ(txtFileEnc->text(), kInitialCopy + ".doc.DOC");
+}
+
+TEST_F(EncFileWindow, BrowseTakesTheDialogsNameEvenAfterACancel) {
+    frmEncFile* window = open();
+    ASSERT_NE(window, nullptr);
+    auto* txtFile = child<QLineEdit>(window, "txtFile");
+    auto* txtFileEnc = child<QLineEdit>(window, "txtFileEnc");
+    auto* cmdBrowse = child<QPushButton>(window, "cmdBrowse");
+
+    // A cancel on first use empties the box and leaves the copy's name alone.
+    txtFile->setText("typed.xls");
+    dialogs.files.enqueue(std::nullopt);
+    QTest::mouseClick(cmdBrowse, Qt::LeftButton);
+    EXPECT_EQ(txtFile->text(), QString());
+    EXPECT_EQ(txtFileEnc->text(), kInitialCopy);
+    ASSERT_EQ(dialogs.fileRequests.size(), 1);
+    EXPECT_EQ(dialogs.fileRequests[0].title, QString());
+    EXPECT_EQ(dialogs.fileRequests[0].filter, QString());
+    EXPECT_EQ(dialogs.fileRequests[0].fileName, QString());
+
+    dialogs.files.enqueue(QStringLiteral("/home/ann/plan.doc"));
+    window->cmdBrowse_Click();
+    EXPECT_EQ(txtFile->text(), QStringLiteral("/home/ann/plan.doc"));
+    EXPECT_EQ(txtFileEnc->text(), kInitialCopy + ".doc");
+
+    dialogs.files.enqueue(QStringLiteral("/home/ann/notes.txt"));
+    window->cmdBrowse_Click();
+    EXPECT_EQ(txtFileEnc->text(), kInitialCopy + ".doc.txt");
+
+    dialogs.files.enqueue(QStringLiteral("/home/ann/more.txt"));
+    window->cmdBrowse_Click();
+    EXPECT_EQ(txtFileEnc->text(), kInitialCopy + ".doc.txt");
+
+    // A later cancel brings back the last confirmed choice, whatever was typed.
+    txtFile->setText("something else.bmp");
+    dialogs.files.enqueue(std::nullopt);
+    window->cmdBrowse_Click();
+    EXPECT_EQ(txtFile->text(), QStringLiteral("/home/ann/more.txt"));
+    EXPECT_EQ(txtFileEnc->text(), kInitialCopy + ".doc.txt");
+    EXPECT_EQ(dialogs.fileRequests.constLast().fileName, QStringLiteral("/home/ann/more.txt"));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(EncFileWindow, EveryInputIsDisabledWhileAPassRunsAndComesBackAfterItsMessage) {
+    frmEncFile* window = open();
+    ASSERT_NE(window, nullptr);
+    // No input file: the pass refuses, but it still runs on its thread first.
+    child<QLineEdit>(window, "txtPW")->setText("secret");
+    child<QLineEdit>(window, "txtFile")->setText(path("missing.bin"));
+    child<QLineEdit>(window, "txtFileEnc")->setText(path("copy.bin"));
+    auto* command1 = child<QPushButton>(window, "Command1");
+    command1->setFocus();
+
+    const char* inputs[] = {"txtPW", "txtFile", "cmdBrowse", "Command1", "CmdDec", "txtFileEnc"};
+    bool disabledDuringMessage = false;
+    dialogs.onMessage = [&](const ScriptedDialogs::Message&) {
+        disabledDuringMessage =
+            !command1->isEnabled() && child<QProgressBar>(window, "pbar")->value() == 0;
+    };
+    QSignalSpy ended(window, &frmEncFile::passEnded);
+    window->Command1_Click();
+    EXPECT_TRUE(window->passRunning());
+    for (const char* name : inputs)
+        EXPECT_FALSE(child<QWidget>(window, name)->isEnabled()) << name;
+    EXPECT_TRUE(child<QWidget>(window, "cmdClose")->isEnabled());
+    EXPECT_NE(QApplication::focusWidget(), child<QWidget>(window, "cmdClose"))
+        << "a stray key must not cancel the pass";
+
+    ASSERT_TRUE(ended.wait(kWait));
+    EXPECT_TRUE(disabledDuringMessage);
+    for (const char* name : inputs)
+        EXPECT_TRUE(child<QWidget>(window, name)->isEnabled()) << name;
+    EXPECT_EQ(QApplication::focusWidget(), command1);
+    EXPECT_EQ(ended.at(0).at(0).value<filecipher::PassStatus>(), filecipher::PassStatus::Refused);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::Stop);
+    EXPECT_FALSE(dialogs.messages[0].text.isEmpty());
+    EXPECT_FALSE(QFile::exists(path("copy.bin")));
+}
+
+TEST_F(EncFileWindow, APassMovesTheBarShowsDoneAndWritesTheCopy) {
+    constexpr qint64 n = 256LL * 1024 * 1024;
+    makeZeroFile(path("zeros.img"), n);
+    frmEncFile* window = open();
+    ASSERT_NE(window, nullptr);
+    auto* pbar = child<QProgressBar>(window, "pbar");
+    child<QLineEdit>(window, "txtPW")->setText("Tessera");
+    child<QLineEdit>(window, "txtFile")->setText(path("zeros.img"));
+    child<QLineEdit>(window, "txtFileEnc")->setText(path("zeros.enc"));
+
+    QList<int> values;
+    QObject::connect(pbar, &QProgressBar::valueChanged, [&](int v) { values.append(v); });
+    int maximumAtDone = -1;
+    dialogs.onMessage = [&](const ScriptedDialogs::Message&) {
+        maximumAtDone = pbar->maximum();
+        EXPECT_EQ(pbar->value(), 0) << "back to 0 before the message";
+    };
+    QSignalSpy ended(window, &frmEncFile::passEnded);
+    QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+    ASSERT_TRUE(ended.wait(kWait));
+
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Done"));
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Tessera2"));
+    EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::None);
+    EXPECT_EQ(dialogs.messages[0].buttons, platform::Buttons::Ok);
+    EXPECT_EQ(maximumAtDone, n);
+    EXPECT_TRUE(std::any_of(values.cbegin(), values.cend(), [](int v) { return v > 0 && v < n; }))
+        << "the bar never moved";
+    EXPECT_EQ(pbar->value(), 0);
+
+    // Zeros enciphered are the key stream itself, repeated across the whole copy.
+    QFile copy(path("zeros.enc"));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.size(), n);
+    const QByteArray key = QByteArrayLiteral("Tessera");
+    QByteArray expected;
+    while (expected.size() < 7 * 1024 * 1024)
+        expected += key;
+    qint64 offset = 0;
+    while (offset < n) {
+        const QByteArray block = copy.read(expected.size());
+        ASSERT_EQ(block, expected.left(block.size())) << "at " << offset;
+        offset += block.size();
+    }
+    EXPECT_EQ(QFile(path("zeros.img")).size(), n);
+}
+
+TEST_F(EncFileWindow, EncryptAndDecryptRoundTripThroughTheWindow) {
+    const QByteArray plain = randomBytes(300001);
+    writeFile(path("photo.jpg"), plain);
+    frmEncFile* window = open();
+    ASSERT_NE(window, nullptr);
+    auto* txtFile = child<QLineEdit>(window, "txtFile");
+    auto* txtFileEnc = child<QLineEdit>(window, "txtFileEnc");
+    child<QLineEdit>(window, "txtPW")->setText(QStringLiteral("pässwörd €"));
+    const QByteArray key = QByteArrayLiteral("p\xe4ssw\xf6rd \x80"); // Windows-1252
+
+    // Typed name, then a click on Encrypt: the box loses the focus first, so
+    // the pass writes to the extended name.
+    txtFileEnc->setText(path("secret"));
+    txtFile->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), txtFile);
+    QTest::keyClicks(txtFile, path("photo.jpg"));
+    QSignalSpy ended(window, &frmEncFile::passEnded);
+    QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+    EXPECT_EQ(txtFileEnc->text(), path("secret.jpg"));
+    ASSERT_TRUE(ended.wait(kWait));
+    ASSERT_EQ(dialogs.texts(), QStringList{"Done"});
+    EXPECT_EQ(readAll(path("secret.jpg")), cipherBytes(plain, key, +1));
+
+    // Decrypt the copy back into a second one.
+    txtFile->setText(path("secret.jpg"));
+    txtFileEnc->setText(path("again.jpg"));
+    QTest::mouseClick(child<QPushButton>(window, "CmdDec"), Qt::LeftButton);
+    ASSERT_TRUE(ended.wait(kWait));
+    EXPECT_EQ(dialogs.texts(), (QStringList{"Done", "Done"}));
+    EXPECT_EQ(readAll(path("again.jpg")), plain);
+    EXPECT_EQ(readAll(path("photo.jpg")), plain);
+}
+
+// A large input, so that the pass is still running when Close is clicked.
+class EncFileCancel : public EncFileWindow {
+protected:
+    static constexpr qint64 kLarge = 512LL * 1024 * 1024;
+
+    frmEncFile* startLargePass() {
+        makeZeroFile(path("large.img"), kLarge);
+        frmEncFile* window = open();
+        if (!window)
+            return nullptr;
+        child<QLineEdit>(window, "txtPW")->setText("secret");
+        child<QLineEdit>(window, "txtFile")->setText(path("large.img"));
+        child<QLineEdit>(window, "txtFileEnc")->setText(path("large.enc"));
+        pbar = child<QProgressBar>(window, "pbar");
+        QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return pbar->maximum() == kLarge; }, kWait));
+        EXPECT_TRUE(window->passRunning()) << "the pass ended before it could be cancelled";
+        return window;
+    }
+
+    // Nothing but the input and what was there before the pass.
+    void expectNoCopyLeft(const QStringList& before) {
+        QStringList now = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        now.sort();
+        EXPECT_EQ(now, before);
+        EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join("|").toStdString();
+    }
+
+    QPointer<QProgressBar> pbar;
+};
+
+TEST_F(EncFileCancel, CloseDuringAPassCancelsItAndClosesTheWindow) {
+    writeFile(path("large.enc"), "an earlier copy");
+    QPointer<frmEncFile> window = startLargePass();
+    ASSERT_TRUE(window);
+    QTest::mouseClick(child<QPushButton>(window, "cmdClose"), Qt::LeftButton);
+    // The pass is over once Close has been handled.
+    EXPECT_EQ(readAll(path("large.enc")), QByteArray("an earlier copy"));
+    expectNoCopyLeft({"large.enc", "large.img"});
+    EXPECT_TRUE(waitUnloaded());
+    EXPECT_FALSE(window);
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(EncFileCancel, TheCloseBoxCancelsThePassTheSameWay) {
+    QPointer<frmEncFile> window = startLargePass();
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(window->close());
+    expectNoCopyLeft({"large.img"});
+    EXPECT_TRUE(waitUnloaded());
+}
+
+TEST_F(EncFileCancel, UnloadingEveryWindowCancelsARunningPass) {
+    writeFile(path("large.enc"), "keep me");
+    QPointer<frmEncFile> window = startLargePass();
+    ASSERT_TRUE(window);
+    registry.unloadAll();
+    EXPECT_FALSE(window);
+    EXPECT_EQ(readAll(path("large.enc")), QByteArray("keep me"));
+    expectNoCopyLeft({"large.enc", "large.img"});
+}
+
+TEST_F(EncFileWindow, CloseUnloadsAndTheNextOpenStartsAfresh) {
+    frmEncFile* window = open();
+    ASSERT_NE(window, nullptr);
+    child<QLineEdit>(window, "txtPW")->setText("secret");
+    dialogs.files.enqueue(QStringLiteral("/home/ann/plan.doc"));
+    window->cmdBrowse_Click();
+
+    // Showing it again while it is open changes nothing.
+    EXPECT_EQ(registry.show(kName), window);
+    EXPECT_EQ(child<QLineEdit>(window, "txtFileEnc")->text(), kInitialCopy + ".doc");
+
+    QTest::mouseClick(child<QPushButton>(window, "cmdClose"), Qt::LeftButton);
+    ASSERT_TRUE(waitUnloaded());
+
+    window = open();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(child<QLineEdit>(window, "txtPW")->text(), QString());
+    EXPECT_EQ(child<QLineEdit>(window, "txtFile")->text(), QString());
+    EXPECT_EQ(child<QLineEdit>(window, "txtFileEnc")->text(), kInitialCopy);
+    EXPECT_EQ(child<QProgressBar>(window, "pbar")->value(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(window, "txtPW"));
+    // The dialog starts afresh with the window: a cancel now gives nothing.
+    window->cmdBrowse_Click();
+    EXPECT_EQ(dialogs.fileRequests.constLast().fileName, QString());
+    EXPECT_EQ(child<QLineEdit>(window, "txtFile")->text(), QString());
+    EXPECT_EQ(quits, 0);
+}
+
+} // namespace

@@ -1,0 +1,251 @@
+#include "ui/filecipher/frmEncFile.h"
+
+#include "resources/Artwork.h"
+#include "ui/FormRegistry.h"
+#include "ui_frmEncFile.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QMetaObject>
+#include <QScreen>
+#include <QThread>
+#include <atomic>
+#include <climits>
+#include <utility>
+
+namespace ui {
+
+namespace {
+
+// The latest position the pass reported, handed to the window at most once per
+// turn of its event loop however often the pass reports.
+struct PassProgress {
+    std::atomic<qint64> position{0};
+    std::atomic<bool> pending{false};
+};
+
+} // namespace
+
+// Runs one pass on its own thread and is the pass's host: progress goes to the
+// window through its event loop, cancellation is a flag the pass polls.
+class FilePassThread final : public QThread, public filecipher::PassHost {
+public:
+    FilePassThread(filecipher::PassRequest request, frmEncFile* window)
+        : QThread(window), m_request(std::move(request)), m_window(window) {}
+
+    void cancel() { m_cancel.store(true); }
+    filecipher::PassResult result() const { return m_result; }
+
+    bool cancelRequested() const override { return m_cancel.load(); }
+
+    void setRange(qint64 n) override {
+        QMetaObject::invokeMethod(
+            m_window, [window = m_window, n] { window->setProgressRange(n); },
+            Qt::QueuedConnection);
+    }
+
+    void setPosition(qint64 done) override {
+        m_progress->position.store(done);
+        if (m_progress->pending.exchange(true))
+            return; // an update is on its way and will carry this position
+        QMetaObject::invokeMethod(
+            m_window,
+            [window = m_window, progress = m_progress] {
+                progress->pending.store(false);
+                window->setProgressPosition(progress->position.load());
+            },
+            Qt::QueuedConnection);
+    }
+
+protected:
+    void run() override { m_result = filecipher::FileCipherPass(m_request, *this); }
+
+private:
+    const filecipher::PassRequest m_request;
+    frmEncFile* const m_window; // outlives the thread: its destructor waits for it
+    std::shared_ptr<PassProgress> m_progress = std::make_shared<PassProgress>();
+    std::atomic<bool> m_cancel{false};
+    filecipher::PassResult m_result;
+};
+
+frmEncFile::frmEncFile(FormRegistry& registry, QWidget* parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::frmEncFile>()) {
+    // This window reaches no other window; it is unloaded through its own close.
+    Q_UNUSED(registry);
+    m_ui->setupUi(this);
+    setWindowIcon(resources::windowIcon(QStringLiteral("frmEncFile")));
+    // Closing unloads: the next use starts with the initial contents again.
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    connect(m_ui->Command1, &QPushButton::clicked, this, &frmEncFile::Command1_Click);
+    connect(m_ui->CmdDec, &QPushButton::clicked, this, &frmEncFile::CmdDec_Click);
+    connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &frmEncFile::cmdBrowse_Click);
+    connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmEncFile::cmdClose_Click);
+    m_ui->txtFile->installEventFilter(this);
+
+    m_ui->txtPW->setFocus();
+}
+
+frmEncFile::~frmEncFile() {
+    cancelPass();
+}
+
+QString frmEncFile::appendedInputExtension(const QString& input, const QString& copy) {
+    const QString inputEnd = input.right(4);
+    return copy.right(4) == inputEnd ? copy : copy + inputEnd;
+}
+
+void frmEncFile::AppendInputExtension() {
+    m_ui->txtFileEnc->setText(
+        appendedInputExtension(m_ui->txtFile->text(), m_ui->txtFileEnc->text()));
+}
+
+void frmEncFile::Command1_Click() {
+    runPass(filecipher::Direction::Encipher);
+}
+
+void frmEncFile::CmdDec_Click() {
+    runPass(filecipher::Direction::Decipher);
+}
+
+void frmEncFile::cmdBrowse_Click() {
+    // A cancelled dialog still hands back its name: the last one confirmed here,
+    // or nothing on first use.
+    m_ui->txtFile->setText(m_dialog.run(this));
+    AppendInputExtension();
+}
+
+void frmEncFile::txtFile_LostFocus() {
+    AppendInputExtension();
+}
+
+void frmEncFile::cmdClose_Click() {
+    close();
+}
+
+bool frmEncFile::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_ui->txtFile && event->type() == QEvent::FocusOut) {
+        // Only the focus moving to another control counts: not another window
+        // becoming active, not the box's own context menu, and not the inputs
+        // being disabled at the start of a pass.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            !passRunning())
+            txtFile_LostFocus();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmEncFile::closeEvent(QCloseEvent* event) {
+    cancelPass();
+    QWidget::closeEvent(event);
+}
+
+void frmEncFile::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The bar lies along the bottom edge across the whole width; the other
+    // controls keep their places.
+    const int barHeight = m_ui->pbar->height();
+    m_ui->pbar->setGeometry(0, height() - barHeight, width(), barHeight);
+}
+
+void frmEncFile::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Opens centred on the screen, frame included; once the frame is known.
+    if (m_centred)
+        return;
+    m_centred = true;
+    if (QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void frmEncFile::runPass(filecipher::Direction direction) {
+    if (m_pass)
+        return;
+    filecipher::PassRequest request;
+    request.input = m_ui->txtFile->text();
+    request.output = m_ui->txtFileEnc->text();
+    request.password = m_ui->txtPW->text();
+    request.direction = direction;
+
+    m_pass = new FilePassThread(std::move(request), this);
+    connect(m_pass, &QThread::finished, this, [this, thread = m_pass] {
+        if (m_pass == thread)
+            passFinished();
+    });
+
+    m_focusBeforePass = focusWidget();
+    // Disabling the focused control would pass the focus on to Close, where a
+    // stray key press would cancel the pass; leave no control focused instead.
+    if (m_focusBeforePass && m_focusBeforePass != m_ui->cmdClose)
+        m_focusBeforePass->clearFocus();
+    setInputsEnabled(false);
+    setCursor(Qt::WaitCursor);
+    m_ui->cmdClose->setCursor(Qt::ArrowCursor); // Close still works: it cancels
+    m_pass->start();
+}
+
+void frmEncFile::setInputsEnabled(bool enabled) {
+    for (QWidget* input :
+         {static_cast<QWidget*>(m_ui->txtPW), static_cast<QWidget*>(m_ui->txtFile),
+          static_cast<QWidget*>(m_ui->cmdBrowse), static_cast<QWidget*>(m_ui->Command1),
+          static_cast<QWidget*>(m_ui->CmdDec), static_cast<QWidget*>(m_ui->txtFileEnc)})
+        input->setEnabled(enabled);
+}
+
+void frmEncFile::setProgressRange(qint64 n) {
+    m_progressShift = 0;
+    while ((n >> m_progressShift) > INT_MAX)
+        ++m_progressShift;
+    m_ui->pbar->setRange(0, static_cast<int>(n >> m_progressShift));
+}
+
+void frmEncFile::setProgressPosition(qint64 done) {
+    m_ui->pbar->setValue(static_cast<int>(done >> m_progressShift));
+}
+
+void frmEncFile::passFinished() {
+    FilePassThread* thread = std::exchange(m_pass, nullptr);
+    thread->wait();
+    const filecipher::PassResult result = thread->result();
+    delete thread;
+
+    m_ui->pbar->setValue(0);
+    m_ui->cmdClose->unsetCursor();
+    unsetCursor();
+
+    const QPointer<frmEncFile> self(this);
+    switch (result.status) {
+    case filecipher::PassStatus::Done:
+        platform::messageBox(this, filecipher::kDone);
+        break;
+    case filecipher::PassStatus::Refused:
+    case filecipher::PassStatus::Failed:
+        platform::messageBox(this, result.message, QStringLiteral("Error"), platform::Icon::Stop);
+        break;
+    case filecipher::PassStatus::Cancelled:
+        break;
+    }
+    if (!self)
+        return; // unloaded while the message was open
+
+    setInputsEnabled(true);
+    if (m_focusBeforePass && m_focusBeforePass->isEnabled())
+        m_focusBeforePass->setFocus(Qt::OtherFocusReason);
+    emit passEnded(result.status);
+}
+
+void frmEncFile::cancelPass() {
+    FilePassThread* thread = std::exchange(m_pass, nullptr);
+    if (!thread)
+        return;
+    thread->cancel();
+    thread->wait();
+    delete thread;
+    m_ui->pbar->setValue(0);
+}
+
+} // namespace ui

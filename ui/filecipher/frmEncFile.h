@@ -1,0 +1,83 @@
+#pragma once
+
+// The file encryption window: enciphers or deciphers a whole file into a copy
+// under a password. The pass runs on a worker thread so that the window keeps
+// painting and its bar moves; while it runs every input of the window is
+// disabled, and Close (or the window's close box) cancels the pass and closes
+// the window, leaving no half-written copy behind.
+
+#include "filecipher/FileCipher.h"
+#include "platform/Dialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace Ui {
+class frmEncFile;
+}
+
+namespace ui {
+
+class FormRegistry;
+class FilePassThread;
+
+class frmEncFile : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmEncFile(FormRegistry& registry, QWidget* parent = nullptr);
+    // Cancels a running pass and waits for it to end.
+    ~frmEncFile() override;
+
+    // The copy's name kept in step with the input's: the last four characters
+    // of each (the whole text when shorter) are compared exactly, and when they
+    // differ the input's are appended to the copy's name. Never removes anything.
+    static QString appendedInputExtension(const QString& input, const QString& copy);
+
+    // True from the start of a pass until its closing message is dismissed.
+    bool passRunning() const { return m_pass != nullptr; }
+
+public slots:
+    void Command1_Click();
+    void CmdDec_Click();
+    void cmdBrowse_Click();
+    void txtFile_LostFocus();
+    void cmdClose_Click();
+    // Applies the rule above to txtFile and txtFileEnc.
+    void AppendInputExtension();
+
+signals:
+    // After a pass has ended and its closing message (if any) was dismissed.
+    void passEnded(filecipher::PassStatus status);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    friend class FilePassThread;
+
+    void runPass(filecipher::Direction direction);
+    void setInputsEnabled(bool enabled);
+    void setProgressRange(qint64 n);
+    void setProgressPosition(qint64 done);
+    void passFinished();
+    // Asks a running pass to stop and waits until it has.
+    void cancelPass();
+
+    std::unique_ptr<Ui::frmEncFile> m_ui;
+    platform::OpenFileDialog m_dialog; // CommonDialog1
+    FilePassThread* m_pass = nullptr;
+    // QProgressBar counts in int; files past 2 GiB are shown scaled down.
+    int m_progressShift = 0;
+    QPointer<QWidget> m_focusBeforePass;
+    bool m_centred = false;
+};
+
+} // namespace ui
