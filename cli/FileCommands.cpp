@@ -5,7 +5,10 @@
 #include "filecipher/FileCipher.h"
 
 #include <QElapsedTimer>
+#include <csignal>
+#include <cstddef>
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 #if defined(Q_OS_UNIX)
@@ -14,6 +17,79 @@
 
 namespace cli {
 namespace {
+
+// The signal that asked the pass to stop (Ctrl+C, kill, a closed terminal).
+volatile std::sig_atomic_t g_stopSignal = 0;
+
+// A second signal ends the process at once: the pass may be stuck where it
+// cannot look (opening a FIFO that nobody reads).
+extern "C" void onStopSignal(int signal) {
+    if (g_stopSignal != 0) {
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+        return;
+    }
+    g_stopSignal = signal;
+}
+
+// While a pass runs, an interrupt cancels it between blocks, so that the
+// temporary copy is removed and an earlier file keeps its content, instead of
+// ending the process on the spot. Afterwards the signal ends the process as
+// it would have, so that the shell sees what happened.
+class StopSignals {
+public:
+    StopSignals() {
+        for (std::size_t i = 0; i < kCount; ++i) {
+#if defined(Q_OS_UNIX)
+            struct sigaction action {};
+            action.sa_handler = onStopSignal;
+            sigemptyset(&action.sa_mask);
+            action.sa_flags = SA_RESTART;
+            ::sigaction(kSignals[i], &action, &m_saved[i]);
+#else
+            m_saved[i] = std::signal(kSignals[i], onStopSignal);
+#endif
+        }
+    }
+    ~StopSignals() {
+        restore();
+    }
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
+
+    // Restores the earlier handlers and, when a signal came, raises it again.
+    void finish() {
+        restore();
+        if (const int signal = g_stopSignal) {
+            std::signal(signal, SIG_DFL);
+            std::raise(signal);
+        }
+    }
+
+private:
+    void restore() {
+        if (m_restored)
+            return;
+        m_restored = true;
+        for (std::size_t i = 0; i < kCount; ++i) {
+#if defined(Q_OS_UNIX)
+            ::sigaction(kSignals[i], &m_saved[i], nullptr);
+#else
+            std::signal(kSignals[i], m_saved[i]);
+#endif
+        }
+    }
+
+#if defined(Q_OS_UNIX)
+    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+    struct sigaction m_saved[3]{};
+#else
+    static constexpr int kSignals[] = {SIGINT, SIGTERM};
+    void (*m_saved[2])(int) = {};
+#endif
+    static constexpr std::size_t kCount = std::size(kSignals);
+    bool m_restored = false;
+};
 
 bool stderrIsTerminal() {
 #if defined(Q_OS_UNIX)
@@ -34,11 +110,16 @@ public:
     void setPosition(qint64 done) override {
         if (!m_show || m_range <= 0)
             return;
-        if (done == 0 && m_drawn) {
-            std::fputs("\r\033[K", stderr);
+        // The pass starts at 0 and comes back to 0 when it ends: then the bar goes.
+        if (done == 0 && m_started) {
+            if (m_drawn)
+                std::fputs("\r\033[K", stderr);
+            std::fflush(stderr);
             m_drawn = false;
+            m_range = 0;
             return;
         }
+        m_started = true;
         if (m_drawn && m_clock.elapsed() < 100)
             return;
         m_clock.restart();
@@ -50,9 +131,11 @@ public:
         std::fflush(stderr);
         m_drawn = true;
     }
+    bool cancelRequested() const override { return g_stopSignal != 0; }
 
 private:
     bool m_show;
+    bool m_started = false;
     bool m_drawn = false;
     qint64 m_range = 0;
     QElapsedTimer m_clock;
@@ -75,13 +158,12 @@ int fileCommand(const QString& name, const QStringList& args, filecipher::Direct
     request.output = options->positional.at(1);
     request.password = *password;
     request.direction = direction;
+    StopSignals stopSignals;
     const filecipher::PassResult result = filecipher::FileCipherPass(request, host);
-    host.setPosition(0);
-    if (result.status != filecipher::PassStatus::Done) {
+    if (result.status != filecipher::PassStatus::Done)
         reportError(result.message);
-        return kFailed;
-    }
-    return kOk;
+    stopSignals.finish();
+    return result.status == filecipher::PassStatus::Done ? kOk : kFailed;
 }
 
 } // namespace

@@ -45,6 +45,17 @@ struct PassResult {
 
 inline const QString kDone = QStringLiteral("Done");
 
+// The pass reads, enciphers and writes this many bytes at a time; the host
+// hears of progress (and is asked about cancelling) between blocks only.
+inline constexpr qint64 kBlockSize = qint64(1) << 20;
+
+// A password has at least one character and at most this many.
+inline constexpr int kMaxPasswordLength = 32767;
+
+// The progress position moves at most this often (in milliseconds), whatever
+// the speed of the disk: enough for the eye, and cheap for the host.
+inline constexpr int kProgressInterval = 33;
+
 PassResult FileCipherPass(const PassRequest& request, PassHost& host);
 
 } // namespace filecipher

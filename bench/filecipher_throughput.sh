@@ -1,0 +1,138 @@
+#!/usr/bin/env bash
+# Throughput of the file cipher against cp and openssl on one large file.
+#
+#   bench/filecipher_throughput.sh [path/to/tessera-cli]
+#
+# Makes a file of SIZE_MIB MiB (default 1024) of random bytes in a temporary
+# folder, then times, in ROUNDS interleaved rounds (default 5):
+#   cp                      (GNU cp: an in-kernel copy_file_range where it can)
+#   openssl enc -chacha20   (key and IV given, so no key derivation is timed)
+#   tessera-cli encrypt-file
+# each writing a new file, and again each replacing an existing copy of the same
+# size. encrypt-file puts a replacing copy on the disk (fsync) before it takes
+# the old file's name; cp and openssl do not, so in that second table they are
+# timed together with `sync FILE`, the same work done afterwards.
+# Prints the median and the best time of each, the throughput, the ratio of
+# ours to cp (1.0 = as fast as cp) and the peak memory from /usr/bin/time -v.
+# Use a Release build. TMPDIR chooses the disk.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+cli=${1:-$here/../build-filecipher-release/cli/tessera-cli}
+size_mib=${SIZE_MIB:-1024}
+rounds=${ROUNDS:-5}
+
+for tool in /usr/bin/time openssl cp sync; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "missing: $tool (apt-get install -y time openssl coreutils)" >&2
+        exit 2
+    fi
+done
+if [ ! -x "$cli" ]; then
+    echo "no tessera-cli at $cli (build it, or give its path)" >&2
+    exit 2
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/filecipher-bench.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+input=$work/input
+output=$work/output
+printf 'benchmark password' >"$work/pw"
+key=$(printf '%064d' 7)
+iv=$(printf '%032d' 9)
+
+echo "Making a file of $size_mib MiB in $work ..."
+openssl rand -out "$input" $((size_mib * 1024 * 1024)) 2>/dev/null ||
+    head -c "$((size_mib * 1024 * 1024))" /dev/urandom >"$input"
+cat "$input" >/dev/null # into the page cache, the same for every tool
+
+tools=(cp openssl ours)
+command_of() { # tool -> the command that writes $output
+    case $1 in
+    cp) echo cp "$input" "$output" ;;
+    openssl) echo openssl enc -chacha20 -K "$key" -iv "$iv" -in "$input" -out "$output" ;;
+    ours) echo "$cli" encrypt-file --password-file "$work/pw" "$input" "$output" ;;
+    esac
+}
+
+# One timed run: scenario (new|replace), tool. Appends "seconds kib" to a list.
+run_once() {
+    local scenario=$1 tool=$2
+    if [ "$scenario" = new ]; then
+        rm -f "$output"
+    else
+        cp "$input" "$output"
+    fi
+    sync
+    sleep 0.5
+    local cmd
+    read -r -a cmd <<<"$(command_of "$tool")"
+    local t0 t1
+    t0=$(date +%s.%N)
+    /usr/bin/time -v -o "$work/time.txt" "${cmd[@]}"
+    if [ "$scenario" = replace ] && [ "$tool" != ours ]; then
+        sync "$output"
+    fi
+    t1=$(date +%s.%N)
+    local kib
+    kib=$(awk -F': ' '/Maximum resident set size/ {print $2}' "$work/time.txt")
+    echo "$(awk -v a="$t0" -v b="$t1" 'BEGIN {printf "%.4f", b - a}') $kib" \
+        >>"$work/$scenario-$tool.txt"
+}
+
+for scenario in new replace; do
+    for ((r = 1; r <= rounds; r++)); do
+        for tool in "${tools[@]}"; do
+            run_once "$scenario" "$tool"
+        done
+    done
+done
+
+# The copy really is the cipher's: deciphering it gives the input back.
+rm -f "$output"
+"$cli" encrypt-file --password-file "$work/pw" "$input" "$output"
+"$cli" decrypt-file --password-file "$work/pw" "$output" "$output"
+if cmp -s "$input" "$output"; then
+    check="round trip checked"
+else
+    check="ROUND TRIP FAILED"
+fi
+
+stats() { # file -> "median best peak_kib"
+    sort -n "$1" | awk '{t[NR] = $1; if ($2 > m) m = $2}
+        END {med = (NR % 2) ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2;
+             print med, t[1], m}'
+}
+
+verdict=0
+echo
+echo "File: $size_mib MiB, $rounds rounds, $(uname -r), $(nproc) cores; $check"
+for scenario in new replace; do
+    echo
+    if [ "$scenario" = new ]; then
+        echo "Writing a new file:"
+    else
+        echo "Replacing an existing file (cp and openssl followed by sync FILE):"
+    fi
+    read -r cp_med cp_best _ <<<"$(stats "$work/$scenario-cp.txt")"
+    printf '  %-8s %9s %9s %11s %11s %9s %9s\n' tool "median s" "best s" "MiB/s med" \
+        "MiB/s best" "vs cp med" "peak MiB"
+    for tool in "${tools[@]}"; do
+        read -r med best kib <<<"$(stats "$work/$scenario-$tool.txt")"
+        awk -v t="$tool" -v med="$med" -v best="$best" -v kib="$kib" -v size="$size_mib" \
+            -v cpmed="$cp_med" 'BEGIN {
+                printf "  %-8s %9.3f %9.3f %11.0f %11.0f %9.2f %9.1f\n",
+                    t, med, best, size / med, size / best, cpmed / med, kib / 1024 }'
+    done
+    read -r our_med _ our_kib <<<"$(stats "$work/$scenario-ours.txt")"
+    read -r ssl_med _ _ <<<"$(stats "$work/$scenario-openssl.txt")"
+    if awk -v o="$our_med" -v c="$cp_med" -v s="$ssl_med" -v k="$our_kib" \
+        'BEGIN {exit !(c / o >= 0.9 && o < s && k < 32 * 1024)}'; then
+        echo "  targets met: at least 0.9 of cp, faster than openssl, under 32 MiB"
+    else
+        echo "  TARGETS MISSED (at least 0.9 of cp, faster than openssl, under 32 MiB)"
+        verdict=1
+    fi
+done
+[ "$check" = "round trip checked" ] || verdict=1
+exit $verdict

@@ -1,0 +1,233 @@
+// encrypt-file and decrypt-file through the real tessera-cli program.
+
+#include "TestFiles.h"
+
+#include <QFileInfo>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <thread>
+
+#if defined(Q_OS_UNIX)
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+using filecipher::Direction;
+using namespace testfiles;
+
+#if defined(Q_OS_UNIX)
+
+namespace {
+
+const QString kCli = QStringLiteral(TESSERA_CLI);
+
+// Starts tessera-cli with the arguments, standard output and error on the
+// given descriptors and an empty standard input.
+pid_t startCli(const QStringList& args, int outFd, int errFd) {
+    std::vector<QByteArray> storage{QFile::encodeName(kCli)};
+    for (const QString& arg : args)
+        storage.push_back(arg.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& a : storage)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    int input[2];
+    if (::pipe(input) != 0)
+        return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(input[1]);
+        ::dup2(input[0], STDIN_FILENO);
+        ::dup2(outFd, STDOUT_FILENO);
+        ::dup2(errFd, STDERR_FILENO);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(input[0]);
+    ::close(input[1]);
+    return pid;
+}
+
+#if defined(Q_OS_LINUX)
+// What a process has read so far, from /proc; 0 once it has ended.
+qint64 bytesRead(pid_t pid) {
+    QFile io(QStringLiteral("/proc/%1/io").arg(pid));
+    if (!io.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar: "))
+            return line.mid(7).toLongLong();
+    }
+    return 0;
+}
+#endif
+
+struct CliRun {
+    int status = -1; // the exit status, or -1 when ended by a signal
+    QByteArray out;
+    QByteArray err;
+};
+
+class FileCommands : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    void SetUp() override {
+        ASSERT_TRUE(QFileInfo(kCli).isExecutable()) << kCli.toStdString();
+        writeFile(path("pw"), "P\xC3\xA4sswort \xE2\x82\xAC\n"); // "Pässwort €" in UTF-8
+    }
+
+    // Runs the program with output and errors captured in files, which are not
+    // terminals.
+    CliRun run(const QStringList& args) {
+        QFile out(path("stdout")), err(path("stderr"));
+        EXPECT_TRUE(out.open(QIODevice::ReadWrite | QIODevice::Truncate));
+        EXPECT_TRUE(err.open(QIODevice::ReadWrite | QIODevice::Truncate));
+        const pid_t pid = startCli(args, out.handle(), err.handle());
+        EXPECT_GT(pid, 0);
+        int wait = 0;
+        ::waitpid(pid, &wait, 0);
+        return {WIFEXITED(wait) ? WEXITSTATUS(wait) : -1, readAll(path("stdout")),
+                readAll(path("stderr"))};
+    }
+
+    const QString password = QStringLiteral("P\u00E4sswort \u20AC");
+    QTemporaryDir dir;
+};
+
+TEST_F(FileCommands, EncryptFileAndDecryptFileRoundTrip) {
+    const QByteArray plain = randomBytes(filecipher::kBlockSize + 333, 30);
+    writeFile(path("plain"), plain);
+
+    CliRun r = run({"encrypt-file", "--password-file", path("pw"), path("plain"), path("enc")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, QByteArray());
+    EXPECT_EQ(r.err, QByteArray()) << "no progress when standard error is not a terminal";
+    EXPECT_EQ(readAll(path("enc")), reference(plain, password, Direction::Encipher));
+
+    r = run({"decrypt-file", "--password-file=" + path("pw"), path("enc"), path("dec")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, QByteArray());
+    EXPECT_EQ(readAll(path("dec")), plain);
+
+    // In place, and back.
+    r = run({"encrypt-file", "--password-file", path("pw"), path("dec"), path("dec")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(readAll(path("dec")), readAll(path("enc")));
+}
+
+TEST_F(FileCommands, RefusalsExitWithStatusOneAndSayWhyOnStandardError) {
+    CliRun r = run({"encrypt-file", "--password-file", path("pw"), path("missing"), path("out")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, QStringLiteral("tessera-cli: The file \"%1\" could not be found.\n")
+                         .arg(QDir::toNativeSeparators(path("missing")))
+                         .toLocal8Bit());
+    EXPECT_FALSE(QFileInfo::exists(path("out")));
+
+    writeFile(path("plain"), "text");
+    writeFile(path("empty-pw"), "\n");
+    r = run({"decrypt-file", "--password-file", path("empty-pw"), path("plain"), path("out")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, QByteArray("tessera-cli: Enter a password first.\n"));
+
+    writeFile(path("odd-pw"), "\xC4\x80"); // U+0100, not in the code page
+    r = run({"encrypt-file", "--password-file", path("odd-pw"), path("plain"), path("out")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("(U+0100), which cannot be used in a password.")) << r.err.data();
+    EXPECT_FALSE(QFileInfo::exists(path("out")));
+
+    writeFile(path("out"), "an earlier copy");
+    r = run({"encrypt-file", "--password-file", path("pw"), path("plain"), path("nowhere/x")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.startsWith("tessera-cli: The folder ")) << r.err.data();
+}
+
+TEST_F(FileCommands, WrongUsageExitsWithStatusTwo) {
+    writeFile(path("plain"), "text");
+    CliRun r = run({"encrypt-file", "--password-file", path("pw"), path("plain")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, QByteArray("tessera-cli: encrypt-file: give INPUT and OUTPUT\n"));
+    r = run({"decrypt-file", "--pic", "--password-file", path("pw"), path("plain"), path("o")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_FALSE(QFileInfo::exists(path("o")));
+}
+
+TEST_F(FileCommands, ShowsAProgressBarOnATerminalAndClearsIt) {
+    writeFile(path("plain"), randomBytes(3 * filecipher::kBlockSize, 31));
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
+        GTEST_SKIP() << "no pseudo-terminal here";
+    const int terminal = ::open(::ptsname(master), O_RDWR | O_NOCTTY);
+    ASSERT_GE(terminal, 0);
+    QFile out(path("stdout"));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    const pid_t pid =
+        startCli({"encrypt-file", "--password-file", path("pw"), path("plain"), path("enc")},
+                 out.handle(), terminal);
+    ::close(terminal);
+
+    QByteArray shown;
+    char chunk[1024];
+    for (ssize_t got; (got = ::read(master, chunk, sizeof chunk)) > 0;)
+        shown.append(chunk, got);
+    ::close(master);
+    int wait = 0;
+    ::waitpid(pid, &wait, 0);
+    ASSERT_TRUE(WIFEXITED(wait));
+    EXPECT_EQ(WEXITSTATUS(wait), 0);
+    EXPECT_TRUE(shown.startsWith("\r[")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("%")) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith("\r\033[K")) << "the bar is cleared at the end";
+    EXPECT_EQ(readAll(path("enc")).size(), 3 * filecipher::kBlockSize);
+}
+
+#if defined(Q_OS_LINUX)
+// Ctrl+C or kill in the middle of a pass: the earlier file keeps its content,
+// the temporary copy goes, and the program ends by the signal it received.
+TEST_F(FileCommands, InterruptLeavesTheEarlierCopyAndNoTemporaryFile) {
+    for (const int signal : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(signal == SIGTERM ? "SIGTERM" : "SIGINT");
+        QFile::remove(path("plain"));
+        // Long enough to be caught in the middle: 128 MiB of zeros, sparse.
+        writeFile(path("plain"), {});
+        ASSERT_TRUE(QFile::resize(path("plain"), 128 * filecipher::kBlockSize));
+        writeFile(path("copy"), "an earlier copy");
+        QFile err(path("stderr"));
+        ASSERT_TRUE(err.open(QIODevice::ReadWrite | QIODevice::Truncate));
+        const pid_t pid =
+            startCli({"encrypt-file", "--password-file", path("pw"), path("plain"), path("copy")},
+                     err.handle(), err.handle());
+        ASSERT_GT(pid, 0);
+
+        // Once the program has read a good part of the input, halt it, queue
+        // the signal and let it go on.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (bytesRead(pid) < 16 * filecipher::kBlockSize &&
+               std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        ::kill(pid, SIGSTOP);
+        int wait = 0;
+        ASSERT_EQ(::waitpid(pid, &wait, WUNTRACED), pid);
+        if (!WIFSTOPPED(wait))
+            GTEST_SKIP() << "the pass ended before it could be interrupted";
+        ::kill(pid, signal);
+        ::kill(pid, SIGCONT);
+        ASSERT_EQ(::waitpid(pid, &wait, 0), pid);
+
+        ASSERT_TRUE(WIFSIGNALED(wait)) << "exit status " << WEXITSTATUS(wait);
+        EXPECT_EQ(WTERMSIG(wait), signal);
+        EXPECT_EQ(readAll(path("copy")), QByteArray("an earlier copy"));
+        EXPECT_TRUE(partials(dir.path()).isEmpty());
+        EXPECT_TRUE(readAll(path("stderr"))
+                        .startsWith("tessera-cli: Cancelled: no copy was "
+                                    "written to"));
+    }
+}
+#endif
+
+} // namespace
+
+#endif
