@@ -11,7 +11,7 @@ PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-image-formats-plugins qt6-webengine-dev
   libgtest-dev libbenchmark-dev
-  xvfb xauth xdotool xclip imagemagick fonts-dejavu-core
+  xvfb xauth xdotool xclip imagemagick fonts-dejavu-core fonts-liberation2
   cups cups-bsd printer-driver-cups-pdf poppler-utils
   openssl time clang libclang-rt-14-dev
 )
