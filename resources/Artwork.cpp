@@ -1,136 +1,206 @@
 #include "resources/Artwork.h"
 
-#include <QAbstractButton>
-#include <QGuiApplication>
-#include <QLinearGradient>
-#include <QPainter>
+#include "resources/ArtworkPainters.h"
 
-// First cut of the artwork: plain but complete. Every picture has its final
-// size and role; the look is refined in place.
+#include <QAbstractButton>
+#include <QFontDatabase>
+#include <QHash>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOption>
+
+#include <utility>
 
 namespace resources {
 namespace {
 
-qreal ratio() {
-    const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-    return app ? app->devicePixelRatio() : 1.0;
+using namespace detail;
+
+// The property that marks a button as a picture button and holds its word.
+constexpr char kWordProperty[] = "tesseraPictureWord";
+
+FaceState faceState(const QStyle::State state) {
+    FaceState s;
+    s.disabled = !(state & QStyle::State_Enabled);
+    s.hover = !s.disabled && (state & QStyle::State_MouseOver);
+    s.pressed = state & (QStyle::State_Sunken | QStyle::State_On);
+    s.focus = state & QStyle::State_HasFocus;
+    return s;
 }
 
-QPixmap canvas(const QSize& size) {
-    const qreal dpr = ratio();
-    QPixmap pixmap(size * dpr);
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
+// Draws a picture button as its face at the button's own size, so the face
+// is never cut off or stretched whatever the button's geometry; everything
+// else is left to the application's style.
+class PictureButtonStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_PushButton && paintPicture(option, painter, widget))
+            return;
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        if (control == CC_ToolButton && paintPicture(option, painter, widget))
+            return;
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+
+private:
+    static bool paintPicture(const QStyleOption* option, QPainter* painter, const QWidget* widget) {
+        const QString word = widget ? widget->property(kWordProperty).toString() : QString();
+        if (word.isEmpty())
+            return false;
+        paintFace(*painter, QRectF(option->rect), word, faceState(option->state));
+        return true;
+    }
+};
+
+// Pictures that take a while to compute are kept, per size and pixel ratio.
+QPixmap kept(const QString& name, const QSize& size, QImage (*render)(const QSize&, qreal)) {
+    static QHash<QString, QPixmap> store;
+    const qreal ratio = screenRatio();
+    const QString key =
+        QStringLiteral("%1/%2x%3@%4").arg(name).arg(size.width()).arg(size.height()).arg(ratio);
+    auto found = store.constFind(key);
+    if (found != store.constEnd())
+        return *found;
+    QPixmap pixmap = QPixmap::fromImage(render(size, ratio));
+    pixmap.setDevicePixelRatio(ratio);
+    store.insert(key, pixmap);
+    return pixmap;
+}
+
+template <typename Painter> QPixmap drawn(const QSize& size, Painter&& paint) {
+    QPixmap pixmap = canvas(size, screenRatio());
+    QPainter p(&pixmap);
+    paint(p, QRectF(QPointF(0, 0), QSizeF(size)));
     return pixmap;
 }
 
 } // namespace
 
 QPixmap buttonFace(const QString& word) {
-    QPixmap pixmap = canvas(QSize(81, 33));
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, 33);
-    g.setColorAt(0, QColor(60, 60, 70));
-    g.setColorAt(1, QColor(15, 15, 20));
-    p.setBrush(g);
-    p.setPen(QColor(200, 40, 40));
-    p.drawRoundedRect(QRectF(0.5, 0.5, 80, 32), 4, 4);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setBold(true);
-    f.setPixelSize(word.size() > 10 ? 9 : 12);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(0, 0, 81, 33), Qt::AlignCenter | Qt::TextWordWrap, word);
-    return pixmap;
+    return buttonFace(word, kButtonFaceSize);
+}
+
+QPixmap buttonFace(const QString& word, const QSize& size) {
+    return drawn(size, [&](QPainter& p, const QRectF& r) { paintFace(p, r, word, {}); });
 }
 
 void applyPictureButton(QAbstractButton* button, const QString& word) {
     button->setText(QString());
-    button->setIcon(QIcon(buttonFace(word)));
-    button->setIconSize(QSize(81, 33));
+    button->setIcon(paintedIcon(
+        [word](QPainter& p, const QRectF& r, QIcon::Mode mode) {
+            FaceState s;
+            s.disabled = mode == QIcon::Disabled;
+            s.focus = mode == QIcon::Active;
+            s.hover = mode == QIcon::Selected;
+            paintFace(p, r, word, s);
+        },
+        kButtonFaceSize));
+    button->setIconSize(kButtonFaceSize);
     button->setAccessibleName(word);
+    button->setProperty(kWordProperty, word);
+    button->setAttribute(Qt::WA_Hover);
+    if (!qobject_cast<PictureButtonStyle*>(button->style())) {
+        auto* style = new PictureButtonStyle;
+        style->setParent(button);
+        button->setStyle(style);
+    }
+    button->update();
 }
 
 QPixmap mainBackground() {
-    QPixmap pixmap = canvas(QSize(640, 480));
-    QPainter p(&pixmap);
-    QLinearGradient g(0, 0, 640, 480);
-    g.setColorAt(0, QColor(120, 0, 0));
-    g.setColorAt(1, QColor(0, 110, 0));
-    p.fillRect(QRect(0, 0, 640, 480), g);
-    return pixmap;
+    return kept(QStringLiteral("main"), QSize(640, 480), renderMainBackground);
 }
 
 QIcon appIcon() {
-    QPixmap pixmap = canvas(QSize(64, 64));
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(150, 0, 0));
-    p.setPen(Qt::NoPen);
-    p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
-    p.setPen(Qt::white);
-    QFont f(QStringLiteral("DejaVu Serif"));
-    f.setPixelSize(44);
-    f.setBold(true);
-    p.setFont(f);
-    p.drawText(QRectF(0, 0, 64, 64), Qt::AlignCenter, QStringLiteral("T"));
-    return QIcon(pixmap);
+    return paintedIcon([](QPainter& p, const QRectF& r, QIcon::Mode) {
+        p.translate(r.topLeft());
+        paintAppIcon(p, r.width());
+    });
 }
 
-QIcon windowIcon(const QString&) { return appIcon(); }
+QIcon windowIcon(const QString& windowName) {
+    if (windowName == QLatin1String("frmEncFile"))
+        return paintedIcon([](QPainter& p, const QRectF& r, QIcon::Mode) {
+            p.translate(r.topLeft());
+            paintFileIcon(p, r.width());
+        });
+    if (windowName == QLatin1String("frmBrowser"))
+        return paintedIcon([](QPainter& p, const QRectF& r, QIcon::Mode) {
+            p.translate(r.topLeft());
+            paintGlobeIcon(p, r.width());
+        });
+    return appIcon();
+}
+
+QPixmap iconPixmap(int size) {
+    QPixmap pixmap = canvas(QSize(size, size), 1.0);
+    QPainter p(&pixmap);
+    paintAppIcon(p, size);
+    return pixmap;
+}
 
 QPixmap introBackground(const QSize& size) {
-    QPixmap pixmap = canvas(size);
-    QPainter p(&pixmap);
-    QLinearGradient g(0, 0, 0, size.height());
-    g.setColorAt(0, QColor(10, 10, 40));
-    g.setColorAt(1, QColor(0, 0, 0));
-    p.fillRect(QRect(QPoint(0, 0), size), g);
-    return pixmap;
+    return kept(QStringLiteral("intro"), size, renderIntroBackground);
 }
 
 QPixmap versionBanner(const QSize& size) {
-    QPixmap pixmap = canvas(size);
-    QPainter p(&pixmap);
-    p.fillRect(QRect(QPoint(0, 0), size), QColor(20, 20, 90));
-    p.setPen(QColor(255, 215, 0));
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setBold(true);
-    f.setPixelSize(size.height() * 2 / 3);
-    p.setFont(f);
-    p.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, QStringLiteral("VERSION 2.0"));
-    return pixmap;
+    return drawn(size, [](QPainter& p, const QRectF& r) { paintVersionBanner(p, r); });
 }
 
-static QPixmap symbol(const QSize& size, const QString& glyph, const QColor& color) {
-    QPixmap pixmap = canvas(size);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(color);
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(QRectF(QPointF(1, 1), QSizeF(size) - QSizeF(2, 2)));
-    p.setPen(Qt::white);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(size.height() / 2);
-    p.setFont(f);
-    p.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, glyph);
-    return pixmap;
+QPixmap passwordPicture(const QSize& size) {
+    return drawn(size, [](QPainter& p, const QRectF& r) { paintPasswordPicture(p, r); });
 }
 
-QPixmap passwordPicture(const QSize& size) { return symbol(size, QStringLiteral("***"), QColor(160, 0, 0)); }
-QPixmap textPicture(const QSize& size) { return symbol(size, QStringLiteral("Abc"), QColor(0, 120, 0)); }
-QPixmap secretPicture(const QSize& size) { return introBackground(size); }
+QPixmap textPicture(const QSize& size) {
+    return drawn(size, [](QPainter& p, const QRectF& r) { paintTextPicture(p, r); });
+}
+
+QPixmap secretPicture(const QSize& size) {
+    return kept(QStringLiteral("secret"), size, renderSecretPicture);
+}
 
 QIcon toolbarIcon(const QString& key) {
-    return QIcon(symbol(QSize(24, 24), key.left(1), QColor(40, 40, 120)));
+    return paintedIcon([key](QPainter& p, const QRectF& r, QIcon::Mode mode) {
+        p.translate(r.topLeft());
+        paintToolbarIcon(p, r.width(), key, mode == QIcon::Disabled);
+    });
+}
+
+QString decorativeFontFamily() {
+    // Loaded once; a failed load (no application object yet) is tried again.
+    static QString family;
+    if (family.isEmpty()) {
+        const int id = QFontDatabase::addApplicationFont(
+            QStringLiteral(":/tessera/artwork/fonts/Berenika.ttf"));
+        const QStringList families =
+            id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
+        if (!families.isEmpty())
+            family = families.first();
+    }
+    return family.isEmpty() ? QStringLiteral("DejaVu Serif") : family;
 }
 
 QFont decorativeFont(qreal pointSize) {
-    QFont f(QStringLiteral("DejaVu Serif"));
+    const QString family = decorativeFontFamily();
+    QFont f(family);
+    if (family == QLatin1String("DejaVu Serif")) {
+        f.setStyleHint(QFont::Serif);
+        f.setItalic(true);
+    } else {
+        // Berenika set at three quarters of its width: a tall, narrow face
+        // whose letters keep the places laid out for the name.
+        f.setStretch(75);
+    }
     f.setPointSizeF(pointSize);
-    f.setItalic(true);
     return f;
 }
 
 } // namespace resources
+
+#include "Artwork.moc"

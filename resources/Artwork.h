@@ -7,46 +7,77 @@
 #include <QFont>
 #include <QIcon>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 class QAbstractButton;
 
 namespace resources {
 
+// The size of a picture button's face.
+inline constexpr QSize kButtonFaceSize{81, 33};
+
+// The intro window's start and exit picture buttons: 121 x 41 each suits the
+// 792 x 573 intro picture, with the two buttons side by side in the lower
+// left of its cream field, for instance at (88, 446) and (225, 446). Give
+// them their faces with applyPictureButton(button, "Start") and
+// applyPictureButton(button, "Exit").
+inline constexpr QSize kIntroButtonSize{121, 41};
+
 // The 81 x 33 face of a picture button with its word painted on it
 // ("Encrypt", "Decrypt", "Clear", "Web Page", "Background", "Print",
 // "Advanced", "File Encryption", "Exit", "Browse", "Close", "Start").
 QPixmap buttonFace(const QString& word);
+// The same face drawn for a button of another size (the lettering is fitted
+// anew, never scaled).
+QPixmap buttonFace(const QString& word, const QSize& size);
 
 // Gives a button its picture face, centred, with the word as accessible name
-// and no text caption.
+// and no text caption. The icon is the 81 x 33 face; the button itself is
+// drawn as the face at the button's own size, brighter under the pointer,
+// sunk when pressed, with a gold ring when it has the keyboard focus and
+// greyed when disabled.
 void applyPictureButton(QAbstractButton* button, const QString& word);
 
-// The main window's 640 x 480 red and green fractal background.
+// The main window's 640 x 480 red and green fractal background (computed once
+// per pixel ratio, then kept).
 QPixmap mainBackground();
 
-// The program's icon, and the icon of a window by its name ("frmEncFile", ...).
+// The program's icon, and the icon of a window by its name: "frmEncFile"
+// shows a sealed file, "frmBrowser" a globe, every other window the
+// program's own mosaic padlock.
 QIcon appIcon();
 QIcon windowIcon(const QString& windowName);
+// The program's icon as a square picture of `size` x `size` device pixels
+// (for exporting the hicolor icon sizes 16 to 256).
+QPixmap iconPixmap(int size);
 
-// The intro window's full-window background.
+// The intro window's full-window background (its window is 792 x 573): a
+// Roman mosaic floor, a cream field on the left for the product's name and
+// the buttons, a medallion on the right.
 QPixmap introBackground(const QSize& size);
 
-// The banner that reads VERSION 2.0 on the mode chooser.
+// The banner that reads VERSION 2.0 on the mode chooser (217 x 32).
 QPixmap versionBanner(const QSize& size);
 
-// The small pictures of the wizard's password page and text page.
+// The small pictures of the wizard's password page (73 x 73, a padlock) and
+// text page (72 x 72, a written sheet).
 QPixmap passwordPicture(const QSize& size);
 QPixmap textPicture(const QSize& size);
 
-// The one large picture of the hidden picture window.
+// The one large picture of the hidden picture window (480 x 360 suits it): a
+// fractal set as a mosaic of tesserae.
 QPixmap secretPicture(const QSize& size);
 
-// The web viewer's toolbar icons: "Back", "Forward", "Stop", "Refresh", "Home".
+// The web viewer's toolbar icons (24 x 24): "Back", "Forward", "Stop",
+// "Refresh", "Home".
 QIcon toolbarIcon(const QString& key);
 
 // The decorative typeface of the product's name (the intro's letters, the
-// mode chooser's title).
+// mode chooser's title): Berenika, compiled into the program; a serif italic
+// if it cannot be loaded.
 QFont decorativeFont(qreal pointSize);
+// The family decorativeFont() uses.
+QString decorativeFontFamily();
 
 } // namespace resources
