@@ -19,10 +19,11 @@ void registerAllForms(FormRegistry& registry) {
 }
 
 void startProgram(FormRegistry& registry) {
-    QWidget* start = registry.form(QStringLiteral("frmMain"));
-    // Until the start-up show exists the main window opens at once.
-    if (start && !registry.isRegistered(QStringLiteral("frmLoad")))
-        registry.show(QStringLiteral("frmMain"));
+    // The main window is the start window, but it is never shown at start: its
+    // load hands over to the splash window and hides the main window again.
+    registry.form(QStringLiteral("frmMain"));
+    registry.show(QStringLiteral("frmLoad"));
+    registry.hide(QStringLiteral("frmMain"));
 }
 
 } // namespace ui

@@ -1,0 +1,206 @@
+// The finish step against real message files: encryption back to the mode
+// chooser, decryption into the result window, the print choices, and files
+// passed between the wizard and the main window.
+
+#include "WizardFixture.h"
+#include "cipher/MessageCipher.h"
+#include "ui/main/frmMain.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QTest>
+
+namespace {
+
+using WizardFinishTest = WizardFixture;
+
+QByteArray firstLine(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readLine().trimmed();
+}
+
+// Main window controls, by name.
+template <class T> T* mainControl(ui::FormRegistry& registry, const char* name) {
+    return registry.form("frmMain")->findChild<T*>(name);
+}
+
+TEST_F(WizardFinishTest, EncryptionEndsAtTheModeChooserAndTheMainWindowReadsIt) {
+    const QString file = path("wizard.txt");
+    walkEncryption("Pa55word", file, "Dear friend,\nmeet me at noon.", true, true);
+    click("frmFinish", "cmdNext");
+    EXPECT_EQ(dialogs.texts(), QStringList{"Finished"});
+    EXPECT_EQ(onScreen(), "frmWizard1");
+    EXPECT_EQ(firstLine(file), "\"Tessera v2.0 PIC JB\"");
+
+    // The main window decrypts what the wizard wrote, line break and all.
+    dialogs.clear();
+    registry.show("frmMain");
+    mainControl<QLineEdit>(registry, "txtPW")->setText("Pa55word");
+    mainControl<QLineEdit>(registry, "txtFile")->setText(file);
+    qobject_cast<ui::frmMain*>(form("frmMain"))->cmdDecrypt_Click();
+    EXPECT_EQ(dialogs.texts(), QStringList{"Decrypted"});
+    EXPECT_EQ(mainControl<QPlainTextEdit>(registry, "txtIn")->toPlainText(),
+              "Dear friend,\nmeet me at noon.");
+}
+
+TEST_F(WizardFinishTest, EnterOnTheFinishPageRunsFinish) {
+    const QString file = path("enter.txt");
+    walkEncryption("pw", file, "x");
+    QWidget* finish = form("frmFinish");
+    finish->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(finish));
+    QTest::keyClick(finish, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_EQ(onScreen(), "frmWizard1");
+}
+
+TEST_F(WizardFinishTest, TheMainWindowsFileDecryptsInTheResultWindow) {
+    const QString file = path("main.txt");
+    registry.show("frmMain");
+    mainControl<QLineEdit>(registry, "txtPW")->setText("shared");
+    mainControl<QLineEdit>(registry, "txtFile")->setText(file);
+    mainControl<QPlainTextEdit>(registry, "txtIn")->setPlainText("from the main window\nbye");
+    qobject_cast<ui::frmMain*>(form("frmMain"))->CmdEnc_Click();
+    ASSERT_EQ(dialogs.texts(), QStringList{"Finished"});
+    registry.hide("frmMain");
+    dialogs.clear();
+
+    walkDecryption("shared", file, true, false);
+    bool resultShownFirst = false;
+    dialogs.onMessage = [&](const testsupport::ScriptedDialogs::Message&) {
+        resultShownFirst = visible("frmCompile") && !visible("frmFinish");
+    };
+    click("frmFinish", "cmdNext");
+    EXPECT_EQ(dialogs.texts(), QStringList{"Decrypted"});
+    EXPECT_TRUE(resultShownFirst);
+    EXPECT_EQ(onScreen(), "frmCompile");
+    EXPECT_EQ(state().txtIn()->toPlainText(), "from the main window\nbye");
+    EXPECT_EQ(state().txtPW()->text(), "shared");
+    EXPECT_EQ(state().txtFile()->text(), file);
+    EXPECT_TRUE(printer.documents.isEmpty()) << "view only";
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(WizardFinishTest, AMissingFileLeavesTheResultWindowEmptyAndPrintsNothing) {
+    for (const bool print : {true, false}) {
+        SCOPED_TRACE(print);
+        dialogs.clear();
+        state().txtIn()->setPlainText("from before");
+        walkDecryption("pw", path("nowhere.txt"), true, print);
+        click("frmFinish", "cmdNext");
+        ASSERT_EQ(dialogs.texts(), QStringList{cipher::kFileNotFound});
+        EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::Stop);
+        EXPECT_EQ(onScreen(), "frmCompile");
+        EXPECT_EQ(state().txtIn()->toPlainText(), "");
+        EXPECT_TRUE(printer.documents.isEmpty());
+        EXPECT_EQ(quits, 0);
+        click("frmCompile", "cmdBack");
+    }
+}
+
+class WizardPrintTest : public WizardFixture {
+protected:
+    void SetUp() override {
+        WizardFixture::SetUp();
+        file = path("to-print.txt");
+        walkEncryption("printme", file, "first line\nsecond line");
+        click("frmFinish", "cmdNext");
+        ASSERT_TRUE(QFile::exists(file));
+        registry.hide("frmWizard1");
+        dialogs.clear(); // the encryption's own "Finished"
+    }
+    QString file;
+};
+
+TEST_F(WizardPrintTest, PrintOnlyPrintsAndEndsTheProgram) {
+    walkDecryption("printme", file, false, true);
+    EXPECT_EQ(state().lblPS()->text(), "P");
+    click("frmFinish", "cmdNext");
+    EXPECT_EQ(dialogs.texts(), QStringList{"Decrypted"});
+    ASSERT_EQ(printer.documents, QStringList{"first line\nsecond line"});
+    EXPECT_EQ(printer.pointSizes, QList<int>{14});
+    EXPECT_EQ(quits, 1);
+    EXPECT_TRUE(registry.loadedNames().isEmpty()) << registry.loadedNames().join(',').toStdString();
+}
+
+TEST_F(WizardPrintTest, AFailedPrintIsReportedAndTheProgramStillEnds) {
+    printer.available = false;
+    walkDecryption("printme", file, false, true);
+    click("frmFinish", "cmdNext");
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages[0].text, "Decrypted");
+    EXPECT_TRUE(dialogs.messages[1].text.contains("not printed"))
+        << dialogs.messages[1].text.toStdString();
+    EXPECT_EQ(dialogs.messages[1].icon, platform::Icon::Stop);
+    EXPECT_EQ(quits, 1);
+}
+
+TEST_F(WizardPrintTest, PrintAndShowPrintsAndStays) {
+    walkDecryption("printme", file, true, true);
+    click("frmFinish", "cmdNext");
+    EXPECT_EQ(printer.documents, QStringList{"first line\nsecond line"});
+    EXPECT_EQ(onScreen(), "frmCompile");
+    EXPECT_EQ(state().txtIn()->toPlainText(), "first line\nsecond line");
+    EXPECT_EQ(quits, 0);
+
+    // A later pass with neither box checked keeps "PS" and prints again.
+    click("frmCompile", "cmdBack");
+    walkDecryption("printme", file, false, false);
+    click("frmFinish", "cmdNext");
+    EXPECT_EQ(printer.documents.size(), 2);
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(WizardPrintTest, ShowOnlyPrintsNothing) {
+    walkDecryption("printme", file, true, false);
+    click("frmFinish", "cmdNext");
+    EXPECT_TRUE(printer.documents.isEmpty());
+    EXPECT_EQ(onScreen(), "frmCompile");
+}
+
+TEST_F(WizardPrintTest, NeitherBoxOnTheFirstPassPrintsNothing) {
+    walkDecryption("printme", file, false, false);
+    EXPECT_EQ(state().lblPS()->text(), "");
+    click("frmFinish", "cmdNext");
+    EXPECT_EQ(state().txtIn()->toPlainText(), "first line\nsecond line");
+    EXPECT_TRUE(printer.documents.isEmpty());
+}
+
+TEST_F(WizardFinishTest, AFailedEncryptionKeepsTheFinishPage) {
+    // A folder where the file should go: the cipher refuses and says why.
+    walkEncryption("pw", dir.path(), "text");
+    click("frmFinish", "cmdNext");
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::Stop);
+    EXPECT_EQ(onScreen(), "frmFinish");
+    EXPECT_EQ(form("frmFinish")->cursor().shape(), Qt::ArrowCursor) << "the busy pointer is gone";
+
+    // Back leads to the page that needs mending, and forward again works.
+    click("frmFinish", "cmdBack");
+    click("frmTextEnc", "cmdBack");
+    enterFile(path("mended.txt"));
+    click("frmTextEnc", "cmdNext");
+    click("frmWizardAdvanced", "cmdNext");
+    click("frmFinish", "cmdNext");
+    EXPECT_TRUE(QFile::exists(path("mended.txt")));
+    EXPECT_EQ(onScreen(), "frmWizard1");
+}
+
+TEST_F(WizardFinishTest, FinishWithoutTextOrOperationDoesNothing) {
+    registry.show("frmFinish");
+    state().lblType()->setText("EN");
+    state().txtFile()->setText(path("never.txt"));
+    state().txtPW()->setText("pw");
+    click("frmFinish", "cmdNext");    // no text
+    state().lblType()->setText("en"); // compared exactly
+    state().txtIn()->setPlainText("text");
+    click("frmFinish", "cmdNext");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_FALSE(QFile::exists(path("never.txt")));
+    EXPECT_EQ(onScreen(), "frmFinish");
+}
+
+} // namespace

@@ -1,0 +1,489 @@
+// The wizard's pages: their texts and places, every transition forward and
+// back, the two checks, and the answers they leave in WizardState.
+
+#include "WizardFixture.h"
+#include "ui/wizard/WizardPage.h"
+#include "ui/wizard/frmWizardAdvanced.h"
+
+#include <QImage>
+#include <QKeyEvent>
+#include <QTest>
+
+namespace {
+
+struct Text {
+    const char* control;
+    const char* text;
+};
+struct PageLook {
+    const char* name;
+    const char* caption;
+    QSize client;
+    std::vector<Text> texts;
+};
+
+const std::vector<PageLook> kPages = {
+    {"frmEncDec",
+     "Do you want to Encrypt or Decrypt?",
+     {380, 191},
+     {{"lblWhat", "What do you want to do? Press either Encrypt or Decrypt"},
+      {"lblEnc1", "Encryption is the usage of simple mathmatics to code a message so that the key "
+                  "or password is required in order to decipher the message's text.  Press "
+                  "encrypt to write a message."},
+      {"lblDec1", "Decryption is the mathmatical system of using a password or key to make an "
+                  "encrypted message legible.  Press decrypt if you want to read or print a "
+                  "message which has been encrypted using this program."}}},
+    {"frmPW",
+     "Enter Password",
+     {312, 272},
+     {{"lblTellPW", "Every crypto program requires a password or a key.  Below fill in a password "
+                    "of at least 6 characters.  This password is what makes the message legible "
+                    "during decryption."},
+      {"lblPassword", "Password"},
+      {"lblConfirm", "Confirm Password"},
+      {"cmdBack", "Back"},
+      {"cmdNext", "Next"}}},
+    {"frmFile",
+     "File to read or create",
+     {312, 226},
+     {{"lblReadCreate", "If you are Encrypting enter the name of the file you wish to create "
+                        "below.  If you are Decrypting type the path of the designated file or "
+                        "use the browse option to find it."},
+      {"lblFile", "File:"},
+      {"cmdBrowse", "&Browse"},
+      {"cmdBack", "Back"},
+      {"cmdNext", "Next"}}},
+    {"frmTextEnc",
+     "Text to Encrypt",
+     {312, 346},
+     {{"lblEncText", "Below enter the body of the text which is the message."},
+      {"cmdBack", "Back"},
+      {"cmdNext", "Next"}}},
+    {"frmPrintShow",
+     "Which would you like?",
+     {312, 177},
+     {{"lblWhich", "You now have the option to simply print out the decrypted file, view the "
+                   "text, or do both .  Just check the boxes below of what it is you want Tessera "
+                   "to do."},
+      {"chkView", "View Text"},
+      {"chkPrint", "Print Text"},
+      {"cmdBack", "Back"},
+      {"cmdNext", "Next"}}},
+    {"frmWizardAdvanced",
+     "Advanced Properties",
+     {400, 421},
+     {{"lblTitle", "These options allow you to fortify your encryption."},
+      {"lblPIC", "PIC"},
+      {"lblPICabout",
+       "A PIC or Program Intrinsic Code allows you, the user, to strengthen your password without "
+       "any complications.  The PIC makes your password better without changing the length of the "
+       "text which goes through the output.  And there is no added information required, Tessera "
+       "2.0 or higher can automatically detect if a PIC was used."},
+      {"lblJB", "JunkBitz"},
+      {"lblJBabout",
+       "JunkBitz or JB is a system in which peices of junk, which are thrown away  by this program "
+       "during decryption,  are place in the output code.  The output code size is increased, but "
+       "the information his hidden within the junk area.  Making it more difficult to break."},
+      {"lblWhat", "What would you like to use?"},
+      {"chkPIC", "PIC"},
+      {"chkJB", "JunkBitz"},
+      {"chkNone", "None"},
+      {"cmdBack", "Back"},
+      {"cmdNext", "Next"}}},
+    {"frmFinish",
+     "Finish",
+     {312, 148},
+     {{"lblFinsihed", "Now you have finished all the necessary information.  You may press the "
+                      "finish button to carry out the command, or you may use the Back button to "
+                      "make sure all of your previous information is correct."},
+      {"cmdBack", "Back"},
+      {"cmdNext", "Finish"}}},
+};
+
+QString textOf(QWidget* w) {
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return button->text();
+    return {};
+}
+
+using WizardPagesTest = WizardFixture;
+
+TEST_F(WizardPagesTest, EveryPageHasItsCaptionSizeAndTexts) {
+    for (const PageLook& page : kPages) {
+        SCOPED_TRACE(page.name);
+        QWidget* w = registry.show(page.name);
+        EXPECT_EQ(w->windowTitle(), page.caption);
+        EXPECT_EQ(w->size(), page.client);
+        EXPECT_EQ(w->minimumSize(), w->maximumSize()) << "a page has a fixed size";
+        EXPECT_EQ(w->palette().color(QPalette::Window), QColor(Qt::black));
+        EXPECT_EQ(w->palette().color(QPalette::WindowText), QColor(Qt::white));
+        for (const Text& t : page.texts) {
+            QWidget* control = w->findChild<QWidget*>(t.control);
+            ASSERT_NE(control, nullptr) << t.control;
+            EXPECT_EQ(textOf(control), t.text) << t.control;
+            EXPECT_TRUE(control->isVisible()) << t.control;
+            // Nothing sticks out of its window.
+            EXPECT_TRUE(w->rect().contains(control->geometry())) << t.control;
+        }
+        registry.hide(page.name);
+    }
+}
+
+TEST_F(WizardPagesTest, PicturesColoursAndInputs) {
+    EXPECT_EQ(button("frmEncDec", "cmdChoseEnc")->accessibleName(), "Encrypt");
+    EXPECT_EQ(button("frmEncDec", "cmdChoseDec")->accessibleName(), "Decrypt");
+    EXPECT_EQ(button("frmEncDec", "cmdChoseEnc")->geometry(), QRect(56, 136, 89, 41));
+    EXPECT_EQ(child<QLabel>("frmEncDec", "lblWhat")->palette().color(QPalette::WindowText),
+              QColor(255, 0, 0));
+    EXPECT_FALSE(child<QLabel>("frmPW", "Picture1")->pixmap().isNull());
+    EXPECT_FALSE(child<QLabel>("frmTextEnc", "Image1")->pixmap().isNull());
+    EXPECT_EQ(edit("frmPW", "txtPW")->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(edit("frmPW", "txtPWconfirm")->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(edit("frmFile", "txtFile")->text(), "C:\\File.txt");
+    EXPECT_EQ(button("frmFile", "cmdBrowse")->toolTip(), "Search for file to create or decrypt.");
+    auto* title = child<QLabel>("frmWizardAdvanced", "lblTitle");
+    EXPECT_TRUE(title->font().bold());
+    EXPECT_EQ(title->font().pointSize(), 12);
+    EXPECT_EQ(title->palette().color(QPalette::Window), QColor(0, 0, 128));
+    EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(check("frmWizardAdvanced", "chkJB")->font().pointSize(), 18);
+    for (const char* box : {"chkPIC", "chkJB", "chkNone"}) {
+        EXPECT_FALSE(check("frmWizardAdvanced", box)->isChecked()) << box;
+        EXPECT_TRUE(check("frmWizardAdvanced", box)->isEnabled()) << box;
+    }
+    // "View Text" starts checked, "Print Text" not.
+    EXPECT_TRUE(check("frmPrintShow", "chkView")->isChecked());
+    EXPECT_FALSE(check("frmPrintShow", "chkPrint")->isChecked());
+}
+
+TEST_F(WizardPagesTest, DefaultButtonsAndTabOrder) {
+    for (const char* page : {"frmPW", "frmFile", "frmPrintShow", "frmFinish"}) {
+        auto* p = qobject_cast<ui::WizardPage*>(form(page));
+        EXPECT_EQ(p->defaultButton(), button(page, "cmdNext")) << page;
+    }
+    for (const char* page : {"frmTextEnc", "frmWizardAdvanced", "frmEncDec"}) {
+        auto* p = qobject_cast<ui::WizardPage*>(form(page));
+        EXPECT_EQ(p->defaultButton(), nullptr) << page;
+    }
+    QWidget* pw = registry.show("frmPW");
+    edit("frmPW", "txtPW")->setFocus();
+    QStringList order;
+    for (QWidget* w = edit("frmPW", "txtPW"); order.size() < 4; w = w->nextInFocusChain()) {
+        if (w->focusPolicy() & Qt::TabFocus)
+            order << w->objectName();
+    }
+    EXPECT_EQ(order, QStringList({"txtPW", "txtPWconfirm", "cmdBack", "cmdNext"}));
+    Q_UNUSED(pw);
+}
+
+// The arrows are drawn: the middle of each shaft has the arrow's colour.
+TEST_F(WizardPagesTest, ArrowsAreDrawnBesideBackAndNext) {
+    auto* finish = qobject_cast<ui::WizardPage*>(form("frmFinish"));
+    ASSERT_EQ(finish->lines().size(), 3);
+    EXPECT_EQ(finish->lines()[0].twips, QLine(720, 1680, 360, 1680));
+    EXPECT_EQ(finish->lines()[1].twips, QLine(360, 1680, 480, 1560));
+    EXPECT_EQ(finish->lines()[2].twips, QLine(360, 1680, 480, 1800));
+
+    for (const char* name :
+         {"frmPW", "frmFile", "frmTextEnc", "frmPrintShow", "frmWizardAdvanced", "frmFinish"}) {
+        SCOPED_TRACE(name);
+        auto* page = qobject_cast<ui::WizardPage*>(form(name));
+        const QImage image = page->grab().toImage();
+        const QRect back = button(name, "cmdBack")->geometry();
+        const QRect next = button(name, "cmdNext")->geometry();
+        int red = 0, green = 0;
+        for (const ui::WizardPage::Line& line : page->lines()) {
+            const QLine px(line.twips.p1() / 15, line.twips.p2() / 15);
+            const QPoint middle = (px.p1() + px.p2()) / 2;
+            EXPECT_EQ(image.pixelColor(middle), line.colour) << line.name.toStdString();
+            if (line.colour == ui::kArrowRed) {
+                ++red;
+                EXPECT_LT(qMax(px.x1(), px.x2()), back.left());
+                EXPECT_GE(qMin(px.x1(), px.x2()), back.left() - 40);
+            } else {
+                ++green;
+                EXPECT_GT(qMin(px.x1(), px.x2()), next.right());
+                EXPECT_LE(qMax(px.x1(), px.x2()), next.right() + 40);
+            }
+            EXPECT_TRUE(page->rect().contains(px.p1()) && page->rect().contains(px.p2()));
+        }
+        EXPECT_EQ(red, 3);
+        EXPECT_EQ(green, QString(name) == "frmFinish" ? 0 : 3);
+    }
+}
+
+TEST_F(WizardPagesTest, EncryptionPathForwardAndBack) {
+    startWizard();
+    click("frmEncDec", "cmdChoseEnc");
+    EXPECT_EQ(onScreen(), "frmPW");
+    EXPECT_EQ(state().lblType()->text(), "EN");
+
+    click("frmPW", "cmdBack");
+    EXPECT_EQ(onScreen(), "frmEncDec");
+    click("frmEncDec", "cmdChoseEnc");
+
+    enterPasswords("abcde", "abcde"); // shorter than the page asks for, still accepted
+    EXPECT_EQ(onScreen(), "frmFile");
+    EXPECT_EQ(state().txtPW()->text(), "abcde");
+
+    click("frmFile", "cmdBack");
+    EXPECT_EQ(onScreen(), "frmPW");
+    click("frmPW", "cmdNext");
+    enterFile(path("message.txt"));
+    EXPECT_EQ(onScreen(), "frmTextEnc");
+    EXPECT_EQ(state().txtFile()->text(), path("message.txt"));
+
+    click("frmTextEnc", "cmdBack");
+    EXPECT_EQ(onScreen(), "frmFile");
+    click("frmFile", "cmdNext");
+    child<QPlainTextEdit>("frmTextEnc", "txtInput")->setPlainText("line one\nline two");
+    click("frmTextEnc", "cmdNext");
+    EXPECT_EQ(onScreen(), "frmWizardAdvanced");
+    EXPECT_EQ(state().txtIn()->toPlainText(), "line one\nline two");
+
+    click("frmWizardAdvanced", "cmdBack");
+    EXPECT_EQ(onScreen(), "frmTextEnc");
+    click("frmTextEnc", "cmdNext");
+    check("frmWizardAdvanced", "chkPIC")->setChecked(true);
+    click("frmWizardAdvanced", "cmdNext");
+    EXPECT_EQ(onScreen(), "frmFinish");
+    EXPECT_EQ(state().lblPIC()->text(), "Y");
+    EXPECT_EQ(state().lblJB()->text(), "");
+
+    // Back from the finish page skips the options, and the text is still there.
+    click("frmFinish", "cmdBack");
+    EXPECT_EQ(onScreen(), "frmTextEnc");
+    EXPECT_EQ(child<QPlainTextEdit>("frmTextEnc", "txtInput")->toPlainText(), "line one\nline two");
+    EXPECT_EQ(state().lblPS()->text(), "") << "the encryption path never writes the print choice";
+}
+
+TEST_F(WizardPagesTest, DecryptionPathForwardAndBack) {
+    startWizard();
+    click("frmEncDec", "cmdChoseDec");
+    EXPECT_EQ(state().lblType()->text(), "DE");
+    enterPasswords("", ""); // the empty password passes when both boxes are empty
+    EXPECT_EQ(state().txtPW()->text(), "");
+    enterFile(""); // not checked either
+    EXPECT_EQ(onScreen(), "frmPrintShow");
+    EXPECT_EQ(state().txtFile()->text(), "");
+
+    click("frmPrintShow", "cmdBack");
+    EXPECT_EQ(onScreen(), "frmFile");
+    click("frmFile", "cmdNext");
+    click("frmPrintShow", "cmdNext");
+    EXPECT_EQ(onScreen(), "frmFinish");
+    EXPECT_EQ(state().lblPS()->text(), "S");
+
+    click("frmFinish", "cmdBack");
+    EXPECT_EQ(onScreen(), "frmPrintShow");
+    EXPECT_EQ(state().txtIn()->toPlainText(), "") << "the decryption pages never write the text";
+}
+
+TEST_F(WizardPagesTest, PasswordsThatDifferAreRefusedAndBothBoxesEmptied) {
+    startWizard();
+    click("frmEncDec", "cmdChoseEnc");
+    enterPasswords("good", "good");
+    click("frmFile", "cmdBack");
+
+    for (const auto& [password, confirm] : std::vector<std::pair<QString, QString>>{
+             {"Secret", "secret"}, {"secret", "secret "}, {"abc", ""}, {"", "x"}}) {
+        SCOPED_TRACE(password.toStdString() + "/" + confirm.toStdString());
+        dialogs.clear();
+        // Both boxes are still full while the message is up; emptied after it.
+        QStringList duringMessage;
+        dialogs.onMessage = [&](const testsupport::ScriptedDialogs::Message&) {
+            duringMessage = {edit("frmPW", "txtPW")->text(), edit("frmPW", "txtPWconfirm")->text()};
+        };
+        enterPasswords(password, confirm);
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_EQ(dialogs.messages[0].text, "Passwords do not match!");
+        EXPECT_EQ(dialogs.messages[0].title, "Tessera2");
+        EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::None);
+        EXPECT_EQ(dialogs.messages[0].buttons, platform::Buttons::Ok);
+        EXPECT_EQ(duringMessage, QStringList({password, confirm}));
+        EXPECT_EQ(edit("frmPW", "txtPW")->text(), "");
+        EXPECT_EQ(edit("frmPW", "txtPWconfirm")->text(), "");
+        EXPECT_EQ(onScreen(), "frmPW");
+        EXPECT_EQ(state().txtPW()->text(), "good") << "the answer stays as it was";
+    }
+}
+
+TEST_F(WizardPagesTest, EnterPressesNextOnThePasswordPage) {
+    startWizard();
+    click("frmEncDec", "cmdChoseEnc");
+    QWidget* page = form("frmPW");
+    page->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page));
+    QLineEdit* pw = edit("frmPW", "txtPW");
+    pw->setFocus();
+    QTest::keyClicks(pw, "pass");
+    QTest::keyClick(pw, Qt::Key_Tab);
+    QLineEdit* confirm = edit("frmPW", "txtPWconfirm");
+    ASSERT_TRUE(confirm->hasFocus());
+    QTest::keyClicks(confirm, "pass");
+    QTest::keyClick(confirm, Qt::Key_Return);
+    EXPECT_EQ(onScreen(), "frmFile");
+    EXPECT_EQ(state().txtPW()->text(), "pass");
+}
+
+TEST_F(WizardPagesTest, EnterInTheMessageIsALineBreak) {
+    startWizard();
+    click("frmEncDec", "cmdChoseEnc");
+    enterPasswords("pw", "pw");
+    enterFile(path("m.txt"));
+    auto* text = child<QPlainTextEdit>("frmTextEnc", "txtInput");
+    text->setFocus();
+    QTest::keyClicks(text, "a");
+    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClicks(text, "b");
+    EXPECT_EQ(onScreen(), "frmTextEnc");
+    EXPECT_EQ(text->toPlainText(), "a\nb");
+}
+
+TEST_F(WizardPagesTest, PictureDoubleClickNamesTheAuthorAndNothingElse) {
+    startWizard();
+    click("frmEncDec", "cmdChoseEnc");
+    edit("frmPW", "txtPW")->setText("typed");
+    QTest::mouseDClick(child<QLabel>("frmPW", "Picture1"), Qt::LeftButton);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, "This program was created by OrBiT");
+    EXPECT_EQ(dialogs.messages[0].title, "Tessera2");
+    EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::None);
+    EXPECT_EQ(edit("frmPW", "txtPW")->text(), "typed");
+    EXPECT_EQ(onScreen(), "frmPW");
+    EXPECT_EQ(state().txtPW()->text(), "");
+}
+
+TEST_F(WizardPagesTest, BrowseKeepsTheLastChosenName) {
+    QLineEdit* file = edit("frmFile", "txtFile");
+    registry.show("frmFile");
+    click("frmFile", "cmdBrowse"); // cancelled, nothing chosen ever
+    EXPECT_EQ(file->text(), "C:\\File.txt");
+    ASSERT_EQ(dialogs.fileRequests.size(), 1);
+    EXPECT_EQ(dialogs.fileRequests[0].title, "Tessera File");
+    EXPECT_EQ(dialogs.fileRequests[0].filter, "*.*");
+
+    dialogs.files.enqueue(path("chosen.txt"));
+    click("frmFile", "cmdBrowse");
+    EXPECT_EQ(file->text(), path("chosen.txt"));
+
+    file->setText("typed by hand");
+    click("frmFile", "cmdBrowse"); // a cancel gives back the last name
+    EXPECT_EQ(file->text(), path("chosen.txt"));
+}
+
+TEST_F(WizardPagesTest, OnlyTheEmptyTextIsRefused) {
+    startWizard();
+    click("frmEncDec", "cmdChoseEnc");
+    enterPasswords("pw", "pw");
+    enterFile(path("m.txt"));
+    click("frmTextEnc", "cmdNext");
+    ASSERT_EQ(dialogs.texts(), QStringList{"You must have at least one character"});
+    EXPECT_EQ(dialogs.messages[0].title, "Tessera2");
+    EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::None);
+    EXPECT_EQ(onScreen(), "frmTextEnc");
+    EXPECT_EQ(state().txtIn()->toPlainText(), "");
+
+    for (const QString& blank : {QString("   "), QString("\n\n")}) {
+        registry.hide("frmWizardAdvanced");
+        registry.show("frmTextEnc");
+        child<QPlainTextEdit>("frmTextEnc", "txtInput")->setPlainText(blank);
+        click("frmTextEnc", "cmdNext");
+        EXPECT_EQ(onScreen(), "frmWizardAdvanced");
+        EXPECT_EQ(state().txtIn()->toPlainText(), blank);
+    }
+    EXPECT_EQ(dialogs.messages.size(), 1);
+}
+
+TEST_F(WizardPagesTest, NoneDisablesTheOptionsAndStoresNeither) {
+    registry.show("frmWizardAdvanced");
+    QCheckBox* pic = check("frmWizardAdvanced", "chkPIC");
+    QCheckBox* jb = check("frmWizardAdvanced", "chkJB");
+    QCheckBox* none = check("frmWizardAdvanced", "chkNone");
+    pic->setChecked(true);
+    jb->setChecked(true);
+    click("frmWizardAdvanced", "cmdNext");
+    EXPECT_EQ(state().lblPIC()->text(), "Y");
+    EXPECT_EQ(state().lblJB()->text(), "Y");
+
+    registry.show("frmWizardAdvanced");
+    QTest::mouseClick(none, Qt::LeftButton, {}, QPoint(10, none->height() / 2));
+    ASSERT_TRUE(none->isChecked());
+    EXPECT_FALSE(pic->isChecked());
+    EXPECT_FALSE(jb->isChecked());
+    EXPECT_FALSE(pic->isEnabled());
+    EXPECT_FALSE(jb->isEnabled());
+    click("frmWizardAdvanced", "cmdNext");
+    EXPECT_EQ(state().lblPIC()->text(), "");
+    EXPECT_EQ(state().lblJB()->text(), "");
+
+    // Unchecking None enables the two again, still unchecked; checking one of
+    // them leaves None alone.
+    registry.show("frmWizardAdvanced");
+    QTest::mouseClick(none, Qt::LeftButton, {}, QPoint(10, none->height() / 2));
+    EXPECT_FALSE(none->isChecked());
+    EXPECT_TRUE(pic->isEnabled());
+    EXPECT_TRUE(jb->isEnabled());
+    EXPECT_FALSE(pic->isChecked());
+    EXPECT_FALSE(jb->isChecked());
+    QTest::mouseClick(jb, Qt::LeftButton, {}, QPoint(10, jb->height() / 2));
+    EXPECT_TRUE(jb->isChecked());
+    EXPECT_FALSE(none->isChecked());
+    click("frmWizardAdvanced", "cmdNext");
+    EXPECT_EQ(state().lblPIC()->text(), "");
+    EXPECT_EQ(state().lblJB()->text(), "Y");
+}
+
+TEST_F(WizardPagesTest, PrintAndViewChoices) {
+    struct Case {
+        bool view, print;
+        const char* expected;
+    };
+    // Each row starts from the one before: neither box keeps the earlier value.
+    const std::vector<Case> cases = {{false, false, ""}, {true, false, "S"},   {false, true, "P"},
+                                     {true, true, "PS"}, {false, false, "PS"}, {true, false, "S"},
+                                     {false, false, "S"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.view) + std::to_string(c.print));
+        registry.show("frmPrintShow");
+        check("frmPrintShow", "chkView")->setChecked(c.view);
+        check("frmPrintShow", "chkPrint")->setChecked(c.print);
+        click("frmPrintShow", "cmdNext");
+        EXPECT_EQ(state().lblPS()->text(), c.expected);
+        EXPECT_EQ(onScreen(), "frmFinish");
+        registry.hide("frmFinish");
+    }
+}
+
+TEST_F(WizardPagesTest, ClosingAPageThroughItsFrameReturnsToTheModeChooser) {
+    for (const char* name : {"frmEncDec", "frmPW", "frmFile", "frmTextEnc", "frmWizardAdvanced",
+                             "frmPrintShow", "frmFinish"}) {
+        SCOPED_TRACE(name);
+        registry.show(name)->close();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(onScreen(), "frmWizard1");
+        EXPECT_TRUE(registry.isLoaded(name)) << "the page keeps its contents";
+        registry.hide("frmWizard1");
+    }
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(WizardPagesTest, ASecondPassFindsTheLastAnswers) {
+    walkEncryption("first", path("one.txt"), "hello", true, false);
+    registry.hide("frmFinish");
+    check("frmWizardAdvanced", "chkNone")->click();
+    startWizard();
+    click("frmEncDec", "cmdChoseEnc");
+    EXPECT_EQ(edit("frmPW", "txtPW")->text(), "first");
+    click("frmPW", "cmdNext");
+    EXPECT_EQ(edit("frmFile", "txtFile")->text(), path("one.txt"));
+    click("frmFile", "cmdNext");
+    EXPECT_EQ(child<QPlainTextEdit>("frmTextEnc", "txtInput")->toPlainText(), "hello");
+    click("frmTextEnc", "cmdNext");
+    EXPECT_TRUE(check("frmWizardAdvanced", "chkNone")->isChecked());
+    EXPECT_FALSE(check("frmWizardAdvanced", "chkPIC")->isEnabled());
+}
+
+} // namespace

@@ -1,0 +1,116 @@
+#include "ui/startup/frmFlash.h"
+
+#include "resources/Artwork.h"
+#include "ui/FormRegistry.h"
+#include "ui/main/ApplicationExit.h"
+#include "ui_frmFlash.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace ui {
+
+frmFlash::frmFlash(FormRegistry& registry, QWidget* parent)
+    : QWidget(parent), m_registry(registry), ui(std::make_unique<Ui::frmFlash>()),
+      m_timer1(new QTimer(this)), m_timer2(new QTimer(this)), m_timer3(new QTimer(this)) {
+    ui->setupUi(this);
+    setFixedSize(size());
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    // Placed where the window system puts new windows, not centred.
+
+    QPalette look = palette();
+    look.setBrush(QPalette::Window, resources::introBackground(size()));
+    setPalette(look);
+    setAutoFillBackground(true);
+
+    m_lblKewl = {ui->lblKewl_0, ui->lblKewl_1, ui->lblKewl_2, ui->lblKewl_3,
+                 ui->lblKewl_4, ui->lblKewl_5, ui->lblKewl_6};
+    const QFont letters = resources::decorativeFont(kLetterPointSize);
+    for (QLabel* letter : std::as_const(m_lblKewl)) {
+        letter->setFont(letters);
+        letter->adjustSize(); // each letter as wide as it is; the lefts stay
+    }
+    setLetterColour(QColor(255, 0, 0));
+
+    resources::applyPictureButton(ui->cmdStart, QStringLiteral("Start"));
+    resources::applyPictureButton(ui->cmdExit, QStringLiteral("Exit"));
+    // Queued: both unload this window, which must not happen while its button
+    // is still handling the click.
+    connect(ui->cmdStart, &QPushButton::clicked, this, &frmFlash::cmdStart_Click,
+            Qt::QueuedConnection);
+    connect(ui->cmdExit, &QPushButton::clicked, this, &frmFlash::cmdExit_Click,
+            Qt::QueuedConnection);
+
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(kTimer1Interval);
+    m_timer2->setObjectName(QStringLiteral("Timer2"));
+    m_timer2->setInterval(kTimer2Interval);
+    m_timer3->setObjectName(QStringLiteral("Timer3"));
+    m_timer3->setInterval(kTimer3Interval);
+    connect(m_timer1, &QTimer::timeout, this, &frmFlash::Timer1_Timer);
+    connect(m_timer2, &QTimer::timeout, this, &frmFlash::Timer2_Timer);
+    connect(m_timer3, &QTimer::timeout, this, &frmFlash::Timer3_Timer);
+    // Timer1 and Timer3 run from load; Timer2 waits for Timer1.
+    m_timer1->start();
+    m_timer3->start();
+
+    Form_Load();
+}
+
+frmFlash::~frmFlash() = default;
+
+void frmFlash::Form_Load() {
+    // The splash window is done with once the intro is here.
+    m_registry.hide(QStringLiteral("frmLoad"));
+    m_registry.unload(QStringLiteral("frmLoad"));
+}
+
+void frmFlash::setLetterColour(const QColor& colour) {
+    for (QLabel* letter : std::as_const(m_lblKewl)) {
+        QPalette palette = letter->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        letter->setPalette(palette);
+    }
+}
+
+void frmFlash::Timer1_Timer() {
+    setLetterColour(QColor(255, 0, 0));
+    m_timer2->start();
+}
+
+void frmFlash::Timer3_Timer() {
+    setLetterColour(QColor(0, 0, 255));
+}
+
+void frmFlash::Timer2_Timer() {
+    // The gap moves one letter to the right and wraps from the last to the first;
+    // the letter it leaves is shown again.
+    if (m_counter == kLetterCount)
+        m_counter = 0;
+    m_lblKewl[m_counter]->setVisible(false);
+    m_lblKewl[m_counter == 0 ? kLetterCount - 1 : m_counter - 1]->setVisible(true);
+    ++m_counter;
+}
+
+void frmFlash::cmdStart_Click() {
+    FormRegistry& registry = m_registry; // this window is gone after the unload
+    registry.unload(QStringLiteral("frmFlash"));
+    registry.show(QStringLiteral("frmWizard1"));
+}
+
+void frmFlash::cmdExit_Click() {
+    ApplicationExit(m_registry);
+}
+
+void frmFlash::closeEvent(QCloseEvent* event) {
+    // Closing the intro ends the program like its Exit button, once the close
+    // itself has finished.
+    event->ignore();
+    QMetaObject::invokeMethod(this, &frmFlash::cmdExit_Click, Qt::QueuedConnection);
+}
+
+} // namespace ui

@@ -1,0 +1,58 @@
+#include "ui/startup/frmLoad.h"
+
+#include "ui/FormRegistry.h"
+#include "ui/wizard/WizardPage.h"
+#include "ui_frmLoad.h"
+
+#include <QPointer>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace ui {
+
+frmLoad::frmLoad(FormRegistry& registry, QWidget* parent)
+    : QWidget(parent), m_registry(registry), ui(std::make_unique<Ui::frmLoad>()),
+      m_tmdKewl(new QTimer(this)), m_tmrLook(new QTimer(this)) {
+    ui->setupUi(this);
+    setFont(wizardFont());
+    setFixedSize(size());
+    // A small tool window: a title and a close box, no minimise or maximise,
+    // and no place in the taskbar.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    centreOnScreen(this);
+
+    // Both timers run from the moment the window loads.
+    m_tmdKewl->setObjectName(QStringLiteral("tmdKewl"));
+    m_tmdKewl->setInterval(kKewlInterval);
+    m_tmrLook->setObjectName(QStringLiteral("tmrLook"));
+    m_tmrLook->setInterval(kLookInterval);
+    connect(m_tmdKewl, &QTimer::timeout, this, &frmLoad::tmdKewl_Timer);
+    connect(m_tmrLook, &QTimer::timeout, this, &frmLoad::tmrLook_Timer);
+    m_tmdKewl->start();
+    m_tmrLook->start();
+}
+
+frmLoad::~frmLoad() = default;
+
+QProgressBar* frmLoad::pbKewl() const {
+    return ui->pbKewl;
+}
+
+void frmLoad::tmdKewl_Timer() {
+    // 1, 2, 3, 4, then empty again.
+    ui->pbKewl->setValue(ui->pbKewl->value() + 1);
+    if (ui->pbKewl->value() == 5)
+        ui->pbKewl->setValue(0);
+}
+
+void frmLoad::tmrLook_Timer() {
+    // The intro window unloads this one as it loads, so stop the timer through
+    // a guard: it must never fire again, but this window may be gone already.
+    QPointer<frmLoad> self(this);
+    m_registry.show(QStringLiteral("frmFlash"));
+    if (self)
+        self->m_tmrLook->stop();
+}
+
+} // namespace ui

@@ -1,0 +1,216 @@
+#include "ui/wizard/WizardPage.h"
+
+#include "ui/FormRegistry.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+namespace ui {
+
+void centreOnScreen(QWidget* window) {
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+void setColours(QWidget* widget, const QColor& text, const QColor& background) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+namespace {
+
+struct Face {
+    const char* family;
+    int stretch;
+};
+
+// The labels were laid out for the classic 8-point dialog face: about 13 pixels
+// from line to line and a narrow letter. The first installed face with those
+// proportions is used; Nimbus Sans, for one, has a line too tall for them, and
+// plain DejaVu Sans letters too wide, while its condensed cut matches well.
+QFont chooseFace() {
+    static const Face faces[] = {
+        {"MS Sans Serif", QFont::Unstretched},   {"Microsoft Sans Serif", QFont::Unstretched},
+        {"Tahoma", QFont::Unstretched},          {"Arial", QFont::Unstretched},
+        {"Liberation Sans", QFont::Unstretched}, {"Nimbus Sans", QFont::Unstretched},
+        {"DejaVu Sans", QFont::SemiCondensed},
+    };
+    const QString sample = QStringLiteral("Encryption is the usage of simple");
+    for (const Face& face : faces) {
+        QFont font(QString::fromLatin1(face.family));
+        font.setStretch(face.stretch);
+        font.setPointSizeF(8.0);
+        const QFontInfo info(font);
+        if (!info.family().startsWith(QLatin1String(face.family), Qt::CaseInsensitive))
+            continue; // not installed: the system would substitute another face
+        const QFontMetricsF metrics(font);
+        const qreal size = qMax<qreal>(1.0, info.pixelSize());
+        if (metrics.lineSpacing() / size <= 1.25 &&
+            metrics.horizontalAdvance(sample) / size <= 15.5)
+            return font;
+    }
+    QFont fallback;
+    fallback.setStyleHint(QFont::SansSerif);
+    return fallback;
+}
+
+} // namespace
+
+QFont wizardFont(qreal pointSize, bool bold) {
+    static const QFont face = chooseFace();
+    QFont font = face;
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+WizardPage::WizardPage(FormRegistry& registry, QWidget* parent)
+    : QWidget(parent), m_registry(registry) {}
+
+void WizardPage::finishSetup() {
+    setFixedSize(size());
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+
+    // White text on black; buttons and text boxes keep their usual colours.
+    QPalette look = palette();
+    look.setColor(QPalette::Window, Qt::black);
+    look.setColor(QPalette::WindowText, Qt::white);
+    setPalette(look);
+    setAutoFillBackground(true);
+    // Text boxes and their scroll bars keep the system's colours.
+    const auto boxes = findChildren<QAbstractScrollArea*>();
+    for (QAbstractScrollArea* box : boxes) {
+        // Every role set explicitly, or the box would inherit the page's.
+        const QPalette system = QApplication::palette(box);
+        QPalette own = system;
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                own.setBrush(group, r, system.brush(group, r));
+        }
+        box->setPalette(own);
+    }
+
+    // Every button takes Enter while it has the focus, as on the classic system.
+    const auto buttons = findChildren<QPushButton*>();
+    for (QPushButton* button : buttons)
+        button->setAutoDefault(true);
+
+    fitTexts();
+    centreOnScreen(this);
+}
+
+void WizardPage::fitTexts() {
+    // A label whose text needs more lines than its place holds (another face
+    // than the one it was laid out for) gets a slightly smaller size instead
+    // of losing its last words.
+    const auto labels = findChildren<QLabel*>();
+    for (QLabel* label : labels) {
+        if (label->text().isEmpty() || !label->wordWrap())
+            continue;
+        QFont font = label->font();
+        while (label->heightForWidth(label->width()) > label->height() &&
+               font.pointSizeF() > kSmallestPointSize) {
+            font.setPointSizeF(font.pointSizeF() - 0.25);
+            label->setFont(font);
+        }
+    }
+}
+
+void WizardPage::setDefaultButton(QPushButton* button) {
+    m_defaultButton = button;
+    button->setDefault(true);
+}
+
+void WizardPage::setCancelButton(QPushButton* button) {
+    m_cancelButton = button;
+}
+
+void WizardPage::addLine(const QString& name, QLine twips, const QColor& colour) {
+    m_lines.append({name, twips, colour});
+    update();
+}
+
+// Both arrows sit on the button's middle line, a little outside it: a shaft of
+// 360 twips and two barbs of 120 twips, as on the finish page.
+void WizardPage::addBackArrow(QPushButton* back, int firstLine) {
+    const QRect r = back->geometry();
+    const int left = r.left() * kTwipsPerPixel;
+    const int y = r.top() * kTwipsPerPixel + 240;
+    const int tip = left - 480;
+    addLine(QStringLiteral("Line%1").arg(firstLine), QLine(left - 120, y, tip, y), kArrowRed);
+    addLine(QStringLiteral("Line%1").arg(firstLine + 1), QLine(tip, y, tip + 120, y - 120),
+            kArrowRed);
+    addLine(QStringLiteral("Line%1").arg(firstLine + 2), QLine(tip, y, tip + 120, y + 120),
+            kArrowRed);
+}
+
+void WizardPage::addNextArrow(QPushButton* next, int firstLine) {
+    const QRect r = next->geometry();
+    const int right = (r.left() + r.width()) * kTwipsPerPixel;
+    const int y = r.top() * kTwipsPerPixel + 240;
+    const int tip = right + 480;
+    addLine(QStringLiteral("Line%1").arg(firstLine), QLine(right + 120, y, tip, y), kArrowGreen);
+    addLine(QStringLiteral("Line%1").arg(firstLine + 1), QLine(tip, y, tip - 120, y - 120),
+            kArrowGreen);
+    addLine(QStringLiteral("Line%1").arg(firstLine + 2), QLine(tip, y, tip - 120, y + 120),
+            kArrowGreen);
+}
+
+void WizardPage::closedThroughFrame() {
+    hide();
+    m_registry.show(QStringLiteral("frmWizard1"));
+}
+
+void WizardPage::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (m_lines.isEmpty())
+        return;
+    QPainter painter(this);
+    for (const Line& line : std::as_const(m_lines)) {
+        painter.setPen(QPen(line.colour, 1));
+        painter.drawLine(line.twips.p1() / kTwipsPerPixel, line.twips.p2() / kTwipsPerPixel);
+    }
+}
+
+void WizardPage::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool escape = event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier;
+    QPushButton* target = enter ? m_defaultButton.data() : escape ? m_cancelButton.data() : nullptr;
+    if (target && target->isVisible() && target->isEnabled()) {
+        target->click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void WizardPage::closeEvent(QCloseEvent* event) {
+    // The window stays loaded (its contents are part of the wizard); only what
+    // the frame's close means differs from window to window.
+    event->ignore();
+    closedThroughFrame();
+}
+
+} // namespace ui

@@ -1,0 +1,84 @@
+#pragma once
+
+// What the wizard's windows have in common: white text on a black window of a
+// fixed size, centred on the screen; a default button that Enter presses (a
+// plain QWidget has no such thing of its own); small arrows drawn as straight
+// lines beside Back and Next; and a close through the window frame that leads
+// back to the mode chooser instead of leaving an empty screen.
+
+#include <QColor>
+#include <QLine>
+#include <QList>
+#include <QPointer>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+namespace ui {
+
+class FormRegistry;
+
+// Places a top-level window in the middle of its screen.
+void centreOnScreen(QWidget* window);
+
+// The wizard's plain typeface at the classic dialog size: a face with the
+// classic dialog font's proportions, so that every text fits its label.
+QFont wizardFont(qreal pointSize = 8.0, bool bold = false);
+
+// Sets a widget's text colour (and its background colour when given) through
+// its palette, so that its style draws it as usual otherwise.
+void setColours(QWidget* widget, const QColor& text, const QColor& background = QColor());
+
+class WizardPage : public QWidget {
+    Q_OBJECT
+public:
+    // A line drawn on the window, in twips as the window's design gives it.
+    struct Line {
+        QString name;
+        QLine twips;
+        QColor colour;
+    };
+
+    explicit WizardPage(FormRegistry& registry, QWidget* parent = nullptr);
+
+    QPushButton* defaultButton() const { return m_defaultButton; }
+    QPushButton* cancelButton() const { return m_cancelButton; }
+    const QList<Line>& lines() const { return m_lines; }
+
+protected:
+    // Call after setupUi and setFont: fixes the size, the colours and the place,
+    // and fits every label's text into its place.
+    void finishSetup();
+    void fitTexts();
+    // Enter presses this button (and it is drawn as the default one).
+    void setDefaultButton(QPushButton* button);
+    // Escape presses this button.
+    void setCancelButton(QPushButton* button);
+    void addLine(const QString& name, QLine twips, const QColor& colour);
+    // The small red arrow pointing left, just left of a Back button.
+    void addBackArrow(QPushButton* back, int firstLine);
+    // The small green arrow pointing right, just right of a Next button.
+    void addNextArrow(QPushButton* next, int firstLine);
+
+    // A close through the window frame: back to the mode chooser. Windows with
+    // another meaning for it override this.
+    virtual void closedThroughFrame();
+
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    FormRegistry& m_registry;
+
+private:
+    QPointer<QPushButton> m_defaultButton;
+    QPointer<QPushButton> m_cancelButton;
+    QList<Line> m_lines;
+};
+
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr qreal kSmallestPointSize = 6.5;
+inline const QColor kArrowRed(255, 0, 0);
+inline const QColor kArrowGreen(0, 255, 0);
+
+} // namespace ui

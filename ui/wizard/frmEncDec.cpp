@@ -1,0 +1,42 @@
+#include "ui/wizard/frmEncDec.h"
+
+#include "resources/Artwork.h"
+#include "ui/FormRegistry.h"
+#include "ui/wizard/frmCompile.h"
+#include "ui_frmEncDec.h"
+
+#include <QLabel>
+
+namespace ui {
+
+frmEncDec::frmEncDec(FormRegistry& registry, QWidget* parent)
+    : WizardPage(registry, parent), ui(std::make_unique<Ui::frmEncDec>()) {
+    ui->setupUi(this);
+    setFont(wizardFont());
+    finishSetup();
+
+    setColours(ui->lblWhat, QColor(255, 0, 0));
+    resources::applyPictureButton(ui->cmdChoseEnc, QStringLiteral("Encrypt"));
+    resources::applyPictureButton(ui->cmdChoseDec, QStringLiteral("Decrypt"));
+    // The line that parts the two columns.
+    addLine(QStringLiteral("Line1"), QLine(2760, 480, 2760, 2040), Qt::white);
+
+    connect(ui->cmdChoseEnc, &QPushButton::clicked, this, &frmEncDec::cmdChoseEnc_Click);
+    connect(ui->cmdChoseDec, &QPushButton::clicked, this, &frmEncDec::cmdChoseDec_Click);
+}
+
+frmEncDec::~frmEncDec() = default;
+
+void frmEncDec::cmdChoseEnc_Click() {
+    hide();
+    m_registry.show(QStringLiteral("frmPW"));
+    wizardState(m_registry).lblType()->setText(QStringLiteral("EN"));
+}
+
+void frmEncDec::cmdChoseDec_Click() {
+    hide();
+    m_registry.show(QStringLiteral("frmPW"));
+    wizardState(m_registry).lblType()->setText(QStringLiteral("DE"));
+}
+
+} // namespace ui

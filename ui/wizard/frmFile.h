@@ -1,0 +1,35 @@
+#pragma once
+
+// The wizard's file page: the message file to create or to read.
+
+#include "platform/Dialogs.h"
+#include "ui/wizard/WizardPage.h"
+
+#include <memory>
+
+namespace Ui {
+class frmFile;
+}
+
+namespace ui {
+
+class frmFile : public WizardPage {
+    Q_OBJECT
+public:
+    explicit frmFile(FormRegistry& registry, QWidget* parent = nullptr);
+    ~frmFile() override;
+
+public slots:
+    void cmdBack_Click();
+    void cmdBrowse_Click();
+    void cmdNext_Click();
+
+public:
+    // The page's file dialog; it keeps the name it last returned.
+    platform::OpenFileDialog cdbOpen;
+
+private:
+    std::unique_ptr<Ui::frmFile> ui;
+};
+
+} // namespace ui

@@ -1,0 +1,47 @@
+#include "ui/wizard/frmTextEnc.h"
+
+#include "platform/Dialogs.h"
+#include "resources/Artwork.h"
+#include "ui/FormRegistry.h"
+#include "ui/wizard/frmCompile.h"
+#include "ui_frmTextEnc.h"
+
+#include <QPlainTextEdit>
+
+namespace ui {
+
+frmTextEnc::frmTextEnc(FormRegistry& registry, QWidget* parent)
+    : WizardPage(registry, parent), ui(std::make_unique<Ui::frmTextEnc>()) {
+    ui->setupUi(this);
+    setFont(wizardFont());
+    finishSetup();
+
+    ui->Image1->setPixmap(resources::textPicture(ui->Image1->size()));
+    // No default button here: Enter makes a new line in the message.
+    addBackArrow(ui->cmdBack, 1);
+    addNextArrow(ui->cmdNext, 4);
+
+    connect(ui->cmdBack, &QPushButton::clicked, this, &frmTextEnc::cmdBack_Click);
+    connect(ui->cmdNext, &QPushButton::clicked, this, &frmTextEnc::cmdNext_Click);
+}
+
+frmTextEnc::~frmTextEnc() = default;
+
+void frmTextEnc::cmdBack_Click() {
+    m_registry.show(QStringLiteral("frmFile"));
+    hide();
+}
+
+void frmTextEnc::cmdNext_Click() {
+    // Only the empty text is refused; blanks and line breaks alone pass.
+    const QString text = ui->txtInput->toPlainText();
+    if (text.isEmpty()) {
+        platform::messageBox(this, QStringLiteral("You must have at least one character"));
+        return;
+    }
+    hide();
+    wizardState(m_registry).txtIn()->setPlainText(text);
+    m_registry.show(QStringLiteral("frmWizardAdvanced"));
+}
+
+} // namespace ui

@@ -1,0 +1,29 @@
+#pragma once
+
+// The wizard's text page: the message to encrypt.
+
+#include "ui/wizard/WizardPage.h"
+
+#include <memory>
+
+namespace Ui {
+class frmTextEnc;
+}
+
+namespace ui {
+
+class frmTextEnc : public WizardPage {
+    Q_OBJECT
+public:
+    explicit frmTextEnc(FormRegistry& registry, QWidget* parent = nullptr);
+    ~frmTextEnc() override;
+
+public slots:
+    void cmdBack_Click();
+    void cmdNext_Click();
+
+private:
+    std::unique_ptr<Ui::frmTextEnc> ui;
+};
+
+} // namespace ui

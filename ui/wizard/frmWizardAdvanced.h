@@ -1,0 +1,30 @@
+#pragma once
+
+// The wizard's options page: PIC and JunkBitz, or None.
+
+#include "ui/wizard/WizardPage.h"
+
+#include <memory>
+
+namespace Ui {
+class frmWizardAdvanced;
+}
+
+namespace ui {
+
+class frmWizardAdvanced : public WizardPage {
+    Q_OBJECT
+public:
+    explicit frmWizardAdvanced(FormRegistry& registry, QWidget* parent = nullptr);
+    ~frmWizardAdvanced() override;
+
+public slots:
+    void chkNone_Click();
+    void cmdBack_Click();
+    void cmdNext_Click();
+
+private:
+    std::unique_ptr<Ui::frmWizardAdvanced> ui;
+};
+
+} // namespace ui
