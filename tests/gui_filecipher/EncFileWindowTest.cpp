@@ -134,7 +134,15 @@ TEST_F(EncFileWindow, OpensCentredWithItsControlsInPlaceAndFocusOnThePassword) {
     for (const ControlPlace& place : places) {
         QWidget* control = child<QWidget>(window, place.name);
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->geometry(), place.geometry) << place.name;
+        if (qobject_cast<QLabel*>(control)) {
+            // A label may run wider where the system's face is wider, never narrower.
+            EXPECT_EQ(control->pos(), place.geometry.topLeft()) << place.name;
+            EXPECT_EQ(control->height(), place.geometry.height()) << place.name;
+            EXPECT_GE(control->width(), place.geometry.width()) << place.name;
+            EXPECT_GE(control->width(), control->sizeHint().width()) << place.name;
+        } else {
+            EXPECT_EQ(control->geometry(), place.geometry) << place.name;
+        }
         if (!place.text)
             continue;
         QString text;

@@ -2,10 +2,12 @@
 
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
+#include "ui/main/ClassicFont.h"
 #include "ui_frmEncFile.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QMetaObject>
 #include <QScreen>
 #include <QThread>
@@ -73,6 +75,17 @@ frmEncFile::frmEncFile(FormRegistry& registry, QWidget* parent)
     // This window reaches no other window; it is unloaded through its own close.
     Q_UNUSED(registry);
     m_ui->setupUi(this);
+    // The classic 8 point dialog face, like the main window: the labels were
+    // sized for it.
+    setFont(classicFont());
+    // The labels' widths were measured in the old face; where this system's
+    // face runs a little wider, a label grows to the right rather than cutting
+    // off its last letters (a label has no background, nothing else moves).
+    for (QLabel* label : findChildren<QLabel*>()) {
+        const int needed = label->sizeHint().width();
+        if (needed > label->width())
+            label->resize(needed, label->height());
+    }
     setWindowIcon(resources::windowIcon(QStringLiteral("frmEncFile")));
     // Closing unloads: the next use starts with the initial contents again.
     setAttribute(Qt::WA_DeleteOnClose);
