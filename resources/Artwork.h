@@ -17,12 +17,12 @@ namespace resources {
 // The size of a picture button's face.
 inline constexpr QSize kButtonFaceSize{81, 33};
 
-// The intro window's start and exit picture buttons: 121 x 41 each suits the
-// 792 x 573 intro picture, with the two buttons side by side in the lower
-// left of its cream field, for instance at (88, 446) and (225, 446). Give
-// them their faces with applyPictureButton(button, "Start") and
+// The intro window's start and exit picture buttons: 89 x 41 each, like the
+// other large picture buttons; the intro picture leaves the band from y 450 to
+// y 518 free below its medallion for them (e.g. at (264, 472) and (440, 472)).
+// Give them their faces with applyPictureButton(button, "Start") and
 // applyPictureButton(button, "Exit").
-inline constexpr QSize kIntroButtonSize{121, 41};
+inline constexpr QSize kIntroButtonSize{89, 41};
 
 // The 81 x 33 face of a picture button with its word painted on it
 // ("Encrypt", "Decrypt", "Clear", "Web Page", "Background", "Print",
@@ -53,8 +53,9 @@ QIcon windowIcon(const QString& windowName);
 QPixmap iconPixmap(int size);
 
 // The intro window's full-window background (its window is 792 x 573): a
-// Roman mosaic floor, a cream field on the left for the product's name and
-// the buttons, a medallion on the right.
+// Roman mosaic floor with a white panel for the product's name (its letters
+// at x 88 to 345, y 88 to 152), a medallion on the right and room for the
+// buttons below it.
 QPixmap introBackground(const QSize& size);
 
 // The banner that reads VERSION 2.0 on the mode chooser (217 x 32).

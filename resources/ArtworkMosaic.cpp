@@ -274,7 +274,7 @@ constexpr Rgb oxblood = hex(0x7e2419);
 constexpr Rgb slate = hex(0x2f4a73);
 constexpr Rgb ink = hex(0x1c2230);
 constexpr Rgb serpentine = hex(0x4e6a4a);
-constexpr Rgb grout = hex(0x8f8574);
+constexpr Rgb grout = hex(0x9c917e);
 } // namespace stone
 
 // The intro floor is designed for a window of 792 x 573 and scaled to the
@@ -292,11 +292,11 @@ constexpr int kPanelLeft = 8, kPanelRight = 41, kPanelTop = 8, kPanelBottom = 18
 
 Rgb introGridCell(int c, int r) {
     const int edge = std::min({c, r, kIntroColumns - 1 - c, kIntroRows - 1 - r});
-    // The border, from the outside in: a black frame, a white line, a band of
-    // stepped red triangles, a white line, a blue line.
+    // The border, six tiles deep, from the outside in: a black frame, a white
+    // line, a band of stepped red triangles, a blue line.
     if (edge == 0)
         return stone::ink;
-    if (edge == 1 || edge == 5)
+    if (edge == 1)
         return stone::marble;
     if (edge >= 2 && edge <= 4) {
         const bool horizontal =
@@ -307,7 +307,7 @@ Rgb introGridCell(int c, int r) {
         const int rise = step < 3 ? step : 5 - step;
         return depth <= rise ? stone::terracotta : stone::sand;
     }
-    if (edge == 6)
+    if (edge == 5)
         return stone::slate;
 
     // The panel for the name: white marble framed in black and red.
@@ -470,9 +470,10 @@ QImage renderIntroBackground(const QSize& size, qreal ratio) {
         const double dx = x - kMedallionX, dy = y - kMedallionY;
         const double d = std::hypot(dx, dy);
         if (d < medallion) {
-            // Rings of tiles, each ring holding as many as fit its length.
+            // Rings of tiles, each ring holding about as many as fit its length,
+            // in eights so the rosette keeps its symmetry.
             const int k = std::min(rings - 1, int(d / kRing));
-            const int n = std::max(6, int(std::lround(2 * M_PI * (k + 0.5))));
+            const int n = 8 * std::max(1, int(std::lround(2 * M_PI * (k + 0.5) / 8)));
             const double turn = (std::atan2(dy, dx) + M_PI) / (2 * M_PI) * n;
             const int i = std::min(n - 1, int(turn));
             const Cell cell{i, k + 1000, (turn - i) * kRing, d - k * kRing, 0};

@@ -255,10 +255,10 @@ void intro() {
             p.drawText(QPointF(lefts[i] / 15.0, 1320 / 15.0 + fm.ascent()), letters.mid(i, 1));
         p.end();
         auto* start = new QPushButton(&window);
-        start->setGeometry(QRect(QPoint(88, 446), resources::kIntroButtonSize));
+        start->setGeometry(QRect(QPoint(264, 472), resources::kIntroButtonSize));
         resources::applyPictureButton(start, QStringLiteral("Start"));
         auto* exit = new QPushButton(&window);
-        exit->setGeometry(QRect(QPoint(225, 446), resources::kIntroButtonSize));
+        exit->setGeometry(QRect(QPoint(440, 472), resources::kIntroButtonSize));
         resources::applyPictureButton(exit, QStringLiteral("Exit"));
         QPainter q(&shot);
         q.drawPixmap(start->pos(), start->grab());
