@@ -187,6 +187,14 @@ TEST_F(StartupTest, ExitAndTheFrameCloseEndTheProgram) {
     EXPECT_FALSE(registry.isLoaded("frmFlash"));
 }
 
+TEST_F(StartupTest, ClosingTheSplashWindowEndsTheProgram) {
+    registry.form("frmMain");
+    registry.show("frmLoad")->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(quits, 1);
+    EXPECT_TRUE(registry.loadedNames().isEmpty()) << "no hidden window is left running";
+}
+
 // The real thing, on the real clock.
 TEST_F(StartupTest, TheWholeSequenceFromTheStartWindowToTheModeChooser) {
     QElapsedTimer clock;

@@ -29,10 +29,19 @@ frmFlash::frmFlash(FormRegistry& registry, QWidget* parent)
 
     m_lblKewl = {ui->lblKewl_0, ui->lblKewl_1, ui->lblKewl_2, ui->lblKewl_3,
                  ui->lblKewl_4, ui->lblKewl_5, ui->lblKewl_6};
+    // Each letter keeps its left edge. The places were measured for a wider
+    // face than ours, so a letter narrower than the room up to the next one is
+    // centred in that room rather than leaving a hole after it.
     const QFont letters = resources::decorativeFont(kLetterPointSize);
-    for (QLabel* letter : std::as_const(m_lblKewl)) {
+    for (int i = 0; i < m_lblKewl.size(); ++i) {
+        QLabel* letter = m_lblKewl[i];
         letter->setFont(letters);
-        letter->adjustSize(); // each letter as wide as it is; the lefts stay
+        letter->adjustSize();
+        const int room = i + 1 < m_lblKewl.size() ? m_lblKewl[i + 1]->x() - letter->x() : 0;
+        if (room > letter->width()) {
+            letter->resize(room, letter->height());
+            letter->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        }
     }
     setLetterColour(QColor(255, 0, 0));
 

@@ -1,9 +1,11 @@
 #include "ui/startup/frmLoad.h"
 
 #include "ui/FormRegistry.h"
+#include "ui/main/ApplicationExit.h"
 #include "ui/wizard/WizardPage.h"
 #include "ui_frmLoad.h"
 
+#include <QCloseEvent>
 #include <QPointer>
 #include <QProgressBar>
 #include <QTimer>
@@ -53,6 +55,15 @@ void frmLoad::tmrLook_Timer() {
     m_registry.show(QStringLiteral("frmFlash"));
     if (self)
         self->m_tmrLook->stop();
+}
+
+void frmLoad::closeEvent(QCloseEvent* event) {
+    // Closed through its frame before the intro came: the show is over and no
+    // other window would appear, so the program ends (once the close is done).
+    event->ignore();
+    FormRegistry* registry = &m_registry;
+    QMetaObject::invokeMethod(
+        registry, [registry] { ApplicationExit(*registry); }, Qt::QueuedConnection);
 }
 
 } // namespace ui

@@ -35,6 +35,9 @@ public slots:
     void tmdKewl_Timer();
     void tmrLook_Timer();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     FormRegistry& m_registry;
     std::unique_ptr<Ui::frmLoad> ui;
