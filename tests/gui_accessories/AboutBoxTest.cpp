@@ -47,8 +47,9 @@ protected:
     QDialog* openAbout() {
         auto* about = qobject_cast<QDialog*>(registry->show(QStringLiteral("frmAbout")));
         EXPECT_NE(about, nullptr);
-        if (about)
+        if (about) {
             EXPECT_TRUE(QTest::qWaitForWindowActive(about));
+        }
         return about;
     }
 
@@ -77,6 +78,11 @@ TEST_F(AboutBoxTest, ShowsTheTitleVersionAndTextsExactly) {
     EXPECT_EQ(child<QPushButton>(about, "cmdOK")->text(), QStringLiteral("OK"));
     EXPECT_EQ(child<QPushButton>(about, "cmdSysInfo")->text(), QStringLiteral("&System Info..."));
     EXPECT_FALSE(child<QLabel>(about, "picIcon")->pixmap().isNull());
+    for (const char* name : {"lblDescription", "lblDisclaimer"}) {
+        auto* label = child<QLabel>(about, name);
+        EXPECT_LE(label->heightForWidth(label->width()), label->height())
+            << name << ": the whole text shows";
+    }
 }
 
 TEST_F(AboutBoxTest, IsAFixedToolWindowWithAnEtchedSeparator) {

@@ -85,8 +85,12 @@ TEST_F(HelpWindowTest, ShowsItsTextsExactly) {
     EXPECT_FALSE(close->icon().isNull());
     EXPECT_EQ(close->accessibleName(), QStringLiteral("Close"));
     EXPECT_FALSE(help->windowFlags() & Qt::WindowMaximizeButtonHint);
-    for (const char* name : {"lblHelp", "lblHelpDec", "lblKiller"})
-        EXPECT_TRUE(child<QLabel>(help, name)->wordWrap()) << name;
+    for (const char* name : {"lblHelp", "lblHelpDec", "lblKiller"}) {
+        auto* label = child<QLabel>(help, name);
+        EXPECT_TRUE(label->wordWrap()) << name;
+        EXPECT_LE(label->heightForWidth(label->width()), label->height())
+            << name << ": the whole text shows";
+    }
 }
 
 TEST_F(HelpWindowTest, PaintsDarkGreyWithYellowHeadingsAndRedLines) {

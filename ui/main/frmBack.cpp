@@ -2,6 +2,7 @@
 
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
+#include "ui/main/ClassicFont.h"
 #include "ui_frmBack.h"
 
 #include <QImageReader>
@@ -15,6 +16,7 @@ frmBack::frmBack(FormRegistry& registry, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       m_registry(registry), m_ui(std::make_unique<Ui::frmBack>()) {
     m_ui->setupUi(this);
+    setFont(classicFont());
     setWindowIcon(resources::windowIcon(QStringLiteral("frmBack")));
     setFixedSize(199, 148);
     if (const QScreen* screen = this->screen())

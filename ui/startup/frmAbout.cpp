@@ -6,6 +6,7 @@
 #include "resources/Artwork.h"
 #include "ui/AppInfo.h"
 #include "ui/FormRegistry.h"
+#include "ui/main/ClassicFont.h"
 #include "ui_frmAbout.h"
 
 #include <QEvent>
@@ -47,11 +48,9 @@ frmAbout::frmAbout(FormRegistry& registry, QWidget* parent)
     setFixedSize(382, 237);
     setSizeGripEnabled(false);
 
+    setFont(classicFont());
+    m_ui->lblTitle->setFont(classicFont(12, true));
     m_ui->picIcon->setPixmap(resources::appIcon().pixmap(QSize(32, 32)));
-    QFont title = m_ui->lblTitle->font();
-    title.setPointSizeF(title.pointSizeF() * 1.5);
-    title.setBold(true);
-    m_ui->lblTitle->setFont(title);
 
     // The etched separator: a grey line with a white one right below it. Both
     // halves carry the one name of the pair.
