@@ -5,6 +5,7 @@
 #include "filecipher/FileCipher.h"
 
 #include <QElapsedTimer>
+#include <atomic>
 #include <csignal>
 #include <cstddef>
 #include <cstdio>
@@ -19,7 +20,10 @@ namespace cli {
 namespace {
 
 // The signal that asked the pass to stop (Ctrl+C, kill, a closed terminal).
-volatile std::sig_atomic_t g_stopSignal = 0;
+// An atomic, not a volatile sig_atomic_t: the signal may land on the thread
+// that writes the copy while the pass's own thread reads the flag.
+std::atomic<int> g_stopSignal = 0;
+static_assert(std::atomic<int>::is_always_lock_free, "used in a signal handler");
 
 // A second signal ends the process at once: the pass may be stuck where it
 // cannot look (opening a FIFO that nobody reads).
@@ -60,7 +64,7 @@ public:
     // Restores the earlier handlers and, when a signal came, raises it again.
     void finish() {
         restore();
-        if (const int signal = g_stopSignal) {
+        if (const int signal = g_stopSignal.load()) {
             std::signal(signal, SIG_DFL);
             std::raise(signal);
         }

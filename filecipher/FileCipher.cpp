@@ -7,10 +7,14 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace filecipher {
@@ -55,6 +59,113 @@ void addKey(std::uint8_t* __restrict data, const std::uint8_t* __restrict key, s
     for (; i < n; ++i)
         data[i] = static_cast<std::uint8_t>(data[i] + key[i]);
 }
+
+// Writes the enciphered blocks on a thread of its own, so that writing one
+// block and reading the next overlap. A few buffers go round: the pass fills a
+// free one, queues it, and the writer hands it back once it is written. The
+// output file belongs to the writer until finish() or abandon() returns.
+class BlockWriter {
+public:
+    static constexpr int kBuffers = 4;
+
+    explicit BlockWriter(cipher::OutputFile& output) : m_output(output) {
+        for (int i = 0; i < kBuffers; ++i) {
+            m_buffers.push_back(
+                std::make_unique<std::uint8_t[]>(static_cast<std::size_t>(kBlockSize)));
+            m_free.push_back(m_buffers.back().get());
+        }
+        m_thread = std::thread([this] { run(); });
+    }
+    ~BlockWriter() { abandon(); }
+    BlockWriter(const BlockWriter&) = delete;
+    BlockWriter& operator=(const BlockWriter&) = delete;
+
+    // A buffer of kBlockSize bytes to fill; waits while every buffer is queued.
+    // Nothing once a write has failed.
+    std::uint8_t* freeBuffer() {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_free.empty() || m_failed; });
+        if (m_failed)
+            return nullptr;
+        std::uint8_t* buffer = m_free.back();
+        m_free.pop_back();
+        return buffer;
+    }
+
+    void submit(std::uint8_t* buffer, qint64 size) {
+        {
+            std::lock_guard lock(m_mutex);
+            m_queue.push_back({buffer, size});
+        }
+        m_changed.notify_all();
+    }
+
+    // Waits until every queued block is written; false, with the cause, when
+    // one could not be.
+    bool finish(QString* error) {
+        stop(false);
+        if (m_failed)
+            *error = m_error;
+        return !m_failed;
+    }
+
+    // Stops at once; what is still queued is not written.
+    void abandon() { stop(true); }
+
+private:
+    struct Block {
+        std::uint8_t* data;
+        qint64 size;
+    };
+
+    void run() {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_changed.wait(lock, [this] { return !m_queue.empty() || m_closing; });
+            if (m_queue.empty() || m_failed)
+                return;
+            const Block block = m_queue.front();
+            m_queue.pop_front();
+            lock.unlock();
+            QString error;
+            const bool written =
+                m_output.write(reinterpret_cast<const char*>(block.data), block.size, &error);
+            lock.lock();
+            m_free.push_back(block.data);
+            if (!written) {
+                m_failed = true;
+                m_error = error;
+            }
+            m_changed.notify_all();
+            if (m_failed)
+                return;
+        }
+    }
+
+    void stop(bool dropQueued) {
+        if (!m_thread.joinable())
+            return;
+        {
+            std::lock_guard lock(m_mutex);
+            if (dropQueued)
+                m_queue.clear();
+            m_closing = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+
+    cipher::OutputFile& m_output;
+    std::vector<std::unique_ptr<std::uint8_t[]>> m_buffers;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::vector<std::uint8_t*> m_free;
+    std::deque<Block> m_queue;
+    bool m_closing = false;
+    bool m_failed = false;
+    QString m_error;
+    std::thread m_thread;
+};
 
 // Moves the host's position no more often than the eye can follow.
 class Progress {
@@ -175,11 +286,12 @@ PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
     }
 
     const KeyStream key(cipher::codepage::encode(request.password), request.direction);
-    const auto buffer = std::make_unique<std::uint8_t[]>(static_cast<std::size_t>(kBlockSize));
     Progress progress(host);
     host.setRange(n);
+    BlockWriter writer(output);
 
     const auto stop = [&](PassStatus status, const QString& text) {
+        writer.abandon();
         output.cancel();
         input.close();
         host.setPosition(0);
@@ -189,13 +301,23 @@ PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
         return stop(PassStatus::Cancelled,
                     QStringLiteral("Cancelled: no copy was written to \"%1\".").arg(outputName));
     };
+    const auto writeFailed = [&] {
+        QString cause;
+        writer.finish(&cause);
+        return stop(
+            PassStatus::Failed,
+            QStringLiteral("The file \"%1\" could not be written (%2).").arg(outputName, cause));
+    };
 
     for (qint64 done = 0; done < n;) {
         if (host.cancelRequested())
             return cancelled();
         progress.move(done);
+        std::uint8_t* const buffer = writer.freeBuffer();
+        if (!buffer)
+            return writeFailed();
         const qint64 size = std::min(kBlockSize, n - done);
-        const qint64 got = readBlock(input, reinterpret_cast<char*>(buffer.get()), size);
+        const qint64 got = readBlock(input, reinterpret_cast<char*>(buffer), size);
         if (got < 0) {
             return stop(PassStatus::Failed,
                         QStringLiteral("The file \"%1\" could not be read (%2).")
@@ -206,14 +328,12 @@ PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
                 PassStatus::Failed,
                 QStringLiteral("The file \"%1\" became shorter while it was read.").arg(inputName));
         }
-        addKey(buffer.get(), key.at(done), static_cast<std::size_t>(size));
-        if (!output.write(reinterpret_cast<const char*>(buffer.get()), size, &error)) {
-            return stop(PassStatus::Failed, QStringLiteral("The file \"%1\" could not be written "
-                                                           "(%2).")
-                                                .arg(outputName, error));
-        }
+        addKey(buffer, key.at(done), static_cast<std::size_t>(size));
+        writer.submit(buffer, size);
         done += size;
     }
+    if (!writer.finish(&error))
+        return writeFailed();
     if (host.cancelRequested())
         return cancelled();
 

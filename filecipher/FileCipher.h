@@ -12,7 +12,9 @@ namespace filecipher {
 enum class Direction { Encipher, Decipher };
 
 // What runs a pass provides: a progress display and a way to cancel. The pass
-// may run on a worker thread; the host must be safe to call from there.
+// may run on a worker thread; the host must be safe to call from there. Every
+// call comes from the thread that runs the pass (which writes the copy on a
+// thread of its own, but never calls the host from it).
 class PassHost {
 public:
     virtual ~PassHost() = default;
@@ -46,7 +48,8 @@ struct PassResult {
 inline const QString kDone = QStringLiteral("Done");
 
 // The pass reads, enciphers and writes this many bytes at a time; the host
-// hears of progress (and is asked about cancelling) between blocks only.
+// hears of progress (and is asked about cancelling) between blocks only. Its
+// memory stays a few blocks whatever the file's size.
 inline constexpr qint64 kBlockSize = qint64(1) << 20;
 
 // A password has at least one character and at most this many.

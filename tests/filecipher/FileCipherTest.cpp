@@ -150,7 +150,7 @@ TEST_F(FilePass, ProgressMovesPerBlockNoMoreThanThirtyTimesASecondAndEndsAtZero)
     // Every move but the closing one: a block boundary below n, in order,
     // at least the interval after the one before.
     const std::size_t moves = host.positions.size() - 1;
-    EXPECT_LT(moves, 21u) << "one move per block at most, and fewer when blocks are fast";
+    EXPECT_LE(moves, 21u) << "one move per block at most";
     for (std::size_t i = 0; i < moves; ++i) {
         EXPECT_LT(host.positions[i], n);
         EXPECT_EQ(host.positions[i] % kBlockSize, 0);

@@ -221,9 +221,9 @@ TEST_F(FileCommands, InterruptLeavesTheEarlierCopyAndNoTemporaryFile) {
         EXPECT_EQ(WTERMSIG(wait), signal);
         EXPECT_EQ(readAll(path("copy")), QByteArray("an earlier copy"));
         EXPECT_TRUE(partials(dir.path()).isEmpty());
-        EXPECT_TRUE(readAll(path("stderr"))
-                        .startsWith("tessera-cli: Cancelled: no copy was "
-                                    "written to"));
+        const QByteArray said = readAll(path("stderr"));
+        EXPECT_TRUE(said.startsWith("tessera-cli: Cancelled: no copy was written to"))
+            << said.data();
     }
 }
 #endif
