@@ -385,8 +385,9 @@ class EncFileCancel : public EncFileWindow {
 protected:
     static constexpr qint64 kLarge = 512LL * 1024 * 1024;
 
-    frmEncFile* startLargePass() {
-        makeZeroFile(path("large.img"), kLarge);
+    // Starts a pass on n zero bytes and waits until the bar has its range.
+    frmEncFile* startLargePass(qint64 n = kLarge, int barMaximum = int(kLarge)) {
+        makeZeroFile(path("large.img"), n);
         frmEncFile* window = open();
         if (!window)
             return nullptr;
@@ -395,7 +396,7 @@ protected:
         child<QLineEdit>(window, "txtFileEnc")->setText(path("large.enc"));
         pbar = child<QProgressBar>(window, "pbar");
         QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
-        EXPECT_TRUE(QTest::qWaitFor([this] { return pbar->maximum() == kLarge; }, kWait));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pbar->maximum() == barMaximum; }, kWait));
         EXPECT_TRUE(window->passRunning()) << "the pass ended before it could be cancelled";
         return window;
     }
@@ -440,6 +441,16 @@ TEST_F(EncFileCancel, UnloadingEveryWindowCancelsARunningPass) {
     EXPECT_FALSE(window);
     EXPECT_EQ(readAll(path("large.enc")), QByteArray("keep me"));
     expectNoCopyLeft({"large.enc", "large.img"});
+}
+
+TEST_F(EncFileCancel, AFilePastTwoGibibytesMovesTheBarOnAScaledRange) {
+    constexpr qint64 n = 5LL << 30; // sparse: costs no disk until written
+    QPointer<frmEncFile> window = startLargePass(n, int(n >> 2));
+    ASSERT_TRUE(window);
+    // A position past the bar's range would be ignored and leave it at 0.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return pbar->value() > 0; }, kWait));
+    EXPECT_TRUE(window->close());
+    expectNoCopyLeft({"large.img"});
 }
 
 TEST_F(EncFileWindow, CloseUnloadsAndTheNextOpenStartsAfresh) {
