@@ -143,6 +143,19 @@ TEST_F(AboutBoxTest, AFlashThatHoldsIsNotRepeatedUntilTheBoxLosesTheFocus) {
     EXPECT_EQ(flasher.callsFor(about), 2);
 }
 
+#ifndef Q_OS_WIN
+TEST_F(AboutBoxTest, TheSystemsAttentionRequestNeedsNoTicking) {
+    // No recording flasher: the window system's own layer.
+    EXPECT_TRUE(platform::windowFlasher().holdsUntilActivated());
+    QDialog* about = openAbout();
+    auto* timer = about->findChild<QTimer*>(QStringLiteral("Timer1"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !timer->isActive(); }, 2000))
+        << "the timer rests once the request stands";
+    about->hide();
+    EXPECT_FALSE(platform::flashWindow(about, true)) << "a hidden window is not flashed";
+}
+#endif
+
 TEST_F(AboutBoxTest, OkUnloadsAndTheNextOpenBuildsTheBoxAnew) {
     RecordingFlasher flasher(false);
     QDialog* about = openAbout();

@@ -21,15 +21,7 @@ protected:
         registry = std::make_unique<ui::FormRegistry>();
         ui::registerAllForms(*registry);
         registry->quitHandler = [this] { ++quits; };
-        // Until the main window is part of the program a plain window with a
-        // Picture property stands in for it.
-        if (!registry->isRegistered(QStringLiteral("frmMain"))) {
-            registry->registerForm(QStringLiteral("frmMain"), [](ui::FormRegistry&) {
-                auto* main = new QWidget;
-                main->setProperty("Picture", QPixmap());
-                return main;
-            });
-        }
+        ASSERT_TRUE(registry->isRegistered(QStringLiteral("frmMain")));
     }
 
     void TearDown() override {
