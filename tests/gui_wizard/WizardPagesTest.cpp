@@ -131,6 +131,26 @@ TEST_F(WizardPagesTest, EveryPageHasItsCaptionSizeAndTexts) {
     }
 }
 
+// Whatever face the system gives, every text fits its place: nothing is cut off
+// at the bottom of a label.
+TEST_F(WizardPagesTest, NoTextIsCutOff) {
+    for (const char* name : {"frmWizard1", "frmEncDec", "frmPW", "frmFile", "frmTextEnc",
+                             "frmPrintShow", "frmWizardAdvanced", "frmFinish", "frmCompile"}) {
+        const auto labels = form(name)->findChildren<QLabel*>();
+        for (QLabel* label : labels) {
+            if (label->text().isEmpty() || label->isHidden())
+                continue;
+            const int needed = label->wordWrap() ? label->heightForWidth(label->width())
+                                                 : label->sizeHint().height();
+            EXPECT_LE(needed, label->height()) << name << "." << label->objectName().toStdString();
+            if (!label->wordWrap()) {
+                EXPECT_LE(label->sizeHint().width(), label->width())
+                    << name << "." << label->objectName().toStdString();
+            }
+        }
+    }
+}
+
 TEST_F(WizardPagesTest, PicturesColoursAndInputs) {
     EXPECT_EQ(button("frmEncDec", "cmdChoseEnc")->accessibleName(), "Encrypt");
     EXPECT_EQ(button("frmEncDec", "cmdChoseDec")->accessibleName(), "Decrypt");
