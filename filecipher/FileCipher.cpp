@@ -7,9 +7,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -30,20 +32,30 @@ QString shown(const QString& path) {
 // stores (256 - p) mod 256 in place of p, so both directions add.
 class KeyStream {
 public:
-    KeyStream(const QByteArray& codes, Direction direction)
-        : m_length(codes.size()), m_codes(static_cast<std::size_t>(kBlockSize + m_length - 1)) {
-        for (std::size_t i = 0; i < m_codes.size(); ++i) {
-            const auto p = static_cast<std::uint8_t>(codes[static_cast<qsizetype>(i % m_length)]);
+    // blockSize: the longest block the key is asked for.
+    KeyStream(const QByteArray& codes, Direction direction, qint64 blockSize)
+        : m_length(codes.size()), m_size(static_cast<std::size_t>(blockSize + m_length - 1)),
+          m_codes(new std::uint8_t[m_size]) {
+        for (qint64 i = 0; i < m_length; ++i) {
+            const auto p = static_cast<std::uint8_t>(codes[i]);
             m_codes[i] = direction == Direction::Encipher ? p : static_cast<std::uint8_t>(-p);
+        }
+        // Doubling what is there keeps the period, since the first copy starts
+        // after whole passwords.
+        for (std::size_t filled = static_cast<std::size_t>(m_length); filled < m_size;) {
+            const std::size_t copied = std::min(filled, m_size - filled);
+            std::memcpy(m_codes.get() + filled, m_codes.get(), copied);
+            filled += copied;
         }
     }
 
     // The key of the byte at a 0-based offset of the file, and of those after it.
-    const std::uint8_t* at(qint64 offset) const { return m_codes.data() + offset % m_length; }
+    const std::uint8_t* at(qint64 offset) const { return m_codes.get() + offset % m_length; }
 
 private:
     qint64 m_length;
-    std::vector<std::uint8_t> m_codes;
+    std::size_t m_size;
+    std::unique_ptr<std::uint8_t[]> m_codes;
 };
 
 // data[i] = (data[i] + key[i]) mod 256. The runs of a fixed 64 bytes over
@@ -66,12 +78,13 @@ void addKey(std::uint8_t* __restrict data, const std::uint8_t* __restrict key, s
 // output file belongs to the writer until finish() or abandon() returns.
 class BlockWriter {
 public:
-    static constexpr int kBuffers = 4;
+    // Enough for one block being filled, one being written and some slack.
+    static constexpr qint64 kBuffers = 4;
 
-    explicit BlockWriter(cipher::OutputFile& output) : m_output(output) {
-        for (int i = 0; i < kBuffers; ++i) {
-            m_buffers.push_back(
-                std::make_unique<std::uint8_t[]>(static_cast<std::size_t>(kBlockSize)));
+    // blockSize: the longest block; blocks: how many the file has.
+    BlockWriter(cipher::OutputFile& output, qint64 blockSize, qint64 blocks) : m_output(output) {
+        for (qint64 i = 0; i < std::min(kBuffers, blocks); ++i) {
+            m_buffers.emplace_back(new std::uint8_t[static_cast<std::size_t>(blockSize)]);
             m_free.push_back(m_buffers.back().get());
         }
         m_thread = std::thread([this] { run(); });
@@ -285,10 +298,11 @@ PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
             QStringLiteral("The file \"%1\" could not be created (%2).").arg(outputName, error)};
     }
 
-    const KeyStream key(cipher::codepage::encode(request.password), request.direction);
+    const qint64 blockSize = std::min(kBlockSize, n);
+    const KeyStream key(cipher::codepage::encode(request.password), request.direction, blockSize);
     Progress progress(host);
     host.setRange(n);
-    BlockWriter writer(output);
+    BlockWriter writer(output, blockSize, (n + kBlockSize - 1) / kBlockSize);
 
     const auto stop = [&](PassStatus status, const QString& text) {
         writer.abandon();
