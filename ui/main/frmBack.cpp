@@ -13,7 +13,7 @@ namespace ui {
 
 frmBack::frmBack(FormRegistry& registry, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_registry(registry), m_ui(std::make_unique<Ui::frmBack>()) {
     m_ui->setupUi(this);
     setFont(classicFont());

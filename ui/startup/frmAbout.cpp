@@ -41,7 +41,8 @@ void paintLine(QWidget* line, const QColor& color) {
 
 frmAbout::frmAbout(FormRegistry& registry, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
       m_registry(registry), m_ui(std::make_unique<Ui::frmAbout>()) {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose); // OK unloads the box; the next About builds it anew
