@@ -228,7 +228,7 @@ void paintFace(QPainter& p, const QRectF& rect, const QString& word, const FaceS
 void paintVersionBanner(QPainter& p, const QRectF& rect) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const qreal w = rect.width(), h = rect.height();
+    const qreal h = rect.height();
 
     QLinearGradient night(rect.topLeft(), rect.bottomLeft());
     night.setColorAt(0.0, QColor(28, 44, 92));
@@ -280,17 +280,16 @@ void paintVersionBanner(QPainter& p, const QRectF& rect) {
         p.drawPath(d);
         p.setPen(Qt::NoPen);
     };
-    const qreal cy = rect.center().y();
+    const qreal cy = std::floor(rect.center().y()) + 0.5; // on a pixel row, crisp
     const qreal leftEnd = rect.center().x() - textWidth / 2 - gap;
     const qreal rightEnd = rect.center().x() + textWidth / 2 + gap;
     lozenge(QPointF(leftEnd, cy), colours::crimson);
     lozenge(QPointF(rightEnd, cy), colours::emerald);
-    p.setPen(QPen(QColor(242, 193, 78, 150), 0.8));
+    p.setPen(QPen(colours::gold.darker(115), 0.9));
     if (leftEnd - lz - 7 > rect.left() + 6) {
         p.drawLine(QPointF(rect.left() + 7, cy), QPointF(leftEnd - lz - 2, cy));
         p.drawLine(QPointF(rightEnd + lz + 2, cy), QPointF(rect.right() - 7, cy));
     }
-    (void)w;
     p.restore();
 }
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace resources::detail {
 namespace {
@@ -294,7 +295,7 @@ void paintToolbarIcon(QPainter& p, qreal s, const QString& key, bool disabled) {
     } else if (key == QLatin1String("Stop")) {
         QPainterPath octagon;
         for (int i = 0; i < 8; ++i) {
-            const qreal a = (22.5 + i * 45) * M_PI / 180;
+            const qreal a = (22.5 + i * 45) * std::numbers::pi / 180;
             const QPointF v(12 + 10.8 * std::cos(a), 12 + 10.8 * std::sin(a));
             if (i == 0)
                 octagon.moveTo(v);

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <complex>
 #include <cstdint>
+#include <numbers>
 #include <thread>
 #include <vector>
 
@@ -359,7 +360,8 @@ Rgb introRingCell(int k, int i, int n, int rings) {
     const double angle = (i + 0.5) / n * 8.0; // petals
     const int petal = int(std::floor(angle));
     const double phi = std::abs(angle - petal - 0.5) * 2.0; // 0 at the petal's axis
-    const double halfWidth = std::pow(std::sin(M_PI * std::clamp(rho * 1.02, 0.0, 1.0)), 0.7);
+    const double halfWidth =
+        std::pow(std::sin(std::numbers::pi * std::clamp(rho * 1.02, 0.0, 1.0)), 0.7);
     if (phi < halfWidth * 0.72)
         return petal % 2 == 0 ? stone::terracotta : stone::slate;
     if (phi < halfWidth * 0.98 || (rho > 0.93 && phi < 0.35))
@@ -473,8 +475,9 @@ QImage renderIntroBackground(const QSize& size, qreal ratio) {
             // Rings of tiles, each ring holding about as many as fit its length,
             // in eights so the rosette keeps its symmetry.
             const int k = std::min(rings - 1, int(d / kRing));
-            const int n = 8 * std::max(1, int(std::lround(2 * M_PI * (k + 0.5) / 8)));
-            const double turn = (std::atan2(dy, dx) + M_PI) / (2 * M_PI) * n;
+            const int n = 8 * std::max(1, int(std::lround(2 * std::numbers::pi * (k + 0.5) / 8)));
+            const double turn =
+                (std::atan2(dy, dx) + std::numbers::pi) / (2 * std::numbers::pi) * n;
             const int i = std::min(n - 1, int(turn));
             const Cell cell{i, k + 1000, (turn - i) * kRing, d - k * kRing, 0};
             const Rgb colour = introRingCell(k, i, n, rings);
