@@ -207,18 +207,23 @@ TEST_F(StartupTest, TheWholeSequenceFromTheStartWindowToTheModeChooser) {
     QList<int> bar;
     QProgressBar* progress = splash()->pbKewl();
     QObject::connect(progress, &QProgressBar::valueChanged, [&](int v) { bar << v; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return visible("frmFlash"); }, 8000));
+    // Generous deadlines: a busy machine delays timers, it never hurries them.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return visible("frmFlash"); }, 15000));
     EXPECT_GE(clock.elapsed(), 4900);
     EXPECT_FALSE(registry.isLoaded("frmLoad"));
-    EXPECT_EQ(bar.mid(0, 4), QList<int>({1, 2, 3, 4}));
+    // The bar stepped once a second on the way: 1, 2, 3, 4 (a late tick may
+    // lose the race with the five-second timer).
+    ASSERT_GE(bar.size(), 2);
+    for (int i = 0; i < bar.size(); ++i)
+        EXPECT_EQ(bar[i], (i + 1) % 5) << "tick " << i;
 
     // The letters run: Timer1 starts the gap within the first half second.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !gaps().isEmpty(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !gaps().isEmpty(); }, 5000));
     EXPECT_EQ(gaps().size(), 1);
 
     QPushButton* start = intro()->findChild<QPushButton*>("cmdStart");
     QTest::mouseClick(start, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return visible("frmWizard1"); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return visible("frmWizard1"); }, 5000));
     EXPECT_FALSE(registry.isLoaded("frmFlash"));
     EXPECT_FALSE(visible("frmMain"));
     EXPECT_EQ(quits, 0);
