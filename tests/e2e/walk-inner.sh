@@ -36,6 +36,7 @@ wait_window() {
   for _ in $(seq 1 $((limit * 10))); do
     w=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | tail -1 || true)
     if [ -n "$w" ]; then
+      sleep 0.4   # mapped; let it settle before it gets input
       echo "$w"
       return 0
     fi
