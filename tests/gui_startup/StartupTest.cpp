@@ -209,7 +209,7 @@ TEST_F(StartupTest, TheWholeSequenceFromTheStartWindowToTheModeChooser) {
     QObject::connect(progress, &QProgressBar::valueChanged, [&](int v) { bar << v; });
     // Generous deadlines: a busy machine delays timers, it never hurries them.
     ASSERT_TRUE(QTest::qWaitFor([&] { return visible("frmFlash"); }, 15000));
-    EXPECT_GE(clock.elapsed(), 4900);
+    EXPECT_GE(clock.elapsed(), 4700); // a coarse timer may fire up to 5 % early
     EXPECT_FALSE(registry.isLoaded("frmLoad"));
     // The bar stepped once a second on the way: 1, 2, 3, 4 (a late tick may
     // lose the race with the five-second timer).
