@@ -15,6 +15,16 @@ class QWidget;
 
 namespace ui {
 
+// Fits a text box for receiving a long text one character at a time. A plain
+// text box lays out the whole paragraph again after every change, so filling
+// a long paragraph character by character costs its length squared; a box
+// prepared here lays out a paragraph that a WindowCipherHost is filling only
+// when it is painted, and once more when the host is done. Every character is
+// still a change of the box. Call once, before the box holds any text.
+void prepareOutputBox(QPlainTextEdit* box);
+
+class DeferredTextLayout;
+
 class WindowCipherHost : public cipher::MessageHost {
 public:
     explicit WindowCipherHost(QWidget* window, QProgressBar* progress = nullptr,
@@ -35,6 +45,7 @@ private:
     QPointer<QWidget> m_window;
     QPointer<QProgressBar> m_progress;
     QPointer<QPlainTextEdit> m_output;
+    DeferredTextLayout* m_layout = nullptr; // the output's, when prepared
     bool m_busy = false;
     bool m_pendingCR = false;
     int m_progressStep = 1;

@@ -24,8 +24,12 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 namespace ui {
@@ -152,6 +156,8 @@ TEST_F(MainWindow, HasItsFixedLayoutNamesAndTexts) {
     EXPECT_EQ(child<QGroupBox>("frame")->title(), QStringLiteral("Commandz"));
     EXPECT_EQ(txtFile()->text(), QStringLiteral("C:\\File.txt"));
     EXPECT_EQ(txtPW()->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(txtPW()->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, txtPW()),
+              '*');
     EXPECT_TRUE(txtPW()->text().isEmpty());
     EXPECT_TRUE(txtIn()->toPlainText().isEmpty());
     EXPECT_EQ(txtIn()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
@@ -516,12 +522,24 @@ TEST_F(MainWindow, DecryptedTextReachingTheMaximumWarnsOnceMidwayAndGoesOn) {
     const QString file = path("long.txt");
     writeMessageFile(file, text, "pw");
 
+    registry.show(QStringLiteral("frmMain"));
     int lengthAtMessage = -1;
     Qt::CursorShape pointerAtMessage = Qt::ArrowCursor;
+    bool textShownAtMessage = false;
     dialogs.onMessage = [&](const ScriptedDialogs::Message& m) {
-        if (m.text == kMaximum) {
-            lengthAtMessage = main->messageLength();
-            pointerAtMessage = main->cursor().shape();
+        if (m.text != kMaximum)
+            return;
+        lengthAtMessage = main->messageLength();
+        pointerAtMessage = main->cursor().shape();
+        // While the message is up the box paints the text decrypted so far.
+        const QImage shot = txtIn()->viewport()->grab().toImage();
+        for (int y = 0; y < shot.height() && !textShownAtMessage; ++y) {
+            for (int x = 0; x < shot.width(); ++x) {
+                if (shot.pixelColor(x, y).lightness() < 128) {
+                    textShownAtMessage = true;
+                    break;
+                }
+            }
         }
     };
     fill(QStringLiteral("pw"), QString(), file);
@@ -529,8 +547,30 @@ TEST_F(MainWindow, DecryptedTextReachingTheMaximumWarnsOnceMidwayAndGoesOn) {
     EXPECT_EQ(dialogs.texts(), (QStringList{kMaximum, "Decrypted"}));
     EXPECT_EQ(lengthAtMessage, 10000);
     EXPECT_EQ(pointerAtMessage, Qt::WaitCursor);
+    EXPECT_TRUE(textShownAtMessage);
     EXPECT_EQ(main->messageLength(), 10010);
     EXPECT_EQ(cipher::toMessageLineEnds(txtIn()->toPlainText()).toLatin1(), text);
+}
+
+TEST_F(MainWindow, ALongDecryptedParagraphIsLaidOutAndEditableAfterwards) {
+    const QString file = path("paragraph.txt");
+    writeMessageFile(file, QByteArray(3000, 'w'), "pw");
+    registry.show(QStringLiteral("frmMain"));
+    fill(QStringLiteral("pw"), QString(), file);
+    button("cmdDecrypt")->click();
+    QApplication::processEvents();
+    const QTextBlock paragraph = txtIn()->document()->firstBlock();
+    ASSERT_EQ(paragraph.length(), 3001);
+    EXPECT_GT(paragraph.layout()->lineCount(), 10);
+    EXPECT_EQ(paragraph.lineCount(), paragraph.layout()->lineCount());
+    EXPECT_GT(txtIn()->verticalScrollBar()->maximum(), 0);
+
+    // Typing afterwards lays the paragraph out at once again.
+    txtIn()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(txtIn(), QString(200, QLatin1Char('v')));
+    EXPECT_EQ(txtIn()->document()->firstBlock().lineCount(),
+              txtIn()->document()->firstBlock().layout()->lineCount());
+    EXPECT_EQ(main->messageLength(), 3200);
 }
 
 // ---- Enter and Escape -----------------------------------------------------------------

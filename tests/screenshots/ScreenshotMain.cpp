@@ -15,6 +15,9 @@
 #include <QTest>
 #include <QWindow>
 #include <cstdio>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -32,8 +35,8 @@ public:
 
 // Lets a window lay itself out, run its first timers and paint.
 void settle(QWidget* window, int milliseconds) {
-    if (window && window->windowHandle())
-        QTest::qWaitForWindowExposed(window, 2000);
+    if (window && window->windowHandle() && !QTest::qWaitForWindowExposed(window, 2000))
+        std::fprintf(stderr, "  %s was not exposed in time\n", qPrintable(window->objectName()));
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < milliseconds)
@@ -50,6 +53,13 @@ bool save(QWidget* window, const QString& folder, const QString& name) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The web page viewer's engine shares its GL context and, run as root
+    // (containers, CI), cannot use its sandbox.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+#ifdef Q_OS_UNIX
+    if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessera2"));
     const QString folder =

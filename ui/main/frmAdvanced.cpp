@@ -5,6 +5,7 @@
 #include "ui/main/ClassicFont.h"
 #include "ui_frmAdvanced.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
@@ -19,6 +20,9 @@ void paint(QWidget* widget, const QColor& text, const QColor& ground, const QFon
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, text);
     palette.setColor(QPalette::Window, ground);
+    // Check boxes paint their ground and caption in the button roles.
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Button, ground);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
     widget->setFont(font);
@@ -56,6 +60,22 @@ frmAdvanced::frmAdvanced(FormRegistry& registry, QWidget* parent)
     for (QLabel* label : {m_ui->lblTitle, m_ui->lblWhat, m_ui->lblPIC, m_ui->lblJB,
                           m_ui->lblPICabout, m_ui->lblJBabout})
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // The places are the design's; where this system's face needs more room
+    // than the classic one had, a control grows to the right or downwards so
+    // that its whole text shows (the long labels and the JunkBitz box).
+    for (QLabel* label : {m_ui->lblPICabout, m_ui->lblJBabout}) {
+        const int needed = label->heightForWidth(label->width());
+        if (needed > label->height())
+            label->resize(label->width(), needed);
+    }
+    for (QCheckBox* box : {m_ui->chkPIC, m_ui->chkJB}) {
+        // A tick box in proportion to the large caption.
+        box->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 18px; height: 18px; }"));
+        const int needed = box->sizeHint().width();
+        if (needed > box->width())
+            box->resize(needed, box->height());
+    }
 
     resources::applyPictureButton(m_ui->cmdClose, QStringLiteral("Close"));
     m_ui->cmdClose->setFlat(true);

@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QPainter>
 #include <QScreen>
@@ -89,6 +90,14 @@ frmMain::frmMain(FormRegistry& registry, QWidget* parent)
     }
     m_ui->CmdEnc->setDefault(true);
 
+    // White text on a black ground.
+    for (QLabel* label : {m_ui->lblPW, m_ui->lblText, m_ui->lblCreate}) {
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::WindowText, Qt::white);
+        colours.setColor(QPalette::Window, Qt::black);
+        label->setPalette(colours);
+        label->setAutoFillBackground(true);
+    }
     // The password shows one "*" per character.
     m_ui->txtPW->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     // The Commandz frame stands behind the button column on the window's grey.
@@ -104,6 +113,8 @@ frmMain::frmMain(FormRegistry& registry, QWidget* parent)
     m_ui->mnusecret->menuAction()->setObjectName(QStringLiteral("mnusecret"));
     m_ui->Secret->setText(QStringLiteral(" "));
 
+    // Decrypted text arrives one character at a time.
+    prepareOutputBox(m_ui->txtIn);
     m_ui->txtIn->installEventFilter(this);
     m_ui->cmdBrowse->installEventFilter(this);
     connectHandlers();
