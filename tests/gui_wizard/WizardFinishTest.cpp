@@ -84,6 +84,21 @@ TEST_F(WizardFinishTest, TheMainWindowsFileDecryptsInTheResultWindow) {
     EXPECT_EQ(quits, 0);
 }
 
+TEST_F(WizardFinishTest, ALongestMessageArrivesWholeInTheResultWindow) {
+    const QString file = path("long.txt");
+    QString text;
+    for (int i = 0; text.size() < 10000; ++i)
+        text += QChar(u'a' + i % 26);
+    walkEncryption("long", file, text, false, true);
+    click("frmFinish", "cmdNext");
+    ASSERT_EQ(dialogs.texts(), QStringList{"Finished"});
+    dialogs.clear();
+    walkDecryption("long", file, true, false);
+    click("frmFinish", "cmdNext");
+    EXPECT_EQ(dialogs.texts(), QStringList{"Decrypted"});
+    EXPECT_EQ(state().txtIn()->toPlainText(), text);
+}
+
 TEST_F(WizardFinishTest, AMissingFileLeavesTheResultWindowEmptyAndPrintsNothing) {
     for (const bool print : {true, false}) {
         SCOPED_TRACE(print);

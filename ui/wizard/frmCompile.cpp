@@ -1,6 +1,7 @@
 #include "ui/wizard/frmCompile.h"
 
 #include "ui/FormRegistry.h"
+#include "ui/WindowCipherHost.h"
 #include "ui/main/ApplicationExit.h"
 #include "ui_frmCompile.h"
 
@@ -18,6 +19,8 @@ frmCompile::frmCompile(FormRegistry& registry, QWidget* parent)
     for (QLabel* caption : {ui->lblPW, ui->lblOutput, ui->lblFilename})
         setColours(caption, QApplication::palette().color(QPalette::WindowText), QColor(0, 192, 0));
     setCancelButton(ui->cmdExit);
+    // A wizard decryption fills txtIn one character at a time.
+    prepareOutputBox(ui->txtIn);
 
     connect(ui->cmdBack, &QPushButton::clicked, this, &frmCompile::cmdBack_Click);
     // Queued: the exit unloads this window, which must not happen while its
