@@ -1,0 +1,63 @@
+#pragma once
+
+// The web browser control: a widget that fetches and draws web pages, used
+// only through this small automation interface (navigate, back, forward,
+// home, refresh, stop, the page's title and address, busy, and two
+// notifications). The program's control is built on Qt WebEngine when it is
+// available; tests put a scripted control in its place through the factory.
+
+#include <QString>
+#include <QWidget>
+
+namespace platform {
+
+class BrowserControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit BrowserControl(QWidget* parent = nullptr);
+    ~BrowserControl() override;
+
+    // Starts loading an address as typed ("www.example.org" works too).
+    virtual void navigate(const QString& address) = 0;
+    // Each does nothing when there is nowhere to go.
+    virtual void goBack() = 0;
+    virtual void goForward() = 0;
+    // Navigates to homePage().
+    virtual void goHome() = 0;
+    virtual void refresh() = 0;
+    virtual void stop() = 0;
+
+    // The current page's title, its address, and whether a page is loading.
+    virtual QString locationName() const = 0;
+    virtual QString locationURL() const = 0;
+    virtual bool busy() const = 0;
+
+    // The page goHome() opens; "about:blank" until set.
+    QString homePage() const { return m_homePage; }
+    void setHomePage(const QString& address) { m_homePage = address; }
+
+signals:
+    // A load has ended: finished, failed or stopped.
+    void downloadComplete();
+    // A navigation has arrived at a page (an error page included); carries its address.
+    void navigateComplete2(const QString& url);
+
+private:
+    QString m_homePage = QStringLiteral("about:blank");
+};
+
+// Makes a browser control; tests install their own.
+using BrowserControlFactory = BrowserControl* (*)(QWidget* parent);
+
+// A new control from the factory in force.
+BrowserControl* createBrowserControl(QWidget* parent = nullptr);
+
+// Installs a factory; nullptr brings back the program's own. Returns the one
+// that was in force.
+BrowserControlFactory setBrowserControlFactory(BrowserControlFactory factory);
+
+// The program's own control: Qt WebEngine, or where the program was built
+// without it, a blank page that only remembers the address it was sent to.
+BrowserControl* createSystemBrowserControl(QWidget* parent = nullptr);
+
+} // namespace platform

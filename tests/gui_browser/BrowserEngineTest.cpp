@@ -1,0 +1,189 @@
+// The web page viewer on the real web engine, against pages served on
+// 127.0.0.1 by the test itself. Nothing here reaches beyond loopback.
+
+#include "LoopbackServer.h"
+#include "platform/BrowserControl.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "ui/FormRegistry.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+// Readable strings in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace ui {
+void registerBrowserForms(FormRegistry& registry);
+}
+
+namespace {
+
+constexpr int kLoadTimeoutMs = 15000;
+
+// Runs the event loop until `done` holds or the time is up. The engine does
+// much of its work in small tasks on this thread: QTest::qWaitFor, which
+// sleeps between rounds of events, would slow every load down to seconds.
+bool waitUntil(const std::function<bool()>& done, int timeoutMs = kLoadTimeoutMs) {
+    if (done())
+        return true;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    poll.start(5);
+    loop.exec();
+    return done();
+}
+
+QStringList entries(const QComboBox* box) {
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i)
+        out << box->itemText(i);
+    return out;
+}
+
+class BrowserEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.listening());
+        ui::registerBrowserForms(registry);
+    }
+    void TearDown() override {
+        registry.unloadAll();
+        EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('\n').toStdString();
+    }
+
+    QWidget* open(const QString& address) {
+        QWidget* w = registry.createNew(QStringLiteral("frmBrowser"));
+        w->setProperty("StartingAddress", address);
+        w->show();
+        return w;
+    }
+    static QComboBox* box(QWidget* w) {
+        return w->findChild<QComboBox*>(QStringLiteral("cboAddress"));
+    }
+    static QTimer* timer(QWidget* w) { return w->findChild<QTimer*>(QStringLiteral("timTimer")); }
+    static platform::BrowserControl* control(QWidget* w) {
+        return w->findChild<platform::BrowserControl*>(QStringLiteral("brwWebBrowser"));
+    }
+    // Waits for a page's title in the caption with the busy watch stopped.
+    static bool waitForPage(QWidget* w, const QString& title) {
+        return waitUntil([&] { return w->windowTitle() == title && !timer(w)->isActive(); });
+    }
+    static void enterAddress(QWidget* w, const QString& address) {
+        box(w)->setEditText(address);
+        QTest::keyClick(box(w)->lineEdit(), Qt::Key_Return);
+    }
+
+    testsupport::LoopbackServer server;
+    testsupport::ScriptedDialogs dialogs;
+    ui::FormRegistry registry;
+};
+
+TEST_F(BrowserEngineTest, LoadsTwoPagesKeepsTheHistoryAndGoesBack) {
+    const QString page1 = server.url("/page1.html");
+    const QString page2 = server.url("/page2.html");
+    QWidget* w = open(page1);
+    ASSERT_NE(control(w), nullptr);
+    ASSERT_TRUE(waitForPage(w, "Page One")) << w->windowTitle().toStdString();
+    EXPECT_EQ(control(w)->locationURL(), page1);
+    EXPECT_EQ(entries(box(w)), QStringList{page1});
+    EXPECT_FALSE(control(w)->busy());
+
+    enterAddress(w, page2);
+    EXPECT_TRUE(control(w)->busy()); // busy from the request on
+    ASSERT_TRUE(waitForPage(w, "Page Two")) << w->windowTitle().toStdString();
+    EXPECT_EQ(entries(box(w)), (QStringList{page2, page1}));
+    EXPECT_EQ(box(w)->currentText(), page2);
+
+    w->findChild<QAction*>("Back")->trigger();
+    ASSERT_TRUE(waitForPage(w, "Page One")) << w->windowTitle().toStdString();
+    EXPECT_EQ(entries(box(w)), (QStringList{page1, page2}));
+
+    w->findChild<QAction*>("Forward")->trigger();
+    ASSERT_TRUE(waitForPage(w, "Page Two")) << w->windowTitle().toStdString();
+    EXPECT_EQ(entries(box(w)), (QStringList{page2, page1}));
+
+    w->findChild<QAction*>("Refresh")->trigger();
+    ASSERT_TRUE(waitUntil([&] { return server.hits("/page2.html") == 2; }));
+    ASSERT_TRUE(waitForPage(w, "Page Two"));
+    EXPECT_EQ(entries(box(w)), (QStringList{page2, page1}));
+}
+
+TEST_F(BrowserEngineTest, WorkingWhileASlowPageLoadsAndStopEndsIt) {
+    server.slowDelayMs = 5000;
+    QWidget* w = open(server.url("/page1.html"));
+    ASSERT_TRUE(waitForPage(w, "Page One"));
+
+    enterAddress(w, server.url("/slow.html"));
+    ASSERT_TRUE(waitUntil([&] { return w->windowTitle() == "Working..."; }));
+    ASSERT_TRUE(waitUntil([&] { return server.hits("/slow.html") == 1; }));
+    EXPECT_TRUE(control(w)->busy());
+
+    w->findChild<QAction*>("Stop")->trigger();
+    EXPECT_NE(w->windowTitle(), QStringLiteral("Working..."));
+    EXPECT_FALSE(timer(w)->isActive());
+    EXPECT_TRUE(waitUntil([&] { return !control(w)->busy(); }));
+    waitUntil([] { return false; }, 100); // a tick of the watch, had it kept running
+    EXPECT_NE(w->windowTitle(), QStringLiteral("Working..."));
+}
+
+TEST_F(BrowserEngineTest, AnUnreachablePageFailsQuietlyAndTheViewerStaysUsable) {
+    const QString nowhere =
+        QStringLiteral("http://127.0.0.1:%1/").arg(testsupport::closedLoopbackPort());
+    QWidget* w = open(nowhere);
+    ASSERT_TRUE(waitUntil([&] { return !timer(w)->isActive(); }));
+    EXPECT_NE(w->windowTitle(), QStringLiteral("Working..."));
+    EXPECT_EQ(entries(box(w)), QStringList{nowhere});
+
+    enterAddress(w, server.url("/page1.html"));
+    ASSERT_TRUE(waitForPage(w, "Page One"));
+    EXPECT_EQ(entries(box(w)), (QStringList{server.url("/page1.html"), nowhere}));
+}
+
+TEST_F(BrowserEngineTest, TwoViewersBrowseIndependently) {
+    QWidget* first = open(server.url("/page1.html"));
+    QWidget* second = open(server.url("/page2.html"));
+    ASSERT_TRUE(waitForPage(first, "Page One"));
+    ASSERT_TRUE(waitForPage(second, "Page Two"));
+    enterAddress(first, server.url("/page2.html"));
+    ASSERT_TRUE(waitForPage(first, "Page Two"));
+    EXPECT_EQ(entries(box(first)),
+              (QStringList{server.url("/page2.html"), server.url("/page1.html")}));
+    EXPECT_EQ(entries(box(second)), QStringList{server.url("/page2.html")});
+}
+
+// Saves the viewer showing a loopback page as frmBrowser.png in the folder
+// named by TESSERA_SCREENSHOT_DIR, else in the build's screenshot folder when
+// run as the "screenshots" labelled test.
+TEST_F(BrowserEngineTest, Screenshot) {
+    QString dir = qEnvironmentVariable("TESSERA_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        dir = qEnvironmentVariable("TESSERA_DEFAULT_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "TESSERA_SCREENSHOT_DIR is not set";
+    ASSERT_TRUE(QDir().mkpath(dir));
+    QWidget* w = registry.createNew(QStringLiteral("frmBrowser"));
+    w->setProperty("StartingAddress", server.url("/page1.html"));
+    // Away from the pointer's resting place, so that no button shows hovered.
+    w->move(200, 200);
+    w->show();
+    ASSERT_TRUE(waitForPage(w, "Page One"));
+    waitUntil([] { return false; }, 500); // let the engine hand over its first frame
+    const QString file = QDir(dir).filePath(QStringLiteral("frmBrowser.png"));
+    ASSERT_TRUE(w->grab().save(file)) << file.toStdString();
+}
+
+} // namespace
