@@ -13,12 +13,16 @@ int FieldReader::peek() {
     if (m_pos >= m_buffer.size()) {
         if (m_deviceDone || !m_device)
             return -1;
-        m_buffer = m_device->read(kChunk);
+        // One buffer, reused chunk after chunk.
+        m_buffer.resize(kChunk);
+        const qint64 got = m_device->read(m_buffer.data(), kChunk);
         m_pos = 0;
-        if (m_buffer.isEmpty()) {
+        if (got <= 0) {
+            m_buffer.clear();
             m_deviceDone = true;
             return -1;
         }
+        m_buffer.resize(got);
     }
     return static_cast<unsigned char>(m_buffer[m_pos]);
 }

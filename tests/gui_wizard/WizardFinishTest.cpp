@@ -6,6 +6,7 @@
 #include "cipher/MessageCipher.h"
 #include "ui/main/frmMain.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QTest>
@@ -51,7 +52,11 @@ TEST_F(WizardFinishTest, EnterOnTheFinishPageRunsFinish) {
     QWidget* finish = form("frmFinish");
     finish->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(finish));
-    QTest::keyClick(finish, Qt::Key_Return);
+    // Enter goes to whatever has the focus on arrival: that must be Finish.
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->objectName(), QStringLiteral("cmdNext"));
+    QTest::keyClick(focused, Qt::Key_Return);
     QCoreApplication::processEvents();
     EXPECT_TRUE(QFile::exists(file));
     EXPECT_EQ(onScreen(), "frmWizard1");
