@@ -5,7 +5,7 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
-BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}"
+BUILD_TYPE="${BUILD_TYPE:-Release}"
 
 PACKAGES=(
   g++ cmake ninja-build pkg-config
