@@ -15,9 +15,14 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <optional>
 #include <thread>
 #include <vector>
+
+#if defined(Q_OS_LINUX)
+#include <sys/mman.h>
+#endif
 
 namespace filecipher {
 namespace {
@@ -26,16 +31,55 @@ QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+// The pass's memory in one piece: the key stream and the block buffers. On
+// Linux it asks for large pages, so that the copies into and out of it, most of
+// the pass's work, need fewer address translations.
+class Workspace {
+public:
+    static constexpr std::size_t kAlignment = std::size_t(2) << 20;
+
+    explicit Workspace(std::size_t size)
+        : m_size((size + kAlignment - 1) / kAlignment * kAlignment),
+          m_data(
+              static_cast<std::uint8_t*>(::operator new (m_size, std::align_val_t{kAlignment}))) {
+#if defined(Q_OS_LINUX) && defined(MADV_HUGEPAGE)
+        ::madvise(m_data, m_size, MADV_HUGEPAGE);
+#endif
+    }
+    ~Workspace() {
+        ::operator delete (m_data, std::align_val_t{kAlignment});
+    }
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    // The next size bytes, starting on a cache line.
+    std::uint8_t* take(std::size_t size) {
+        std::uint8_t* part = m_data + m_used;
+        m_used += (size + 63) / 64 * 64;
+        Q_ASSERT(m_used <= m_size);
+        return part;
+    }
+
+private:
+    std::size_t m_size;
+    std::uint8_t* m_data;
+    std::size_t m_used = 0;
+};
+
 // The key codes for a whole pass, laid out once: the password's codes repeated
 // for one block plus one password length, so that the key of any block, at
 // whatever password position it starts, is one contiguous run. Deciphering
 // stores (256 - p) mod 256 in place of p, so both directions add.
 class KeyStream {
 public:
-    // blockSize: the longest block the key is asked for.
-    KeyStream(const QByteArray& codes, Direction direction, qint64 blockSize)
-        : m_length(codes.size()), m_size(static_cast<std::size_t>(blockSize + m_length - 1)),
-          m_codes(new std::uint8_t[m_size]) {
+    // The bytes a key stream takes for blocks of up to blockSize bytes.
+    static std::size_t sizeFor(qint64 passwordLength, qint64 blockSize) {
+        return static_cast<std::size_t>(blockSize + passwordLength - 1);
+    }
+
+    KeyStream(const QByteArray& codes, Direction direction, qint64 blockSize, Workspace& memory)
+        : m_length(codes.size()), m_size(sizeFor(m_length, blockSize)),
+          m_codes(memory.take(m_size)) {
         for (qint64 i = 0; i < m_length; ++i) {
             const auto p = static_cast<std::uint8_t>(codes[i]);
             m_codes[i] = direction == Direction::Encipher ? p : static_cast<std::uint8_t>(-p);
@@ -44,18 +88,18 @@ public:
         // after whole passwords.
         for (std::size_t filled = static_cast<std::size_t>(m_length); filled < m_size;) {
             const std::size_t copied = std::min(filled, m_size - filled);
-            std::memcpy(m_codes.get() + filled, m_codes.get(), copied);
+            std::memcpy(m_codes + filled, m_codes, copied);
             filled += copied;
         }
     }
 
     // The key of the byte at a 0-based offset of the file, and of those after it.
-    const std::uint8_t* at(qint64 offset) const { return m_codes.get() + offset % m_length; }
+    const std::uint8_t* at(qint64 offset) const { return m_codes + offset % m_length; }
 
 private:
     qint64 m_length;
     std::size_t m_size;
-    std::unique_ptr<std::uint8_t[]> m_codes;
+    std::uint8_t* m_codes;
 };
 
 // data[i] = (data[i] + key[i]) mod 256. The runs of a fixed 64 bytes over
@@ -87,12 +131,14 @@ public:
     // 1 MiB writes ran up to five times slower than these there.
     static constexpr qint64 kWriteSize = 64 * 1024;
 
+    // How many buffers a file of so many blocks needs.
+    static qint64 buffersFor(qint64 blocks) { return std::min(kBuffers, blocks); }
+
     // blockSize: the longest block; blocks: how many the file has.
-    BlockWriter(cipher::OutputFile& output, qint64 blockSize, qint64 blocks) : m_output(output) {
-        for (qint64 i = 0; i < std::min(kBuffers, blocks); ++i) {
-            m_buffers.emplace_back(new std::uint8_t[static_cast<std::size_t>(blockSize)]);
-            m_free.push_back(m_buffers.back().get());
-        }
+    BlockWriter(cipher::OutputFile& output, qint64 blockSize, qint64 blocks, Workspace& memory)
+        : m_output(output) {
+        for (qint64 i = 0; i < buffersFor(blocks); ++i)
+            m_free.push_back(memory.take(static_cast<std::size_t>(blockSize)));
         m_thread = std::thread([this] { run(); });
     }
     ~BlockWriter() { abandon(); }
@@ -178,7 +224,6 @@ private:
     }
 
     cipher::OutputFile& m_output;
-    std::vector<std::unique_ptr<std::uint8_t[]>> m_buffers;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::vector<std::uint8_t*> m_free;
@@ -308,10 +353,14 @@ PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
     }
 
     const qint64 blockSize = std::min(kBlockSize, n);
-    const KeyStream key(cipher::codepage::encode(request.password), request.direction, blockSize);
+    const qint64 blocks = (n + kBlockSize - 1) / kBlockSize;
+    const QByteArray codes = cipher::codepage::encode(request.password);
+    Workspace memory(KeyStream::sizeFor(codes.size(), blockSize) + 64 +
+                     static_cast<std::size_t>(BlockWriter::buffersFor(blocks) * (blockSize + 64)));
+    const KeyStream key(codes, request.direction, blockSize, memory);
     Progress progress(host);
     host.setRange(n);
-    BlockWriter writer(output, blockSize, (n + kBlockSize - 1) / kBlockSize);
+    BlockWriter writer(output, blockSize, blocks, memory);
 
     const auto stop = [&](PassStatus status, const QString& text) {
         writer.abandon();
