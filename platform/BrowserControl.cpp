@@ -39,6 +39,7 @@ public:
         setFocusProxy(m_view);
         connect(m_view->page(), &QWebEnginePage::loadingChanged, this,
                 [this](const QWebEngineLoadingInfo& info) { loadingChanged(info); });
+        connect(m_view, &QWebEngineView::urlChanged, this, [this] { urlChanged(); });
     }
 
     void navigate(const QString& address) override {
@@ -104,6 +105,15 @@ private:
             emit downloadComplete();
             break;
         }
+    }
+
+    // A move within the page (an anchor, a script's history entry) changes the
+    // address without any load: it has arrived as soon as it is reported.
+    void urlChanged() {
+        if (m_loading)
+            return;
+        m_requested = false;
+        emit navigateComplete2(locationURL());
     }
 
     QWebEngineView* m_view;

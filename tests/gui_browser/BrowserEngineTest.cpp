@@ -122,6 +122,23 @@ TEST_F(BrowserEngineTest, LoadsTwoPagesKeepsTheHistoryAndGoesBack) {
     EXPECT_EQ(entries(box(w)), (QStringList{page2, page1}));
 }
 
+TEST_F(BrowserEngineTest, AMoveWithinThePageIsListedAndEndsWorking) {
+    const QString page1 = server.url("/page1.html");
+    QWidget* w = open(page1);
+    ASSERT_TRUE(waitForPage(w, "Page One"));
+
+    // No load takes place: the watch must still come to rest.
+    enterAddress(w, page1 + "#links");
+    ASSERT_TRUE(waitUntil([&] { return !timer(w)->isActive(); }));
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Page One"));
+    EXPECT_EQ(entries(box(w)), (QStringList{page1 + "#links", page1}));
+    EXPECT_EQ(server.hits("/page1.html"), 1);
+
+    w->findChild<QAction*>("Back")->trigger();
+    ASSERT_TRUE(waitUntil([&] { return !timer(w)->isActive() && box(w)->currentText() == page1; }));
+    EXPECT_EQ(entries(box(w)), (QStringList{page1, page1 + "#links"}));
+}
+
 TEST_F(BrowserEngineTest, WorkingWhileASlowPageLoadsAndStopEndsIt) {
     server.slowDelayMs = 5000;
     QWidget* w = open(server.url("/page1.html"));
