@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -33,6 +34,9 @@ constexpr int kLoadTimeoutMs = 15000;
 // much of its work in small tasks on this thread: QTest::qWaitFor, which
 // sleeps between rounds of events, would slow every load down to seconds.
 bool waitUntil(const std::function<bool()>& done, int timeoutMs = kLoadTimeoutMs) {
+    // Windows closed by the test body go first, as they would in the
+    // program's own event loop (a nested loop leaves them alone).
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (done())
         return true;
     QEventLoop loop;
@@ -155,6 +159,17 @@ TEST_F(BrowserEngineTest, WorkingWhileASlowPageLoadsAndStopEndsIt) {
     EXPECT_TRUE(waitUntil([&] { return !control(w)->busy(); }));
     waitUntil([] { return false; }, 100); // a tick of the watch, had it kept running
     EXPECT_NE(w->windowTitle(), QStringLiteral("Working..."));
+}
+
+TEST_F(BrowserEngineTest, ClosingAViewerInTheMiddleOfALoad) {
+    QWidget* w = open(server.url("/slow.html"));
+    ASSERT_TRUE(waitUntil([&] { return server.hits("/slow.html") == 1; }));
+    ASSERT_EQ(w->windowTitle(), QStringLiteral("Working..."));
+    QPointer<QWidget> gone(w);
+    w->close();
+    ASSERT_TRUE(waitUntil([&] { return gone.isNull(); }));
+    EXPECT_TRUE(registry.adopted().isEmpty());
+    waitUntil([] { return false; }, 200); // whatever the engine still reports
 }
 
 TEST_F(BrowserEngineTest, AnUnreachablePageFailsQuietlyAndTheViewerStaysUsable) {

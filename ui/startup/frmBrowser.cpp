@@ -50,8 +50,9 @@ frmBrowser::frmBrowser(FormRegistry& registry, QWidget* parent)
     Q_UNUSED(registry); // the viewer opens no other window
     m_ui->setupUi(this);
     // A sizable window of its own that does not appear in the taskbar.
-    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     // The browser control takes the place (and the name) of the design's
     // placeholder.
@@ -101,8 +102,11 @@ frmBrowser::frmBrowser(FormRegistry& registry, QWidget* parent)
 }
 
 frmBrowser::~frmBrowser() {
-    // The address box still reports focus changes while the window's children
-    // are torn down; nothing of that may reach this window any more.
+    // The children still report (the address box its focus, the control an
+    // aborted load) while they are torn down; nothing of that may reach this
+    // window any more.
+    timTimer->stop();
+    brwWebBrowser->disconnect(this);
     m_ui->cboAddress->disconnect(this);
     m_ui->cboAddress->removeEventFilter(this);
     if (QLineEdit* edit = m_ui->cboAddress->lineEdit())
