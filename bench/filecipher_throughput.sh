@@ -133,6 +133,9 @@ for scenario in new replace; do
                 printf "  %-8s %9.3f %9.3f %11.0f %11.0f %10.2f %10.2f %9.1f\n",
                     t, med, best, size / med, size / best, cpmed / med, cpbest / best, kib / 1024 }'
     done
+    for tool in "${tools[@]}"; do
+        printf '  %-8s runs: %s\n' "$tool" "$(awk '{printf "%.3f ", $1}' "$work/$scenario-$tool.txt")"
+    done
     [ "$scenario" = new ] || continue
     read -r _ our_best our_kib <<<"$(stats "$work/$scenario-ours.txt")"
     read -r _ ssl_best _ <<<"$(stats "$work/$scenario-openssl.txt")"
