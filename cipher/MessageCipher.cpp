@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <memory>
 #include <vector>
 
 namespace cipher {
@@ -16,24 +17,13 @@ namespace {
 
 QString nativePath(const QString& path) { return QDir::toNativeSeparators(path); }
 
-// Makes the folder of the scratch file (owner only) and writes the codes as
-// number lines into a fresh file: lines left by an interrupted run are dropped.
-bool writeScratch(const QString& path, const QByteArray& codes, MessageHost& host,
-                  QString* error) {
-    const QString dir = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(dir)) {
-        *error = QStringLiteral("the folder could not be created");
+// Writes the codes as number lines into the fresh scratch file, then reads
+// them back from it: the second pass encrypts what the file holds.
+bool passThroughScratch(ScratchFile& scratch, const QByteArray& codes, MessageHost& host,
+                        std::vector<int>& readBack, QString* error) {
+    if (!scratch.create(error))
         return false;
-    }
-    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                   QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        *error = describeFileError(file);
-        return false;
-    }
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                        QFile::WriteUser);
+    QIODevice& file = scratch.device();
     QByteArray lines;
     lines.reserve(codes.size() * 5);
     const int n = static_cast<int>(codes.size());
@@ -41,26 +31,16 @@ bool writeScratch(const QString& path, const QByteArray& codes, MessageHost& hos
         host.setProgressValue(i + 1);
         appendNumberLine(lines, static_cast<quint8>(codes[i]));
     }
-    if (file.write(lines) != lines.size() || !file.flush()) {
-        *error = describeFileError(file);
-        return false;
-    }
-    file.close();
-    return true;
-}
-
-bool readScratch(const QString& path, int count, std::vector<int>& codes, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = describeFileError(file);
+    if (file.write(lines) != lines.size() || !file.seek(0)) {
+        *error = file.errorString();
         return false;
     }
     FieldReader reader(&file);
-    codes.clear();
-    codes.reserve(count);
-    while (static_cast<int>(codes.size()) < count && !reader.atEnd())
-        codes.push_back(reader.readNumber().value_or(0));
-    if (static_cast<int>(codes.size()) < count) {
+    readBack.clear();
+    readBack.reserve(n);
+    while (static_cast<int>(readBack.size()) < n && !reader.atEnd())
+        readBack.push_back(reader.readNumber().value_or(0));
+    if (static_cast<int>(readBack.size()) < n) {
         *error = QStringLiteral("it holds fewer codes than the message has characters");
         return false;
     }
@@ -87,7 +67,11 @@ EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host) {
     if (request.text.isEmpty())
         return EncryptResult::Empty;
 
+    // The scratch file and its lock, once made, go on every path out of here,
+    // and before any message: the user may leave a message box open for long.
+    std::unique_ptr<ScratchFile> scratch;
     const auto refuse = [&](const QString& text) {
+        scratch.reset();
         host.setBusy(false);
         host.setProgressValue(0);
         host.showMessage(text, kErrorTitle, MessageIcon::Stop);
@@ -112,24 +96,48 @@ EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host) {
                                      "which a message file cannot hold.")
                           .arg(codepage::describe(*bad)));
     }
-    if (request.path.isEmpty())
-        return refuse(QStringLiteral("The message was not encrypted: enter the name of the file "
-                                     "to create."));
-    if (QFileInfo(request.path).isDir()) {
-        return refuse(QStringLiteral("The message was not encrypted: \"%1\" is a folder, not a "
-                                     "file.")
-                          .arg(nativePath(request.path)));
+    if (!request.toStandardOutput) {
+        if (request.path.isEmpty())
+            return refuse(QStringLiteral("The message was not encrypted: enter the name of the "
+                                         "file to create."));
+        if (const auto problem = outputProblem(request.path)) {
+            return refuse(QStringLiteral("The message was not encrypted: the file \"%1\" cannot "
+                                         "be written (%2).")
+                              .arg(nativePath(request.path), *problem));
+        }
     }
 
+    QString problem;
     const QString scratchPath =
-        request.scratchPath.isEmpty() ? ScratchFile::defaultPath() : request.scratchPath;
-    QDir().mkpath(QFileInfo(scratchPath).absolutePath());
-    ScratchLock lock(scratchPath);
-    if (!lock.tryLock()) {
+        request.scratchPath.isEmpty() ? ScratchFile::defaultPath(&problem) : request.scratchPath;
+    if (scratchPath.isEmpty())
+        return refuse(QStringLiteral("The message was not encrypted: %1.").arg(problem));
+    scratch = std::make_unique<ScratchFile>(scratchPath);
+    if (!scratch->openFolder(&problem)) {
+        return refuse(QStringLiteral("The message was not encrypted: %1. Nothing was written.")
+                          .arg(problem));
+    }
+    ScratchFile::LockWait wait;
+    wait.timeoutMs = request.scratchWaitMs;
+    wait.waiting = [&] {
+        host.waiting(QStringLiteral("Waiting for another encryption to finish with the working "
+                                    "file..."));
+    };
+    wait.cancelled = [&] { return host.cancelRequested(); };
+    switch (scratch->lock(wait, &problem)) {
+    case ScratchFile::Lock::Taken:
+        break;
+    case ScratchFile::Lock::Cancelled:
+        return EncryptResult::Cancelled;
+    case ScratchFile::Lock::Busy:
         return refuse(QStringLiteral("The message was not encrypted: another encryption is "
                                      "running and is using the working file \"%1\". Try again "
                                      "when it has finished.")
                           .arg(nativePath(scratchPath)));
+    case ScratchFile::Lock::Failed:
+        return refuse(QStringLiteral("The message was not encrypted: the working file \"%1\" "
+                                     "could not be used (%2).")
+                          .arg(nativePath(scratchPath), problem));
     }
 
     const QByteArray codes = codepage::encode(request.text);
@@ -137,21 +145,15 @@ EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host) {
     host.setBusy(true);
     host.setProgressMaximum(n);
 
-    // The scratch file goes on every path out of here.
-    struct ScratchCleanup {
-        QString path;
-        ~ScratchCleanup() { QFile::remove(path); }
-    } cleanup{scratchPath};
-
     QString error;
     std::vector<int> scratchCodes;
-    if (!writeScratch(scratchPath, codes, host, &error) ||
-        !readScratch(scratchPath, n, scratchCodes, &error)) {
+    if (!passThroughScratch(*scratch, codes, host, scratchCodes, &error)) {
         return refuse(QStringLiteral("The message was not encrypted: the working file \"%1\" "
                                      "could not be used (%2).")
                           .arg(nativePath(scratchPath), error));
     }
     host.setProgressValue(0);
+    scratch.reset();
 
     const QByteArray password = codepage::encode(request.password);
     KeyStream key(formKey(password, request.pic));
@@ -168,15 +170,29 @@ EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host) {
         appendNumberLine(content, scratchCodes[i] + key.next());
     }
 
-    OutputFile out(request.path);
+    if (host.cancelRequested()) {
+        host.setBusy(false);
+        host.setProgressValue(0);
+        return EncryptResult::Cancelled;
+    }
+    OutputFile out =
+        request.toStandardOutput ? OutputFile::standardOutput() : OutputFile(request.path);
+    out.setCancelCheck([&] { return host.cancelRequested(); });
     if (!out.open(&error) || !out.write(content, &error) || !out.commit(&error)) {
         out.cancel();
-        return refuse(QStringLiteral("The message was not encrypted: the file \"%1\" could not "
-                                     "be written (%2).")
-                          .arg(nativePath(request.path), error));
+        if (out.wasCancelled()) {
+            host.setBusy(false);
+            host.setProgressValue(0);
+            return EncryptResult::Cancelled;
+        }
+        const QString where = request.toStandardOutput ? QStringLiteral("standard output")
+                                                       : QStringLiteral("the file \"%1\"")
+                                                             .arg(nativePath(request.path));
+        return refuse(QStringLiteral("The message was not encrypted: %1 could not be written "
+                                     "(%2).")
+                          .arg(where, error));
     }
 
-    QFile::remove(scratchPath);
     host.setBusy(false);
     host.showMessage(kFinished, kAppTitle, MessageIcon::None);
     host.setProgressValue(0);

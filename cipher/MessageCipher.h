@@ -24,12 +24,15 @@ struct EncryptRequest {
     bool pic = false;
     bool junkBitz = false;
     QString scratchPath; // empty: ScratchFile::defaultPath()
+    int scratchWaitMs = 10000; // how long to wait for another encryption's scratch file
+    bool toStandardOutput = false; // the message file goes to standard output, not to path
 };
 
 enum class EncryptResult {
     Empty,    // nothing to encrypt; nothing happened
     Finished, // the file is complete
     Failed,   // refused or failed; the user was told why and no file changed
+    Cancelled, // the host cancelled; nothing was written and nothing was said
 };
 
 EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host);

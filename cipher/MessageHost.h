@@ -18,6 +18,12 @@ public:
     virtual void setProgressMaximum(int /*maximum*/) {}
     virtual void setProgressValue(int /*value*/) {}
 
+    // Polled while the command waits or works; true ends it with nothing
+    // written. Called from the thread that runs the command.
+    virtual bool cancelRequested() const { return false; }
+    // The command has to wait for something (another encryption); said once.
+    virtual void waiting(const QString& /*what*/) {}
+
     // A modal message; returns when the user has closed it.
     virtual void showMessage(const QString& text, const QString& title, MessageIcon icon) = 0;
 

@@ -1,90 +1,274 @@
 #include "cipher/OutputFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QSaveFile>
+#include <QThread>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
-#ifdef Q_OS_WIN
-#include <io.h>
-#define fsync _commit
-#else
+#if defined(Q_OS_UNIX)
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace cipher {
+namespace {
+
+QString systemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// How long a wait lasts before the cancel check is asked again.
+constexpr int kPollMs = 50;
+
+bool writableByUser(const QString& path) {
+#if defined(Q_OS_UNIX)
+    // The effective user's right to open the file for writing, as open() would judge it.
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
+#else
+    return QFileInfo(path).isWritable();
+#endif
+}
+
+} // namespace
 
 QString describeFileError(const QFileDevice& file) {
     QString text = file.errorString();
     if (text.isEmpty() || text == QLatin1String("Unknown error"))
-        text = QString::fromLocal8Bit(std::strerror(errno));
+        text = systemError(errno);
     return text;
 }
 
+QString resolveOutputPath(const QString& path) {
+    QFileInfo info(path);
+    // Bounded, as the system bounds a chain of links.
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.filePath();
+}
+
+std::optional<QString> outputProblem(const QString& path) {
+    if (path.isEmpty())
+        return QStringLiteral("no file name was given");
+    const QFileInfo target(resolveOutputPath(path));
+    if (target.isDir())
+        return QStringLiteral("it is a folder");
+    if (!target.exists()) {
+        if (!QFileInfo(target.absolutePath()).isDir()) {
+            return QStringLiteral("the folder \"%1\" does not exist")
+                .arg(QDir::toNativeSeparators(target.absolutePath()));
+        }
+        return std::nullopt;
+    }
+    // A replacement goes in by a rename, which the folder's permissions allow
+    // even where the file itself is protected: the protection is respected as
+    // if the file were written in place.
+    if (!writableByUser(target.filePath()))
+        return QStringLiteral("it is write-protected");
+    return std::nullopt;
+}
+
+// ---- Writing in place --------------------------------------------------------
+
+#if defined(Q_OS_UNIX)
+
+class OutputFile::Direct {
+public:
+    ~Direct() { close(); }
+
+    bool open(const QString& path, const OutputFile& owner, QString* error) {
+        const QByteArray name = QFile::encodeName(path);
+        for (;;) {
+            m_fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+            if (m_fd >= 0)
+                return true;
+            // A FIFO that nobody reads yet: wait for a reader, as a blocking
+            // open would, but one that a cancel can end.
+            if (errno != ENXIO && errno != EINTR) {
+                *error = systemError(errno);
+                return false;
+            }
+            if (owner.cancelRequested()) {
+                *error = QStringLiteral("cancelled");
+                return false;
+            }
+            QThread::msleep(kPollMs);
+        }
+    }
+
+    void adopt(int fd) {
+        m_fd = fd;
+        m_owned = false;
+    }
+
+    bool write(const char* data, qint64 size, const OutputFile& owner, QString* error,
+               bool* cancelled) {
+        while (size > 0) {
+            const ssize_t n = ::write(m_fd, data, static_cast<size_t>(qMin<qint64>(size, 1 << 20)));
+            if (n > 0) {
+                data += n;
+                size -= n;
+                continue;
+            }
+            if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+                *error = systemError(errno);
+                return false;
+            }
+            // The reader is not keeping up (or not reading at all).
+            if (owner.cancelRequested()) {
+                *cancelled = true;
+                *error = QStringLiteral("cancelled");
+                return false;
+            }
+            pollfd ready{m_fd, POLLOUT, 0};
+            ::poll(&ready, 1, kPollMs);
+        }
+        return true;
+    }
+
+    bool close(QString* error = nullptr) {
+        if (m_fd < 0 || !m_owned) {
+            m_fd = -1;
+            return true;
+        }
+        const int fd = std::exchange(m_fd, -1);
+        if (::close(fd) != 0 && errno != EINTR) {
+            if (error)
+                *error = systemError(errno);
+            return false;
+        }
+        return true;
+    }
+
+private:
+    int m_fd = -1;
+    bool m_owned = true;
+};
+
+#else
+
+class OutputFile::Direct {
+public:
+    bool open(const QString& path, const OutputFile&, QString* error) {
+        m_file.setFileName(path);
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            *error = describeFileError(m_file);
+            return false;
+        }
+        return true;
+    }
+    void adopt(int fd) {
+        m_file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+    }
+    bool write(const char* data, qint64 size, const OutputFile&, QString* error, bool*) {
+        while (size > 0) {
+            const qint64 n = m_file.write(data, size);
+            if (n <= 0) {
+                *error = describeFileError(m_file);
+                return false;
+            }
+            data += n;
+            size -= n;
+        }
+        return true;
+    }
+    bool close(QString* error = nullptr) {
+        const bool ok = m_file.flush();
+        if (!ok && error)
+            *error = describeFileError(m_file);
+        m_file.close();
+        return ok;
+    }
+
+private:
+    QFile m_file;
+};
+
+#endif
+
+// ---- The output ---------------------------------------------------------------
+
 OutputFile::OutputFile(QString path) : m_path(std::move(path)) {}
+
+OutputFile OutputFile::standardOutput() {
+    OutputFile out;
+    out.m_standardOutput = true;
+    return out;
+}
+
+OutputFile::OutputFile(OutputFile&&) noexcept = default;
 
 OutputFile::~OutputFile() {
     if (!m_finished)
         cancel();
 }
 
-QString OutputFile::temporaryPath() const {
-    return (!m_direct && m_file) ? m_file->fileName() : QString();
+bool OutputFile::openDirect(const QString& target, QString* error) {
+    m_direct = std::make_unique<Direct>();
+    if (m_direct->open(target, *this, error))
+        return true;
+    m_wasCancelled = cancelRequested();
+    m_direct.reset();
+    return false;
 }
 
 bool OutputFile::open(QString* error) {
-    if (m_path.isEmpty()) {
-        *error = QStringLiteral("no file name was given");
-        return false;
-    }
-    QFileInfo info(m_path);
-    // Write through a symbolic link to the file it names, as an editor would.
-    m_target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : m_path;
-    QFileInfo target(m_target);
-    if (target.isDir()) {
-        *error = QStringLiteral("it is a folder");
-        return false;
-    }
-    if (target.exists() && !target.isFile()) {
-        m_direct = true;
-        m_file = std::make_unique<QFile>(m_target);
-        if (!m_file->open(QIODevice::WriteOnly)) {
-            *error = describeFileError(*m_file);
-            return false;
-        }
+    if (m_standardOutput) {
+        m_direct = std::make_unique<Direct>();
+        m_direct->adopt(1);
         return true;
     }
-    const QString dir = target.absolutePath();
-    if (!QFileInfo(dir).isDir()) {
-        *error = QStringLiteral("the folder %1 does not exist").arg(QDir::toNativeSeparators(dir));
+    if (const auto problem = outputProblem(m_path)) {
+        *error = *problem;
         return false;
     }
-    auto temp = std::make_unique<QTemporaryFile>(target.absoluteFilePath() +
-                                                 QLatin1String(kPartialSuffix) +
-                                                 QLatin1String(".XXXXXX"));
-    temp->setAutoRemove(false);
-    if (!temp->open()) {
-        *error = describeFileError(*temp);
+    const QString target = resolveOutputPath(m_path);
+    const QFileInfo info(target);
+    if (info.exists() && !info.isFile())
+        return openDirect(target, error);
+
+    auto save = std::make_unique<QSaveFile>(target);
+    if (!save->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        *error = describeFileError(*save);
         return false;
     }
-    // A new file gets the usual permissions, a replaced one keeps its own.
-    const QFileDevice::Permissions perms =
-        target.exists() ? QFile::permissions(m_target)
-                        : (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                           QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
-    temp->setPermissions(perms);
-    m_file = std::move(temp);
+#if defined(Q_OS_UNIX)
+    // QSaveFile gives a replacement the old file's permission bits; the owner,
+    // the group and the special bits are ours to carry over. Where the process
+    // may not give the file away, the group alone may still be set; where not
+    // even that, the file is the user's own, as any tool's output would be.
+    struct stat old {};
+    if (info.exists() && ::stat(QFile::encodeName(target).constData(), &old) == 0) {
+        const int fd = save->handle();
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0 &&
+            ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+            // the user's own file, in the user's group
+        }
+        if (::fchmod(fd, old.st_mode & 07777) != 0) {
+            // QSaveFile's copy of the permission bits stands
+        }
+    }
+#endif
+    m_save = std::move(save);
     return true;
 }
 
 bool OutputFile::write(const char* data, qint64 size, QString* error) {
+    if (m_direct) {
+        bool cancelled = false;
+        const bool ok = m_direct->write(data, size, *this, error, &cancelled);
+        if (cancelled)
+            m_wasCancelled = true;
+        return ok;
+    }
     while (size > 0) {
-        const qint64 written = m_file->write(data, size);
+        const qint64 written = m_save->write(data, size);
         if (written <= 0) {
-            *error = describeFileError(*m_file);
+            *error = describeFileError(*m_save);
             return false;
         }
         data += written;
@@ -94,48 +278,54 @@ bool OutputFile::write(const char* data, qint64 size, QString* error) {
 }
 
 bool OutputFile::commit(QString* error) {
-    if (!m_file->flush()) {
-        *error = describeFileError(*m_file);
-        cancel();
-        return false;
-    }
     if (m_direct) {
-        m_file->close();
+        const bool ok = m_direct->close(error);
+        m_direct.reset();
         m_finished = true;
-        return true;
+        return ok;
     }
-    // The data must be on the disk before the name points at it.
-    if (m_syncOnCommit && ::fsync(m_file->handle()) != 0) {
-        *error = QString::fromLocal8Bit(std::strerror(errno));
+    if (!m_save->flush()) {
+        *error = describeFileError(*m_save);
         cancel();
         return false;
     }
-    const QString tempName = m_file->fileName();
-    m_file->close();
-    if (m_file->error() != QFileDevice::NoError) {
-        *error = describeFileError(*m_file);
+#if defined(Q_OS_UNIX)
+    // QSaveFile puts the data on the disk and renames in one call; the sync is
+    // the long part, and a cancel that arrives during it must still leave the
+    // path as it was. So: sync here, ask, and let the commit's own sync find
+    // nothing left to do.
+    if (::fdatasync(m_save->handle()) != 0 && errno != EINVAL && errno != EROFS) {
+        *error = systemError(errno);
         cancel();
         return false;
     }
-    std::error_code ec;
-    std::filesystem::rename(QFile::encodeName(tempName).toStdString(),
-                            QFile::encodeName(m_target).toStdString(), ec);
-    if (ec) {
-        *error = QString::fromStdString(ec.message());
+#endif
+    if (cancelRequested()) {
+        m_wasCancelled = true;
+        *error = QStringLiteral("cancelled");
         cancel();
         return false;
     }
+    if (!m_save->commit()) {
+        *error = describeFileError(*m_save);
+        cancel();
+        return false;
+    }
+    m_save.reset();
     m_finished = true;
     return true;
 }
 
 void OutputFile::cancel() {
     m_finished = true;
-    if (!m_file)
-        return;
-    m_file->close();
-    if (!m_direct)
-        QFile::remove(m_file->fileName());
+    if (m_save) {
+        m_save->cancelWriting();
+        m_save.reset(); // never committed: QSaveFile throws its file away
+    }
+    if (m_direct) {
+        m_direct->close();
+        m_direct.reset();
+    }
 }
 
 } // namespace cipher

@@ -1,31 +1,54 @@
 #pragma once
 
-// Writes a file so that its path never holds a partial result.
+// The one way the program writes a file, so that a path never holds a partial
+// result and nothing the user owns is lost.
 //
-// An ordinary file (or a path where nothing exists yet) is written to a
-// temporary file beside it, named after it with the suffix ".tessera-partial"
-// and a random tail, and moved over it only once complete; a failure or a
-// cancel removes the temporary file and leaves any earlier file untouched.
-// Where the system offers unnamed temporary files (Linux), the file gets its
-// name only at the end, so even a killed process leaves nothing behind.
-// A path that names something other than a regular file (a device, a FIFO) is
-// written in place and never replaced: renaming over a device node would swap
-// the node itself for a plain file.
+// - A regular file, or a path where nothing exists yet, is written through
+//   QSaveFile: into a new file beside it (unnamed where the system offers
+//   that), put on the disk, and only then given the path's name. A failure, a
+//   cancel or a killed process leaves any earlier file as it was.
+// - A new file gets the usual permissions, 0666 less the umask. A replaced
+//   file keeps its mode, and its owner and group where the process may set
+//   them (the superuser may).
+// - A file that the user could not open for writing is refused, although the
+//   folder would allow the rename that replaces it.
+// - A symbolic link is written through to the file it names, as an editor does.
+// - A device or a FIFO is written in place and never replaced (renaming over a
+//   device node would swap the node itself for a plain file). It is opened
+//   without blocking, so that a cancel ends the wait for a FIFO's reader or for
+//   a reader that stalls.
+// - Standard output is written as it is.
 
-#include <QFile>
+#include <QFileDevice>
 #include <QString>
+#include <functional>
 #include <memory>
+#include <optional>
+
+class QSaveFile;
 
 namespace cipher {
 
 class OutputFile {
 public:
     explicit OutputFile(QString path);
+    // The process's standard output.
+    static OutputFile standardOutput();
+
     ~OutputFile();
+    OutputFile(OutputFile&&) noexcept;
+    OutputFile& operator=(OutputFile&&) = delete;
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    // Prepares the output; on failure, error receives the cause.
+    // Polled while the output waits (for a FIFO's reader, for room in a pipe)
+    // and once more after the data is on the disk, just before it takes the
+    // path's name; true gives up, leaving the path as it was. May be called
+    // from the thread that writes.
+    void setCancelCheck(std::function<bool()> cancelled) { m_cancelled = std::move(cancelled); }
+
+    // Prepares the output; on failure, error receives the cause, such as
+    // "it is write-protected" or "Permission denied".
     bool open(QString* error);
 
     bool write(const char* data, qint64 size, QString* error);
@@ -33,29 +56,43 @@ public:
         return write(data.constData(), data.size(), error);
     }
 
-    // Makes the output the file at the path.
+    // Makes the output the file at the path. False with the cause when that
+    // failed, or when a cancel came first (then wasCancelled() is true); the
+    // path then keeps what it held.
     bool commit(QString* error);
 
     // Throws the output away; the path keeps what it held.
     void cancel();
 
-    // True when the path is written in place (a device or FIFO).
-    bool isDirect() const { return m_direct; }
-    QString temporaryPath() const;
+    bool wasCancelled() const { return m_wasCancelled; }
 
-    // Whether commit waits until the data is on the disk (the default).
-    void setSyncOnCommit(bool sync) { m_syncOnCommit = sync; }
-
-    static inline const char kPartialSuffix[] = ".tessera-partial";
+    // True when the path is written in place (a device, a FIFO, standard output).
+    bool isDirect() const { return m_direct != nullptr; }
 
 private:
+    class Direct;
+    OutputFile() = default;
+    bool cancelRequested() const { return m_cancelled && m_cancelled(); }
+    bool openDirect(const QString& target, QString* error);
+
     QString m_path;
-    QString m_target;
-    bool m_direct = false;
+    bool m_standardOutput = false;
     bool m_finished = false;
-    bool m_syncOnCommit = true;
-    std::unique_ptr<QFile> m_file;
+    bool m_wasCancelled = false;
+    std::function<bool()> m_cancelled;
+    std::unique_ptr<QSaveFile> m_save;
+    std::unique_ptr<Direct> m_direct;
 };
+
+// Why a file could not be written at this path, found without opening
+// anything: an empty name, a folder, a missing folder, a write-protected file.
+// Nothing when none of these holds. Callers refuse early with it; open()
+// applies the same rule.
+std::optional<QString> outputProblem(const QString& path);
+
+// The path with every symbolic link along its final name followed, also when
+// the file a link names does not exist yet.
+QString resolveOutputPath(const QString& path);
 
 // A short description of a file error for messages, such as "No space left on device".
 QString describeFileError(const QFileDevice& file);

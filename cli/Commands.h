@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 namespace cli {
 
@@ -11,19 +10,7 @@ inline constexpr int kOk = 0;
 inline constexpr int kFailed = 1; // the operation failed or was refused
 inline constexpr int kUsage = 2;  // the command line was wrong
 
-// Each takes the arguments after the command's name.
-int encryptCommand(const QStringList& args);
-int decryptCommand(const QStringList& args);
-int encryptFileCommand(const QStringList& args);
-int decryptFileCommand(const QStringList& args);
-
-// One line on standard error, "tessera-cli: <text>".
-void reportError(const QString& text);
-
-} // namespace cli
-
-namespace cli {
-
+// A command line after parsing: the options the command takes and its operands.
 struct Options {
     QString passwordFile;
     QString output;
@@ -33,10 +20,19 @@ struct Options {
     QStringList positional;
 };
 
-// Parses "--name VALUE", "--name=VALUE" and flags; allowed names the options the
-// command takes ("password-file", "output", "pic", "junkbitz", "raw"). Reports
-// and returns nothing on a wrong command line.
-std::optional<Options> parseOptions(const QString& command, const QStringList& args,
-                                    const QStringList& allowed);
+int encryptCommand(const Options& options);
+int decryptCommand(const Options& options);
+int encryptFileCommand(const Options& options);
+int decryptFileCommand(const Options& options);
+
+// One line on standard error, "tessera-cli: <text>". Line breaks and other
+// control characters in the text (a file name may hold them) are shown
+// escaped, so that the reason always stays on one line.
+void reportError(const QString& text);
+
+// The one line for a command that a signal stopped before it wrote anything.
+void reportInterrupted();
+
+bool stderrIsTerminal();
 
 } // namespace cli

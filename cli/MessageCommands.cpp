@@ -2,12 +2,15 @@
 
 #include "cipher/CodePage.h"
 #include "cipher/MessageCipher.h"
+#include "cipher/MessageFormat.h"
+#include "cipher/OutputFile.h"
 #include "cli/Commands.h"
+#include "cli/Input.h"
 #include "cli/Password.h"
+#include "cli/Signals.h"
 
-#include <QFile>
+#include <QDir>
 #include <QStringDecoder>
-#include <cstdio>
 
 namespace cli {
 namespace {
@@ -20,58 +23,71 @@ public:
         if (icon == cipher::MessageIcon::Stop)
             reportError(text);
     }
+    bool cancelRequested() const override { return StopSignals::received() != 0; }
+    void waiting(const QString& what) override {
+        if (stderrIsTerminal())
+            reportError(what);
+    }
     void appendOutput(quint8 code) override { codes.append(static_cast<char>(code)); }
     QByteArray codes;
 };
 
-std::optional<QByteArray> readInput(const QString& path) {
-    QFile file;
-    bool opened = false;
-    if (path.isEmpty() || path == QLatin1String("-"))
-        opened = file.open(stdin, QIODevice::ReadOnly);
-    else {
-        file.setFileName(path);
-        opened = file.open(QIODevice::ReadOnly);
-    }
-    if (!opened) {
-        reportError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-        return std::nullopt;
-    }
-    return file.readAll();
+// The longest message text worth reading: a message has at most
+// kMaxMessageLength UTF-16 units, and none takes more than three bytes.
+constexpr qsizetype kTextLimit = qsizetype(cipher::kMaxMessageLength) * 3;
+
+bool isStandardStream(const QString& path) {
+    return path == QLatin1String("-");
+}
+
+QString shown(const QString& path) {
+    return QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path));
 }
 
 } // namespace
 
-int encryptCommand(const QStringList& args) {
-    const auto options =
-        parseOptions(QStringLiteral("encrypt"), args,
-                     {"password-file", "output", "pic", "junkbitz", "raw"});
-    if (!options)
-        return kUsage;
-    if (options->output.isEmpty()) {
+int encryptCommand(const Options& options) {
+    if (options.output.isEmpty()) {
         reportError(QStringLiteral("encrypt: --output MESSAGEFILE is required"));
         return kUsage;
     }
-    if (options->positional.size() > 1) {
+    if (options.positional.size() > 1) {
         reportError(QStringLiteral("encrypt: give at most one TEXTFILE"));
         return kUsage;
     }
-    const auto bytes = readInput(options->positional.value(0));
-    if (!bytes)
+    const QString source = options.positional.value(0);
+    const Input input = readBounded(source, kTextLimit);
+    switch (input.status) {
+    case Input::Status::Ok:
+        break;
+    case Input::Status::TooLong:
+        reportError(QStringLiteral("the message is longer than %1 characters; nothing was written")
+                        .arg(cipher::kMaxMessageLength));
         return kFailed;
+    case Input::Status::Interrupted:
+        reportInterrupted();
+        return kFailed;
+    case Input::Status::Failed:
+        reportError(QStringLiteral("cannot read %1: %2")
+                        .arg(source.isEmpty() || isStandardStream(source)
+                                 ? QStringLiteral("standard input")
+                                 : shown(source),
+                             input.error));
+        return kFailed;
+    }
     QString text;
-    if (options->raw) {
-        text = cipher::codepage::decode(*bytes);
+    if (options.raw) {
+        text = cipher::codepage::decode(input.bytes);
     } else {
         QStringDecoder decoder(QStringDecoder::Utf8);
-        text = decoder.decode(*bytes);
+        text = decoder.decode(input.bytes);
         if (decoder.hasError()) {
             reportError(QStringLiteral("the message is not valid UTF-8 (use --raw for "
                                        "single-byte text)"));
             return kFailed;
         }
     }
-    const auto password = obtainPassword(options->passwordFile);
+    const auto password = obtainPassword(options.passwordFile);
     if (!password)
         return kFailed;
 
@@ -79,14 +95,18 @@ int encryptCommand(const QStringList& args) {
     cipher::EncryptRequest request;
     request.text = text;
     request.password = *password;
-    request.path = options->output;
-    request.pic = options->pic;
-    request.junkBitz = options->junkBitz;
+    request.path = options.output;
+    request.toStandardOutput = isStandardStream(options.output);
+    request.pic = options.pic;
+    request.junkBitz = options.junkBitz;
     switch (cipher::EncryptMessage(request, host)) {
     case cipher::EncryptResult::Finished:
         return kOk;
     case cipher::EncryptResult::Empty:
         reportError(QStringLiteral("the message is empty; no file was written"));
+        return kFailed;
+    case cipher::EncryptResult::Cancelled:
+        reportInterrupted();
         return kFailed;
     case cipher::EncryptResult::Failed:
         return kFailed;
@@ -94,39 +114,41 @@ int encryptCommand(const QStringList& args) {
     return kFailed;
 }
 
-int decryptCommand(const QStringList& args) {
-    const auto options =
-        parseOptions(QStringLiteral("decrypt"), args, {"password-file", "output", "raw"});
-    if (!options)
-        return kUsage;
-    if (options->positional.size() != 1) {
+int decryptCommand(const Options& options) {
+    if (options.positional.size() != 1 || options.positional.constFirst().isEmpty()) {
         reportError(QStringLiteral("decrypt: give exactly one MESSAGEFILE"));
         return kUsage;
     }
-    const auto password = obtainPassword(options->passwordFile);
+    const auto password = obtainPassword(options.passwordFile);
     if (!password)
         return kFailed;
 
     CliHost host;
-    if (cipher::DecryptMessage(options->positional.constFirst(), *password, host) !=
+    if (cipher::DecryptMessage(options.positional.constFirst(), *password, host) !=
         cipher::DecryptResult::Decrypted)
         return kFailed;
-
-    const QByteArray out =
-        options->raw ? host.codes : cipher::codepage::decode(host.codes).toUtf8();
-    QFile file;
-    bool opened = false;
-    if (options->output.isEmpty() || options->output == QLatin1String("-")) {
-        opened = file.open(stdout, QIODevice::WriteOnly);
-    } else {
-        file.setFileName(options->output);
-        opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    if (StopSignals::received()) {
+        reportInterrupted();
+        return kFailed;
     }
-    if (!opened || file.write(out) != out.size() || !file.flush()) {
+
+    const QByteArray text =
+        options.raw ? host.codes : cipher::codepage::decode(host.codes).toUtf8();
+    const bool toStandardOutput = options.output.isEmpty() || isStandardStream(options.output);
+    cipher::OutputFile out = toStandardOutput ? cipher::OutputFile::standardOutput()
+                                              : cipher::OutputFile(options.output);
+    out.setCancelCheck([] { return StopSignals::received() != 0; });
+    QString error;
+    if (!out.open(&error) || !out.write(text, &error) || !out.commit(&error)) {
+        out.cancel();
+        if (out.wasCancelled()) {
+            reportInterrupted();
+            return kFailed;
+        }
         reportError(QStringLiteral("cannot write %1: %2")
-                        .arg(options->output.isEmpty() ? QStringLiteral("the text")
-                                                       : options->output,
-                             file.errorString()));
+                        .arg(toStandardOutput ? QStringLiteral("the text to standard output")
+                                              : shown(options.output),
+                             error));
         return kFailed;
     }
     return kOk;

@@ -1,13 +1,14 @@
 #include "cli/Password.h"
 
+#include "cipher/MessageFormat.h"
 #include "cli/Commands.h"
+#include "cli/Input.h"
+#include "cli/Signals.h"
 
-#include <QFile>
 #include <QStringDecoder>
-#include <cstdio>
-#include <string>
 
 #if defined(Q_OS_UNIX)
+#include <cerrno>
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -16,19 +17,63 @@
 namespace cli {
 namespace {
 
-std::optional<QString> fromUtf8(const QByteArray& bytes, const QString& where) {
+// The longest password file worth reading: the longest password in UTF-8
+// (a UTF-16 unit takes at most three bytes) and a line end.
+constexpr qsizetype kPasswordFileLimit = qsizetype(cipher::kMaxPasswordLength) * 3 + 2;
+
+QString tooLong() {
+    return QStringLiteral("the password is longer than %1 characters")
+        .arg(cipher::kMaxPasswordLength);
+}
+
+std::optional<QString> checked(const QByteArray& bytes, const QString& where) {
     QStringDecoder decoder(QStringDecoder::Utf8);
     QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
         reportError(QStringLiteral("the password in %1 is not valid UTF-8").arg(where));
         return std::nullopt;
     }
+    if (text.isEmpty()) {
+        reportError(QStringLiteral("the password is empty: put it in the file that "
+                                   "--password-file names, or type it at the prompt"));
+        return std::nullopt;
+    }
+    if (text.size() > cipher::kMaxPasswordLength) {
+        reportError(tooLong());
+        return std::nullopt;
+    }
     return text;
 }
 
 #if defined(Q_OS_UNIX)
+
+// Echo off for as long as the password is typed, and back as it was on every
+// way out: the end of the line, an error, or a signal.
+class QuietTerminal {
+public:
+    explicit QuietTerminal(int fd) : m_fd(fd) {
+        m_active = ::tcgetattr(fd, &m_saved) == 0;
+        if (m_active) {
+            termios quiet = m_saved;
+            quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+            ::tcsetattr(fd, TCSAFLUSH, &quiet);
+        }
+    }
+    ~QuietTerminal() {
+        if (m_active)
+            ::tcsetattr(m_fd, TCSANOW, &m_saved);
+    }
+    QuietTerminal(const QuietTerminal&) = delete;
+    QuietTerminal& operator=(const QuietTerminal&) = delete;
+
+private:
+    int m_fd;
+    termios m_saved{};
+    bool m_active = false;
+};
+
 std::optional<QString> askOnTerminal() {
-    const int fd = ::open("/dev/tty", O_RDWR | O_NOCTTY);
+    const int fd = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         reportError(QStringLiteral("no password: give --password-file PW (there is no terminal "
                                    "to ask on)"));
@@ -36,30 +81,52 @@ std::optional<QString> askOnTerminal() {
     }
     const char prompt[] = "Password: ";
     [[maybe_unused]] auto w = ::write(fd, prompt, sizeof prompt - 1);
-    termios saved{};
-    const bool isTerminal = ::tcgetattr(fd, &saved) == 0;
-    if (isTerminal) {
-        termios quiet = saved;
-        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-        ::tcsetattr(fd, TCSAFLUSH, &quiet);
-    }
     QByteArray line;
-    char c = 0;
-    while (::read(fd, &c, 1) == 1 && c != '\n')
-        line.append(c);
-    if (isTerminal)
-        ::tcsetattr(fd, TCSAFLUSH, &saved);
+    bool overlong = false;
+    bool interrupted = false;
+    {
+        QuietTerminal quiet(fd);
+        char c = 0;
+        for (;;) {
+            const ssize_t n = ::read(fd, &c, 1);
+            if (n < 0 && errno == EINTR) {
+                if (StopSignals::received()) {
+                    interrupted = true;
+                    break;
+                }
+                continue;
+            }
+            if (n != 1 || c == '\n')
+                break;
+            // What is typed past the limit is read, to the line's end, and dropped.
+            if (line.size() < kPasswordFileLimit)
+                line.append(c);
+            else
+                overlong = true;
+        }
+    }
     w = ::write(fd, "\n", 1);
     ::close(fd);
+    if (interrupted) {
+        reportInterrupted();
+        return std::nullopt;
+    }
+    if (overlong) {
+        reportError(tooLong());
+        return std::nullopt;
+    }
     if (line.endsWith('\r'))
         line.chop(1);
-    return fromUtf8(line, QStringLiteral("the terminal"));
+    return checked(line, QStringLiteral("the terminal"));
 }
+
 #else
+
 std::optional<QString> askOnTerminal() {
     reportError(QStringLiteral("no password: give --password-file PW"));
     return std::nullopt;
 }
+
 #endif
 
 } // namespace
@@ -67,18 +134,27 @@ std::optional<QString> askOnTerminal() {
 std::optional<QString> obtainPassword(const QString& passwordFile) {
     if (passwordFile.isEmpty())
         return askOnTerminal();
-    QFile file(passwordFile);
-    if (!file.open(QIODevice::ReadOnly)) {
+    Input input = readBounded(passwordFile, kPasswordFileLimit);
+    switch (input.status) {
+    case Input::Status::Ok:
+        break;
+    case Input::Status::TooLong:
+        reportError(QStringLiteral("%1 in %2").arg(tooLong(), passwordFile));
+        return std::nullopt;
+    case Input::Status::Interrupted:
+        reportInterrupted();
+        return std::nullopt;
+    case Input::Status::Failed:
         reportError(QStringLiteral("cannot read the password file %1: %2")
-                        .arg(passwordFile, file.errorString()));
+                        .arg(passwordFile, input.error));
         return std::nullopt;
     }
-    QByteArray bytes = file.readAll();
+    QByteArray& bytes = input.bytes;
     if (bytes.endsWith("\r\n"))
         bytes.chop(2);
     else if (bytes.endsWith('\n'))
         bytes.chop(1);
-    return fromUtf8(bytes, passwordFile);
+    return checked(bytes, passwordFile);
 }
 
 } // namespace cli

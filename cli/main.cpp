@@ -2,66 +2,48 @@
 // headless use. The same operations as the windows, byte for byte.
 
 #include "cli/Commands.h"
+#include "cli/Signals.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <functional>
+
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
 
 namespace cli {
 
 void reportError(const QString& text) {
-    std::fprintf(stderr, "tessera-cli: %s\n", text.toLocal8Bit().constData());
+    QString line;
+    line.reserve(text.size());
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u == u'\n')
+            line += QLatin1String("\\n");
+        else if (u == u'\r')
+            line += QLatin1String("\\r");
+        else if (u == u'\t')
+            line += QLatin1String("\\t");
+        else if (u < 0x20 || u == 0x7f || (u >= 0x80 && u < 0xa0) || u == 0x2028 || u == 0x2029)
+            line += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
+        else
+            line += ch;
+    }
+    std::fprintf(stderr, "tessera-cli: %s\n", line.toLocal8Bit().constData());
 }
 
-std::optional<Options> parseOptions(const QString& command, const QStringList& args,
-                                    const QStringList& allowed) {
-    Options options;
-    bool onlyPositional = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (onlyPositional || !arg.startsWith(QLatin1String("--")) || arg == QLatin1String("-")) {
-            options.positional.append(arg);
-            continue;
-        }
-        if (arg == QLatin1String("--")) {
-            onlyPositional = true;
-            continue;
-        }
-        QString name = arg.mid(2);
-        QString value;
-        bool hasValue = false;
-        if (const qsizetype eq = name.indexOf(QLatin1Char('=')); eq >= 0) {
-            value = name.mid(eq + 1);
-            name.truncate(eq);
-            hasValue = true;
-        }
-        if (!allowed.contains(name)) {
-            reportError(QStringLiteral("%1: unknown option --%2 (see --help)").arg(command, name));
-            return std::nullopt;
-        }
-        const bool takesValue = name == QLatin1String("password-file") ||
-                                name == QLatin1String("output");
-        if (takesValue && !hasValue) {
-            if (i + 1 >= args.size()) {
-                reportError(QStringLiteral("%1: --%2 needs a value").arg(command, name));
-                return std::nullopt;
-            }
-            value = args.at(++i);
-        } else if (!takesValue && hasValue) {
-            reportError(QStringLiteral("%1: --%2 takes no value").arg(command, name));
-            return std::nullopt;
-        }
-        if (name == QLatin1String("password-file"))
-            options.passwordFile = value;
-        else if (name == QLatin1String("output"))
-            options.output = value;
-        else if (name == QLatin1String("pic"))
-            options.pic = true;
-        else if (name == QLatin1String("junkbitz"))
-            options.junkBitz = true;
-        else if (name == QLatin1String("raw"))
-            options.raw = true;
-    }
-    return options;
+void reportInterrupted() {
+    reportError(QStringLiteral("interrupted; nothing was written"));
+}
+
+bool stderrIsTerminal() {
+#if defined(Q_OS_UNIX)
+    return ::isatty(STDERR_FILENO) == 1;
+#else
+    return false;
+#endif
 }
 
 } // namespace cli
@@ -86,8 +68,68 @@ const char kUsageText[] =
     "\n"
     "PW holds the password (one trailing line end is ignored); without --password-file\n"
     "the password is asked on the terminal. Text is UTF-8 and must fit the Windows-1252\n"
-    "code page; --raw reads and writes the single-byte codes unconverted.\n"
+    "code page; --raw reads and writes the single-byte codes unconverted. An --output of\n"
+    "\"-\" is standard output.\n"
     "Exit status: 0 success, 1 failure (the reason on standard error), 2 wrong usage.\n";
+
+// A command: its name, the options it takes, and what runs it.
+struct Command {
+    const char* name;
+    QStringList options;
+    int (*run)(const cli::Options&);
+};
+
+const Command kCommands[] = {
+    {"encrypt", {"password-file", "output", "pic", "junkbitz", "raw"}, cli::encryptCommand},
+    {"decrypt", {"password-file", "output", "raw"}, cli::decryptCommand},
+    {"encrypt-file", {"password-file"}, cli::encryptFileCommand},
+    {"decrypt-file", {"password-file"}, cli::decryptFileCommand},
+};
+
+QCommandLineOption optionNamed(const QString& name) {
+    if (name == QLatin1String("password-file"))
+        return {name, QStringLiteral("The file that holds the password."), QStringLiteral("PW")};
+    if (name == QLatin1String("output"))
+        return {name, QStringLiteral("The file to write; - is standard output."),
+                QStringLiteral("FILE")};
+    return {name, name};
+}
+
+// Parses the command's own options; nothing, after one line on standard
+// error, when the command line is wrong.
+std::optional<cli::Options> parse(const Command& command, const QStringList& args) {
+    const QString name = QString::fromLatin1(command.name);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const QString& option : command.options)
+        parser.addOption(optionNamed(option));
+    if (!parser.parse(QStringList{name} + args)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            cli::reportError(QStringLiteral("%1: unknown option --%2 (see --help)")
+                                 .arg(name, unknown.constFirst()));
+        } else {
+            cli::reportError(QStringLiteral("%1: %2 (see --help)").arg(name, parser.errorText()));
+        }
+        return std::nullopt;
+    }
+    const auto value = [&](const char* option) {
+        const QString key = QString::fromLatin1(option);
+        return command.options.contains(key) ? parser.value(key) : QString();
+    };
+    const auto isSet = [&](const char* option) {
+        const QString key = QString::fromLatin1(option);
+        return command.options.contains(key) && parser.isSet(key);
+    };
+    cli::Options options;
+    options.passwordFile = value("password-file");
+    options.output = value("output");
+    options.pic = isSet("pic");
+    options.junkBitz = isSet("junkbitz");
+    options.raw = isSet("raw");
+    options.positional = parser.positionalArguments();
+    return options;
+}
 
 } // namespace
 
@@ -100,28 +142,30 @@ int main(int argc, char* argv[]) {
         std::fputs(kUsageText, stderr);
         return cli::kUsage;
     }
-    const QString command = args.takeFirst();
-    if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
-        command == QLatin1String("help")) {
+    const QString name = args.takeFirst();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
+        name == QLatin1String("help") || args.contains(QLatin1String("--help"))) {
         std::fputs(kUsageText, stdout);
         return cli::kOk;
     }
-    if (command == QLatin1String("--version")) {
+    if (name == QLatin1String("--version")) {
         std::printf("tessera-cli %s\n", PROJECT_VERSION_STRING);
         return cli::kOk;
     }
-    if (args.contains(QLatin1String("--help"))) {
-        std::fputs(kUsageText, stdout);
-        return cli::kOk;
+    for (const Command& command : kCommands) {
+        if (name != QLatin1String(command.name))
+            continue;
+        const auto options = parse(command, args);
+        if (!options)
+            return cli::kUsage;
+        // From here a signal stops the command cleanly; one that comes after
+        // the command has put its result in place changes nothing.
+        cli::StopSignals stopSignals;
+        const int status = command.run(*options);
+        if (status != cli::kOk && cli::StopSignals::received())
+            stopSignals.endBySignal();
+        return status;
     }
-    if (command == QLatin1String("encrypt"))
-        return cli::encryptCommand(args);
-    if (command == QLatin1String("decrypt"))
-        return cli::decryptCommand(args);
-    if (command == QLatin1String("encrypt-file"))
-        return cli::encryptFileCommand(args);
-    if (command == QLatin1String("decrypt-file"))
-        return cli::decryptFileCommand(args);
-    cli::reportError(QStringLiteral("unknown command %1 (see --help)").arg(command));
+    cli::reportError(QStringLiteral("unknown command %1 (see --help)").arg(name));
     return cli::kUsage;
 }

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -135,8 +136,9 @@ public:
     static qint64 buffersFor(qint64 blocks) { return std::min(kBuffers, blocks); }
 
     // blockSize: the longest block; blocks: how many the file has.
-    BlockWriter(cipher::OutputFile& output, qint64 blockSize, qint64 blocks, Workspace& memory)
-        : m_output(output) {
+    BlockWriter(cipher::OutputFile& output, qint64 blockSize, qint64 blocks, Workspace& memory,
+                const PassHost& host)
+        : m_output(output), m_host(host) {
         for (qint64 i = 0; i < buffersFor(blocks); ++i)
             m_free.push_back(memory.take(static_cast<std::size_t>(blockSize)));
         m_thread = std::thread([this] { run(); });
@@ -146,10 +148,15 @@ public:
     BlockWriter& operator=(const BlockWriter&) = delete;
 
     // A buffer of one block to fill; waits while every buffer is queued.
-    // Nothing once a write has failed.
+    // Nothing once a write has failed, or when the host cancels while it
+    // waits (a reader of a FIFO that stalls keeps every buffer queued).
     std::uint8_t* freeBuffer() {
         std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [this] { return !m_free.empty() || m_failed; });
+        while (m_free.empty() && !m_failed) {
+            if (m_host.cancelRequested())
+                return nullptr;
+            m_changed.wait_for(lock, std::chrono::milliseconds(50));
+        }
         if (m_failed)
             return nullptr;
         std::uint8_t* buffer = m_free.back();
@@ -224,6 +231,7 @@ private:
     }
 
     cipher::OutputFile& m_output;
+    const PassHost& m_host;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::vector<std::uint8_t*> m_free;
@@ -288,18 +296,17 @@ std::optional<QString> refusal(const PassRequest& request) {
 
     if (request.output.isEmpty())
         return QStringLiteral("Enter the name of the copy to create.");
-    const QFileInfo output(request.output);
-    if (output.isDir())
-        return QStringLiteral("\"%1\" is a folder, not a file.").arg(shown(request.output));
-    if (!output.exists() && !QFileInfo(output.absolutePath()).isDir()) {
-        return QStringLiteral("The folder \"%1\" does not exist.")
-            .arg(shown(output.absolutePath()));
+    if (const auto problem = cipher::outputProblem(request.output)) {
+        const QFileInfo output(cipher::resolveOutputPath(request.output));
+        if (output.isDir())
+            return QStringLiteral("\"%1\" is a folder, not a file.").arg(shown(request.output));
+        if (!output.exists()) {
+            return QStringLiteral("The folder \"%1\" does not exist.")
+                .arg(shown(output.absolutePath()));
+        }
+        return QStringLiteral("The file \"%1\" cannot be written: %2.")
+            .arg(shown(request.output), *problem);
     }
-    // The copy replaces an existing file by a rename, which the folder's
-    // permissions allow even when the file itself is write-protected; the
-    // protection is respected as if the file were written in place.
-    if (output.isFile() && !output.isWritable())
-        return QStringLiteral("The file \"%1\" is write-protected.").arg(shown(request.output));
     return std::nullopt;
 }
 
@@ -340,13 +347,15 @@ PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
     }
 
     cipher::OutputFile output(request.output);
-    // Replacing a file by a new one that is still only in memory would, after a
-    // power cut, lose both (and enciphering in place has no other copy), so the
-    // copy is on the disk before it takes an existing file's name. A new file
-    // puts nothing at risk and is left to the system's own write-back.
-    output.setSyncOnCommit(QFileInfo::exists(request.output));
+    // The output waits cancellably (for a FIFO's reader, for room in a pipe)
+    // and gives up before the copy takes the name when a cancel came meanwhile.
+    output.setCancelCheck([&host] { return host.cancelRequested(); });
     QString error;
     if (!output.open(&error)) {
+        if (output.wasCancelled()) {
+            return {PassStatus::Cancelled,
+                    QStringLiteral("Cancelled: no copy was written to \"%1\".").arg(outputName)};
+        }
         return {
             PassStatus::Failed,
             QStringLiteral("The file \"%1\" could not be created (%2).").arg(outputName, error)};
@@ -360,7 +369,7 @@ PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
     const KeyStream key(codes, request.direction, blockSize, memory);
     Progress progress(host);
     host.setRange(n);
-    BlockWriter writer(output, blockSize, blocks, memory);
+    BlockWriter writer(output, blockSize, blocks, memory, host);
 
     const auto stop = [&](PassStatus status, const QString& text) {
         writer.abandon();
@@ -374,6 +383,8 @@ PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
                     QStringLiteral("Cancelled: no copy was written to \"%1\".").arg(outputName));
     };
     const auto writeFailed = [&] {
+        if (host.cancelRequested() || output.wasCancelled())
+            return cancelled();
         QString cause;
         writer.finish(&cause);
         return stop(
@@ -413,6 +424,8 @@ PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
     // that do not rename over an open file.
     input.close();
     if (!output.commit(&error)) {
+        if (output.wasCancelled())
+            return cancelled();
         return stop(
             PassStatus::Failed,
             QStringLiteral("The file \"%1\" could not be written (%2).").arg(outputName, error));

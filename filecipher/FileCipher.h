@@ -13,8 +13,8 @@ enum class Direction { Encipher, Decipher };
 
 // What runs a pass provides: a progress display and a way to cancel. The pass
 // may run on a worker thread; the host must be safe to call from there. Every
-// call comes from the thread that runs the pass (which writes the copy on a
-// thread of its own, but never calls the host from it).
+// call comes from the thread that runs the pass, except cancelRequested(),
+// which the thread that writes the copy also asks while it waits.
 class PassHost {
 public:
     virtual ~PassHost() = default;

@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -200,31 +199,4 @@ TEST_F(Encrypt, AFifoTargetIsWrittenInPlaceAndStaysAFifo) {
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
-}
-
-TEST_F(Encrypt, ASecondEncryptionWhileOneRunsIsRefused) {
-    QDir().mkpath(QFileInfo(scratch).absolutePath());
-    QLockFile other(scratch + QStringLiteral(".lock"));
-    ASSERT_TRUE(other.tryLock(0));
-    EXPECT_EQ(run(QStringLiteral("msg"), QStringLiteral("pw")), EncryptResult::Failed);
-    ASSERT_EQ(host.messages.size(), 1);
-    EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("another encryption")));
-    EXPECT_FALSE(QFile::exists(target));
-    other.unlock();
-    host.messages.clear();
-    EXPECT_EQ(run(QStringLiteral("msg"), QStringLiteral("pw")), EncryptResult::Finished);
-}
-
-TEST_F(Encrypt, ScratchFolderIsPrivate) {
-    ASSERT_EQ(run(QStringLiteral("msg"), QStringLiteral("pw")), EncryptResult::Finished);
-    const QFileInfo folder(QFileInfo(scratch).absolutePath());
-    EXPECT_EQ(folder.permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup |
-                                      QFile::WriteOther),
-              QFile::Permissions());
-}
-
-TEST(ScratchFile, DefaultPathIsInTheUsersCacheFolder) {
-    qputenv("XDG_CACHE_HOME", "/tmp/tessera-test-cache");
-    EXPECT_EQ(ScratchFile::defaultPath(), "/tmp/tessera-test-cache/tessera2/TempFile.enc");
-    qunsetenv("XDG_CACHE_HOME");
 }

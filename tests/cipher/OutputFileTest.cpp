@@ -1,91 +1,219 @@
-// Writing a file so that its path never holds a partial result.
+// The one writer of the program: a path never holds a partial result, a new
+// file follows the umask, a replaced one keeps its mode and owner, a
+// protected one is refused, and every wait can be cancelled.
 
 #include "cipher/OutputFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <atomic>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using cipher::OutputFile;
 
 namespace {
+
 QByteArray readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-} // namespace
 
-TEST(OutputFile, ReplacesOnlyOnCommit) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("out.bin");
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("old content that is longer");
-    }
-    OutputFile out(path);
-    QString error;
-    ASSERT_TRUE(out.open(&error));
-    ASSERT_TRUE(out.write(QByteArray("new"), &error));
-    EXPECT_EQ(readAll(path), "old content that is longer");
-    EXPECT_TRUE(out.temporaryPath().startsWith(path + ".tessera-partial."));
-    ASSERT_TRUE(out.commit(&error));
-    EXPECT_EQ(readAll(path), "new");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"out.bin"});
+void writeAll(const QString& path, const QByteArray& data) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(data), data.size());
 }
 
-TEST(OutputFile, CancelLeavesTheEarlierFileAndNoLeftovers) {
+mode_t modeOf(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+class Output : public ::testing::Test {
+protected:
     QTemporaryDir dir;
-    const QString path = dir.filePath("out.bin");
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("keep");
+    QString path = dir.filePath("out.bin");
+
+    bool writeWhole(OutputFile& out, const QByteArray& data, QString* error) {
+        return out.open(error) && out.write(data, error) && out.commit(error);
     }
+};
+
+// Sets the umask for the length of a test.
+class Umask {
+public:
+    explicit Umask(mode_t mask) : m_saved(::umask(mask)) {}
+    ~Umask() { ::umask(m_saved); }
+
+private:
+    mode_t m_saved;
+};
+
+} // namespace
+
+TEST_F(Output, ReplacesOnlyOnCommitAndLeavesNothingBeside) {
+    writeAll(path, "old content that is longer");
+    OutputFile out(path);
+    QString error;
+    ASSERT_TRUE(out.open(&error)) << error.toStdString();
+    ASSERT_TRUE(out.write(QByteArray("new"), &error));
+    EXPECT_EQ(readAll(path), "old content that is longer");
+    ASSERT_TRUE(out.commit(&error));
+    EXPECT_EQ(readAll(path), "new");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.bin"});
+}
+
+TEST_F(Output, CancelOrDestructionWithoutCommitLeavesTheEarlierFile) {
+    writeAll(path, "keep");
     {
         OutputFile out(path);
         QString error;
         ASSERT_TRUE(out.open(&error));
         ASSERT_TRUE(out.write(QByteArray("partial"), &error));
-        // destroyed without commit
     }
+    OutputFile cancelled(path);
+    QString error;
+    ASSERT_TRUE(cancelled.open(&error));
+    ASSERT_TRUE(cancelled.write(QByteArray("partial"), &error));
+    cancelled.cancel();
     EXPECT_EQ(readAll(path), "keep");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"out.bin"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.bin"});
 }
 
-TEST(OutputFile, KeepsThePermissionsOfAReplacedFile) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("out.bin");
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+TEST_F(Output, ANewFileFollowsTheUmask) {
+    for (const mode_t mask : {mode_t(077), mode_t(022), mode_t(002)}) {
+        Umask umask(mask);
+        QFile::remove(path);
+        OutputFile out(path);
+        QString error;
+        ASSERT_TRUE(writeWhole(out, "x", &error)) << error.toStdString();
+        EXPECT_EQ(modeOf(path), 0666 & ~mask) << std::oct << mask;
     }
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+TEST_F(Output, AReplacedFileKeepsItsModeWhateverTheUmask) {
+    Umask umask(022);
+    for (const mode_t mode : {mode_t(0600), mode_t(0640), mode_t(0664), mode_t(0755)}) {
+        writeAll(path, "old");
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0);
+        OutputFile out(path);
+        QString error;
+        ASSERT_TRUE(writeWhole(out, "new", &error)) << error.toStdString();
+        EXPECT_EQ(modeOf(path), mode) << std::oct << mode;
+    }
+}
+
+TEST_F(Output, AReplacedFileKeepsItsOwnerWhereTheProcessMaySetIt) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser may give a file away";
+    writeAll(path, "theirs");
+    ASSERT_EQ(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
     OutputFile out(path);
     QString error;
-    ASSERT_TRUE(out.open(&error));
-    ASSERT_TRUE(out.commit(&error));
-    const auto perms = QFile::permissions(path);
-    EXPECT_TRUE(perms.testFlag(QFile::ReadOwner) && perms.testFlag(QFile::WriteOwner));
-    EXPECT_FALSE(perms & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup |
-                          QFile::WriteOther));
+    ASSERT_TRUE(writeWhole(out, "still theirs", &error)) << error.toStdString();
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(readAll(path), "still theirs");
 }
 
-TEST(OutputFile, WritesThroughASymbolicLink) {
-    QTemporaryDir dir;
+TEST_F(Output, WritesThroughASymbolicLinkEvenToAFileNotYetThere) {
     const QString real = dir.filePath("real.txt");
     const QString link = dir.filePath("link.txt");
-    {
-        QFile f(real);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
     ASSERT_TRUE(QFile::link(real, link));
-    OutputFile out(link);
+    for (const QByteArray& content : {QByteArray("first"), QByteArray("second")}) {
+        OutputFile out(link);
+        QString error;
+        ASSERT_TRUE(writeWhole(out, content, &error)) << error.toStdString();
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+        EXPECT_EQ(readAll(real), content);
+    }
+}
+
+TEST_F(Output, ProblemsAreFoundBeforeAnythingIsOpened) {
+    EXPECT_EQ(cipher::outputProblem(QString()), QStringLiteral("no file name was given"));
+    EXPECT_EQ(cipher::outputProblem(dir.path()), QStringLiteral("it is a folder"));
+    EXPECT_TRUE(cipher::outputProblem(dir.filePath("none/out"))->contains("does not exist"));
+    EXPECT_EQ(cipher::outputProblem(path), std::nullopt);
+    OutputFile out(dir.path());
+    QString error;
+    EXPECT_FALSE(out.open(&error));
+    EXPECT_EQ(error, QStringLiteral("it is a folder"));
+}
+
+TEST_F(Output, ACancelDuringTheFinalSyncStillLeavesTheEarlierFile) {
+    writeAll(path, "earlier");
+    bool committing = false;
+    OutputFile out(path);
+    // The cancel arrives once everything is written: while the data goes to disk.
+    out.setCancelCheck([&] { return committing; });
     QString error;
     ASSERT_TRUE(out.open(&error));
-    ASSERT_TRUE(out.write(QByteArray("via link"), &error));
-    ASSERT_TRUE(out.commit(&error));
-    EXPECT_TRUE(QFileInfo(link).isSymLink());
-    EXPECT_EQ(readAll(real), "via link");
+    ASSERT_TRUE(out.write(QByteArray(1 << 20, 'n'), &error));
+    committing = true;
+    EXPECT_FALSE(out.commit(&error));
+    EXPECT_TRUE(out.wasCancelled());
+    EXPECT_EQ(readAll(path), "earlier");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.bin"});
+}
+
+TEST_F(Output, WaitingForAFifosReaderEndsOnCancel) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    std::atomic<bool> cancel = false;
+    OutputFile out(path);
+    out.setCancelCheck([&] { return cancel.load(); });
+    std::thread canceller([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        cancel = true;
+    });
+    QString error;
+    EXPECT_FALSE(out.open(&error)); // nobody ever reads
+    canceller.join();
+    EXPECT_TRUE(out.wasCancelled());
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "the FIFO itself is never replaced";
+}
+
+TEST_F(Output, AReaderThatStallsCannotHoldAWriteForEver) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    // A reader that opens the FIFO and never reads from it.
+    const int reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    std::atomic<bool> cancel = false;
+    OutputFile out(path);
+    out.setCancelCheck([&] { return cancel.load(); });
+    QString error;
+    ASSERT_TRUE(out.open(&error)) << error.toStdString();
+    std::thread canceller([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        cancel = true;
+    });
+    // Far more than a pipe holds.
+    EXPECT_FALSE(out.write(QByteArray(8 << 20, 'x'), &error));
+    canceller.join();
+    EXPECT_TRUE(out.wasCancelled());
+    ::close(reader);
+}
+
+TEST_F(Output, StandardOutputIsWrittenAsItIs) {
+    // Standard output borrowed for the test: a file of ours in its place.
+    const int saved = ::dup(STDOUT_FILENO);
+    const int file = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ASSERT_GE(file, 0);
+    ::dup2(file, STDOUT_FILENO);
+    OutputFile out = OutputFile::standardOutput();
+    QString error;
+    const bool written = writeWhole(out, "to standard output", &error);
+    ::dup2(saved, STDOUT_FILENO);
+    ::close(saved);
+    ::close(file);
+    EXPECT_TRUE(written) << error.toStdString();
+    EXPECT_EQ(readAll(path), "to standard output");
 }

@@ -32,6 +32,8 @@ public:
         output.clear();
     }
     void appendOutput(quint8 code) override { output.append(static_cast<char>(code)); }
+    void waiting(const QString&) override { ++waits; }
+    bool cancelRequested() const override { return cancelAfterWaiting && waits > 0; }
 
     QString text() const { return cipher::codepage::decode(output); }
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
@@ -43,4 +45,6 @@ public:
     QList<RecordedMessage> messages;
     QByteArray output;
     int clears = 0;
+    int waits = 0;
+    bool cancelAfterWaiting = false; // cancel once the command has had to wait
 };

@@ -228,7 +228,8 @@ TEST_F(Permissions, WriteProtectedCopyIsRefusedThoughTheFolderWouldAllowARename)
         GTEST_SKIP() << skip;
     EXPECT_EQ(result->status, PassStatus::Refused);
     EXPECT_EQ(result->message,
-              QStringLiteral("The file \"%1\" is write-protected.").arg(native(path("open/out"))));
+              QStringLiteral("The file \"%1\" cannot be written: it is write-protected.")
+                  .arg(native(path("open/out"))));
     EXPECT_EQ(readAll(path("open/out")), QByteArray("protected"));
     EXPECT_TRUE(partials(path("open")).isEmpty());
 }

@@ -131,7 +131,8 @@ TEST_F(FileCommands, RefusalsExitWithStatusOneAndSayWhyOnStandardError) {
     writeFile(path("empty-pw"), "\n");
     r = run({"decrypt-file", "--password-file", path("empty-pw"), path("plain"), path("out")});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, QByteArray("tessera-cli: Enter a password first.\n"));
+    EXPECT_EQ(r.err, QByteArray("tessera-cli: the password is empty: put it in the file that "
+                                "--password-file names, or type it at the prompt\n"));
 
     writeFile(path("odd-pw"), "\xC4\x80"); // U+0100, not in the code page
     r = run({"encrypt-file", "--password-file", path("odd-pw"), path("plain"), path("out")});

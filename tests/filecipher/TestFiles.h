@@ -66,9 +66,11 @@ inline QByteArray reference(const QByteArray& data, const QString& password,
     return out;
 }
 
-// The temporary files that the pass may leave beside a copy.
+// The temporary files that the pass may leave beside a copy: the copy's name
+// with a random six-character tail (none where the system offers unnamed
+// temporary files).
 inline QStringList partials(const QString& dir) {
-    return QDir(dir).entryList({QStringLiteral("*.tessera-partial*")},
+    return QDir(dir).entryList({QStringLiteral("*.??????")},
                                QDir::Files | QDir::Hidden | QDir::System);
 }
 

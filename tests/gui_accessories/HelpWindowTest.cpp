@@ -143,6 +143,23 @@ TEST_F(HelpWindowTest, RepairReportsAScratchNameItCannotDelete) {
     EXPECT_TRUE(QFileInfo(scratch).isDir());
 }
 
+TEST_F(HelpWindowTest, RepairLeavesALinkAndWhatItPointsTo) {
+    const QString victim = QFileInfo(scratch).absolutePath() + QStringLiteral("/../victim.txt");
+    {
+        QFile file(victim);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not the scratch file");
+    }
+    ASSERT_TRUE(QFile::link(victim, scratch));
+    fix->click();
+    expectOnlyMessage(kNotFixed);
+    EXPECT_TRUE(QFileInfo(scratch).isSymLink());
+    QFile file(victim);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("not the scratch file"));
+    QFile::remove(victim);
+}
+
 TEST_F(HelpWindowTest, EnterWhenTheWindowOpensRunsTheRepair) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(help));
     EXPECT_EQ(QApplication::focusWidget(), fix);

@@ -19,7 +19,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -441,6 +444,43 @@ TEST_F(EncFileCancel, UnloadingEveryWindowCancelsARunningPass) {
     EXPECT_FALSE(window);
     EXPECT_EQ(readAll(path("large.enc")), QByteArray("keep me"));
     expectNoCopyLeft({"large.enc", "large.img"});
+}
+
+TEST_F(EncFileCancel, ACopyToAFifoThatNobodyReadsCannotHoldTheWindowOpen) {
+    // Two ways the copy can stall a pass: a FIFO that nobody opens, and a
+    // reader that opens it and never reads.
+    for (const bool stalledReader : {false, true}) {
+        SCOPED_TRACE(stalledReader ? "a reader that stalls" : "no reader at all");
+        const QString fifo = path(stalledReader ? "stalled" : "unread");
+        ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const int reader =
+            stalledReader ? ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK) : -1;
+        makeZeroFile(path("in.img"), 64LL * 1024 * 1024);
+        QPointer<frmEncFile> window = open();
+        ASSERT_TRUE(window);
+        child<QLineEdit>(window, "txtPW")->setText("secret");
+        child<QLineEdit>(window, "txtFile")->setText(path("in.img"));
+        child<QLineEdit>(window, "txtFileEnc")->setText(fifo);
+        QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+        ASSERT_TRUE(window->passRunning());
+        QTest::qWait(200); // into the wait: for a reader, or for room in the pipe
+        ASSERT_TRUE(window->passRunning());
+
+        QTest::mouseClick(child<QPushButton>(window, "cmdClose"), Qt::LeftButton);
+        EXPECT_TRUE(waitUnloaded());
+        EXPECT_FALSE(window);
+        EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join("|").toStdString();
+        if (stalledReader) {
+            // The pass let go of the FIFO: past what the pipe held, its end.
+            char buffer[65536];
+            EXPECT_TRUE(QTest::qWaitFor([&] { return ::read(reader, buffer, sizeof buffer) == 0; },
+                                        kWait));
+            ::close(reader);
+        }
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &st), 0);
+        EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    }
 }
 
 TEST_F(EncFileCancel, AFilePastTwoGibibytesMovesTheBarOnAScaledRange) {

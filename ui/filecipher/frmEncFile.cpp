@@ -6,6 +6,7 @@
 #include "ui_frmEncFile.h"
 
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QMetaObject>
@@ -19,53 +20,53 @@ namespace ui {
 
 namespace {
 
-// The latest position the pass reported, handed to the window at most once per
-// turn of its event loop however often the pass reports.
-struct PassProgress {
-    std::atomic<qint64> position{0};
-    std::atomic<bool> pending{false};
-};
+// How long closing the window waits for a cancelled pass. Every wait of the
+// pass looks at the cancel several times a second, so it normally ends at
+// once; should the system itself never answer (a device that hangs), the
+// window goes anyway and the pass ends on its own.
+constexpr int kCancelWaitMs = 2000;
 
 } // namespace
 
-// Runs one pass on its own thread and is the pass's host: progress goes to the
-// window through its event loop, cancellation is a flag the pass polls.
+// Runs one pass on its own thread and is the pass's host: cancellation is a
+// flag the pass polls, and progress leaves as signals, queued to the window,
+// so that a pass that outlives its window has nobody to call.
 class FilePassThread final : public QThread, public filecipher::PassHost {
+    Q_OBJECT
 public:
-    FilePassThread(filecipher::PassRequest request, frmEncFile* window)
-        : QThread(window), m_request(std::move(request)), m_window(window) {}
+    explicit FilePassThread(filecipher::PassRequest request) : m_request(std::move(request)) {}
 
     void cancel() { m_cancel.store(true); }
     filecipher::PassResult result() const { return m_result; }
 
     bool cancelRequested() const override { return m_cancel.load(); }
 
-    void setRange(qint64 n) override {
-        QMetaObject::invokeMethod(
-            m_window, [window = m_window, n] { window->setProgressRange(n); },
-            Qt::QueuedConnection);
-    }
+    void setRange(qint64 n) override { emit rangeSet(n); }
 
     void setPosition(qint64 done) override {
-        m_progress->position.store(done);
-        if (m_progress->pending.exchange(true))
-            return; // an update is on its way and will carry this position
-        QMetaObject::invokeMethod(
-            m_window,
-            [window = m_window, progress = m_progress] {
-                progress->pending.store(false);
-                window->setProgressPosition(progress->position.load());
-            },
-            Qt::QueuedConnection);
+        m_position.store(done);
+        // One update at a time on its way; it carries the latest position.
+        if (!m_pending.exchange(true))
+            emit positionMoved();
     }
+
+    // The window takes the latest position when the update arrives.
+    qint64 takePosition() {
+        m_pending.store(false);
+        return m_position.load();
+    }
+
+signals:
+    void rangeSet(qint64 n);
+    void positionMoved();
 
 protected:
     void run() override { m_result = filecipher::FileCipherPass(m_request, *this); }
 
 private:
     const filecipher::PassRequest m_request;
-    frmEncFile* const m_window; // outlives the thread: its destructor waits for it
-    std::shared_ptr<PassProgress> m_progress = std::make_shared<PassProgress>();
+    std::atomic<qint64> m_position{0};
+    std::atomic<bool> m_pending{false};
     std::atomic<bool> m_cancel{false};
     filecipher::PassResult m_result;
 };
@@ -184,7 +185,10 @@ void frmEncFile::runPass(filecipher::Direction direction) {
     request.password = m_ui->txtPW->text();
     request.direction = direction;
 
-    m_pass = new FilePassThread(std::move(request), this);
+    m_pass = new FilePassThread(std::move(request));
+    connect(m_pass, &FilePassThread::rangeSet, this, &frmEncFile::setProgressRange);
+    connect(m_pass, &FilePassThread::positionMoved, this,
+            [this, thread = m_pass] { setProgressPosition(thread->takePosition()); });
     connect(m_pass, &QThread::finished, this, [this, thread = m_pass] {
         if (m_pass == thread)
             passFinished();
@@ -256,9 +260,17 @@ void frmEncFile::cancelPass() {
     if (!thread)
         return;
     thread->cancel();
-    thread->wait();
-    delete thread;
+    if (thread->wait(QDeadlineTimer(kCancelWaitMs))) {
+        delete thread;
+    } else {
+        // Left to end by itself; it reaches this window only through queued
+        // signals, which go with the window.
+        thread->disconnect(this);
+        connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    }
     m_ui->pbar->setValue(0);
 }
 
 } // namespace ui
+
+#include "frmEncFile.moc"

@@ -64,7 +64,10 @@ frmHelp::~frmHelp() = default;
 void frmHelp::cmdKillEnc_Click() {
     // The scratch file of the message cipher; an encryption that was cut short
     // leaves it behind and the next one would read its old codes first.
-    if (cipher::ScratchFile::remove(cipher::ScratchFile::defaultPath()))
+    // Only a regular file of the user's own goes; a link, or anything in a
+    // folder that others could have planted it in, stays.
+    const QString leftover = cipher::ScratchFile::defaultPath();
+    if (!leftover.isEmpty() && cipher::ScratchFile::removeLeftover(leftover))
         platform::messageBox(this, QStringLiteral("Problemz Fixed!"));
     else
         platform::messageBox(

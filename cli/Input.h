@@ -1,0 +1,24 @@
+#pragma once
+
+// Reads what the commands take in (a password file, a message text) only up
+// to the most that can be of use, so that a huge or endless input (a file of
+// gigabytes, /dev/zero, a pipe that never ends) is refused in bounded memory;
+// and a signal ends the wait for input at once.
+
+#include <QByteArray>
+#include <QString>
+
+namespace cli {
+
+struct Input {
+    enum class Status { Ok, TooLong, Failed, Interrupted };
+    Status status = Status::Failed;
+    QByteArray bytes;
+    QString error; // for Failed: the system's reason
+};
+
+// The content of the file at path ("-" or empty: standard input), at most
+// limit bytes; TooLong when there is more.
+Input readBounded(const QString& path, qsizetype limit);
+
+} // namespace cli

@@ -1,0 +1,33 @@
+#pragma once
+
+// Ctrl+C, a closed terminal and a polite kill stop a command cleanly: a flag
+// that the commands look at while they wait and work, so that the scratch
+// file, the lock and every unfinished output go, the terminal is restored,
+// and one line says what happened. The process then ends by the signal, as
+// the shell expects.
+
+namespace cli {
+
+class StopSignals {
+public:
+    // Installs the handlers for SIGINT, SIGTERM and SIGHUP (SIGINT and SIGTERM
+    // where there is no SIGHUP). A signal that the caller set to be ignored
+    // (nohup) stays ignored. Interrupted system calls are not restarted, so a
+    // command that waits for input hears of the signal at once.
+    StopSignals();
+    // Restores the handlers there were.
+    ~StopSignals();
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
+
+    // The signal that asked to stop; 0 when none came.
+    static int received();
+
+    // Restores the handlers and ends the process by the signal that came.
+    [[noreturn]] void endBySignal();
+
+private:
+    static void restore();
+};
+
+} // namespace cli

@@ -1,0 +1,398 @@
+// What a user's hand (Ctrl+C, a closed terminal, kill), the file system's
+// permissions and oversized inputs do to the real tessera-cli: every way out
+// restores the terminal, removes the scratch file and the lock, leaves every
+// earlier file as it was, and says so in one line; new files follow the
+// umask; protected files are refused; huge inputs are refused in bounded
+// memory.
+
+#include "FaultFixture.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+#include <csignal>
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <termios.h>
+
+using namespace faults;
+
+namespace {
+
+// True once the process has a handler of its own for the signal: from then
+// on a signal reaches the command instead of ending it on the spot.
+bool catches(qint64 pid, int signal) {
+    const QByteArray status = readAll(QStringLiteral("/proc/%1/status").arg(pid));
+    const qsizetype at = status.indexOf("SigCgt:");
+    if (at < 0)
+        return false;
+    const qsizetype end = status.indexOf('\n', at);
+    const quint64 mask = status.mid(at + 7, end - at - 7).trimmed().toULongLong(nullptr, 16);
+    return mask & (quint64(1) << (signal - 1));
+}
+
+bool waitUntil(const std::function<bool()>& ready, int deadlineMs = 20000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!ready()) {
+        if (clock.elapsed() > deadlineMs)
+            return false;
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+mode_t modeOf(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+class Hardening : public Faults {
+protected:
+    QString folder = cache + QStringLiteral("/tessera2");
+    QString scratch = folder + QStringLiteral("/TempFile.enc");
+    QString text = dir.filePath("text.txt");
+    int heldLock = -1;
+
+    void SetUp() override {
+        Faults::SetUp();
+        writeAll(text, "a message");
+    }
+    void TearDown() override {
+        releaseLock();
+        Faults::TearDown();
+    }
+
+    // Holds the scratch lock as another running encryption would.
+    void holdLock() {
+        QDir().mkpath(folder);
+        ::chmod(QFile::encodeName(folder).constData(), 0700);
+        heldLock = ::open(QFile::encodeName(scratch + ".lock").constData(),
+                          O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        ASSERT_GE(heldLock, 0);
+        ASSERT_EQ(::flock(heldLock, LOCK_EX), 0);
+    }
+    void releaseLock() {
+        if (heldLock >= 0)
+            ::close(std::exchange(heldLock, -1));
+    }
+
+    QProcessEnvironment environment() const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
+        return env;
+    }
+
+    // Runs the command under sh with a umask of its own.
+    Result withUmask(const char* mask, const QStringList& args) {
+        QProcess p;
+        p.setProcessEnvironment(environment());
+        p.start(QStringLiteral("/bin/sh"),
+                QStringList{"-c", QStringLiteral("umask %1; exec \"$@\"").arg(mask), "sh",
+                            QStringLiteral(TESSERA_CLI)} +
+                    args);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    }
+
+    QStringList encryptTo(const QString& out) const {
+        return {"encrypt", "--password-file", pw, "--output", out, text};
+    }
+};
+
+} // namespace
+
+TEST_F(Hardening, ASignalWhileWaitingRemovesScratchAndLockAndSaysSoOnce) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(::strsignal(signal));
+        holdLock();
+        const QString target = dir.filePath("waiting.msg");
+        QProcess p;
+        p.setProcessEnvironment(environment());
+        p.start(QStringLiteral(TESSERA_CLI), encryptTo(target));
+        ASSERT_TRUE(p.waitForStarted());
+        ASSERT_TRUE(waitUntil([&] { return catches(p.processId(), signal); }));
+        QThread::msleep(50); // into the wait for the lock
+        ::kill(static_cast<pid_t>(p.processId()), signal);
+        ASSERT_TRUE(p.waitForFinished(20000));
+        EXPECT_EQ(p.exitStatus(), QProcess::CrashExit) << "ends by the signal, as the shell expects";
+        const QByteArray err = p.readAllStandardError();
+        EXPECT_EQ(err.count('\n'), 1) << err.constData();
+        EXPECT_TRUE(err.contains("interrupted")) << err.constData();
+        EXPECT_FALSE(QFile::exists(target));
+        EXPECT_FALSE(QFile::exists(scratch));
+        releaseLock();
+    }
+}
+
+TEST_F(Hardening, ASignalTheCallerIgnoresStaysIgnored) {
+    holdLock();
+    const QString target = dir.filePath("nohup.msg");
+    QProcess p;
+    p.setProcessEnvironment(environment());
+    p.start(QStringLiteral("/bin/sh"),
+            QStringList{"-c", "trap '' HUP; exec \"$@\"", "sh", QStringLiteral(TESSERA_CLI)} +
+                encryptTo(target));
+    ASSERT_TRUE(p.waitForStarted());
+    ASSERT_TRUE(waitUntil([&] { return catches(p.processId(), SIGINT); }));
+    ::kill(static_cast<pid_t>(p.processId()), SIGHUP);
+    EXPECT_FALSE(p.waitForFinished(300)) << "a hang-up the caller ignores changes nothing";
+    releaseLock();
+    ASSERT_TRUE(p.waitForFinished(20000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().constData();
+    EXPECT_EQ(cli({"decrypt", "--password-file", pw, target}).out, "a message");
+}
+
+TEST_F(Hardening, ASignalNearTheEndEitherLeavesTheEarlierFileOrFinishesAndSucceeds) {
+    const QString input = dir.filePath("large.bin");
+    writeAll(input, pseudoRandom(64 * 1024 * 1024, 5));
+    const QString target = dir.filePath("copy.bin");
+    int cancelled = 0, finished = 0;
+    for (int round = 0; round < 4; ++round) {
+        writeAll(target, "earlier copy");
+        QProcess p;
+        p.setProcessEnvironment(environment());
+        p.start(QStringLiteral(TESSERA_CLI), {"encrypt-file", "--password-file", pw, input, target});
+        ASSERT_TRUE(p.waitForStarted());
+        // Once every byte is written the pass is in its final sync: where a
+        // user's Ctrl+C lands while the bar stands near 100 %.
+        const QString io = QStringLiteral("/proc/%1/io").arg(p.processId());
+        waitUntil([&] {
+            const QByteArray stats = readAll(io);
+            const qsizetype at = stats.indexOf("wchar:");
+            return stats.isEmpty() ||
+                   (at >= 0 && stats.mid(at + 6, stats.indexOf('\n', at) - at - 6)
+                                       .trimmed()
+                                       .toLongLong() >= 64 * 1024 * 1024);
+        });
+        ::kill(static_cast<pid_t>(p.processId()), SIGINT);
+        ASSERT_TRUE(p.waitForFinished(60000));
+        const QByteArray err = p.readAllStandardError();
+        if (p.exitStatus() == QProcess::CrashExit) {
+            ++cancelled;
+            EXPECT_EQ(readAll(target), "earlier copy") << "killed, yet the target was replaced";
+            EXPECT_TRUE(err.contains("Cancelled")) << err.constData();
+        } else {
+            ++finished;
+            EXPECT_EQ(p.exitCode(), 0) << err.constData();
+            EXPECT_EQ(QFileInfo(target).size(), 64 * 1024 * 1024);
+        }
+        EXPECT_TRUE(partials(dir.path()).isEmpty());
+    }
+    RecordProperty("cancelled", cancelled);
+    RecordProperty("finished", finished);
+}
+
+TEST_F(Hardening, EveryWayOutOfThePasswordPromptRestoresTheEcho) {
+    struct Way {
+        const char* name;
+        std::function<void(int master, pid_t child)> stop;
+    } ways[] = {
+        {"Ctrl+C typed", [](int master, pid_t) { ASSERT_EQ(::write(master, "\x03", 1), 1); }},
+        {"SIGTERM", [](int, pid_t child) { ::kill(child, SIGTERM); }},
+        {"SIGHUP", [](int, pid_t child) { ::kill(child, SIGHUP); }},
+    };
+    const QByteArray cli = TESSERA_CLI;
+    const QByteArray out = QFile::encodeName(dir.filePath("prompt.msg"));
+    const QByteArray in = QFile::encodeName(text);
+    const QByteArray cacheEnv = "XDG_CACHE_HOME=" + QFile::encodeName(cache);
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        int master = -1;
+        const pid_t child = ::forkpty(&master, nullptr, nullptr, nullptr);
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::putenv(const_cast<char*>(cacheEnv.constData()));
+            ::execl(cli.constData(), cli.constData(), "encrypt", "--output", out.constData(),
+                    in.constData(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+        QByteArray said;
+        ASSERT_TRUE(waitUntil([&] {
+            char buffer[256];
+            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            if (n > 0)
+                said.append(buffer, n);
+            return said.contains("Password: ");
+        }));
+        termios settings{};
+        ASSERT_EQ(::tcgetattr(master, &settings), 0);
+        EXPECT_FALSE(settings.c_lflag & ECHO) << "the password is not shown as it is typed";
+        ASSERT_EQ(::write(master, "half a pass", 11), 11);
+        way.stop(master, child);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status));
+        ASSERT_EQ(::tcgetattr(master, &settings), 0);
+        EXPECT_TRUE(settings.c_lflag & ECHO) << "the terminal's echo stayed off";
+        char buffer[256];
+        ssize_t n;
+        while ((n = ::read(master, buffer, sizeof buffer)) > 0)
+            said.append(buffer, n);
+        EXPECT_TRUE(said.contains("interrupted")) << said.constData();
+        EXPECT_FALSE(QFile::exists(QFile::decodeName(out)));
+        ::close(master);
+    }
+}
+
+TEST_F(Hardening, NewOutputsFollowTheUmaskAndReplacedOnesKeepTheirMode) {
+    const QString message = dir.filePath("m.msg");
+    ASSERT_EQ(cli(encryptTo(message)).status, 0);
+    for (const char* mask : {"077", "027", "002"}) {
+        const mode_t expected = 0666 & ~static_cast<mode_t>(strtol(mask, nullptr, 8));
+        const QString tag = QString::fromLatin1(mask);
+        const struct {
+            const char* what;
+            QStringList args;
+            QString out;
+        } commands[] = {
+            {"encrypt", encryptTo(dir.filePath("e" + tag)), dir.filePath("e" + tag)},
+            {"decrypt",
+             {"decrypt", "--password-file", pw, "--output", dir.filePath("d" + tag), message},
+             dir.filePath("d" + tag)},
+            {"encrypt-file",
+             {"encrypt-file", "--password-file", pw, text, dir.filePath("f" + tag)},
+             dir.filePath("f" + tag)},
+            {"decrypt-file",
+             {"decrypt-file", "--password-file", pw, text, dir.filePath("g" + tag)},
+             dir.filePath("g" + tag)},
+        };
+        for (const auto& c : commands) {
+            const Result r = withUmask(mask, c.args);
+            ASSERT_EQ(r.status, 0) << c.what << r.err.constData();
+            EXPECT_EQ(modeOf(c.out), expected) << c.what << " under umask " << mask;
+            // Run again over the file it made, now with its own mode: kept.
+            ASSERT_EQ(::chmod(QFile::encodeName(c.out).constData(), 0640), 0);
+            ASSERT_EQ(withUmask("000", c.args).status, 0);
+            EXPECT_EQ(modeOf(c.out), 0640u) << c.what << " replacing a file";
+        }
+    }
+}
+
+TEST_F(Hardening, AWriteProtectedTargetIsRefusedByEveryCommand) {
+    if (!canRunAsNobody())
+        GTEST_SKIP() << "needs root and setpriv to run the case as an unprivileged user";
+    const QString message = dir.filePath("m.msg");
+    ASSERT_EQ(cli(encryptTo(message)).status, 0);
+    const QString open = dir.filePath("open");
+    QDir().mkpath(open);
+    ::chmod(QFile::encodeName(open).constData(), 0777);
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    for (const QString& f : {pw, text, message})
+        ::chmod(QFile::encodeName(f).constData(), 0644);
+    ::chown(QFile::encodeName(cache).constData(), 65534, 65534);
+    const QString target = open + QStringLiteral("/protected");
+    const QStringList commands[] = {
+        encryptTo(target),
+        {"decrypt", "--password-file", pw, "--output", target, message},
+        {"encrypt-file", "--password-file", pw, text, target},
+        {"decrypt-file", "--password-file", pw, text, target},
+    };
+    for (const QStringList& args : commands) {
+        writeAll(target, "protected content");
+        ::chown(QFile::encodeName(target).constData(), 65534, 65534);
+        ::chmod(QFile::encodeName(target).constData(), 0444);
+        const Result r = cli(args, {}, true);
+        EXPECT_EQ(r.status, 1) << args.first().toStdString();
+        EXPECT_TRUE(r.err.contains("write-protected")) << r.err.constData();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.constData();
+        EXPECT_EQ(readAll(target), "protected content") << args.first().toStdString();
+        EXPECT_TRUE(partials(open).isEmpty());
+        QFile::remove(target);
+    }
+}
+
+TEST_F(Hardening, DecryptingOntoAFullDiskKeepsTheEarlierFileAndNamesTheCause) {
+    const QString disk = dir.filePath("disk");
+    if (!mountTinyDisk(disk, "48k"))
+        GTEST_SKIP() << "mounting a tmpfs is refused here (needs root)";
+    writeAll(text, QByteArray(9000, 'x'));
+    const QString message = dir.filePath("m.msg");
+    ASSERT_EQ(cli(encryptTo(message)).status, 0);
+    const QString target = disk + QStringLiteral("/text.txt");
+    writeAll(target, "earlier text\n");
+    writeAll(disk + QStringLiteral("/filler"), QByteArray(40 * 1024, 'f'));
+    const Result r = cli({"decrypt", "--password-file", pw, "--output", target, message});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("No space left on device")) << r.err.constData();
+    EXPECT_EQ(readAll(target), "earlier text\n");
+    EXPECT_TRUE(partials(disk).isEmpty());
+}
+
+TEST_F(Hardening, HugeAndEndlessInputsAreRefusedInBoundedMemory) {
+    const QString huge = dir.filePath("huge");
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(200 * 1024 * 1024)); // sparse: 200 MB to read, no disk taken
+    }
+    const QString target = dir.filePath("out.msg");
+    const struct {
+        const char* what;
+        QStringList args;
+        const char* said;
+    } cases[] = {
+        {"a 200 MB password file",
+         {"encrypt", "--password-file", huge, "--output", target, text},
+         "longer than 32767"},
+        {"an endless password file",
+         {"encrypt", "--password-file", "/dev/zero", "--output", target, text},
+         "longer than 32767"},
+        {"an endless message", {"encrypt", "--password-file", pw, "--output", target, "/dev/zero"},
+         "longer than 10000"},
+        {"a 200 MB message", {"encrypt", "--password-file", pw, "--output", target, huge},
+         "longer than 10000"},
+        {"an endless password for a file",
+         {"encrypt-file", "--password-file", "/dev/zero", text, target},
+         "longer than 32767"},
+    };
+    for (const auto& c : cases) {
+        QProcess p;
+        p.setProcessEnvironment(environment());
+        p.start(QStringLiteral("/usr/bin/time"),
+                QStringList{"-f", "maxrss=%M", QStringLiteral(TESSERA_CLI)} + c.args);
+        ASSERT_TRUE(p.waitForFinished(60000)) << c.what;
+        EXPECT_EQ(p.exitCode(), 1) << c.what;
+        const QByteArray err = p.readAllStandardError();
+        EXPECT_TRUE(err.contains(c.said)) << c.what << ": " << err.constData();
+        EXPECT_EQ(err.count("tessera-cli:"), 1) << err.constData();
+        const qsizetype at = err.lastIndexOf("maxrss=");
+        ASSERT_GE(at, 0);
+        EXPECT_LT(err.mid(at + 7).trimmed().toLong(), 200 * 1024) << c.what << ": KB at peak";
+        EXPECT_FALSE(QFile::exists(target));
+    }
+}
+
+TEST_F(Hardening, ADashMeansStandardOutputForBothMessageCommands) {
+    QProcess p;
+    p.setProcessEnvironment(environment());
+    p.setWorkingDirectory(dir.path());
+    p.start(QStringLiteral(TESSERA_CLI), {"encrypt", "--password-file", pw, "--output", "-", text});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().constData();
+    const QByteArray message = p.readAllStandardOutput();
+    EXPECT_TRUE(message.startsWith("\"Tessera v2.0\"\r\n"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("-")));
+    writeAll(dir.filePath("m.msg"), message);
+    const Result back = cli({"decrypt", "--password-file", pw, "--output", "-", dir.filePath("m.msg")});
+    EXPECT_EQ(back.out, "a message");
+}
+
+TEST_F(Hardening, ReasonsStayOnOneLineWhateverTheFileName) {
+    const QString odd = dir.filePath(QStringLiteral("two\nlines"));
+    for (const QStringList& args :
+         {QStringList{"decrypt", "--password-file", pw, "--output", odd + "/x", text},
+          QStringList{"encrypt-file", "--password-file", pw, odd, dir.filePath("o")},
+          encryptTo(odd + "/x")}) {
+        const Result r = cli(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.constData();
+        EXPECT_TRUE(r.err.contains("two\\nlines")) << r.err.constData();
+    }
+    const Result empty = cli({"encrypt", "--password-file", "/dev/null", "--output", odd, text});
+    EXPECT_TRUE(empty.err.contains("--password-file")) << "said in terms of the command line";
+}
