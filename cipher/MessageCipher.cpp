@@ -4,6 +4,7 @@
 #include "cipher/FieldReader.h"
 #include "cipher/MessageFormat.h"
 #include "cipher/OutputFile.h"
+#include "cipher/Password.h"
 #include "cipher/ScratchFile.h"
 
 #include <QDir>
@@ -49,19 +50,6 @@ bool passThroughScratch(ScratchFile& scratch, const QByteArray& codes, MessageHo
 
 } // namespace
 
-QString checkPassword(const QString& password, const QString& operation) {
-    if (const auto bad = codepage::firstUnmappable(password)) {
-        return QStringLiteral("The message was not %1: the password holds the character %2, "
-                              "which a message file cannot use.")
-            .arg(operation, codepage::describe(*bad));
-    }
-    if (password.size() > kMaxPasswordLength) {
-        return QStringLiteral("The message was not %1: the password is longer than %2 characters.")
-            .arg(operation)
-            .arg(kMaxPasswordLength);
-    }
-    return {};
-}
 
 EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host) {
     if (request.text.isEmpty())
@@ -81,9 +69,8 @@ EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host) {
     // Every check comes before the first file is touched.
     if (request.password.isEmpty())
         return refuse(QStringLiteral("The message was not encrypted: enter a password first."));
-    if (const QString problem = checkPassword(request.password, QStringLiteral("encrypted"));
-        !problem.isEmpty())
-        return refuse(problem);
+    if (const auto problem = passwordProblem(request.password))
+        return refuse(QStringLiteral("The message was not encrypted: %1.").arg(*problem));
     if (request.text.size() > kMaxMessageLength) {
         return refuse(QStringLiteral("The message was not encrypted: it has %1 characters "
                                      "(a line break counts as two), and a message may have at "
@@ -220,9 +207,9 @@ void decryptFrom(QIODevice& device, const QByteArray& passwordCodes, MessageHost
 
 DecryptResult DecryptMessage(const QString& path, const QString& password, MessageHost& host) {
     host.clearOutput();
-    if (const QString problem = checkPassword(password, QStringLiteral("decrypted"));
-        !problem.isEmpty()) {
-        host.showMessage(problem, kErrorTitle, MessageIcon::Stop);
+    if (const auto problem = passwordProblem(password)) {
+        host.showMessage(QStringLiteral("The message was not decrypted: %1.").arg(*problem),
+                         kErrorTitle, MessageIcon::Stop);
         return DecryptResult::Refused;
     }
 

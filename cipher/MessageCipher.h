@@ -50,7 +50,5 @@ DecryptResult DecryptMessage(const QString& path, const QString& password, Messa
 // output. Ends on any input, in bounded memory.
 void decryptFrom(QIODevice& device, const QByteArray& passwordCodes, MessageHost& host);
 
-// The checks made before anything is written; an empty text when all pass.
-QString checkPassword(const QString& password, const QString& operation);
 
 } // namespace cipher

@@ -10,7 +10,6 @@
 namespace cipher {
 
 inline constexpr int kMaxMessageLength = 10000;
-inline constexpr int kMaxPasswordLength = 32767;
 inline constexpr char kPicCode[] = "PIC52907316";
 
 inline const QByteArray kTagV2 = QByteArrayLiteral("Tessera v2.0");

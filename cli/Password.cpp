@@ -1,6 +1,6 @@
 #include "cli/Password.h"
 
-#include "cipher/MessageFormat.h"
+#include "cipher/Password.h"
 #include "cli/Commands.h"
 #include "cli/Input.h"
 #include "cli/Signals.h"

@@ -2,6 +2,7 @@
 
 #include "cipher/CodePage.h"
 #include "cipher/OutputFile.h"
+#include "cipher/Password.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -71,14 +72,14 @@ private:
 // for one block plus one password length, so that the key of any block, at
 // whatever password position it starts, is one contiguous run. Deciphering
 // stores (256 - p) mod 256 in place of p, so both directions add.
-class KeyStream {
+class RepeatedKey {
 public:
     // The bytes a key stream takes for blocks of up to blockSize bytes.
     static std::size_t sizeFor(qint64 passwordLength, qint64 blockSize) {
         return static_cast<std::size_t>(blockSize + passwordLength - 1);
     }
 
-    KeyStream(const QByteArray& codes, Direction direction, qint64 blockSize, Workspace& memory)
+    RepeatedKey(const QByteArray& codes, Direction direction, qint64 blockSize, Workspace& memory)
         : m_length(codes.size()), m_size(sizeFor(m_length, blockSize)),
           m_codes(memory.take(m_size)) {
         for (qint64 i = 0; i < m_length; ++i) {
@@ -286,14 +287,10 @@ std::optional<QString> refusal(const PassRequest& request) {
 
     if (request.password.isEmpty())
         return QStringLiteral("Enter a password first.");
-    if (const auto bad = cipher::codepage::firstUnmappable(request.password)) {
-        return QStringLiteral("The password holds the character %1, which cannot be used in a "
-                              "password.")
-            .arg(cipher::codepage::describe(*bad));
+    if (auto problem = cipher::passwordProblem(request.password)) {
+        problem->replace(0, 1, problem->at(0).toUpper());
+        return *problem + QLatin1Char('.');
     }
-    if (request.password.size() > kMaxPasswordLength)
-        return QStringLiteral("The password is longer than %1 characters.").arg(kMaxPasswordLength);
-
     if (request.output.isEmpty())
         return QStringLiteral("Enter the name of the copy to create.");
     if (const auto problem = cipher::outputProblem(request.output)) {
@@ -364,9 +361,9 @@ PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
     const qint64 blockSize = std::min(kBlockSize, n);
     const qint64 blocks = (n + kBlockSize - 1) / kBlockSize;
     const QByteArray codes = cipher::codepage::encode(request.password);
-    Workspace memory(KeyStream::sizeFor(codes.size(), blockSize) + 64 +
+    Workspace memory(RepeatedKey::sizeFor(codes.size(), blockSize) + 64 +
                      static_cast<std::size_t>(BlockWriter::buffersFor(blocks) * (blockSize + 64)));
-    const KeyStream key(codes, request.direction, blockSize, memory);
+    const RepeatedKey key(codes, request.direction, blockSize, memory);
     Progress progress(host);
     host.setRange(n);
     BlockWriter writer(output, blockSize, blocks, memory, host);

@@ -52,9 +52,6 @@ inline const QString kDone = QStringLiteral("Done");
 // memory stays a few blocks whatever the file's size.
 inline constexpr qint64 kBlockSize = qint64(1) << 20;
 
-// A password has at least one character and at most this many.
-inline constexpr int kMaxPasswordLength = 32767;
-
 // The progress position moves at most this often (in milliseconds), whatever
 // the speed of the disk: enough for the eye, and cheap for the host.
 inline constexpr int kProgressInterval = 33;

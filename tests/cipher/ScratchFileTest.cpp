@@ -162,6 +162,16 @@ TEST_F(Scratch, ASecondEncryptionWaitsForTheFirst) {
     EXPECT_EQ(host.lastMessage(), "Finished");
 }
 
+TEST_F(Scratch, ALockFileLeftBehindBlocksNothing) {
+    // What a crashed run, or anyone naming a live process, may leave: only a
+    // lock that a running encryption holds counts, never a file's content.
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    writeAll(scratch + QStringLiteral(".lock"), "1\nlocalhost\ntessera-cli\n");
+    EXPECT_EQ(encrypt(100), EncryptResult::Finished);
+    EXPECT_FALSE(QFile::exists(scratch + QStringLiteral(".lock")));
+}
+
 TEST_F(Scratch, ACancelWhileWaitingEndsWithNothingWritten) {
     ScratchFile first(scratch);
     QString problem;

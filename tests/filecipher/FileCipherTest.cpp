@@ -2,6 +2,7 @@
 // how it writes, and cancelling.
 
 #include "TestFiles.h"
+#include "cipher/Password.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -110,7 +111,7 @@ TEST_F(FilePass, EncipheringTwiceAddsThePasswordsCodes) {
 TEST_F(FilePass, RoundTripsOverRandomDataMatchTheDefinition) {
     const qint64 B = kBlockSize;
     const qint64 sizes[] = {1, 2, 63, 64, 65, 1000, B - 1, B, B + 1, 2 * B + 12345};
-    const int passwordLengths[] = {1, 7, 64, 4099, filecipher::kMaxPasswordLength};
+    const int passwordLengths[] = {1, 7, 64, 4099, cipher::kMaxPasswordLength};
     unsigned seed = 10;
     for (const qint64 size : sizes) {
         for (const int length : passwordLengths) {
