@@ -79,6 +79,7 @@ class MemorySource final : public Source {
 public:
     MemorySource(const char* data, qint64 size) : m_data(data), m_size(size) {}
     explicit MemorySource(const QByteArray& bytes) : MemorySource(bytes.constData(), bytes.size()) {}
+    explicit MemorySource(QByteArray&&) = delete; // would read freed memory
     qint64 read(char* data, qint64 size) override;
     QString errorString() const override { return {}; }
 
