@@ -1,7 +1,8 @@
-// More than 4 GiB through the engine: sizes and positions beyond 32 bits. The input is made as it is read (zeros, with a few marked bytes), and
-// the sealed stream goes straight from seal() to open() through a pipe in
-// memory, so the test costs neither disk space nor page cache (a sparse file
-// would fill 4 GiB of the cache with zeros). Skipped unless TESSERA_SLOW_TESTS=1.
+// More than 4 GiB through the engine: sizes and positions beyond 32 bits. The
+// input is made as it is read (zeros, with a few marked bytes), and the sealed
+// stream goes straight from seal() to open() through a pipe in memory, so the
+// test costs neither disk space nor page cache (a sparse file would fill 4 GiB
+// of the cache with zeros). Skipped unless TESSERA_SLOW_TESTS=1.
 
 #include "SealedTestSupport.h"
 
