@@ -9,11 +9,11 @@ SECONDS_EACH="${FUZZ_SECONDS:-60}"
 
 CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTESSERA_FUZZ=ON -DTESSERA_BUILD_GUI=OFF -DTESSERA_BUILD_TESTS=OFF -DTESSERA_BUILD_BENCH=OFF >/dev/null
-cmake --build "$BUILD" --target fuzz_message_reader fuzz_fields
+cmake --build "$BUILD" --target fuzz_message_reader fuzz_fields fuzz_sealed
 
 mkdir -p "$BUILD/artifacts"
 status=0
-for target in fuzz_message_reader fuzz_fields; do
+for target in fuzz_message_reader fuzz_fields fuzz_sealed; do
   work="$(mktemp -d)"
   echo "== $target for ${SECONDS_EACH}s"
   if ! "$BUILD/fuzz/$target" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=512 \

@@ -14,6 +14,7 @@ PACKAGES=(
   xvfb xauth xdotool xclip imagemagick fonts-dejavu-core fonts-liberation2
   cups cups-bsd printer-driver-cups-pdf poppler-utils
   openssl time clang libclang-rt-14-dev dpkg-dev desktop-file-utils
+  libsodium-dev age
 )
 
 missing=()

@@ -1,0 +1,158 @@
+// Sealed messages: the text layout, what a reader tolerates and what it refuses.
+
+#include "SealedTestSupport.h"
+
+#include <sodium.h>
+
+using namespace sealedtest;
+
+namespace {
+
+const QString kPassword = QStringLiteral("sea shell");
+
+QByteArray sealText(const QString& text) {
+    QByteArray file;
+    const Result result = sealMessage(text, kPassword, &file, fast());
+    EXPECT_TRUE(result.ok()) << result.message.toStdString();
+    return file;
+}
+
+Result openText(const QByteArray& file, QString* text = nullptr) {
+    QString ignored;
+    return openMessage(file, kPassword, text ? text : &ignored);
+}
+
+// A message file around any bytes, laid out as the writer lays it out.
+QByteArray messageAround(const QByteArray& sealedBytes) {
+    const size_t size = sodium_base64_ENCODED_LEN(sealedBytes.size(),
+                                                  sodium_base64_VARIANT_ORIGINAL);
+    QByteArray base64(static_cast<qsizetype>(size), '\0');
+    sodium_bin2base64(base64.data(), size,
+                      reinterpret_cast<const unsigned char*>(sealedBytes.constData()),
+                      sealedBytes.size(), sodium_base64_VARIANT_ORIGINAL);
+    base64.truncate(base64.indexOf('\0'));
+    QByteArray file = "\"Tessera v2.0 Sealed\"\r\n";
+    for (qsizetype at = 0; at < base64.size(); at += 64)
+        file += base64.mid(at, 64) + "\r\n";
+    return file;
+}
+
+TEST(SealedMessage, RoundTripsAnyCharacter) {
+    QString longest;
+    while (longest.size() < 10000)
+        longest += QStringLiteral("\u4e2d\u6587 \U0001F600 ok\r\n");
+    longest.truncate(10000);
+    for (const QString& text : {QString(), QStringLiteral("a"),
+                                QStringLiteral("Line one\r\nLine two \u20ac\r\n"),
+                                QStringLiteral("\U0001F510 \u65e5\u672c\u8a9e \u0416 \u00e9"),
+                                QStringLiteral("\ufeffleading byte order mark"), longest}) {
+        QString back;
+        const Result result = openText(sealText(text), &back);
+        EXPECT_TRUE(result.ok()) << result.message.toStdString();
+        EXPECT_EQ(back, text);
+    }
+}
+
+TEST(SealedMessage, LayoutIsTagLineThenBase64LinesOf64WithCrLf) {
+    const QString text = QString(500, QLatin1Char('x'));
+    const QByteArray file = sealText(text);
+    ASSERT_TRUE(file.startsWith("\"Tessera v2.0 Sealed\"\r\n"));
+    ASSERT_TRUE(file.endsWith("\r\n"));
+    const QList<QByteArray> lines = file.chopped(1).split('\n');
+    QByteArray base64;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        ASSERT_TRUE(lines[i].endsWith('\r')) << i;
+        const QByteArray line = lines[i].chopped(1);
+        if (i + 1 < lines.size())
+            EXPECT_EQ(line.size(), 64) << i;
+        else
+            EXPECT_TRUE(line.size() > 0 && line.size() <= 64);
+        base64 += line;
+    }
+    EXPECT_EQ(QByteArray::fromBase64(base64).size(), sealedSize(500));
+    EXPECT_TRUE(looksSealed(QByteArray::fromBase64(base64)));
+}
+
+TEST(SealedMessage, ReaderToleratesLfAndAMissingFinalLineEnd) {
+    const QString text = QStringLiteral("tolerant \u00fc");
+    const QByteArray file = sealText(text);
+    QByteArray lfOnly = file;
+    lfOnly.replace("\r\n", "\n");
+    QByteArray rewrapped = file.left(file.indexOf('\n') + 1);
+    rewrapped += file.mid(rewrapped.size()).replace("\r\n", "").insert(76, "\r\n");
+    for (const QByteArray& variant : {lfOnly, file.chopped(2), lfOnly.chopped(1), rewrapped}) {
+        QString back;
+        EXPECT_TRUE(openText(variant, &back).ok()) << variant.toStdString();
+        EXPECT_EQ(back, text);
+    }
+}
+
+TEST(SealedMessage, DamagedTextIsRefused) {
+    const QByteArray file = sealText(QStringLiteral("refuse me"));
+    const qsizetype body = file.indexOf('\n') + 1;
+    const auto changed = [&](qsizetype at, const QByteArray& with, qsizetype length = 1) {
+        return QByteArray(file).replace(at, length, with);
+    };
+    const struct {
+        QByteArray file;
+        Status expected;
+    } cases[] = {
+        {changed(body + 3, "*"), Status::BadEncoding},
+        {changed(body + 64, " "), Status::BadEncoding},
+        {changed(body + 66, "\r\n", 0), Status::BadEncoding}, // a blank line
+        {changed(body - 2, " "), Status::BadEncoding},     // after the tag's quote
+        {QByteArray(file).replace("=", ""), Status::BadEncoding},
+        {messageAround(QByteArray::fromBase64(file.mid(body)) + "xyz"),
+         Status::WrongPasswordOrDamaged},
+        {changed(body + 1, file[body + 1] == 'B' ? "C" : "B"), Status::WrongPasswordOrDamaged},
+        {changed(body + 70, file[body + 70] == 'B' ? "C" : "B"), Status::WrongPasswordOrDamaged},
+        {file.left(body), Status::WrongPasswordOrDamaged},
+        {file.left(body + 64 + 2), Status::WrongPasswordOrDamaged}, // a header cut short
+        {"\"Tessera v2.0\"\r\n123\r\n", Status::NotSealed},
+        {"\"Tessera v2.0 Sealed", Status::NotSealed},
+        {QByteArray(kMaxMessageFileSize + 1, 'A').prepend(file.left(body)),
+         Status::LimitsExceeded},
+    };
+    for (const auto& c : cases) {
+        const Result result = openText(c.file);
+        EXPECT_EQ(result.status, c.expected)
+            << c.file.left(200).toStdString() << ": " << result.message.toStdString();
+    }
+    // Padding bits that are not zero: the canonical form is the only one accepted.
+    QByteArray nonCanonical = file;
+    const qsizetype pad = nonCanonical.indexOf('=');
+    ASSERT_GT(pad, 0);
+    nonCanonical[pad - 1] = static_cast<char>(nonCanonical[pad - 1] + 1);
+    EXPECT_EQ(openText(nonCanonical).status, Status::BadEncoding);
+
+    QString kept = QStringLiteral("unchanged");
+    const Result wrong = openMessage(file, QStringLiteral("sea shells"), &kept);
+    EXPECT_EQ(wrong.message, "The password is wrong, or the file was changed or cut short.");
+    EXPECT_EQ(kept, "unchanged");
+}
+
+TEST(SealedMessage, AuthenticTextThatIsNotUtf8IsRefused) {
+    const QByteArray file = messageAround(sealBytes("\xff\xfe not text", kPassword, fast()));
+    EXPECT_EQ(openText(file).status, Status::Unsupported);
+}
+
+TEST(SealedMessage, LongerThanTheWindowIsNotSealed) {
+    QByteArray file = "unchanged";
+    EXPECT_EQ(sealMessage(QString(10001, QLatin1Char('a')), kPassword, &file, fast()).status,
+              Status::LimitsExceeded);
+    EXPECT_EQ(file, "unchanged");
+}
+
+TEST(SealedMessage, RecognisedByItsFirstLine) {
+    const QByteArray file = sealText(QStringLiteral("hello"));
+    EXPECT_TRUE(looksLikeSealedMessage(file));
+    EXPECT_TRUE(looksLikeSealedMessage("\"Tessera v2.0 Sealed\""));
+    EXPECT_TRUE(looksLikeSealedMessage("\"Tessera v2.0 Sealed\"\nAAAA"));
+    EXPECT_FALSE(looksLikeSealedMessage("\"Tessera v2.0\"\r\n"));
+    EXPECT_FALSE(looksLikeSealedMessage("\"Tessera v2.0 Sealed\"x\r\n"));
+    EXPECT_FALSE(looksLikeSealedMessage("\"Tessera v2.0 Sealed"));
+    EXPECT_TRUE(isSealedTag("Tessera v2.0 Sealed"));
+    EXPECT_FALSE(isSealedTag("Tessera v2.0 PIC"));
+}
+
+} // namespace

@@ -1,0 +1,114 @@
+#pragma once
+
+// Sealed bytes in memory, sources and sinks that misbehave on cue, and the
+// record layout of a sealed file, for the sealed format's tests.
+
+#include "cipher/Sealed.h"
+#include "cipher/SealedStream.h"
+
+#include <QByteArray>
+#include <QList>
+#include <functional>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace sealedtest {
+
+using namespace cipher::sealed;
+
+// The cheapest key derivation, so that tests run many of them.
+inline Params fast(qint64 chunkSize = kDefaultChunkSize) {
+    Params params = Params::fastest();
+    params.chunkSize = chunkSize;
+    return params;
+}
+
+inline QByteArray randomBytes(qint64 n, unsigned seed) {
+    std::mt19937 rng(seed);
+    QByteArray out(n, Qt::Uninitialized);
+    for (qint64 i = 0; i < n; ++i)
+        out[i] = static_cast<char>(rng() & 0xFF);
+    return out;
+}
+
+inline QByteArray sealBytes(const QByteArray& plain, const QString& password,
+                            const Params& params) {
+    MemorySource source(plain);
+    QByteArray out;
+    ByteArraySink sink(&out);
+    const Result result = seal(source, sink, password, params);
+    EXPECT_TRUE(result.ok()) << result.message.toStdString();
+    return out;
+}
+
+inline Result openBytes(const QByteArray& sealedBytes, const QString& password, QByteArray* plain,
+                        const Limits& limits = {}) {
+    MemorySource source(sealedBytes);
+    plain->clear();
+    ByteArraySink sink(plain);
+    return open(source, sink, password, limits);
+}
+
+// The header and the records (chunk plus tag) of a sealed file.
+inline QList<QByteArray> records(const QByteArray& sealedBytes, qint64 chunkSize) {
+    QList<QByteArray> parts{sealedBytes.left(kHeaderSize)};
+    for (qint64 at = kHeaderSize; at < sealedBytes.size(); at += chunkSize + kTagSize)
+        parts.append(sealedBytes.mid(at, chunkSize + kTagSize));
+    return parts;
+}
+
+// Hands out its bytes a few at a time, and fails after failAfter of them.
+class UnevenSource final : public Source {
+public:
+    UnevenSource(const QByteArray& bytes, qint64 failAfter = -1)
+        : m_bytes(bytes), m_failAfter(failAfter) {}
+    qint64 read(char* data, qint64 size) override {
+        if (m_failAfter >= 0 && m_pos >= m_failAfter)
+            return -1;
+        qint64 n = std::min({size, m_bytes.size() - m_pos, qint64(m_rng() % 997 + 1)});
+        if (m_failAfter >= 0)
+            n = std::min(n, m_failAfter - m_pos);
+        std::memcpy(data, m_bytes.constData() + m_pos, static_cast<size_t>(n));
+        m_pos += n;
+        return n;
+    }
+    QString errorString() const override { return QStringLiteral("Input/output error"); }
+    qint64 position() const { return m_pos; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_failAfter;
+    qint64 m_pos = 0;
+    std::mt19937 m_rng{7};
+};
+
+// Keeps what it is given; fails once it holds failAt bytes or more.
+class RecordingSink final : public Sink {
+public:
+    explicit RecordingSink(qint64 failAt = -1) : m_failAt(failAt) {}
+    bool write(const char* data, qint64 size, QString* error) override {
+        if (m_failAt >= 0 && bytes.size() + size > m_failAt) {
+            *error = QStringLiteral("No space left on device");
+            return false;
+        }
+        bytes.append(data, size);
+        ++writes;
+        return true;
+    }
+    QByteArray bytes;
+    int writes = 0;
+
+private:
+    qint64 m_failAt;
+};
+
+class RecordingControl final : public Control {
+public:
+    void position(qint64 done) override { positions.append(done); }
+    bool cancelled() const override { return ++polls >= cancelAtPoll && cancelAtPoll > 0; }
+    QList<qint64> positions;
+    int cancelAtPoll = 0; // 1 = the first poll
+    mutable int polls = 0;
+};
+
+} // namespace sealedtest
