@@ -10,6 +10,10 @@ std::optional<QString> passwordProblem(const QString& password) {
                               "password")
             .arg(codepage::describe(*bad));
     }
+    return sealedPasswordProblem(password);
+}
+
+std::optional<QString> sealedPasswordProblem(const QString& password) {
     if (password.size() > kMaxPasswordLength)
         return QStringLiteral("the password is longer than %1 characters").arg(kMaxPasswordLength);
     return std::nullopt;

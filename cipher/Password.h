@@ -17,4 +17,8 @@ inline constexpr int kMaxPasswordLength = 32767;
 // each command's own rule.
 std::optional<QString> passwordProblem(const QString& password);
 
+// The same for the sealed format, whose key comes from the password's UTF-8:
+// any character may be used, and only the length is bounded.
+std::optional<QString> sealedPasswordProblem(const QString& password);
+
 } // namespace cipher

@@ -17,6 +17,7 @@ struct Options {
     bool pic = false;
     bool junkBitz = false;
     bool raw = false;
+    bool sealed = false;
     QStringList positional;
 };
 

@@ -68,6 +68,7 @@ int fileCommand(const QString& name, const Options& options, filecipher::Directi
     request.output = options.positional.at(1);
     request.password = *password;
     request.direction = direction;
+    request.format = options.sealed ? cipher::Format::Sealed : cipher::Format::Classic;
     const filecipher::PassResult result = filecipher::FileCipherPass(request, host);
     if (result.status != filecipher::PassStatus::Done)
         reportError(result.message);

@@ -80,9 +80,11 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"encrypt", {"password-file", "output", "pic", "junkbitz", "raw"}, cli::encryptCommand},
+    {"encrypt",
+     {"password-file", "output", "pic", "junkbitz", "raw", "sealed"},
+     cli::encryptCommand},
     {"decrypt", {"password-file", "output", "raw"}, cli::decryptCommand},
-    {"encrypt-file", {"password-file"}, cli::encryptFileCommand},
+    {"encrypt-file", {"password-file", "sealed"}, cli::encryptFileCommand},
     {"decrypt-file", {"password-file"}, cli::decryptFileCommand},
 };
 
@@ -127,6 +129,7 @@ std::optional<cli::Options> parse(const Command& command, const QStringList& arg
     options.pic = isSet("pic");
     options.junkBitz = isSet("junkbitz");
     options.raw = isSet("raw");
+    options.sealed = isSet("sealed");
     options.positional = parser.positionalArguments();
     return options;
 }

@@ -3,6 +3,8 @@
 #include "cipher/CodePage.h"
 #include "cipher/OutputFile.h"
 #include "cipher/Password.h"
+#include "cipher/Sealed.h"
+#include "filecipher/SealedPass.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -265,8 +267,8 @@ QString verbOf(Direction direction) {
     return direction == Direction::Encipher ? QStringLiteral("encrypt") : QStringLiteral("decrypt");
 }
 
-// Every reason to refuse a pass that can be seen without opening a file.
-std::optional<QString> refusal(const PassRequest& request) {
+// What is wrong with the input, seen without opening it.
+std::optional<QString> inputRefusal(const PassRequest& request) {
     const QString verb = verbOf(request.direction);
     if (request.input.isEmpty())
         return QStringLiteral("Enter the name of the file to %1.").arg(verb);
@@ -281,13 +283,21 @@ std::optional<QString> refusal(const PassRequest& request) {
         return QStringLiteral("\"%1\" is not an ordinary file.").arg(shown(request.input));
     if (!input.isReadable())
         return QStringLiteral("You may not read the file \"%1\".").arg(shown(request.input));
-    if (input.size() == 0)
-        return QStringLiteral("The file \"%1\" is empty: there is nothing to %2.")
-            .arg(shown(request.input), verb);
+    return std::nullopt;
+}
 
+// Every other reason to refuse a pass, seen without opening a file. A sealed
+// pass takes an empty input (a sealed empty file is valid) and any character
+// in the password; the classic cipher takes neither.
+std::optional<QString> refusal(const PassRequest& request, bool sealed) {
+    if (!sealed && QFileInfo(request.input).size() == 0) {
+        return QStringLiteral("The file \"%1\" is empty: there is nothing to %2.")
+            .arg(shown(request.input), verbOf(request.direction));
+    }
     if (request.password.isEmpty())
         return QStringLiteral("Enter a password first.");
-    if (auto problem = cipher::passwordProblem(request.password)) {
+    if (auto problem = sealed ? cipher::sealedPasswordProblem(request.password)
+                              : cipher::passwordProblem(request.password)) {
         problem->replace(0, 1, problem->at(0).toUpper());
         return *problem + QLatin1Char('.');
     }
@@ -307,6 +317,13 @@ std::optional<QString> refusal(const PassRequest& request) {
     return std::nullopt;
 }
 
+// Whether the input is a sealed file: its first bytes tell.
+bool inputIsSealed(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) &&
+           cipher::sealed::looksSealed(file.read(cipher::sealed::kMagic.size()));
+}
+
 // Reads up to size bytes; fewer only at the end of the file, -1 on an error.
 qint64 readBlock(QFile& file, char* data, qint64 size) {
     qint64 got = 0;
@@ -324,7 +341,13 @@ qint64 readBlock(QFile& file, char* data, qint64 size) {
 } // namespace
 
 PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
-    if (const auto text = refusal(request))
+    if (const auto text = inputRefusal(request))
+        return {PassStatus::Refused, *text};
+    // A sealed file opens by itself: the reader never has to say what it is.
+    const bool sealed = request.direction == Direction::Encipher
+                            ? request.format == cipher::Format::Sealed
+                            : inputIsSealed(request.input);
+    if (const auto text = refusal(request, sealed))
         return {PassStatus::Refused, *text};
 
     const QString inputName = shown(request.input);
@@ -337,7 +360,7 @@ PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
     }
     // The length of the open file, taken once: what is added later is not read.
     const qint64 n = input.size();
-    if (n <= 0) {
+    if (n <= 0 && !sealed) {
         return {PassStatus::Failed, QStringLiteral("The file \"%1\" is empty: there is nothing to "
                                                    "%2.")
                                         .arg(inputName, verbOf(request.direction))};
@@ -347,15 +370,36 @@ PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
     // The output waits cancellably (for a FIFO's reader, for room in a pipe)
     // and gives up before the copy takes the name when a cancel came meanwhile.
     output.setCancelCheck([&host] { return host.cancelRequested(); });
+    const QString cancelledText =
+        QStringLiteral("Cancelled: no copy was written to \"%1\".").arg(outputName);
     QString error;
     if (!output.open(&error)) {
-        if (output.wasCancelled()) {
-            return {PassStatus::Cancelled,
-                    QStringLiteral("Cancelled: no copy was written to \"%1\".").arg(outputName)};
-        }
+        if (output.wasCancelled())
+            return {PassStatus::Cancelled, cancelledText};
         return {
             PassStatus::Failed,
             QStringLiteral("The file \"%1\" could not be created (%2).").arg(outputName, error)};
+    }
+
+    if (sealed) {
+        Progress progress(host);
+        PassResult result =
+            sealedPass(request.direction, input, n, output, request.output, request.password, host,
+                       [&](qint64 done) { progress.move(done); });
+        input.close();
+        if (result.status == PassStatus::Done && !output.commit(&error)) {
+            result = output.wasCancelled()
+                         ? PassResult{PassStatus::Cancelled, cancelledText}
+                         : PassResult{PassStatus::Failed,
+                                      QStringLiteral("The file \"%1\" could not be written (%2).")
+                                          .arg(outputName, error)};
+        }
+        if (result.status != PassStatus::Done)
+            output.cancel();
+        if (result.status == PassStatus::Cancelled)
+            result.message = cancelledText;
+        host.setPosition(0);
+        return result;
     }
 
     const qint64 blockSize = std::min(kBlockSize, n);
@@ -375,10 +419,7 @@ PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
         host.setPosition(0);
         return PassResult{status, text};
     };
-    const auto cancelled = [&] {
-        return stop(PassStatus::Cancelled,
-                    QStringLiteral("Cancelled: no copy was written to \"%1\".").arg(outputName));
-    };
+    const auto cancelled = [&] { return stop(PassStatus::Cancelled, cancelledText); };
     const auto writeFailed = [&] {
         if (host.cancelRequested() || output.wasCancelled())
             return cancelled();

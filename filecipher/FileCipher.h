@@ -1,9 +1,16 @@
 #pragma once
 
-// The binary file cipher: enciphers or deciphers any file into a copy of the
-// same length, byte k of the copy being the input byte plus (or minus) the code
-// of password character ((k - 1) mod L) + 1, modulo 256. The copy holds nothing
-// else: no header, no length, no checksum.
+// The file cipher: enciphers or deciphers any file into a copy.
+//
+// The classic pass makes a copy of the same length, byte k of the copy being
+// the input byte plus (or minus) the code of password character
+// ((k - 1) mod L) + 1, modulo 256; the copy holds nothing else: no header, no
+// length, no checksum. The sealed pass (chosen for enciphering, recognised by
+// itself when deciphering) writes the sealed format instead: a header, then
+// the data in authenticated chunks; a wrong password or a changed file is
+// refused and leaves no copy.
+
+#include "cipher/Format.h"
 
 #include <QString>
 
@@ -18,7 +25,8 @@ enum class Direction { Encipher, Decipher };
 class PassHost {
 public:
     virtual ~PassHost() = default;
-    // The range, set once before the first byte: 0 to n.
+    // The range, set before the first byte: 0 to n. A sealed pass first sets
+    // 0 while its key is derived (nothing to count yet: a busy display).
     virtual void setRange(qint64 /*n*/) {}
     // Bytes done so far; moved per block, and back to 0 at the end.
     virtual void setPosition(qint64 /*done*/) {}
@@ -31,6 +39,8 @@ struct PassRequest {
     QString output;   // the copy to create; may name the input itself
     QString password; // as typed
     Direction direction = Direction::Encipher;
+    // How to encipher; deciphering recognises a sealed file by itself.
+    cipher::Format format = cipher::Format::Classic;
 };
 
 enum class PassStatus {
