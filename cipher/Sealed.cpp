@@ -177,7 +177,13 @@ qint64 sealedSize(qint64 plainSize, qint64 chunkSize) {
 }
 
 QByteArray passwordBytes(const QString& password) {
-    return password.normalized(QString::NormalizationForm_C).toUtf8();
+    QString normalised = password.normalized(QString::NormalizationForm_C);
+    QByteArray bytes = normalised.toUtf8();
+    // A copy made by the normalisation is ours alone to wipe; when there was
+    // nothing to change it is the caller's own string.
+    if (normalised.constData() != password.constData())
+        sodium_memzero(normalised.data(), static_cast<size_t>(normalised.size()) * sizeof(QChar));
+    return bytes;
 }
 
 SecretKey::SecretKey() {
@@ -333,6 +339,9 @@ Result openMessage(const QByteArray& file, const QString& password, QString* tex
     sealedBytes.truncate(static_cast<qsizetype>(decoded));
 
     QByteArray plain;
+    // Room for the whole plaintext at once: a growing array would leave
+    // unwiped copies behind in freed memory.
+    plain.reserve(sealedBytes.size());
     MemorySource source(sealedBytes);
     ByteArraySink sink(&plain);
     Result result = open(source, sink, password, limits);

@@ -19,6 +19,8 @@
 //  - Readers take Limits: parameters of a file beyond them are refused before
 //    any key derivation or allocation, so a hostile file cannot exhaust the
 //    machine. The defaults suit the program; tests and fuzzers pass lower ones.
+//  - A password is taken as given, an empty one included: what a password may
+//    be is for the callers' own checks to decide.
 //  - Everything here is safe to call from any thread, several at once.
 
 #include <QByteArray>
