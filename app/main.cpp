@@ -1,18 +1,52 @@
 // tessera: the desktop program.
 
+#include "app/StartupArguments.h"
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <cstdio>
 
+namespace {
+
+QStringList argumentList(int argc, char* argv[]) {
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
+// The running executable's absolute path, known before any application object.
+QString executablePath(const QString& startedAs) {
+    const QFileInfo self(QStringLiteral("/proc/self/exe"));
+    if (self.exists())
+        return self.canonicalFilePath();
+    return QFileInfo(startedAs).absoluteFilePath();
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    // Answered before QApplication, which would need a display.
+    const QStringList arguments = argumentList(argc, argv);
+    switch (app::earlyRequest(arguments)) {
+    case app::EarlyRequest::Help:
+        std::fputs(qPrintable(app::helpText()), stdout);
+        return 0;
+    case app::EarlyRequest::Version:
+        std::fputs(qPrintable(app::versionText()), stdout);
+        return 0;
+    case app::EarlyRequest::None:
+        break;
+    }
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fputs("tessera: no display found; start it from a desktop session, or headless "
-                   "with: xvfb-run -a tessera\n",
-                   stderr);
+        const QString startedAs = arguments.value(0, QStringLiteral("tessera"));
+        const QString command = app::commandToStart(startedAs, executablePath(startedAs),
+                                                    qEnvironmentVariable("PATH"));
+        std::fputs(qPrintable(app::noDisplayHint(command)), stderr);
         return 1;
     }
 #endif

@@ -3,11 +3,14 @@
 // The web browser control: a widget that fetches and draws web pages, used
 // only through this small automation interface (navigate, back, forward,
 // home, refresh, stop, the page's title and address, busy, and two
-// notifications). The program's control is built on Qt WebEngine when it is
-// available; tests put a scripted control in its place through the factory.
+// notifications). The program's control is built on Qt WebEngine in its own
+// library (WebEngineBrowserControl.cpp), which only the programs that show web
+// pages link; tests put a scripted control in its place through the factory.
 
 #include <QString>
 #include <QWidget>
+
+class QUrl;
 
 namespace platform {
 
@@ -36,6 +39,11 @@ public:
     QString homePage() const { return m_homePage; }
     void setHomePage(const QString& address) { m_homePage = address; }
 
+protected:
+    // An address as a user types it: "about:blank", "https://...",
+    // "example.org", "127.0.0.1:8080/page.html" or a local file path.
+    static QUrl addressToUrl(const QString& address);
+
 signals:
     // A load has ended: finished, failed or stopped.
     void downloadComplete();
@@ -56,8 +64,12 @@ BrowserControl* createBrowserControl(QWidget* parent = nullptr);
 // that was in force.
 BrowserControlFactory setBrowserControlFactory(BrowserControlFactory factory);
 
-// The program's own control: Qt WebEngine, or where the program was built
-// without it, a blank page that only remembers the address it was sent to.
+// The program's own control: Qt WebEngine where that library is linked in,
+// else a blank page that only remembers the addresses it was sent to.
 BrowserControl* createSystemBrowserControl(QWidget* parent = nullptr);
+
+// Makes `factory` the program's own control. The web engine's library calls it
+// as it is loaded, so that linking that library is all a program needs to do.
+void setSystemBrowserControlFactory(BrowserControlFactory factory);
 
 } // namespace platform

@@ -3,9 +3,11 @@
 #include "resources/ArtworkPainters.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFontDatabase>
-#include <QHash>
 #include <QPainter>
+#include <QPixmapCache>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOption>
 
@@ -58,18 +60,40 @@ private:
     }
 };
 
-// Pictures that take a while to compute are kept, per size and pixel ratio.
+// One style serves every picture button: it keeps no state of its own (the
+// word is the button's property). It lives as long as the application, after
+// every window that uses it.
+PictureButtonStyle* pictureButtonStyle() {
+    static QPointer<PictureButtonStyle> style;
+    if (!style) {
+        style = new PictureButtonStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
+// Room in the pixmap cache for the computed pictures at a pixel ratio of 2
+// (the main window's background, the intro's and the hidden window's pictures
+// come to about 15 MB) with some to spare, so that none is computed twice.
+constexpr int kPictureCacheKilobytes = 32 * 1024;
+
+// Pictures that take a while to compute are kept in the pixmap cache, per
+// size and pixel ratio.
 QPixmap kept(const QString& name, const QSize& size, QImage (*render)(const QSize&, qreal)) {
-    static QHash<QString, QPixmap> store;
+    if (QPixmapCache::cacheLimit() < kPictureCacheKilobytes)
+        QPixmapCache::setCacheLimit(kPictureCacheKilobytes);
     const qreal ratio = screenRatio();
-    const QString key =
-        QStringLiteral("%1/%2x%3@%4").arg(name).arg(size.width()).arg(size.height()).arg(ratio);
-    auto found = store.constFind(key);
-    if (found != store.constEnd())
-        return *found;
-    QPixmap pixmap = QPixmap::fromImage(render(size, ratio));
+    const QString key = QStringLiteral("tessera/%1/%2x%3@%4")
+                            .arg(name)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(ratio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap = QPixmap::fromImage(render(size, ratio));
     pixmap.setDevicePixelRatio(ratio);
-    store.insert(key, pixmap);
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
@@ -105,11 +129,8 @@ void applyPictureButton(QAbstractButton* button, const QString& word) {
     button->setAccessibleName(word);
     button->setProperty(kWordProperty, word);
     button->setAttribute(Qt::WA_Hover);
-    if (!qobject_cast<PictureButtonStyle*>(button->style())) {
-        auto* style = new PictureButtonStyle;
-        style->setParent(button);
-        button->setStyle(style);
-    }
+    if (!qobject_cast<PictureButtonStyle*>(button->style()))
+        button->setStyle(pictureButtonStyle());
     button->update();
 }
 

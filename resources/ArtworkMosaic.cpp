@@ -5,13 +5,15 @@
 
 #include "resources/ArtworkPainters.h"
 
+#include <QtConcurrentMap>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <complex>
 #include <cstdint>
 #include <numbers>
-#include <thread>
+#include <numeric>
 #include <vector>
 
 namespace resources::detail {
@@ -72,25 +74,28 @@ double hash(int x, int y, int salt = 0) {
     return double(h & 0xffffff) / double(0x1000000);
 }
 
+// Runs work(row) for every row from 0 to count - 1, shared out over the
+// processor's cores by Qt's thread pool; returns when all are done. Each row is
+// worked on by one call only, so calls may write to their own rows unguarded.
+template <typename Work> void forEachRow(int count, const Work& work) {
+    std::vector<int> rows(std::size_t(std::max(count, 0)));
+    std::iota(rows.begin(), rows.end(), 0);
+    QtConcurrent::blockingMap(rows, [&work](int row) { work(row); });
+}
+
 // Fills every pixel of an image from a function of the pixel's centre in
-// logical coordinates, spreading the rows over the processor's cores.
+// logical coordinates. QImage is reentrant, not thread-safe (scanLine() may
+// detach its data), so its memory is taken once here, on the calling thread;
+// the workers only write pixels into that memory.
 template <typename Shader> void shade(QImage& image, qreal ratio, const Shader& shader) {
-    const int height = image.height();
     const int width = image.width();
-    const unsigned cores = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
-    auto band = [&](int first) {
-        for (int y = first; y < height; y += int(cores)) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < width; ++x)
-                line[x] = shader((x + 0.5) / ratio, (y + 0.5) / ratio);
-        }
-    };
-    std::vector<std::thread> workers;
-    for (unsigned i = 1; i < cores; ++i)
-        workers.emplace_back(band, int(i));
-    band(0);
-    for (auto& w : workers)
-        w.join();
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    forEachRow(image.height(), [&](int y) {
+        auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
+        for (int x = 0; x < width; ++x)
+            line[x] = shader((x + 0.5) / ratio, (y + 0.5) / ratio);
+    });
 }
 
 QImage blankImage(const QSize& size, qreal ratio) {
@@ -391,9 +396,7 @@ QImage renderMainBackground(const QSize& size, qreal ratio) {
     const double offset = corners ? 0.0 : 0.5;
     std::vector<Rgb> grid(std::size_t(gw) * std::size_t(gh));
     const int half = (gh + 1) / 2;
-    QImage rows(1, half, QImage::Format_RGB32); // one "pixel" per row to share out
-    shade(rows, 1.0, [&](double, double y) {
-        const int j = int(y);
+    forEachRow(half, [&](int j) {
         const double v = j + offset - height / 2.0;
         for (int i = 0; i < gw; i += kLanes) {
             double zx[kLanes], zy[kLanes], mu[kLanes];
@@ -409,7 +412,6 @@ QImage renderMainBackground(const QSize& size, qreal ratio) {
                 grid[std::size_t(gh - 1 - j) * gw + (gw - 1 - i - k)] = c;
             }
         }
-        return QRgb(0);
     });
     for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -435,16 +437,13 @@ QImage renderSecretPicture(const QSize& size, qreal ratio) {
     const int rows = int(std::ceil(size.height() / tileSize)) + 1;
     const int columns = int(std::ceil(size.width() / tileSize)) + 2;
     std::vector<Rgb> design(std::size_t(rows) * std::size_t(columns));
-    QImage rowsImage(1, rows, QImage::Format_RGB32);
-    shade(rowsImage, 1.0, [&](double, double y) {
-        const int r = int(y);
+    forEachRow(rows, [&](int r) {
         for (int c = 0; c < columns; ++c) {
             const Cell cell = locate(0, r * tileSize, tileSize, true);
             const double cx = cell.left + (c - cell.column) * tileSize + tileSize / 2;
             design[std::size_t(r) * columns + c] =
                 secretDesign(cx, r * tileSize + tileSize / 2, size, c, r);
         }
-        return QRgb(0);
     });
     shade(image, ratio, [&](double x, double y) {
         const Cell cell = locate(x, y, tileSize, true);

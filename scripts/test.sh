@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Sets up this machine, builds Tessera2 and runs the whole test suite through
-# ctest: the tests of the ordinary build, then the same suite built with
-# AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzzers for a bounded
-# time. TESSERA_QUICK=1 runs the first stage only. Extra arguments go to ctest.
+# ctest: the tests of the ordinary build; a build without the desktop program
+# (TESSERA_BUILD_GUI=OFF) and its tests; the suite built with AddressSanitizer
+# and UndefinedBehaviorSanitizer; then the fuzzers for a bounded time.
+# TESSERA_QUICK=1 runs the first stage only. Extra arguments go to ctest.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 ASAN_DIR="${ASAN_DIR:-$ROOT/build-asan}"
+NOGUI_DIR="${NOGUI_DIR:-$ROOT/build-nogui}"
 "$ROOT/scripts/setup.sh"
 
 # Headless windows, and the web engine as root.
@@ -26,6 +28,12 @@ echo "== Tests"
 ctest --test-dir "$BUILD_DIR" --output-on-failure --timeout 600 -j2 "$@"
 
 if [ "${TESSERA_QUICK:-}" = "1" ]; then exit 0; fi
+
+# The core, tessera-cli and their tests need Qt Core only: a tree configured
+# without the desktop program never looks for the rest of Qt.
+echo "== Without the desktop program"
+BUILD_DIR="$NOGUI_DIR" "$ROOT/scripts/setup.sh" -DTESSERA_BUILD_GUI=OFF
+ctest --test-dir "$NOGUI_DIR" --output-on-failure --timeout 600 -j2 "$@"
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 BUILD_DIR="$ASAN_DIR" BUILD_TYPE=Debug "$ROOT/scripts/setup.sh" \

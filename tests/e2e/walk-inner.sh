@@ -20,60 +20,85 @@ fail() {
   import -window root "$SHOTS/failure.png" 2>/dev/null || true
   exit 1
 }
+
+# Every wait below is on what the next step needs, polled with a deadline:
+# a window by name, a window gone, the clipboard, a file, a printed PDF.
+# wait_for SECONDS WHAT COMMAND...: runs COMMAND until it succeeds.
+wait_for() {
+  local tries=$(($1 * 20)) what="$2" i
+  shift 2
+  for ((i = 0; i < tries; i++)); do
+    "$@" && return 0
+    sleep 0.05
+  done
+  fail "$what"
+}
+
+# The screen as raw pixels, to tell when it has stopped changing.
+screen_sum() { import -window root rgb:- 2>/dev/null | md5sum; }
+# Saves the screen once the windows have painted: two looks in a row agree.
 shot() {
   step=$((step + 1))
-  local name
+  local name prev="" now i
   name=$(printf '%02d-%s.png' "$step" "$1")
-  sleep 0.3
+  for ((i = 0; i < 20; i++)); do
+    now=$(screen_sum)
+    [ "$now" = "$prev" ] && break
+    prev="$now"
+    sleep 0.05
+  done
   import -window root "$SHOTS/$name"
   echo "step $step: $1"
 }
+
 # The visible window whose title is exactly $1, waiting up to $2 seconds.
 regex_of() { printf '%s' "$1" | sed 's/[][\\.^$*+?(){}|]/\\&/g'; }
+find_window() { xdotool search --onlyvisible --name "^$(regex_of "$1")\$" 2>/dev/null | tail -1; }
 wait_window() {
-  local title limit="${2:-10}" w=""
-  title=$(regex_of "$1")
-  for _ in $(seq 1 $((limit * 10))); do
-    w=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | tail -1 || true)
+  local limit="${2:-10}" w="" i
+  for ((i = 0; i < limit * 20; i++)); do
+    w=$(find_window "$1" || true)
     if [ -n "$w" ]; then
-      sleep 0.4   # mapped; let it settle before it gets input
       echo "$w"
       return 0
     fi
-    sleep 0.1
+    sleep 0.05
   done
-  fail "no window titled '$title'"
+  fail "no window titled '$1'"
 }
-wait_gone() {
-  local title
-  title=$(regex_of "$1")
-  for _ in $(seq 1 100); do
-    xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "window '$1' stayed open"
-}
-focus() { xdotool windowfocus --sync "$1"; sleep 0.2; }
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q "Map State: IsViewable"; }
+unmapped() { ! viewable "$1"; }
+# The window, once it has the input focus (events sent after this reach it).
+focus() { xdotool windowfocus --sync "$1"; }
 click() { # window x y (client pixels)
   xdotool mousemove --window "$1" "$2" "$3" click 1
-  sleep 0.3
 }
-keys() { xdotool key --clearmodifiers --delay 60 "$@"; sleep 0.2; }
-typein() { xdotool type --clearmodifiers --delay 15 "$1"; sleep 0.2; }
-# Answers the program's message box (title $1) with Enter; prints its window id.
+keys() { xdotool key --clearmodifiers --delay 60 "$@"; }
+typein() { xdotool type --clearmodifiers --delay 15 "$1"; }
+# Answers the program's message box (title $1) with Enter, and waits until it
+# has closed: until then the window under it takes no input.
 answer_box() {
   local w
   w=$(wait_window "$1" "${2:-15}")
   focus "$w"
   shot "message-$(echo "$1" | tr -c 'A-Za-z0-9' '_')"
   keys Return
-  sleep 0.3
+  wait_for 10 "the box '$1' stayed open" unmapped "$w"
 }
-clipboard_of_focus() { # the text of the focused text box, through the clipboard
+# The text of the focused text box, through the clipboard: a marker goes in
+# first, and the copy is there once the marker has been replaced.
+MARK="-- the walk's clipboard marker --"
+clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
+copied() { [ "$(clipboard)" != "$MARK" ]; }
+text_of_focus() {
+  printf '%s' "$MARK" | xclip -i -selection clipboard >/dev/null 2>&1
+  wait_for 5 "the clipboard took no marker" test "$(clipboard)" = "$MARK"
   keys ctrl+a ctrl+c
-  sleep 0.3
-  xclip -o -selection clipboard 2>/dev/null || true
+  wait_for 5 "nothing was copied from the focused box" copied
+  clipboard
 }
+# Waits until the file exists and has reached the size of another one.
+same_size() { [ -f "$1" ] && [ "$(stat -c %s "$1")" = "$(stat -c %s "$2")" ]; }
 
 PASSWORD="Walk pw 42"
 MESSAGE="Hello from the walk"
@@ -123,7 +148,10 @@ focus "$main"
 keys F7
 shot cleared
 click "$main" 100 $((MENU + 200))
-[ -z "$(clipboard_of_focus)" ] || fail "Clear left text in the message box"
+# An empty box copies nothing: a mark typed into it must come back alone.
+typein "#"
+[ "$(text_of_focus)" = "#" ] || fail "Clear left text in the message box"
+keys BackSpace
 click "$main" 100 $((MENU + 68))
 typein "$PASSWORD"
 click "$main" 100 $((MENU + 452))
@@ -132,7 +160,7 @@ typein "$WORK/one.txt"
 keys F6
 answer_box "Tessera2"
 click "$main" 100 $((MENU + 200))
-got="$(clipboard_of_focus)"
+got="$(text_of_focus)"
 [ "$got" = "$MESSAGE" ] || fail "decrypted '$got', expected '$MESSAGE'"
 shot decrypted
 
@@ -140,11 +168,11 @@ shot decrypted
 PDF_DIR="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
 check_pdf() { # waits for a new PDF holding $1, checks 14-point type
   local before="$2" pdf=""
-  for _ in $(seq 1 150); do
+  for _ in $(seq 1 300); do
     pdf=$(ls -t "$PDF_DIR"/*.pdf 2>/dev/null | head -1 || true)
     if [ -n "$pdf" ] && [ "$pdf" != "$before" ] && [ -z "$(lpstat -o 2>/dev/null)" ]; then break; fi
     pdf=""
-    sleep 0.2
+    sleep 0.1
   done
   [ -n "$pdf" ] || fail "no PDF was printed"
   pdftotext "$pdf" - | grep -qF "$1" || fail "the PDF does not hold '$1'"
@@ -217,14 +245,15 @@ typein "$WORK/copy.bin"
 shot file-window
 click "$enc" 60 132             # Encrypt
 answer_box "Tessera2" 30
+wait_for 5 "the window's copy did not reach the file's size" same_size "$WORK/copy.bin" "$WORK/plain.bin"
 "$TESSERA_CLI" encrypt-file --password-file "$WORK/pw" "$WORK/plain.bin" "$WORK/copy-cli.bin"
 cmp "$WORK/copy.bin" "$WORK/copy-cli.bin" || fail "the window's copy differs from the CLI's"
 
 # --- Exit with Escape from the main window -------------------------------
 focus "$main"
 keys Escape
-for _ in $(seq 1 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$APP_PID" 2>/dev/null; then fail "the program did not end on Escape"; fi
+ended() { ! kill -0 "$APP_PID" 2>/dev/null; }
+wait_for 5 "the program did not end on Escape" ended
 wait "$APP_PID" || fail "the program ended with status $?"
 APP_PID=""
 echo "1 passed, 0 failed"

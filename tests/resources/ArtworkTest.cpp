@@ -14,6 +14,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -135,6 +136,38 @@ TEST(Artwork, PictureButtonIsNamedAndDrawnAsItsFaceAtItsOwnSize) {
     resources::applyPictureButton(button, QStringLiteral("Print"));
     EXPECT_EQ(button->accessibleName(), QStringLiteral("Print"));
     EXPECT_NE(button->grab().toImage(), shot);
+}
+
+TEST(Artwork, PictureButtonsShareOneStyleThatOutlivesEachButton) {
+    // A style per button would be built (with a base style of its own) for
+    // each of the program's dozens of buttons.
+    auto first = std::make_unique<QWidget>();
+    QWidget second;
+    auto* a = new QPushButton(first.get());
+    auto* b = new QPushButton(&second);
+    b->setGeometry(0, 0, 81, 33);
+    resources::applyPictureButton(a, QStringLiteral("Encrypt"));
+    resources::applyPictureButton(b, QStringLiteral("Decrypt"));
+    EXPECT_EQ(a->style(), b->style());
+    EXPECT_NE(b->style(), QApplication::style());
+
+    // Closing one window must not take the style from under the other's buttons.
+    first.reset();
+    EXPECT_GT(letteringPixels(b->grab().toImage()), 40 * expectedRatio * expectedRatio);
+}
+
+TEST(Artwork, ComputedPicturesAreKeptTogether) {
+    // The three pictures computed pixel by pixel are drawn once per size and
+    // ratio; at ratio 2 they are larger than Qt's default pixmap cache, and
+    // none may push another out.
+    const qint64 main = resources::mainBackground().cacheKey();
+    const qint64 intro = resources::introBackground(QSize(792, 573)).cacheKey();
+    const qint64 secret = resources::secretPicture(QSize(480, 360)).cacheKey();
+    EXPECT_EQ(resources::mainBackground().cacheKey(), main);
+    EXPECT_EQ(resources::introBackground(QSize(792, 573)).cacheKey(), intro);
+    EXPECT_EQ(resources::secretPicture(QSize(480, 360)).cacheKey(), secret);
+    // Another size is another picture.
+    EXPECT_NE(resources::secretPicture(QSize(240, 180)).cacheKey(), secret);
 }
 
 TEST(Artwork, DecorativeTypefaceComesFromTheProgram) {

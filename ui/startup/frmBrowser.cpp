@@ -221,13 +221,7 @@ void frmBrowser::brwWebBrowser_NavigateComplete2(const QString& url) {
     setWindowTitle(brwWebBrowser->locationName());
     QComboBox* box = m_ui->cboAddress;
     const QString address = brwWebBrowser->locationURL();
-    int found = -1;
-    for (int i = 0; i < box->count(); ++i) {
-        if (box->itemText(i) == address) {
-            found = i;
-            break;
-        }
-    }
+    const int found = box->findText(address, Qt::MatchExactly | Qt::MatchCaseSensitive);
     m_navigationSuppressed = true;
     if (found >= 0)
         box->removeItem(found);

@@ -1,0 +1,91 @@
+#include "app/StartupArguments.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace app {
+
+EarlyRequest earlyRequest(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--"))
+            break;
+        if (a == QLatin1String("--help") || a == QLatin1String("-h"))
+            return EarlyRequest::Help;
+        if (a == QLatin1String("--version"))
+            return EarlyRequest::Version;
+    }
+    return EarlyRequest::None;
+}
+
+QString helpText() {
+    return QStringLiteral(
+        "Usage:\n"
+        "  tessera [QT-OPTIONS]\n"
+        "  tessera --help | --version\n"
+        "\n"
+        "Tessera2 encrypts short typed messages into message files and enciphers\n"
+        "whole files into copies of the same length, under a password. A wizard leads\n"
+        "through one operation page by page; the advanced mode is one window with\n"
+        "every command at hand. tessera-cli runs the same operations from scripts.\n"
+        "\n"
+        "It needs a desktop session; without one, run it under a virtual X server:\n"
+        "xvfb-run -a tessera.\n"
+        "\n"
+        "QT-OPTIONS are Qt's own, for example -style Fusion, -reverse or\n"
+        "-platform offscreen.\n"
+        "\n"
+        "The message format is a classical additive cipher, kept so that files of\n"
+        "earlier versions still open. It hides a message from a casual reader; it\n"
+        "does not protect it against a determined attacker.\n");
+}
+
+QString versionText() {
+    return QStringLiteral("tessera " PROJECT_VERSION_STRING "\n");
+}
+
+namespace {
+
+QString shellQuoted(const QString& word) {
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./+:,=@%-]+$"));
+    if (plain.match(word).hasMatch())
+        return word;
+    QString quoted = word;
+    quoted.replace(QLatin1Char('\''), QLatin1String("'\\''"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
+// The executable a bare name runs, searched on `path` as a shell does.
+QString onPath(const QString& name, const QString& path) {
+    for (const QString& dir : path.split(QLatin1Char(':'))) {
+        // An empty entry is the current folder, which an installed program
+        // does not rely on.
+        if (dir.isEmpty())
+            continue;
+        const QFileInfo candidate(QDir(dir), name);
+        if (candidate.isFile() && candidate.isExecutable())
+            return candidate.canonicalFilePath();
+    }
+    return QString();
+}
+
+} // namespace
+
+QString commandToStart(const QString& startedAs, const QString& executable, const QString& path) {
+    const QString self = QFileInfo(executable).canonicalFilePath();
+    const QString name = QFileInfo(executable).fileName();
+    if (!self.isEmpty() && onPath(name, path) == self)
+        return shellQuoted(name);
+    if (startedAs.contains(QLatin1Char('/')))
+        return shellQuoted(startedAs);
+    return shellQuoted(executable);
+}
+
+QString noDisplayHint(const QString& command) {
+    return QStringLiteral("tessera: no display found; start it from a desktop session, or "
+                          "headless with: xvfb-run -a %1\n")
+        .arg(command);
+}
+
+} // namespace app

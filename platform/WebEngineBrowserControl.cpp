@@ -1,0 +1,120 @@
+// The web browser control on Qt WebEngine. This file is a library of its own
+// (see CMakeLists.txt): the web engine is large and slow to load, so only the
+// programs that show web pages link it, and linking it is what installs it.
+
+#include "platform/BrowserControl.h"
+
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+namespace platform {
+namespace {
+
+// The Qt WebEngine control. Every control has its own page and history on the
+// default profile, which keeps nothing on disk.
+class WebEngineBrowserControl final : public BrowserControl {
+public:
+    explicit WebEngineBrowserControl(QWidget* parent)
+        : BrowserControl(parent), m_view(new QWebEngineView(this)) {
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(m_view);
+        setFocusProxy(m_view);
+        connect(m_view->page(), &QWebEnginePage::loadingChanged, this,
+                [this](const QWebEngineLoadingInfo& info) { loadingChanged(info); });
+        connect(m_view, &QWebEngineView::urlChanged, this, [this] { urlChanged(); });
+    }
+
+    void navigate(const QString& address) override {
+        const QUrl url = addressToUrl(address);
+        if (!url.isValid())
+            return;
+        requested();
+        m_view->load(url);
+    }
+
+    void goBack() override {
+        if (!m_view->history()->canGoBack())
+            return;
+        requested();
+        m_view->back();
+    }
+
+    void goForward() override {
+        if (!m_view->history()->canGoForward())
+            return;
+        requested();
+        m_view->forward();
+    }
+
+    void goHome() override { navigate(homePage()); }
+
+    void refresh() override {
+        if (m_view->url().isEmpty())
+            return;
+        requested();
+        m_view->reload();
+    }
+
+    void stop() override {
+        m_requested = false;
+        m_loading = false;
+        m_view->stop();
+    }
+
+    QString locationName() const override { return m_view->title(); }
+    QString locationURL() const override { return m_view->url().toString(); }
+    bool busy() const override { return m_requested || m_loading; }
+
+private:
+    // A load was asked for: the control counts as busy from here, even before
+    // the engine reports that the load has started.
+    void requested() { m_requested = true; }
+
+    void loadingChanged(const QWebEngineLoadingInfo& info) {
+        m_requested = false;
+        m_loading = info.status() == QWebEngineLoadingInfo::LoadStartedStatus;
+        switch (info.status()) {
+        case QWebEngineLoadingInfo::LoadStartedStatus:
+            break;
+        case QWebEngineLoadingInfo::LoadSucceededStatus:
+        case QWebEngineLoadingInfo::LoadFailedStatus:
+            // A failed load arrives at the engine's error page, which still
+            // carries the address that was asked for.
+            emit navigateComplete2(locationURL());
+            emit downloadComplete();
+            break;
+        case QWebEngineLoadingInfo::LoadStoppedStatus:
+            emit downloadComplete();
+            break;
+        }
+    }
+
+    // A move within the page (an anchor, a script's history entry) changes the
+    // address without any load: it has arrived as soon as it is reported.
+    void urlChanged() {
+        if (m_loading)
+            return;
+        m_requested = false;
+        emit navigateComplete2(locationURL());
+    }
+
+    QWebEngineView* m_view;
+    bool m_requested = false;
+    bool m_loading = false;
+};
+
+BrowserControl* createWebEngineBrowserControl(QWidget* parent) {
+    return new WebEngineBrowserControl(parent);
+}
+
+// Installed while the program is loaded, before main(): nothing can ask for a
+// control earlier, and no program that links this file can forget to.
+[[maybe_unused]] const bool g_installed = (setSystemBrowserControlFactory(&createWebEngineBrowserControl), true);
+
+} // namespace
+} // namespace platform
