@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -49,6 +50,11 @@ int main(int argc, char* argv[]) {
         std::fputs(qPrintable(app::noDisplayHint(command)), stderr);
         return 1;
     }
+#endif
+#if defined(SIGPIPE)
+    // A FIFO chosen as an output whose reader goes away is a failed write that
+    // the window reports, not the end of the program.
+    std::signal(SIGPIPE, SIG_IGN);
 #endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessera2"));
