@@ -6,6 +6,7 @@
 #include "cipher/OutputFile.h"
 #include "cipher/Password.h"
 #include "cipher/ScratchFile.h"
+#include "cipher/Sealed.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +17,9 @@
 namespace cipher {
 namespace {
 
-QString nativePath(const QString& path) { return QDir::toNativeSeparators(path); }
+QString nativePath(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 // Writes the codes as number lines into the fresh scratch file, then reads
 // them back from it: the second pass encrypts what the file holds.
@@ -48,18 +51,90 @@ bool passThroughScratch(ScratchFile& scratch, const QByteArray& codes, MessageHo
     return true;
 }
 
-} // namespace
+// How a step of the encryption ended.
+struct Step {
+    enum Kind { Done, Refused, Cancelled } kind = Done;
+    QString text; // for Refused: the message
+};
 
+Step refused(const QString& text) {
+    return {Step::Refused, text};
+}
+
+// The classic message file: the codes go through the scratch file and come
+// back from it, then each is written with its key code (and its junk value).
+// The scratch file and its lock are gone when this returns.
+Step classicMessage(const EncryptRequest& request, MessageHost& host, QByteArray* content) {
+    QString problem;
+    const QString scratchPath =
+        request.scratchPath.isEmpty() ? ScratchFile::defaultPath(&problem) : request.scratchPath;
+    if (scratchPath.isEmpty())
+        return refused(QStringLiteral("The message was not encrypted: %1.").arg(problem));
+    ScratchFile scratch(scratchPath);
+    if (!scratch.openFolder(&problem)) {
+        return refused(
+            QStringLiteral("The message was not encrypted: %1. Nothing was written.").arg(problem));
+    }
+    ScratchFile::LockWait wait;
+    wait.timeoutMs = request.scratchWaitMs;
+    wait.waiting = [&] {
+        host.waiting(QStringLiteral("Waiting for another encryption to finish with the working "
+                                    "file..."));
+    };
+    wait.cancelled = [&] { return host.cancelRequested(); };
+    switch (scratch.lock(wait, &problem)) {
+    case ScratchFile::Lock::Taken:
+        break;
+    case ScratchFile::Lock::Cancelled:
+        return {Step::Cancelled, {}};
+    case ScratchFile::Lock::Busy:
+        return refused(QStringLiteral("The message was not encrypted: another encryption is "
+                                      "running and is using the working file \"%1\". Try again "
+                                      "when it has finished.")
+                           .arg(nativePath(scratchPath)));
+    case ScratchFile::Lock::Failed:
+        return refused(QStringLiteral("The message was not encrypted: the working file \"%1\" "
+                                      "could not be used (%2).")
+                           .arg(nativePath(scratchPath), problem));
+    }
+
+    const QByteArray codes = codepage::encode(request.text);
+    const int n = static_cast<int>(codes.size());
+    host.setBusy(true);
+    host.setProgressMaximum(n);
+
+    QString error;
+    std::vector<int> scratchCodes;
+    if (!passThroughScratch(scratch, codes, host, scratchCodes, &error)) {
+        return refused(QStringLiteral("The message was not encrypted: the working file \"%1\" "
+                                      "could not be used (%2).")
+                           .arg(nativePath(scratchPath), error));
+    }
+    host.setProgressValue(0);
+
+    const QByteArray password = codepage::encode(request.password);
+    KeyStream key(formKey(password, request.pic));
+    JunkRegister junk(static_cast<quint8>(password[0]));
+
+    content->reserve(16 + n * (request.junkBitz ? 10 : 5));
+    appendTextLine(*content, formatTag(request.pic, request.junkBitz));
+    for (int i = 0; i < n; ++i) {
+        host.setProgressValue(i + 1);
+        const int junkValue = junk.next();
+        if (request.junkBitz)
+            appendNumberLine(*content, junkValue);
+        appendNumberLine(*content, scratchCodes[i] + key.next());
+    }
+    return {};
+}
+
+} // namespace
 
 EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host) {
     if (request.text.isEmpty())
         return EncryptResult::Empty;
 
-    // The scratch file and its lock, once made, go on every path out of here,
-    // and before any message: the user may leave a message box open for long.
-    std::unique_ptr<ScratchFile> scratch;
     const auto refuse = [&](const QString& text) {
-        scratch.reset();
         host.setBusy(false);
         host.setProgressValue(0);
         host.showMessage(text, kErrorTitle, MessageIcon::Stop);
@@ -69,7 +144,9 @@ EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host) {
     // Every check comes before the first file is touched.
     if (request.password.isEmpty())
         return refuse(QStringLiteral("The message was not encrypted: enter a password first."));
-    if (const auto problem = passwordProblem(request.password))
+    const bool sealed = request.format == Format::Sealed;
+    if (const auto problem =
+            sealed ? sealedPasswordProblem(request.password) : passwordProblem(request.password))
         return refuse(QStringLiteral("The message was not encrypted: %1.").arg(*problem));
     if (request.text.size() > kMaxMessageLength) {
         return refuse(QStringLiteral("The message was not encrypted: it has %1 characters "
@@ -78,7 +155,8 @@ EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host) {
                           .arg(request.text.size())
                           .arg(kMaxMessageLength));
     }
-    if (const auto bad = codepage::firstUnmappable(request.text)) {
+    // A sealed message holds any character; the classic file, code page codes.
+    if (const auto bad = sealed ? std::nullopt : codepage::firstUnmappable(request.text)) {
         return refuse(QStringLiteral("The message was not encrypted: it holds the character %1, "
                                      "which a message file cannot hold.")
                           .arg(codepage::describe(*bad)));
@@ -94,67 +172,23 @@ EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host) {
         }
     }
 
-    QString problem;
-    const QString scratchPath =
-        request.scratchPath.isEmpty() ? ScratchFile::defaultPath(&problem) : request.scratchPath;
-    if (scratchPath.isEmpty())
-        return refuse(QStringLiteral("The message was not encrypted: %1.").arg(problem));
-    scratch = std::make_unique<ScratchFile>(scratchPath);
-    if (!scratch->openFolder(&problem)) {
-        return refuse(QStringLiteral("The message was not encrypted: %1. Nothing was written.")
-                          .arg(problem));
-    }
-    ScratchFile::LockWait wait;
-    wait.timeoutMs = request.scratchWaitMs;
-    wait.waiting = [&] {
-        host.waiting(QStringLiteral("Waiting for another encryption to finish with the working "
-                                    "file..."));
-    };
-    wait.cancelled = [&] { return host.cancelRequested(); };
-    switch (scratch->lock(wait, &problem)) {
-    case ScratchFile::Lock::Taken:
-        break;
-    case ScratchFile::Lock::Cancelled:
-        return EncryptResult::Cancelled;
-    case ScratchFile::Lock::Busy:
-        return refuse(QStringLiteral("The message was not encrypted: another encryption is "
-                                     "running and is using the working file \"%1\". Try again "
-                                     "when it has finished.")
-                          .arg(nativePath(scratchPath)));
-    case ScratchFile::Lock::Failed:
-        return refuse(QStringLiteral("The message was not encrypted: the working file \"%1\" "
-                                     "could not be used (%2).")
-                          .arg(nativePath(scratchPath), problem));
-    }
-
-    const QByteArray codes = codepage::encode(request.text);
-    const int n = static_cast<int>(codes.size());
-    host.setBusy(true);
-    host.setProgressMaximum(n);
-
-    QString error;
-    std::vector<int> scratchCodes;
-    if (!passThroughScratch(*scratch, codes, host, scratchCodes, &error)) {
-        return refuse(QStringLiteral("The message was not encrypted: the working file \"%1\" "
-                                     "could not be used (%2).")
-                          .arg(nativePath(scratchPath), error));
-    }
-    host.setProgressValue(0);
-    scratch.reset();
-
-    const QByteArray password = codepage::encode(request.password);
-    KeyStream key(formKey(password, request.pic));
-    JunkRegister junk(static_cast<quint8>(password[0]));
-
     QByteArray content;
-    content.reserve(16 + n * (request.junkBitz ? 10 : 5));
-    appendTextLine(content, formatTag(request.pic, request.junkBitz));
-    for (int i = 0; i < n; ++i) {
-        host.setProgressValue(i + 1);
-        const int junkValue = junk.next();
-        if (request.junkBitz)
-            appendNumberLine(content, junkValue);
-        appendNumberLine(content, scratchCodes[i] + key.next());
+    if (sealed) {
+        // The key derivation takes a noticeable moment: the host may run it
+        // off its own thread, and shows itself busy meanwhile.
+        host.setBusy(true);
+        host.setProgressMaximum(0);
+        sealed::Result result;
+        host.runWork(
+            [&] { result = sealed::sealMessage(request.text, request.password, &content); });
+        if (!result.ok())
+            return refuse(QStringLiteral("The message was not encrypted: %1").arg(result.message));
+    } else {
+        const Step step = classicMessage(request, host, &content);
+        if (step.kind == Step::Cancelled)
+            return EncryptResult::Cancelled;
+        if (step.kind == Step::Refused)
+            return refuse(step.text);
     }
 
     if (host.cancelRequested()) {
@@ -162,6 +196,7 @@ EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host) {
         host.setProgressValue(0);
         return EncryptResult::Cancelled;
     }
+    QString error;
     OutputFile out =
         request.toStandardOutput ? OutputFile::standardOutput() : OutputFile(request.path);
     out.setCancelCheck([&] { return host.cancelRequested(); });
@@ -172,9 +207,9 @@ EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host) {
             host.setProgressValue(0);
             return EncryptResult::Cancelled;
         }
-        const QString where = request.toStandardOutput ? QStringLiteral("standard output")
-                                                       : QStringLiteral("the file \"%1\"")
-                                                             .arg(nativePath(request.path));
+        const QString where = request.toStandardOutput
+                                  ? QStringLiteral("standard output")
+                                  : QStringLiteral("the file \"%1\"").arg(nativePath(request.path));
         return refuse(QStringLiteral("The message was not encrypted: %1 could not be written "
                                      "(%2).")
                           .arg(where, error));

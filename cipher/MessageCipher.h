@@ -4,6 +4,7 @@
 // command line: each caller hands over its inputs and a host for the pointer,
 // the progress display and the messages.
 
+#include "cipher/Format.h"
 #include "cipher/MessageHost.h"
 
 #include <QIODevice>
@@ -26,6 +27,9 @@ struct EncryptRequest {
     QString scratchPath; // empty: ScratchFile::defaultPath()
     int scratchWaitMs = 10000; // how long to wait for another encryption's scratch file
     bool toStandardOutput = false; // the message file goes to standard output, not to path
+    // Sealed ignores pic and junkBitz, and takes any character in the text
+    // and the password.
+    Format format = Format::Classic;
 };
 
 enum class EncryptResult {

@@ -5,6 +5,7 @@
 // text. The main window, the wizard and the command line each have their own.
 
 #include <QString>
+#include <functional>
 
 namespace cipher {
 
@@ -23,6 +24,9 @@ public:
     virtual bool cancelRequested() const { return false; }
     // The command has to wait for something (another encryption); said once.
     virtual void waiting(const QString& /*what*/) {}
+    // Runs a long step that needs no host (a key derivation) and returns when
+    // it is done. A window runs it on another thread and goes on painting.
+    virtual void runWork(const std::function<void()>& work) { work(); }
 
     // A modal message; returns when the user has closed it.
     virtual void showMessage(const QString& text, const QString& title, MessageIcon icon) = 0;

@@ -55,6 +55,11 @@ int encryptCommand(const Options& options) {
         reportError(QStringLiteral("encrypt: give at most one TEXTFILE"));
         return kUsage;
     }
+    if (options.sealed && (options.pic || options.junkBitz)) {
+        reportError(QStringLiteral("encrypt: --pic and --junkbitz are for the classic format; a "
+                                   "sealed message needs neither"));
+        return kUsage;
+    }
     const QString source = options.positional.value(0);
     const Input input = readBounded(source, kTextLimit);
     switch (input.status) {
@@ -99,6 +104,7 @@ int encryptCommand(const Options& options) {
     request.toStandardOutput = isStandardStream(options.output);
     request.pic = options.pic;
     request.junkBitz = options.junkBitz;
+    request.format = options.sealed ? cipher::Format::Sealed : cipher::Format::Classic;
     switch (cipher::EncryptMessage(request, host)) {
     case cipher::EncryptResult::Finished:
         return kOk;
