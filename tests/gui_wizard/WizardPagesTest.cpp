@@ -5,11 +5,22 @@
 #include "ui/wizard/WizardPage.h"
 #include "ui/wizard/frmWizardAdvanced.h"
 
+#include <QDir>
 #include <QImage>
 #include <QKeyEvent>
 #include <QTest>
 
 namespace {
+
+// The file page's default: at the top of drive C: on Windows, in the user's
+// home folder elsewhere, as a full path.
+QString defaultFile() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\File.txt");
+#else
+    return QDir::toNativeSeparators(QDir::homePath() + QStringLiteral("/File.txt"));
+#endif
+}
 
 struct Text {
     const char* control;
@@ -159,9 +170,15 @@ TEST_F(WizardPagesTest, PicturesColoursAndInputs) {
               QColor(255, 0, 0));
     EXPECT_FALSE(child<QLabel>("frmPW", "Picture1")->pixmap().isNull());
     EXPECT_FALSE(child<QLabel>("frmTextEnc", "Image1")->pixmap().isNull());
-    EXPECT_EQ(edit("frmPW", "txtPW")->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(edit("frmPW", "txtPWconfirm")->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(edit("frmFile", "txtFile")->text(), "C:\\File.txt");
+    // Every password box shows "*", as the main window's does.
+    for (const char* name : {"txtPW", "txtPWconfirm"}) {
+        QLineEdit* box = edit("frmPW", name);
+        EXPECT_EQ(box->echoMode(), QLineEdit::Password) << name;
+        box->setText("pw!");
+        EXPECT_EQ(box->displayText(), "***") << name;
+        box->clear();
+    }
+    EXPECT_EQ(edit("frmFile", "txtFile")->text(), defaultFile());
     EXPECT_EQ(button("frmFile", "cmdBrowse")->toolTip(), "Search for file to create or decrypt.");
     auto* title = child<QLabel>("frmWizardAdvanced", "lblTitle");
     EXPECT_TRUE(title->font().bold());
@@ -380,10 +397,15 @@ TEST_F(WizardPagesTest, BrowseKeepsTheLastChosenName) {
     QLineEdit* file = edit("frmFile", "txtFile");
     registry.show("frmFile");
     click("frmFile", "cmdBrowse"); // cancelled, nothing chosen ever
-    EXPECT_EQ(file->text(), "C:\\File.txt");
+    EXPECT_EQ(file->text(), defaultFile());
     ASSERT_EQ(dialogs.fileRequests.size(), 1);
     EXPECT_EQ(dialogs.fileRequests[0].title, "Tessera File");
+    // Every file, with or without a dot in its name.
+#ifdef Q_OS_WIN
     EXPECT_EQ(dialogs.fileRequests[0].filter, "*.*");
+#else
+    EXPECT_EQ(dialogs.fileRequests[0].filter, "*");
+#endif
 
     dialogs.files.enqueue(path("chosen.txt"));
     click("frmFile", "cmdBrowse");
