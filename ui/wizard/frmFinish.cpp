@@ -37,13 +37,6 @@ frmFinish::frmFinish(FormRegistry& registry, QWidget* parent)
 
 frmFinish::~frmFinish() = default;
 
-// Every arrival on this page puts the focus on Finish, so that Enter carries
-// out the command rather than going Back.
-void frmFinish::showEvent(QShowEvent* event) {
-    WizardPage::showEvent(event);
-    ui->cmdNext->setFocus(Qt::OtherFocusReason);
-}
-
 void frmFinish::cmdBack_Click() {
     // On the way to encryption Back skips the options page: they are asked
     // again on the way forward from the text.

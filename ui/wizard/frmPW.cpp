@@ -44,6 +44,8 @@ void frmPW::cmdNext_Click() {
         platform::messageBox(this, QStringLiteral("Passwords do not match!"));
         ui->txtPW->clear();
         ui->txtPWconfirm->clear();
+        // Both are typed again, from the first.
+        ui->txtPW->setFocus(Qt::OtherFocusReason);
         return;
     }
     hide();
