@@ -632,6 +632,44 @@ TEST_F(MainWindow, ALongDecryptedParagraphIsLaidOutAndEditableAfterwards) {
     EXPECT_EQ(main->messageLength(), 3200);
 }
 
+// A message file far beyond any message (a valid one of a million values, as
+// a user may be handed) froze the window for a minute and every keystroke
+// after it for as long. Such a file is refused at once and the text in the
+// box stays; up to the ceiling every value arrives and the box takes typing.
+TEST_F(MainWindow, AFileFarLargerThanAnyMessageIsRefusedAndTheTextStays) {
+    registry.show(QStringLiteral("frmMain"));
+    const QString huge = path("huge.txt");
+    writeMessageFile(huge, QByteArray(1000000, 'A'), "pw");
+    const QString many = path("many.txt");
+    writeMessageFile(many, QByteArray(cipher::kMaxFileValues + 1, 'A'), "pw");
+
+    for (const QString& file : {huge, many}) {
+        SCOPED_TRACE(file.toStdString());
+        dialogs.clear();
+        fill(QStringLiteral("pw"), QStringLiteral("my own notes"), file);
+        button("cmdDecrypt")->click();
+        ASSERT_EQ(dialogs.messages.size(), 1) << dialogs.texts().join('|').toStdString();
+        EXPECT_TRUE(dialogs.messages[0].text.startsWith(
+            QStringLiteral("The file \"%1\" was not decrypted: it ")
+                .arg(QDir::toNativeSeparators(file))));
+        EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Error"));
+        EXPECT_EQ(dialogs.messages[0].icon, Icon::Stop);
+        EXPECT_EQ(txtIn()->toPlainText(), QStringLiteral("my own notes"));
+        EXPECT_NE(main->cursor().shape(), Qt::WaitCursor);
+    }
+
+    const QString largest = path("largest.txt");
+    writeMessageFile(largest, QByteArray(cipher::kMaxFileValues, 'A'), "pw");
+    dialogs.clear();
+    fill(QStringLiteral("pw"), QString(), largest);
+    button("cmdDecrypt")->click();
+    EXPECT_EQ(dialogs.texts(), (QStringList{kMaximum, "Decrypted"}));
+    EXPECT_EQ(main->messageLength(), cipher::kMaxFileValues);
+    txtIn()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(txtIn(), QStringLiteral("B"));
+    EXPECT_EQ(main->messageLength(), cipher::kMaxFileValues + 1);
+}
+
 // ---- Enter and Escape -----------------------------------------------------------------
 
 TEST_F(MainWindow, EnterEncryptsOutsideTheMessageBoxAndBreaksLinesInside) {

@@ -73,10 +73,13 @@ void frmFinish::cmdNext_Click() {
     }
 
     if (type == QLatin1String("DE")) {
-        // The result window opens first and receives the text as it comes.
+        // The result window opens first and receives the text as it comes. It
+        // opens empty: a file refused before decryption must not leave an
+        // earlier text there to be taken for this file's.
+        QPlainTextEdit* output = state.txtIn();
+        output->clear();
         m_registry.show(QStringLiteral("frmCompile"));
         hide();
-        QPlainTextEdit* output = state.txtIn();
         cipher::DecryptResult result;
         {
             WindowCipherHost host(&state, nullptr, output);
