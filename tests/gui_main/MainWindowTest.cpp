@@ -833,4 +833,56 @@ TEST_F(MainWindow, SecretEntryOpensThePictureWindowOnlyWhileBrowseHasTheFocus) {
     EXPECT_FALSE(main->browseHasFocus());
 }
 
+// ---- The dialog layer's real message boxes ---------------------------------------------
+
+// Shows a real message box through the dialog layer (no scripted dialogs in
+// force), measures it once it is up, and closes it from a timer.
+int shownMessageBoxWidth(const QString& text, const QString& title) {
+    int width = -1;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        width = box->width();
+        poll.stop();
+        const auto buttons = box->findChildren<QPushButton*>();
+        if (!buttons.isEmpty())
+            buttons.first()->click();
+        else
+            box->reject();
+    });
+    poll.start();
+    QTimer::singleShot(10000, [] {
+        if (QWidget* stuck = QApplication::activeModalWidget())
+            stuck->close();
+    });
+    platform::messageBox(nullptr, text, title);
+    return width;
+}
+
+// A box is wide enough for its title when the title, in the title-bar font and
+// bold, leaves room beside it for a window icon and the frame's buttons.
+int titleWidth(const QString& title) {
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title);
+}
+
+TEST(SystemMessageBoxes, ShortMessagesAreWideEnoughToShowTheTitle) {
+    const QString title = QStringLiteral("Tessera2");
+    for (const char* text : {"Finished", "Decrypted", "Done", "Problemz Fixed!"}) {
+        SCOPED_TRACE(text);
+        const int width = shownMessageBoxWidth(QString::fromLatin1(text), title);
+        ASSERT_GT(width, 0) << "the box was not shown";
+        EXPECT_GE(width, titleWidth(title) + 4 * 24);
+        EXPECT_LE(width, 480) << "only as wide as the title needs";
+    }
+    // A longer title widens the box with it.
+    const QString longTitle = QStringLiteral("Internet Service Provider");
+    EXPECT_GE(shownMessageBoxWidth(QStringLiteral("OK?"), longTitle),
+              titleWidth(longTitle) + 4 * 24);
+}
+
 } // namespace
