@@ -17,7 +17,7 @@ inline constexpr int kMaxPasswordLength = 32767;
 // to lay out (a text box lays out an unbroken line in time that grows with the
 // square of its length). Twice the longest message keeps typing after the
 // worst such text under a tenth of a second. The byte ceiling leaves room for
-// that many values, each after a junk field, at over 16 bytes a field.
+// that many values, each after a junk field, at 26 bytes a field.
 inline constexpr int kMaxFileValues = 2 * kMaxMessageLength;
 inline constexpr qint64 kMaxMessageFileBytes = 1024 * 1024;
 inline constexpr char kPicCode[] = "PIC52907316";
