@@ -8,6 +8,7 @@
 #include "cipher/ScratchFile.h"
 #include "cipher/Sealed.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -240,7 +241,58 @@ void decryptFrom(QIODevice& device, const QByteArray& passwordCodes, MessageHost
     }
 }
 
+namespace {
+
+// The values that a reader would take from a message file, counted up to one
+// past the ceiling.
+int countValues(const QByteArray& content) {
+    FieldReader reader(content);
+    const bool junk = interpretTag(reader.readText()).junk;
+    int values = 0;
+    while (values <= kMaxFileValues && !reader.atEnd()) {
+        if (junk) {
+            reader.skip();
+            if (reader.atEnd())
+                break;
+        }
+        reader.skip();
+        ++values;
+    }
+    return values;
+}
+
+} // namespace
+
 DecryptResult DecryptMessage(const QString& path, const QString& password, MessageHost& host) {
+    // A file far beyond any message is refused before the output is emptied,
+    // so the text the user had stays. It is read only up to the ceiling, which
+    // also bounds what a device or pipe can make it read.
+    QFile file(path);
+    const bool opened =
+        !path.isEmpty() && !QFileInfo(path).isDir() && file.open(QIODevice::ReadOnly);
+    QByteArray content;
+    if (opened) {
+        content = file.read(kMaxMessageFileBytes + 1);
+        file.close();
+        QString tooLarge;
+        if (content.size() > kMaxMessageFileBytes) {
+            tooLarge = QStringLiteral("The file \"%1\" was not decrypted: it is larger than "
+                                      "1 MB, far larger than any message file.")
+                           .arg(nativePath(path));
+        } else if (countValues(content) > kMaxFileValues) {
+            tooLarge = QStringLiteral("The file \"%1\" was not decrypted: it holds more than "
+                                      "%2 numbers, far more than any message file (a message "
+                                      "has at most %3 characters).")
+                           .arg(nativePath(path))
+                           .arg(kMaxFileValues)
+                           .arg(kMaxMessageLength);
+        }
+        if (!tooLarge.isEmpty()) {
+            host.showMessage(tooLarge, kErrorTitle, MessageIcon::Stop);
+            return DecryptResult::TooLarge;
+        }
+    }
+
     host.clearOutput();
     if (const auto problem = passwordProblem(password)) {
         host.showMessage(QStringLiteral("The message was not decrypted: %1.").arg(*problem),
@@ -248,15 +300,15 @@ DecryptResult DecryptMessage(const QString& path, const QString& password, Messa
         return DecryptResult::Refused;
     }
 
-    QFile file(path);
-    if (path.isEmpty() || QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+    if (!opened) {
         host.showMessage(kFileNotFound, kErrorTitle, MessageIcon::Stop);
         return DecryptResult::NotFound;
     }
 
     host.setBusy(true);
-    decryptFrom(file, codepage::encode(password), host);
-    file.close();
+    QBuffer buffer(&content);
+    buffer.open(QIODevice::ReadOnly);
+    decryptFrom(buffer, codepage::encode(password), host);
     host.finishOutput();
     host.setBusy(false);
     host.showMessage(kDecrypted, kAppTitle, MessageIcon::None);

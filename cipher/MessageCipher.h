@@ -45,6 +45,7 @@ enum class DecryptResult {
     Decrypted, // the text went to the host's output
     NotFound,  // the file could not be opened
     Refused,   // the password cannot be used
+    TooLarge,  // the file is far larger than any message; the output is untouched
 };
 
 DecryptResult DecryptMessage(const QString& path, const QString& password, MessageHost& host);

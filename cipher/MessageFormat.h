@@ -10,6 +10,15 @@
 namespace cipher {
 
 inline constexpr int kMaxMessageLength = 10000;
+// What a reader takes on. No writer puts more than kMaxMessageLength values in
+// a file, but a file may come from anywhere; one far beyond that is refused
+// whole rather than shown in a text box that would take seconds per keystroke
+// to lay out (a text box lays out an unbroken line in time that grows with the
+// square of its length). Twice the longest message keeps typing after the
+// worst such text under a tenth of a second. The byte ceiling leaves room for
+// that many values, each after a junk field, at 26 bytes a field.
+inline constexpr int kMaxFileValues = 2 * kMaxMessageLength;
+inline constexpr qint64 kMaxMessageFileBytes = 1024 * 1024;
 inline constexpr char kPicCode[] = "PIC52907316";
 
 inline const QByteArray kTagV2 = QByteArrayLiteral("Tessera v2.0");

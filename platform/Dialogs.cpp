@@ -4,10 +4,46 @@
 #include <QFileDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace platform {
 namespace {
+
+// Room in a title bar beside the title: the window icon and three frame
+// buttons (minimise, maximise, close) of up to 32 pixels each, and a margin of
+// 16 pixels at either end. Window managers that show fewer buttons leave the
+// title more room, never less.
+constexpr int kTitleBarRoom = 4 * 32 + 2 * 16;
+// A title longer than this much is left for the window manager to shorten.
+constexpr int kMaxTitleWidth = 480;
+
+// The narrowest a message box may be so that a window manager shows its
+// whole title: the title in the title-bar font (taken bold, as most window
+// managers draw it) and the room beside it. Qt alone sizes a box by its text
+// and allows the title only 50 pixels of room, so a short message such as
+// "Done" gets a box too narrow for "Tessera2" beside the frame's buttons.
+int messageBoxMinimumWidth(const QString& title) {
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const int titleWidth = qMin(QFontMetrics(font).horizontalAdvance(title), kMaxTitleWidth);
+    return titleWidth + kTitleBarRoom;
+}
+
+// A QMessageBox fixes its own size from its layout whenever it is shown, so a
+// minimum width set on the box is overridden; a spacer across the layout's
+// bottom makes the layout itself that wide.
+void ensureMinimumWidth(QMessageBox& box, int width) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    const QMargins margins = grid->contentsMargins();
+    const int inner = qMax(0, width - margins.left() - margins.right());
+    grid->addItem(new QSpacerItem(inner, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 class SystemDialogs final : public DialogProvider {
 public:
@@ -40,6 +76,7 @@ public:
             box.setStandardButtons(QMessageBox::Ok);
             box.setEscapeButton(QMessageBox::Ok);
         }
+        ensureMinimumWidth(box, messageBoxMinimumWidth(request.title));
         QApplication::setOverrideCursor(Qt::ArrowCursor);
         const int result = box.exec();
         QApplication::restoreOverrideCursor();

@@ -3,7 +3,9 @@
 
 #include "RecordingHost.h"
 #include "cipher/MessageCipher.h"
+#include "cipher/MessageFormat.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -171,4 +173,66 @@ TEST_F(Decrypt, BinaryJunkEnds) {
     write(junk);
     host.messages.clear();
     EXPECT_EQ(DecryptMessage(path, QStringLiteral("pw"), host), DecryptResult::Decrypted);
+}
+
+// Files far larger than any message: up to the ceilings every value decrypts;
+// past them the file is refused whole, before the output is emptied.
+namespace {
+
+QByteArray valueLines(int count, bool junk) {
+    QByteArray data = junk ? "\"Tessera v2.0 JB\"\r\n" : "\"Tessera v2.0\"\r\n";
+    for (int i = 0; i < count; ++i)
+        data += junk ? "300\r\n171\r\n" : "171\r\n"; // 'A' under the key "j"
+    return data;
+}
+
+} // namespace
+
+TEST_F(Decrypt, ValuesUpToTheCeilingDecryptOneMoreIsRefusedUntouched) {
+    for (bool junk : {false, true}) {
+        SCOPED_TRACE(junk);
+        write(valueLines(kMaxFileValues, junk));
+        EXPECT_EQ(decrypt(QStringLiteral("j")), QString(kMaxFileValues, QLatin1Char('A')));
+
+        write(valueLines(kMaxFileValues + 1, junk));
+        host.messages.clear();
+        host.output = "the text before";
+        const int clearsBefore = host.clears;
+        const int busyBefore = int(host.busyChanges.size());
+        EXPECT_EQ(DecryptMessage(path, QStringLiteral("j"), host), DecryptResult::TooLarge);
+        ASSERT_EQ(host.messages.size(), 1);
+        EXPECT_EQ(host.messages[0].text,
+                  QStringLiteral("The file \"%1\" was not decrypted: it holds more than 20000 "
+                                 "numbers, far more than any message file (a message has at "
+                                 "most 10000 characters).")
+                      .arg(QDir::toNativeSeparators(path)));
+        EXPECT_EQ(host.messages[0].title, "Error");
+        EXPECT_EQ(host.messages[0].icon, MessageIcon::Stop);
+        EXPECT_EQ(host.clears, clearsBefore) << "the output was not emptied";
+        EXPECT_EQ(host.output, "the text before");
+        EXPECT_EQ(host.busyChanges.size(), busyBefore);
+    }
+}
+
+TEST_F(Decrypt, AFileOfOneMegabyteIsReadOneByteMoreIsRefused) {
+    // A tag field as long as the whole file, and no value.
+    const auto tagOnly = [](qint64 size) {
+        return '"' + QByteArray(size - 2, 'x') + '"';
+    };
+    write(tagOnly(kMaxMessageFileBytes));
+    EXPECT_EQ(decrypt(QStringLiteral("pw")), QString());
+
+    write(tagOnly(kMaxMessageFileBytes + 1));
+    host.messages.clear();
+    EXPECT_EQ(DecryptMessage(path, QStringLiteral("pw"), host), DecryptResult::TooLarge);
+    EXPECT_EQ(host.lastMessage(),
+              QStringLiteral("The file \"%1\" was not decrypted: it is larger than 1 MB, far "
+                             "larger than any message file.")
+                  .arg(QDir::toNativeSeparators(path)));
+
+    // A valid file of a million values, as someone might hand over, goes the same way.
+    write(valueLines(1000000, false));
+    host.messages.clear();
+    EXPECT_EQ(DecryptMessage(path, QStringLiteral("j"), host), DecryptResult::TooLarge);
+    EXPECT_TRUE(host.lastMessage().contains("larger than 1 MB"));
 }

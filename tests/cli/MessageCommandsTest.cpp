@@ -144,3 +144,26 @@ TEST_F(Cli, UsageHelpAndVersion) {
     EXPECT_EQ(cli({"decrypt", "--password-file", pw, "--pic", msg}).status, 2);
     EXPECT_EQ(cli({"encrypt", "--password-file"}).status, 2);
 }
+
+// decrypt refuses, as the windows do, a file far larger than any message:
+// one line, status 1, and no output file.
+TEST_F(Cli, DecryptRefusesAFileFarLargerThanAnyMessage) {
+    QByteArray manyValues = "\"Tessera v2.0\"\r\n";
+    for (int i = 0; i < 20001; ++i)
+        manyValues += "169\r\n";
+    write(path("many.txt"), manyValues);
+    write(path("huge.txt"), QByteArray(2 * 1024 * 1024, ','));
+    const struct {
+        const char* file;
+        QByteArray expect;
+    } cases[] = {{"many.txt", "more than 20000 numbers"}, {"huge.txt", "larger than 1 MB"}};
+    for (const auto& c : cases) {
+        const CliRun r = cli({"decrypt", "--password-file", pw, "--output", path("out.txt"),
+                              path(QString::fromLatin1(c.file))});
+        EXPECT_EQ(r.status, 1) << c.file;
+        EXPECT_TRUE(r.err.contains(c.expect)) << r.err.constData();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.constData();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_FALSE(QFile::exists(path("out.txt")));
+    }
+}

@@ -229,10 +229,15 @@ TEST_F(Faults, EncryptionsAtOnceWaitForEachOtherAndNeverMixTheirMessages) {
 }
 
 TEST_F(Faults, HostileMessageFilesEndInBoundedMemory) {
+    // Junk under the byte ceiling of a message file is decrypted; over it, refused.
     const QString junk = dir.filePath("junk.bin");
-    writeAll(junk, pseudoRandom(2 * 1024 * 1024, 99));
+    writeAll(junk, pseudoRandom(1000 * 1024, 99));
     Result r = cli({"decrypt", "--password-file", pw, junk});
     EXPECT_EQ(r.status, 0);
+    writeAll(junk, pseudoRandom(2 * 1024 * 1024, 99));
+    r = cli({"decrypt", "--password-file", pw, junk});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("larger than 1 MB")) << r.err.constData();
 
     const QString noQuote = dir.filePath("noquote.txt");
     writeAll(noQuote, "\"Tessera v2.0\r\n169\r\n203\r\n131\r\n");
@@ -246,7 +251,7 @@ TEST_F(Faults, HostileMessageFilesEndInBoundedMemory) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, QByteArray(1, static_cast<char>(180 - 'r')));
 
-    // 100 MB of digits: one field, read in bounded memory.
+    // 100 MB of digits: refused, having read no more than the ceiling.
     const QString digits = dir.filePath("digits.txt");
     {
         QFile f(digits);
@@ -259,7 +264,7 @@ TEST_F(Faults, HostileMessageFilesEndInBoundedMemory) {
     if (QFileInfo::exists(QStringLiteral("/usr/bin/time"))) {
         // Peak memory against the same program reading a small file, so that a
         // sanitizer's own overhead does not count.
-        const auto peakKb = [&](const QString& file) {
+        const auto peakKb = [&](const QString& file, int status) {
             QProcess p;
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
@@ -268,18 +273,18 @@ TEST_F(Faults, HostileMessageFilesEndInBoundedMemory) {
                     {"-f", "maxrss=%M", QStringLiteral(TESSERA_CLI), "decrypt", "--password-file",
                      pw, file});
             EXPECT_TRUE(p.waitForFinished(120000));
-            EXPECT_EQ(p.exitCode(), 0);
+            EXPECT_EQ(p.exitCode(), status);
             const QByteArray err = p.readAllStandardError();
             const qsizetype at = err.lastIndexOf("maxrss=");
             EXPECT_GE(at, 0) << err.constData();
             return at < 0 ? 0L : err.mid(at + 7).trimmed().toLong();
         };
-        const long small = peakKb(noQuote);
-        const long large = peakKb(digits);
+        const long small = peakKb(noQuote, 0);
+        const long large = peakKb(digits, 1);
         EXPECT_LT(large - small, 32 * 1024) << "peak memory " << large << " KB against " << small
                                             << " KB for a small file";
     } else {
         r = cli({"decrypt", "--password-file", pw, digits});
-        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.status, 1);
     }
 }

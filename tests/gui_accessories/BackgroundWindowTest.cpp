@@ -3,6 +3,7 @@
 
 #include "AccessoryFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -19,6 +20,15 @@ using accessories::AccessoryFixture;
 namespace {
 
 const QString kNotFound = QStringLiteral("The file you selected could not be found!");
+
+// The picture offered by default: at the top of drive C: on Windows, in the
+// user's home folder elsewhere, as a full path.
+#ifdef Q_OS_WIN
+const QString kDefaultPicture = QStringLiteral("C:\\Picture.bmp");
+#else
+const QString kDefaultPicture =
+    QDir::toNativeSeparators(QDir::homePath() + QStringLiteral("/Picture.bmp"));
+#endif
 
 class BackgroundWindowTest : public AccessoryFixture {
 protected:
@@ -64,7 +74,7 @@ TEST_F(BackgroundWindowTest, OpensWithItsDesignedLook) {
     EXPECT_FALSE(back->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(child<QLabel>(back, "lblBack")->text(),
               QStringLiteral("Load  your own picture for a background below."));
-    EXPECT_EQ(txtFile->text(), QStringLiteral("C:\\Picture.bmp"));
+    EXPECT_EQ(txtFile->text(), kDefaultPicture);
     EXPECT_EQ(cmdBrowse->text(), QStringLiteral("&Browse"));
     EXPECT_EQ(cmdLoad->text(), QStringLiteral("Load Picture"));
     EXPECT_EQ(child<QPushButton>(back, "cmdCancel")->text(), QStringLiteral("&Close"));
@@ -183,7 +193,7 @@ TEST_F(BackgroundWindowTest, BrowseOffersBitmapsAndACancelBringsBackTheLastChoic
     ASSERT_EQ(dialogs.fileRequests.size(), 1);
     EXPECT_EQ(dialogs.fileRequests[0].title, QStringLiteral("Tessera Background"));
     EXPECT_EQ(dialogs.fileRequests[0].filter, QStringLiteral("Bitmaps (*.bmp)"));
-    EXPECT_EQ(txtFile->text(), QStringLiteral("C:\\Picture.bmp"));
+    EXPECT_EQ(txtFile->text(), kDefaultPicture);
 
     const QString chosen = writePicture(QStringLiteral("chosen.bmp"), {3, 3}, Qt::gray, "BMP");
     const qint64 before = mainPicture().cacheKey();

@@ -95,10 +95,10 @@ TEST_F(SysInfoTest, StringsLoseTheirTerminatingZeroOnlyWhenTheyHaveOne) {
     ASSERT_TRUE(read(out));
     EXPECT_EQ(out, QString::fromLatin1("ab\0", 3));
 
-    // Every key was opened with the access the about box asks for, and closed.
+    // Every key was opened for reading only (KEY_READ), and closed.
     ASSERT_FALSE(reg.requestedAccess().isEmpty());
     for (std::uint32_t access : reg.requestedAccess())
-        EXPECT_EQ(access, 0x2003Fu);
+        EXPECT_EQ(access, 0x20019u);
     for (std::uint32_t options : reg.requestedOptions())
         EXPECT_EQ(options, 0u);
     EXPECT_EQ(reg.openHandleCount(), 0);
@@ -146,10 +146,11 @@ TEST_F(SysInfoTest, ReadFailuresGiveFalseAnEmptyResultAndNoOpenKey) {
     EXPECT_TRUE(out.isEmpty());
     EXPECT_EQ(reg.openHandleCount(), 0) << "the key opened for the missing value was closed";
 
-    // A key that opens for reading only refuses the access asked for.
+    // A key that grants no reading refuses the access asked for.
     reg.setString(kHKeyLocalMachine, QStringLiteral("SOFTWARE\\Test"), QStringLiteral("V"),
                   QStringLiteral("there"));
-    reg.setGrantedAccess(kHKeyLocalMachine, QStringLiteral("SOFTWARE\\Test"), platform::kKeyRead);
+    reg.setGrantedAccess(kHKeyLocalMachine, QStringLiteral("SOFTWARE\\Test"),
+                         platform::kKeyEnumerateSubKeys);
     out = QStringLiteral("stale");
     EXPECT_FALSE(read(out)) << "key that will not open";
     EXPECT_TRUE(out.isEmpty());
@@ -206,10 +207,46 @@ TEST_F(SysInfoTest, NeitherKeyOrAKeyThatWillNotOpenGivesTheMessage) {
     dialogs.clear();
 
     reg.setString(kHKeyLocalMachine, kPathKey, QStringLiteral("PATH"), QStringLiteral("/bin/true"));
-    reg.setGrantedAccess(kHKeyLocalMachine, kPathKey, platform::kKeyRead);
+    reg.setGrantedAccess(kHKeyLocalMachine, kPathKey, 0);
     about->StartSysInfo();
     expectUnavailable();
     EXPECT_EQ(reg.openHandleCount(), 0);
+}
+
+// A standard user may read HKEY_LOCAL_MACHINE but not write it: keys that
+// grant reading alone are enough, since nothing more is asked for.
+TEST_F(SysInfoTest, KeysThatGrantOnlyReadingAreEnough) {
+    reg.setString(kHKeyLocalMachine, kPathKey, QStringLiteral("PATH"),
+                  QStringLiteral("/tools/msinfo32"));
+    reg.setGrantedAccess(kHKeyLocalMachine, kPathKey, platform::kKeyRead);
+    about->StartSysInfo();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(launcher.started, QStringList{QStringLiteral("/tools/msinfo32")});
+
+    // The folder key too, when the path key is missing.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile tool(folder.filePath(QStringLiteral("MSINFO32.EXE")));
+    ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
+    tool.close();
+    platform::MemoryRegistry folderOnly;
+    folderOnly.setString(kHKeyLocalMachine, kFolderKey, QStringLiteral("MSINFO"), folder.path());
+    folderOnly.setGrantedAccess(kHKeyLocalMachine, kFolderKey, platform::kKeyRead);
+    platform::setRegistry(&folderOnly);
+    launcher.started.clear();
+    about->StartSysInfo();
+    platform::setRegistry(&reg);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(launcher.started, QStringList{folder.path() + QStringLiteral("/MSINFO32.EXE")});
+
+    // No write right was asked for on any key.
+    const std::uint32_t writeRights =
+        platform::kKeySetValue | platform::kKeyCreateSubKey | platform::kKeyCreateLink;
+    for (const auto* r : {&reg, &folderOnly}) {
+        ASSERT_FALSE(r->requestedAccess().isEmpty());
+        for (std::uint32_t access : r->requestedAccess())
+            EXPECT_EQ(access & writeRights, 0u) << std::hex << access;
+    }
 }
 
 TEST_F(SysInfoTest, AToolThatWillNotStartGivesTheMessageAndTheBoxStaysOpen) {

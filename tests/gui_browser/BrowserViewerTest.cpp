@@ -130,7 +130,12 @@ TEST_F(BrowserViewerTest, OpensAsDesignedAndLoadsNothingWithoutAnAddress) {
     // The load step moves the box to 50, 330 twips and sizes the controls.
     EXPECT_EQ(box(w)->pos(), QPoint(3, 22));
     EXPECT_EQ(box(w)->width(), 429);
-    EXPECT_EQ(control(w)->geometry(), QRect(3, 81, 429, 236));
+    // The page begins at the address strip's lower edge, not under the strip.
+    const QWidget* strip = w->findChild<QWidget*>(QStringLiteral("picAddress"));
+    ASSERT_NE(strip, nullptr);
+    EXPECT_EQ(strip->geometry().bottom() + 1, 99);
+    EXPECT_EQ(control(w)->geometry(), QRect(3, 99, 429, 236));
+    EXPECT_FALSE(strip->geometry().intersects(control(w)->geometry()));
     EXPECT_EQ(w->windowTitle(), QString());
     EXPECT_TRUE(control(w)->calls.isEmpty());
     EXPECT_FALSE(timer(w)->isActive());
@@ -310,6 +315,7 @@ TEST_F(BrowserViewerTest, ResizingSizesBoxAndBrowserInTwipsWithoutMovingThem) {
         EXPECT_EQ(control(w)->size(), QSize(width, height)) << size.width();
         EXPECT_EQ(box(w)->pos(), boxAt);
         EXPECT_EQ(control(w)->pos(), browserAt);
+        EXPECT_EQ(control(w)->y(), w->findChild<QWidget*>("picAddress")->geometry().bottom() + 1);
         // The toolbar and the address strip stay docked across the top.
         EXPECT_EQ(w->findChild<QToolBar*>("tbToolBar")->width(), size.width());
         EXPECT_EQ(w->findChild<QWidget*>("picAddress")->width(), size.width());

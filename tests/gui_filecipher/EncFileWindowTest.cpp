@@ -30,7 +30,14 @@ using testsupport::ScriptedDialogs;
 using ui::frmEncFile;
 
 const QString kName = QStringLiteral("frmEncFile");
+// The copy's default name: at the top of drive C: on Windows, in the user's
+// home folder elsewhere, as a full path.
+#ifdef Q_OS_WIN
 const QString kInitialCopy = QStringLiteral("C:\\EncryptedCopy");
+#else
+const QString kInitialCopy =
+    QDir::toNativeSeparators(QDir::homePath() + QStringLiteral("/EncryptedCopy"));
+#endif
 constexpr int kWait = 60000;
 
 QByteArray readAll(const QString& path) {
@@ -131,7 +138,7 @@ TEST_F(EncFileWindow, OpensCentredWithItsControlsInPlaceAndFocusOnThePassword) {
         {"CmdDec", "Decrypt", {160, 120, 89, 25}},
         {"lblFileout", "Encrypted or decrypted file to create:", {16, 160, 193, 17}},
         {"cmdClose", "Close", {208, 160, 81, 17}},
-        {"txtFileEnc", "C:\\EncryptedCopy", {16, 184, 273, 25}},
+        {"txtFileEnc", nullptr, {16, 184, 273, 25}},
         {"pbar", nullptr, {0, 223, 298, 17}},
     };
     for (const ControlPlace& place : places) {
@@ -157,7 +164,13 @@ TEST_F(EncFileWindow, OpensCentredWithItsControlsInPlaceAndFocusOnThePassword) {
             text = button->text();
         EXPECT_EQ(text, QString::fromLatin1(place.text)) << place.name;
     }
-    EXPECT_EQ(child<QLineEdit>(window, "txtPW")->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(child<QLineEdit>(window, "txtFileEnc")->text(), kInitialCopy);
+    // The password shows "*" for each character, as in the program's other windows.
+    QLineEdit* password = child<QLineEdit>(window, "txtPW");
+    EXPECT_EQ(password->echoMode(), QLineEdit::Password);
+    password->setText(QStringLiteral("pw!"));
+    EXPECT_EQ(password->displayText(), QStringLiteral("***"));
+    password->clear();
     EXPECT_EQ(child<QProgressBar>(window, "pbar")->value(), 0);
     EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(window, "txtPW"));
 

@@ -14,7 +14,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -30,6 +34,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace ui {
@@ -43,6 +48,16 @@ using platform::Icon;
 using testsupport::ScriptedDialogs;
 
 const QString kMaximum = QStringLiteral("Maximum amount of Characters reached!");
+
+// The message file the window offers: at the top of drive C: on Windows, in
+// the user's home folder elsewhere, as a full path.
+QString defaultFile() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\File.txt");
+#else
+    return QDir::toNativeSeparators(QDir::homePath() + QStringLiteral("/File.txt"));
+#endif
+}
 
 QList<QByteArray> fileLines(const QString& path) {
     QFile file(path);
@@ -154,10 +169,13 @@ TEST_F(MainWindow, HasItsFixedLayoutNamesAndTexts) {
     EXPECT_EQ(label("lblCreate")->text(), QStringLiteral("File to read or create:"));
     EXPECT_EQ(label("lblFile")->text(), QStringLiteral("File to Create:"));
     EXPECT_EQ(child<QGroupBox>("frame")->title(), QStringLiteral("Commandz"));
-    EXPECT_EQ(txtFile()->text(), QStringLiteral("C:\\File.txt"));
+    EXPECT_EQ(txtFile()->text(), defaultFile());
     EXPECT_EQ(txtPW()->echoMode(), QLineEdit::Password);
     EXPECT_EQ(txtPW()->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, txtPW()),
               '*');
+    txtPW()->setText(QStringLiteral("pw!"));
+    EXPECT_EQ(txtPW()->displayText(), QStringLiteral("***"));
+    txtPW()->clear();
     EXPECT_TRUE(txtPW()->text().isEmpty());
     EXPECT_TRUE(txtIn()->toPlainText().isEmpty());
     EXPECT_EQ(txtIn()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
@@ -354,7 +372,7 @@ TEST_F(MainWindow, MenuShortcutsRunTheSameHandlers) {
 
     QTest::keyClick(main, Qt::Key_F7);
     EXPECT_TRUE(txtPW()->text().isEmpty());
-    EXPECT_EQ(txtFile()->text(), QStringLiteral("C:\\File.txt"));
+    EXPECT_EQ(txtFile()->text(), defaultFile());
 
     fill(QStringLiteral("pw"), QString(), file);
     QTest::keyClick(main, Qt::Key_F6);
@@ -415,12 +433,50 @@ TEST_F(MainWindow, ClearEmptiesTheFieldsAndKeepsEverythingElse) {
     action("mnuFileClear")->trigger();
     EXPECT_TRUE(txtPW()->text().isEmpty());
     EXPECT_TRUE(txtIn()->toPlainText().isEmpty());
-    EXPECT_EQ(txtFile()->text(), QStringLiteral("C:\\File.txt"));
+    EXPECT_EQ(txtFile()->text(), defaultFile());
     EXPECT_EQ(label("lblPIC")->text(), QStringLiteral("Y"));
     EXPECT_EQ(label("lblJB")->text(), QStringLiteral("Y"));
     EXPECT_EQ(main->picture().cacheKey(), picture.cacheKey());
     EXPECT_EQ(child<QProgressBar>("pbarEnc")->value(), 7);
 }
+
+#ifndef Q_OS_WIN
+// Without drive letters, "C:\File.txt" would be a file of that strange name in
+// whatever folder the program was started from. The default is the home
+// folder's File.txt instead, and an Encrypt that keeps it writes there.
+TEST(MainWindowDefaults, TheDefaultMessageFileLiesInTheHomeFolder) {
+    QTemporaryDir home;
+    QTemporaryDir startedIn;
+    ASSERT_TRUE(home.isValid() && startedIn.isValid());
+    const QByteArray oldHome = qgetenv("HOME");
+    const QString oldCurrent = QDir::currentPath();
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QDir::setCurrent(startedIn.path());
+    {
+        ScriptedDialogs dialogs;
+        ui::FormRegistry registry;
+        ui::registerAllForms(registry);
+        auto* main = registry.form<ui::frmMain>(QStringLiteral("frmMain"));
+        auto* txtFile = main->findChild<QLineEdit*>(QStringLiteral("txtFile"));
+        const QString expected = home.filePath(QStringLiteral("File.txt"));
+        EXPECT_EQ(txtFile->text(), expected);
+
+        main->findChild<QLineEdit*>(QStringLiteral("txtPW"))->setText(QStringLiteral("pw"));
+        main->findChild<QPlainTextEdit*>(QStringLiteral("txtIn"))->setPlainText(QStringLiteral("hi"));
+        main->CmdEnc_Click();
+        EXPECT_EQ(dialogs.texts(), QStringList{"Finished"});
+        EXPECT_TRUE(QFileInfo(expected).isFile());
+        EXPECT_TRUE(QDir(startedIn.path()).isEmpty()) << "nothing lands where the program started";
+
+        // Clear brings the same default back.
+        txtFile->setText(QStringLiteral("elsewhere.txt"));
+        main->cmdClear_Click();
+        EXPECT_EQ(txtFile->text(), expected);
+    }
+    QDir::setCurrent(oldCurrent);
+    qputenv("HOME", oldHome);
+}
+#endif
 
 TEST_F(MainWindow, BrowseKeepsItsLastNameAcrossACancel) {
     txtFile()->setText(QStringLiteral("typed.txt"));
@@ -430,8 +486,11 @@ TEST_F(MainWindow, BrowseKeepsItsLastNameAcrossACancel) {
     EXPECT_EQ(dialogs.fileRequests[0].title, QStringLiteral("Tessera File"));
     EXPECT_TRUE(dialogs.fileRequests[0].fileName.isEmpty());
     // Every file is offered, with or without a dot in its name.
-    const QString filter = dialogs.fileRequests[0].filter;
-    EXPECT_TRUE(filter == QStringLiteral("*") || filter == QStringLiteral("*.*"));
+#ifdef Q_OS_WIN
+    EXPECT_EQ(dialogs.fileRequests[0].filter, QStringLiteral("*.*"));
+#else
+    EXPECT_EQ(dialogs.fileRequests[0].filter, QStringLiteral("*"));
+#endif
 
     dialogs.files.enqueue(path("first.txt"));
     action("mnuFileOpen")->trigger();
@@ -571,6 +630,44 @@ TEST_F(MainWindow, ALongDecryptedParagraphIsLaidOutAndEditableAfterwards) {
     EXPECT_EQ(txtIn()->document()->firstBlock().lineCount(),
               txtIn()->document()->firstBlock().layout()->lineCount());
     EXPECT_EQ(main->messageLength(), 3200);
+}
+
+// A message file far beyond any message (a valid one of a million values, as
+// a user may be handed) froze the window for a minute and every keystroke
+// after it for as long. Such a file is refused at once and the text in the
+// box stays; up to the ceiling every value arrives and the box takes typing.
+TEST_F(MainWindow, AFileFarLargerThanAnyMessageIsRefusedAndTheTextStays) {
+    registry.show(QStringLiteral("frmMain"));
+    const QString huge = path("huge.txt");
+    writeMessageFile(huge, QByteArray(1000000, 'A'), "pw");
+    const QString many = path("many.txt");
+    writeMessageFile(many, QByteArray(cipher::kMaxFileValues + 1, 'A'), "pw");
+
+    for (const QString& file : {huge, many}) {
+        SCOPED_TRACE(file.toStdString());
+        dialogs.clear();
+        fill(QStringLiteral("pw"), QStringLiteral("my own notes"), file);
+        button("cmdDecrypt")->click();
+        ASSERT_EQ(dialogs.messages.size(), 1) << dialogs.texts().join('|').toStdString();
+        EXPECT_TRUE(dialogs.messages[0].text.startsWith(
+            QStringLiteral("The file \"%1\" was not decrypted: it ")
+                .arg(QDir::toNativeSeparators(file))));
+        EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Error"));
+        EXPECT_EQ(dialogs.messages[0].icon, Icon::Stop);
+        EXPECT_EQ(txtIn()->toPlainText(), QStringLiteral("my own notes"));
+        EXPECT_NE(main->cursor().shape(), Qt::WaitCursor);
+    }
+
+    const QString largest = path("largest.txt");
+    writeMessageFile(largest, QByteArray(cipher::kMaxFileValues, 'A'), "pw");
+    dialogs.clear();
+    fill(QStringLiteral("pw"), QString(), largest);
+    button("cmdDecrypt")->click();
+    EXPECT_EQ(dialogs.texts(), (QStringList{kMaximum, "Decrypted"}));
+    EXPECT_EQ(main->messageLength(), cipher::kMaxFileValues);
+    txtIn()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(txtIn(), QStringLiteral("B"));
+    EXPECT_EQ(main->messageLength(), cipher::kMaxFileValues + 1);
 }
 
 // ---- Enter and Escape -----------------------------------------------------------------
@@ -734,6 +831,58 @@ TEST_F(MainWindow, SecretEntryOpensThePictureWindowOnlyWhileBrowseHasTheFocus) {
 
     txtPW()->setFocus();
     EXPECT_FALSE(main->browseHasFocus());
+}
+
+// ---- The dialog layer's real message boxes ---------------------------------------------
+
+// Shows a real message box through the dialog layer (no scripted dialogs in
+// force), measures it once it is up, and closes it from a timer.
+int shownMessageBoxWidth(const QString& text, const QString& title) {
+    int width = -1;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        width = box->width();
+        poll.stop();
+        const auto buttons = box->findChildren<QPushButton*>();
+        if (!buttons.isEmpty())
+            buttons.first()->click();
+        else
+            box->reject();
+    });
+    poll.start();
+    QTimer::singleShot(10000, [] {
+        if (QWidget* stuck = QApplication::activeModalWidget())
+            stuck->close();
+    });
+    platform::messageBox(nullptr, text, title);
+    return width;
+}
+
+// A box is wide enough for its title when the title, in the title-bar font and
+// bold, leaves room beside it for a window icon and the frame's buttons.
+int titleWidth(const QString& title) {
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title);
+}
+
+TEST(SystemMessageBoxes, ShortMessagesAreWideEnoughToShowTheTitle) {
+    const QString title = QStringLiteral("Tessera2");
+    for (const char* text : {"Finished", "Decrypted", "Done", "Problemz Fixed!"}) {
+        SCOPED_TRACE(text);
+        const int width = shownMessageBoxWidth(QString::fromLatin1(text), title);
+        ASSERT_GT(width, 0) << "the box was not shown";
+        EXPECT_GE(width, titleWidth(title) + 4 * 24);
+        EXPECT_LE(width, 480) << "only as wide as the title needs";
+    }
+    // A longer title widens the box with it.
+    const QString longTitle = QStringLiteral("Internet Service Provider");
+    EXPECT_GE(shownMessageBoxWidth(QStringLiteral("OK?"), longTitle),
+              titleWidth(longTitle) + 4 * 24);
 }
 
 } // namespace

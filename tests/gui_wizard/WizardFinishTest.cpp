@@ -121,6 +121,33 @@ TEST_F(WizardFinishTest, AMissingFileLeavesTheResultWindowEmptyAndPrintsNothing)
     }
 }
 
+// A file far larger than any message (here a valid one of a million values)
+// is refused at once: the message names why, the result window holds no text
+// (neither this file's nor an earlier one), and nothing is printed.
+TEST_F(WizardFinishTest, AFileFarLargerThanAnyMessageIsRefusedAndNothingPrinted) {
+    const QString file = path("huge.txt");
+    {
+        QByteArray content = "\"Tessera v2.0\"\r\n";
+        for (int i = 0; i < 1000000; ++i)
+            content += "169\r\n";
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(content), content.size());
+    }
+    state().txtIn()->setPlainText("from before");
+    walkDecryption("pw", file, true, true);
+    click("frmFinish", "cmdNext");
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("was not decrypted: it is larger than 1 MB"))
+        << dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(dialogs.messages[0].title, "Error");
+    EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::Stop);
+    EXPECT_EQ(onScreen(), "frmCompile");
+    EXPECT_EQ(state().txtIn()->toPlainText(), "");
+    EXPECT_TRUE(printer.documents.isEmpty());
+    EXPECT_EQ(quits, 0);
+}
+
 class WizardPrintTest : public WizardFixture {
 protected:
     void SetUp() override {

@@ -5,11 +5,40 @@
 #include "ui/wizard/WizardPage.h"
 #include "ui/wizard/frmWizardAdvanced.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QImage>
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 namespace {
+
+// The file page's default: at the top of drive C: on Windows, in the user's
+// home folder elsewhere, as a full path.
+QString defaultFile() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\File.txt");
+#else
+    return QDir::toNativeSeparators(QDir::homePath() + QStringLiteral("/File.txt"));
+#endif
+}
+
+// The lightest pixel of the check box's caption as the box paints it.
+int lightestCaptionPixel(QCheckBox* box) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.text = box->text();
+    const QRect caption = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+    const QImage image = box->grab(caption).toImage();
+    int lightest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            lightest = qMax(lightest, image.pixelColor(x, y).lightness());
+    }
+    return lightest;
+}
 
 struct Text {
     const char* control;
@@ -159,9 +188,15 @@ TEST_F(WizardPagesTest, PicturesColoursAndInputs) {
               QColor(255, 0, 0));
     EXPECT_FALSE(child<QLabel>("frmPW", "Picture1")->pixmap().isNull());
     EXPECT_FALSE(child<QLabel>("frmTextEnc", "Image1")->pixmap().isNull());
-    EXPECT_EQ(edit("frmPW", "txtPW")->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(edit("frmPW", "txtPWconfirm")->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(edit("frmFile", "txtFile")->text(), "C:\\File.txt");
+    // Every password box shows "*", as the main window's does.
+    for (const char* name : {"txtPW", "txtPWconfirm"}) {
+        QLineEdit* box = edit("frmPW", name);
+        EXPECT_EQ(box->echoMode(), QLineEdit::Password) << name;
+        box->setText("pw!");
+        EXPECT_EQ(box->displayText(), "***") << name;
+        box->clear();
+    }
+    EXPECT_EQ(edit("frmFile", "txtFile")->text(), defaultFile());
     EXPECT_EQ(button("frmFile", "cmdBrowse")->toolTip(), "Search for file to create or decrypt.");
     auto* title = child<QLabel>("frmWizardAdvanced", "lblTitle");
     EXPECT_TRUE(title->font().bold());
@@ -330,6 +365,73 @@ TEST_F(WizardPagesTest, PasswordsThatDifferAreRefusedAndBothBoxesEmptied) {
     }
 }
 
+// The user typed in the confirmation box and pressed Enter: after the message
+// both are typed again, from the first box.
+TEST_F(WizardPagesTest, PasswordsThatDifferPutTheFocusBackInTheFirstBox) {
+    startWizard();
+    click("frmEncDec", "cmdChoseEnc");
+    QWidget* page = form("frmPW");
+    page->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page));
+    QLineEdit* pw = edit("frmPW", "txtPW");
+    QLineEdit* confirm = edit("frmPW", "txtPWconfirm");
+    pw->setText("one");
+    confirm->setFocus();
+    QTest::keyClicks(confirm, "two");
+    QTest::keyClick(confirm, Qt::Key_Return);
+    ASSERT_EQ(dialogs.texts(), QStringList{"Passwords do not match!"});
+    EXPECT_EQ(page->focusWidget(), pw);
+    EXPECT_TRUE(pw->hasFocus());
+    QTest::keyClicks(QApplication::focusWidget(), "again");
+    EXPECT_EQ(pw->text(), "again");
+}
+
+// Back leaves the focus on the Back button of the page it leaves. Coming back
+// to that page, Enter must press its default Next, not Back again.
+TEST_F(WizardPagesTest, EnterAfterComingBackPressesNextNotBack) {
+    const auto pressEnter = [this](const char* page) {
+        QWidget* w = form(page);
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+    };
+    // Back pressed from the keyboard, as the focus on Back comes about.
+    const auto keyBack = [&](const char* page) {
+        QWidget* w = form(page);
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        button(page, "cmdBack")->setFocus();
+        QTest::keyClick(button(page, "cmdBack"), Qt::Key_Return);
+        QCoreApplication::processEvents();
+    };
+
+    startWizard();
+    click("frmEncDec", "cmdChoseDec");
+    // The first arrival on a page where the user is to type starts in its box.
+    form("frmPW")->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form("frmPW")));
+    EXPECT_EQ(QApplication::focusWidget(), edit("frmPW", "txtPW"));
+    keyBack("frmPW");
+    ASSERT_EQ(onScreen(), "frmEncDec");
+    click("frmEncDec", "cmdChoseDec");
+    pressEnter("frmPW");
+    EXPECT_EQ(onScreen(), "frmFile");
+
+    keyBack("frmFile");
+    ASSERT_EQ(onScreen(), "frmPW");
+    click("frmPW", "cmdNext");
+    pressEnter("frmFile");
+    EXPECT_EQ(onScreen(), "frmPrintShow");
+
+    keyBack("frmPrintShow");
+    ASSERT_EQ(onScreen(), "frmFile");
+    click("frmFile", "cmdNext");
+    pressEnter("frmPrintShow");
+    EXPECT_EQ(onScreen(), "frmFinish");
+}
+
 TEST_F(WizardPagesTest, EnterPressesNextOnThePasswordPage) {
     startWizard();
     click("frmEncDec", "cmdChoseEnc");
@@ -380,10 +482,15 @@ TEST_F(WizardPagesTest, BrowseKeepsTheLastChosenName) {
     QLineEdit* file = edit("frmFile", "txtFile");
     registry.show("frmFile");
     click("frmFile", "cmdBrowse"); // cancelled, nothing chosen ever
-    EXPECT_EQ(file->text(), "C:\\File.txt");
+    EXPECT_EQ(file->text(), defaultFile());
     ASSERT_EQ(dialogs.fileRequests.size(), 1);
     EXPECT_EQ(dialogs.fileRequests[0].title, "Tessera File");
+    // Every file, with or without a dot in its name.
+#ifdef Q_OS_WIN
     EXPECT_EQ(dialogs.fileRequests[0].filter, "*.*");
+#else
+    EXPECT_EQ(dialogs.fileRequests[0].filter, "*");
+#endif
 
     dialogs.files.enqueue(path("chosen.txt"));
     click("frmFile", "cmdBrowse");
@@ -435,6 +542,17 @@ TEST_F(WizardPagesTest, NoneDisablesTheOptionsAndStoresNeither) {
     EXPECT_FALSE(jb->isChecked());
     EXPECT_FALSE(pic->isEnabled());
     EXPECT_FALSE(jb->isEnabled());
+    // Disabled, they look it: grey captions where the enabled ones are white.
+    for (QCheckBox* box : {pic, jb}) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        const QColor disabled = box->palette().color(QPalette::Disabled, QPalette::WindowText);
+        EXPECT_NE(disabled, box->palette().color(QPalette::Active, QPalette::WindowText));
+        EXPECT_TRUE(disabled.red() == disabled.green() && disabled.green() == disabled.blue());
+        EXPECT_GE(disabled.lightness(), 64);
+        EXPECT_LE(disabled.lightness(), 192);
+        EXPECT_LE(lightestCaptionPixel(box), 192);
+    }
+    EXPECT_EQ(lightestCaptionPixel(none), 255) << "an enabled caption is white";
     click("frmWizardAdvanced", "cmdNext");
     EXPECT_EQ(state().lblPIC()->text(), "");
     EXPECT_EQ(state().lblJB()->text(), "");

@@ -2,6 +2,8 @@
 
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
+#include "ui/common/FileNames.h"
+#include "ui/common/PasswordBox.h"
 #include "ui/main/ClassicFont.h"
 #include "ui_frmEncFile.h"
 
@@ -88,6 +90,8 @@ frmEncFile::frmEncFile(FormRegistry& registry, QWidget* parent)
             label->resize(needed, label->height());
     }
     setWindowIcon(resources::windowIcon(QStringLiteral("frmEncFile")));
+    makePasswordBox(m_ui->txtPW);
+    m_ui->txtFileEnc->setText(defaultFilePath(QStringLiteral("EncryptedCopy")));
     // Closing unloads: the next use starts with the initial contents again.
     setAttribute(Qt::WA_DeleteOnClose);
 

@@ -2,6 +2,7 @@
 
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
+#include "ui/common/FileNames.h"
 #include "ui/main/ClassicFont.h"
 #include "ui_frmBack.h"
 
@@ -19,6 +20,7 @@ frmBack::frmBack(FormRegistry& registry, QWidget* parent)
     setFont(classicFont());
     setWindowIcon(resources::windowIcon(QStringLiteral("frmBack")));
     setFixedSize(199, 148);
+    m_ui->txtFile->setText(defaultFilePath(QStringLiteral("Picture.bmp")));
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 

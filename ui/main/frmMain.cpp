@@ -7,6 +7,8 @@
 #include "ui/AppInfo.h"
 #include "ui/FormRegistry.h"
 #include "ui/WindowCipherHost.h"
+#include "ui/common/FileNames.h"
+#include "ui/common/PasswordBox.h"
 #include "ui/main/ApplicationExit.h"
 #include "ui/main/ClassicFont.h"
 #include "ui_frmMain.h"
@@ -23,18 +25,8 @@
 namespace ui {
 namespace {
 
-const QString kDefaultFile = QStringLiteral("C:\\File.txt");
+const QString kDefaultFile = QStringLiteral("File.txt");
 const QString kFlagOn = QStringLiteral("Y");
-
-// "*.*" means every file where every name has an extension; elsewhere a name
-// may have no dot at all, so every file is "*".
-QString everyFileFilter() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("*.*");
-#else
-    return QStringLiteral("*");
-#endif
-}
 
 // The hourglass on a window for as long as a command works.
 class BusyPointer {
@@ -98,8 +90,8 @@ frmMain::frmMain(FormRegistry& registry, QWidget* parent)
         label->setPalette(colours);
         label->setAutoFillBackground(true);
     }
-    // The password shows one "*" per character.
-    m_ui->txtPW->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    makePasswordBox(m_ui->txtPW);
+    m_ui->txtFile->setText(defaultFilePath(kDefaultFile));
     // The Commandz frame stands behind the button column on the window's grey.
     m_ui->frame->setAutoFillBackground(true);
 
@@ -209,7 +201,7 @@ void frmMain::cmdBrowse_Click() {
 void frmMain::cmdClear_Click() {
     m_ui->txtPW->setText(QString());
     m_ui->txtIn->setPlainText(QString());
-    m_ui->txtFile->setText(kDefaultFile);
+    m_ui->txtFile->setText(defaultFilePath(kDefaultFile));
 }
 
 void frmMain::cmdPrint_Click() {

@@ -17,9 +17,9 @@
 namespace ui {
 namespace {
 
-// Opening a key asks for query value, set value, create sub-key, enumerate
-// sub-keys, notify, create link and read control.
-constexpr std::uint32_t kKeyAccess = 0x2003F;
+// The keys are only read: asking for write rights as well would make the
+// system refuse a standard user, and System Info would never find the tool.
+constexpr std::uint32_t kKeyAccess = platform::kKeyRead;
 constexpr std::uint32_t kValueBufferSize = 1024;
 
 // The tool's file in the folder that the folder key names, joined with this

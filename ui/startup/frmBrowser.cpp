@@ -65,9 +65,6 @@ frmBrowser::frmBrowser(FormRegistry& registry, QWidget* parent)
     // Home is the page this viewer exists for: the author's web page. Without
     // a network it simply fails to load, like any other unreachable page.
     brwWebBrowser->setHomePage(kAuthorWebPage);
-    // The browser's top edge lies inside the address strip; the strip stays
-    // in front so that the address box is never covered by the page.
-    m_ui->picAddress->raise();
     setTabOrder(m_ui->cboAddress, brwWebBrowser);
 
     for (const QString& key :
@@ -153,6 +150,9 @@ void frmBrowser::Form_Resize() {
     const int innerWidth = toTwips(width());
     const int innerHeight = toTwips(height());
     const QWidget* strip = m_ui->picAddress;
+    // The page begins at the address strip's lower edge: any higher and the
+    // strip would hide the top of every page.
+    brwWebBrowser->move(brwWebBrowser->x(), strip->y() + strip->height());
     setWidthTwips(m_ui->cboAddress, innerWidth - 100);
     setWidthTwips(brwWebBrowser, innerWidth - 100);
     setHeightTwips(brwWebBrowser,

@@ -93,9 +93,12 @@ void WizardPage::finishSetup() {
                    Qt::MSWindowsFixedSizeDialogHint);
 
     // White text on black; buttons and text boxes keep their usual colours.
+    // A disabled control's text is grey, so that it looks disabled.
     QPalette look = palette();
     look.setColor(QPalette::Window, Qt::black);
     look.setColor(QPalette::WindowText, Qt::white);
+    look.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledText);
+    look.setColor(QPalette::Disabled, QPalette::Text, kDisabledText);
     setPalette(look);
     setAutoFillBackground(true);
     // Text boxes and their scroll bars keep the system's colours.
@@ -181,6 +184,32 @@ void WizardPage::addNextArrow(QPushButton* next, int firstLine) {
 void WizardPage::closedThroughFrame() {
     hide();
     m_registry.show(QStringLiteral("frmWizard1"));
+}
+
+// Enter must press the default button on arrival: a button that kept the
+// focus from the last visit (Back, above all) would otherwise take Enter for
+// itself. A box the user types into keeps the focus, since Enter there reaches
+// the default button anyway; so does the first box of a page on its first
+// arrival, where the user is to type.
+void WizardPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!m_defaultButton)
+        return;
+    QWidget* focused = focusWidget();
+    if (!focused) {
+        // Where the window system would put the focus: the first tab stop.
+        for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+            if (w->window() == this && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+                !w->isHidden()) {
+                focused = w;
+                break;
+            }
+        }
+    }
+    if (focused && !qobject_cast<QAbstractButton*>(focused))
+        focused->setFocus(Qt::OtherFocusReason);
+    else
+        m_defaultButton->setFocus(Qt::OtherFocusReason);
 }
 
 void WizardPage::paintEvent(QPaintEvent* event) {

@@ -2,7 +2,8 @@
 
 // What the wizard's windows have in common: white text on a black window of a
 // fixed size, centred on the screen; a default button that Enter presses (a
-// plain QWidget has no such thing of its own); small arrows drawn as straight
+// plain QWidget has no such thing of its own), and that has the focus on every
+// arrival unless the user was typing in a box; small arrows drawn as straight
 // lines beside Back and Next; and a close through the window frame that leads
 // back to the mode chooser instead of leaving an empty screen.
 
@@ -64,6 +65,7 @@ protected:
     // another meaning for it override this.
     virtual void closedThroughFrame();
 
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -80,5 +82,7 @@ inline constexpr int kTwipsPerPixel = 15;
 inline constexpr qreal kSmallestPointSize = 6.5;
 inline const QColor kArrowRed(255, 0, 0);
 inline const QColor kArrowGreen(0, 255, 0);
+// The text of a disabled control on the black pages: the classic grey text.
+inline const QColor kDisabledText(128, 128, 128);
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "ui/wizard/frmFile.h"
 
 #include "ui/FormRegistry.h"
+#include "ui/common/FileNames.h"
 #include "ui/wizard/frmCompile.h"
 #include "ui_frmFile.h"
 
@@ -14,6 +15,7 @@ frmFile::frmFile(FormRegistry& registry, QWidget* parent)
     ui->setupUi(this);
     setFont(wizardFont());
     finishSetup();
+    ui->txtFile->setText(defaultFilePath(QStringLiteral("File.txt")));
 
     setDefaultButton(ui->cmdNext);
     addBackArrow(ui->cmdBack, 1);
@@ -35,7 +37,7 @@ void frmFile::cmdBrowse_Click() {
     // One dialog for a file to read and a file to create. A cancel gives back
     // the name chosen last time, if any.
     cdbOpen.title = QStringLiteral("Tessera File");
-    cdbOpen.filter = QStringLiteral("*.*");
+    cdbOpen.filter = everyFileFilter();
     cdbOpen.run(this);
     if (!cdbOpen.fileName().isEmpty())
         ui->txtFile->setText(cdbOpen.fileName());

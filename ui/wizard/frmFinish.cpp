@@ -37,13 +37,6 @@ frmFinish::frmFinish(FormRegistry& registry, QWidget* parent)
 
 frmFinish::~frmFinish() = default;
 
-// Every arrival on this page puts the focus on Finish, so that Enter carries
-// out the command rather than going Back.
-void frmFinish::showEvent(QShowEvent* event) {
-    WizardPage::showEvent(event);
-    ui->cmdNext->setFocus(Qt::OtherFocusReason);
-}
-
 void frmFinish::cmdBack_Click() {
     // On the way to encryption Back skips the options page: they are asked
     // again on the way forward from the text.
@@ -80,10 +73,13 @@ void frmFinish::cmdNext_Click() {
     }
 
     if (type == QLatin1String("DE")) {
-        // The result window opens first and receives the text as it comes.
+        // The result window opens first and receives the text as it comes. It
+        // opens empty: a file refused before decryption must not leave an
+        // earlier text there to be taken for this file's.
+        QPlainTextEdit* output = state.txtIn();
+        output->clear();
         m_registry.show(QStringLiteral("frmCompile"));
         hide();
-        QPlainTextEdit* output = state.txtIn();
         cipher::DecryptResult result;
         {
             WindowCipherHost host(&state, nullptr, output);

@@ -23,9 +23,6 @@ public slots:
     void cmdBack_Click();
     void cmdNext_Click();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     std::unique_ptr<Ui::frmFinish> ui;
 };

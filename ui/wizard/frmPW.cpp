@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
+#include "ui/common/PasswordBox.h"
 #include "ui/wizard/frmCompile.h"
 #include "ui_frmPW.h"
 
@@ -15,6 +16,8 @@ frmPW::frmPW(FormRegistry& registry, QWidget* parent)
     ui->setupUi(this);
     setFont(wizardFont());
     finishSetup();
+    makePasswordBox(ui->txtPW);
+    makePasswordBox(ui->txtPWconfirm);
 
     const int frame = ui->Picture1->frameWidth();
     ui->Picture1->setPixmap(
@@ -41,6 +44,8 @@ void frmPW::cmdNext_Click() {
         platform::messageBox(this, QStringLiteral("Passwords do not match!"));
         ui->txtPW->clear();
         ui->txtPWconfirm->clear();
+        // Both are typed again, from the first.
+        ui->txtPW->setFocus(Qt::OtherFocusReason);
         return;
     }
     hide();
