@@ -263,6 +263,36 @@ int countValues(const QByteArray& content) {
 
 } // namespace
 
+// A sealed message opens whole or not at all: the output changes only once
+// every byte has authenticated, so a wrong password leaves it as it was.
+DecryptResult decryptSealed(const QByteArray& content, const QString& password,
+                            MessageHost& host) {
+    if (const auto problem = sealedPasswordProblem(password)) {
+        host.showMessage(QStringLiteral("The message was not decrypted: %1.").arg(*problem),
+                         kErrorTitle, MessageIcon::Stop);
+        return DecryptResult::Refused;
+    }
+    host.setBusy(true);
+    QString text;
+    sealed::Result result;
+    host.runWork([&] { result = sealed::openMessage(content, password, &text); });
+    if (!result.ok()) {
+        host.setBusy(false);
+        // A cut or changed text breaks the base64 as often as the chunks:
+        // to the user it is the same fault, and it gets the same one message.
+        const bool damaged = result.status == sealed::Status::BadEncoding;
+        host.showMessage(damaged ? sealed::kWrongPasswordOrDamaged : result.message, kErrorTitle,
+                         MessageIcon::Stop);
+        return DecryptResult::NotOpened;
+    }
+    host.clearOutput();
+    host.appendText(text);
+    host.finishOutput();
+    host.setBusy(false);
+    host.showMessage(kDecrypted, kAppTitle, MessageIcon::None);
+    return DecryptResult::Decrypted;
+}
+
 DecryptResult DecryptMessage(const QString& path, const QString& password, MessageHost& host) {
     // A file far beyond any message is refused before the output is emptied,
     // so the text the user had stays. It is read only up to the ceiling, which
@@ -274,6 +304,8 @@ DecryptResult DecryptMessage(const QString& path, const QString& password, Messa
     if (opened) {
         content = file.read(kMaxMessageFileBytes + 1);
         file.close();
+        if (content.size() <= kMaxMessageFileBytes && sealed::looksLikeSealedMessage(content))
+            return decryptSealed(content, password, host);
         QString tooLarge;
         if (content.size() > kMaxMessageFileBytes) {
             tooLarge = QStringLiteral("The file \"%1\" was not decrypted: it is larger than "

@@ -46,6 +46,8 @@ enum class DecryptResult {
     NotFound,  // the file could not be opened
     Refused,   // the password cannot be used
     TooLarge,  // the file is far larger than any message; the output is untouched
+    NotOpened, // a sealed message that did not authenticate (a wrong password, a
+               // changed file); the output is untouched
 };
 
 DecryptResult DecryptMessage(const QString& path, const QString& password, MessageHost& host);

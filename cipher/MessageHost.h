@@ -34,6 +34,10 @@ public:
     // Decryption empties the output first, then appends one character code at a time.
     virtual void clearOutput() {}
     virtual void appendOutput(quint8 /*code*/) {}
+    // A whole text at once (a sealed message, which may hold any character;
+    // line breaks as CR LF). By default, its characters that the code page
+    // holds, one at a time.
+    virtual void appendText(const QString& text);
     // The last character has been appended.
     virtual void finishOutput() {}
 };

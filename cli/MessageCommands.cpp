@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QStringDecoder>
+#include <optional>
 
 namespace cli {
 namespace {
@@ -29,7 +30,9 @@ public:
             reportError(what);
     }
     void appendOutput(quint8 code) override { codes.append(static_cast<char>(code)); }
+    void appendText(const QString& text) override { sealedText = text; }
     QByteArray codes;
+    std::optional<QString> sealedText; // a sealed message's text, which may hold any character
 };
 
 // The longest message text worth reading: a message has at most
@@ -138,8 +141,19 @@ int decryptCommand(const Options& options) {
         return kFailed;
     }
 
-    const QByteArray text =
-        options.raw ? host.codes : cipher::codepage::decode(host.codes).toUtf8();
+    QByteArray text;
+    if (!host.sealedText) {
+        text = options.raw ? host.codes : cipher::codepage::decode(host.codes).toUtf8();
+    } else if (!options.raw) {
+        text = host.sealedText->toUtf8();
+    } else if (const auto bad = cipher::codepage::firstUnmappable(*host.sealedText)) {
+        reportError(QStringLiteral("the text holds the character %1, which has no single-byte "
+                                   "code; leave out --raw")
+                        .arg(cipher::codepage::describe(*bad)));
+        return kFailed;
+    } else {
+        text = cipher::codepage::encode(*host.sealedText);
+    }
     const bool toStandardOutput = options.output.isEmpty() || isStandardStream(options.output);
     cipher::OutputFile out = toStandardOutput ? cipher::OutputFile::standardOutput()
                                               : cipher::OutputFile(options.output);

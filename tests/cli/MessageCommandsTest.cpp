@@ -167,3 +167,46 @@ TEST_F(Cli, DecryptRefusesAFileFarLargerThanAnyMessage) {
         EXPECT_FALSE(QFile::exists(path("out.txt")));
     }
 }
+
+// The sealed format from the command line: chosen with --sealed, recognised by
+// decrypt and decrypt-file by themselves, refused when it does not open.
+TEST_F(Cli, SealedMessagesTakeAnyTextAndOpenWithoutBeingNamed) {
+    const QByteArray text = "Gr\xc3\xbc\xc3\x9f" "e \xf0\x9f\x98\x80 \xe4\xb8\xad\r\nline two";
+    CliRun r = cli({"encrypt", "--sealed", "--password-file", pw, "--output", msg}, text);
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_TRUE(read(msg).startsWith("\"Tessera v2.0 Sealed\"\r\n"));
+    r = cli({"decrypt", "--password-file", pw, msg});
+    EXPECT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_EQ(r.out, text);
+
+    write(path("wrong.txt"), "not ab\n");
+    write(path("out.txt"), "kept");
+    r = cli({"decrypt", "--password-file", path("wrong.txt"), "--output", path("out.txt"), msg});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tessera-cli: The password is wrong, or the file was changed or cut short.\n");
+    EXPECT_EQ(read(path("out.txt")), "kept");
+
+    // PIC and JunkBitz belong to the classic format.
+    EXPECT_EQ(cli({"encrypt", "--sealed", "--pic", "--password-file", pw, "--output", msg}, "x")
+                  .status,
+              2);
+    EXPECT_EQ(cli({"decrypt", "--sealed", "--password-file", pw, msg}).status, 2)
+        << "a reader is never told the format";
+}
+
+TEST_F(Cli, StoredSealedFilesStillOpen) {
+    // Sealed once with the default parameters and kept (tests/sealed/data).
+    write(pw, "Tessera vector \xc3\xa9");
+    CliRun r = cli({"decrypt", "--password-file", pw,
+                    QStringLiteral(TESSERA_SEALED_DATA "/vector-message.txt")});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_EQ(r.out, "Sealed test vector \xc3\xa9 \xe4\xb8\xad\xe6\x96\x87 \xf0\x9f\x98\x80\r\n"
+                     "Second line\r\n");
+    r = cli({"decrypt-file", "--password-file", pw,
+             QStringLiteral(TESSERA_SEALED_DATA "/vector.sealed"), path("vector.bin")});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    const QByteArray plain = read(path("vector.bin"));
+    ASSERT_EQ(plain.size(), 65536 + 100);
+    for (qsizetype i = 0; i < plain.size(); ++i)
+        ASSERT_EQ(static_cast<quint8>(plain[i]), (i * 131 + (i >> 8)) & 0xFF) << i;
+}

@@ -1,0 +1,16 @@
+#include "cipher/MessageHost.h"
+
+#include "cipher/CodePage.h"
+
+#include <QList>
+
+namespace cipher {
+
+void MessageHost::appendText(const QString& text) {
+    for (const char32_t ch : text.toUcs4()) {
+        if (const auto code = codepage::encode(ch))
+            appendOutput(*code);
+    }
+}
+
+} // namespace cipher
