@@ -1,6 +1,7 @@
 // tessera: the desktop program.
 
 #include "app/StartupArguments.h"
+#include "cipher/AppTitle.h"
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
 
@@ -57,7 +58,7 @@ int main(int argc, char* argv[]) {
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tessera2"));
+    QApplication::setApplicationName(cipher::kAppTitle);
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_STRING));
     QApplication::setWindowIcon(resources::appIcon());
 

@@ -4,6 +4,7 @@
 // command line: each caller hands over its inputs and a host for the pointer,
 // the progress display and the messages.
 
+#include "cipher/AppTitle.h"
 #include "cipher/Format.h"
 #include "cipher/MessageHost.h"
 
@@ -12,7 +13,6 @@
 
 namespace cipher {
 
-inline const QString kAppTitle = QStringLiteral("Tessera2");
 inline const QString kErrorTitle = QStringLiteral("Error");
 inline const QString kFinished = QStringLiteral("Finished");
 inline const QString kDecrypted = QStringLiteral("Decrypted");

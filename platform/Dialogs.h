@@ -4,6 +4,8 @@
 // system provider shows real Qt dialogs; tests install a provider that answers
 // them and records exactly what was asked.
 
+#include "cipher/AppTitle.h"
+
 #include <QString>
 #include <optional>
 
@@ -14,8 +16,6 @@ namespace platform {
 enum class Icon { None, Information, Warning, Stop, Question };
 enum class Buttons { Ok, OkCancel };
 enum class Answer { Ok, Cancel };
-
-inline const QString kAppTitle = QStringLiteral("Tessera2");
 
 struct MessageRequest {
     QString text;
@@ -45,7 +45,7 @@ DialogProvider& dialogs();
 void setDialogProvider(DialogProvider* provider);
 
 // A modal message box; the title defaults to the application title.
-Answer messageBox(QWidget* parent, const QString& text, const QString& title = kAppTitle,
+Answer messageBox(QWidget* parent, const QString& text, const QString& title = cipher::kAppTitle,
                   Icon icon = Icon::None, Buttons buttons = Buttons::Ok);
 
 // The file-open dialog of a window. Like the system's common dialog it keeps

@@ -2,6 +2,8 @@
 // chosen, a private cache folder so the user's scratch file is never touched,
 // then GoogleTest.
 
+#include "cipher/AppTitle.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -13,6 +15,6 @@ int main(int argc, char** argv) {
     QTemporaryDir cache;
     qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tessera2"));
+    QApplication::setApplicationName(cipher::kAppTitle);
     return RUN_ALL_TESTS();
 }

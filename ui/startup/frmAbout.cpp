@@ -1,10 +1,10 @@
 #include "ui/startup/frmAbout.h"
 
+#include "cipher/AppTitle.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/WindowFlash.h"
 #include "resources/Artwork.h"
-#include "ui/AppInfo.h"
 #include "ui/FormRegistry.h"
 #include "ui/main/ClassicFont.h"
 #include "ui_frmAbout.h"
@@ -74,8 +74,8 @@ frmAbout::frmAbout(FormRegistry& registry, QWidget* parent)
 frmAbout::~frmAbout() = default;
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + kAppTitle);
-    m_ui->lblTitle->setText(kAppTitle);
+    setWindowTitle(QStringLiteral("About ") + cipher::kAppTitle);
+    m_ui->lblTitle->setText(cipher::kAppTitle);
     m_timer1->start();
 }
 
