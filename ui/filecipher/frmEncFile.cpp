@@ -4,7 +4,7 @@
 #include "ui/FormRegistry.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/PasswordBox.h"
-#include "ui/main/ClassicFont.h"
+#include "ui/common/WindowLook.h"
 #include "ui_frmEncFile.h"
 
 #include <QCloseEvent>
@@ -12,7 +12,6 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QMetaObject>
-#include <QScreen>
 #include <QThread>
 #include <atomic>
 #include <climits>
@@ -84,11 +83,8 @@ frmEncFile::frmEncFile(FormRegistry& registry, QWidget* parent)
     // The labels' widths were measured in the old face; where this system's
     // face runs a little wider, a label grows to the right rather than cutting
     // off its last letters (a label has no background, nothing else moves).
-    for (QLabel* label : findChildren<QLabel*>()) {
-        const int needed = label->sizeHint().width();
-        if (needed > label->width())
-            label->resize(needed, label->height());
-    }
+    for (QLabel* label : findChildren<QLabel*>())
+        fitText(label, Fit::Grow);
     setWindowIcon(resources::windowIcon(QStringLiteral("frmEncFile")));
     makePasswordBox(m_ui->txtPW);
     m_ui->txtFileEnc->setText(defaultFilePath(QStringLiteral("EncryptedCopy")));
@@ -102,6 +98,7 @@ frmEncFile::frmEncFile(FormRegistry& registry, QWidget* parent)
     m_ui->txtFile->installEventFilter(this);
 
     m_ui->txtPW->setFocus();
+    centreOnFirstShow(this);
 }
 
 frmEncFile::~frmEncFile() {
@@ -129,7 +126,7 @@ void frmEncFile::CmdDec_Click() {
 void frmEncFile::cmdBrowse_Click() {
     // A cancelled dialog still hands back its name: the last one confirmed here,
     // or nothing on first use.
-    m_ui->txtFile->setText(m_dialog.run(this));
+    m_ui->txtFile->setText(m_CommonDialog1.run(this));
     AppendInputExtension();
 }
 
@@ -165,19 +162,6 @@ void frmEncFile::resizeEvent(QResizeEvent* event) {
     // controls keep their places.
     const int barHeight = m_ui->pbar->height();
     m_ui->pbar->setGeometry(0, height() - barHeight, width(), barHeight);
-}
-
-void frmEncFile::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // Opens centred on the screen, frame included; once the frame is known.
-    if (m_centred)
-        return;
-    m_centred = true;
-    if (QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 void frmEncFile::runPass(filecipher::Direction direction) {

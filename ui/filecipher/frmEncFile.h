@@ -58,7 +58,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     friend class FilePassThread;
@@ -72,12 +71,11 @@ private:
     void cancelPass();
 
     std::unique_ptr<Ui::frmEncFile> m_ui;
-    platform::OpenFileDialog m_dialog; // CommonDialog1
+    platform::OpenFileDialog m_CommonDialog1; // keeps the name it last returned
     FilePassThread* m_pass = nullptr;
     // QProgressBar counts in int; files past 2 GiB are shown scaled down.
     int m_progressShift = 0;
     QPointer<QWidget> m_focusBeforePass;
-    bool m_centred = false;
 };
 
 } // namespace ui

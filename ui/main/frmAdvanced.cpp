@@ -2,13 +2,12 @@
 
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
-#include "ui/main/ClassicFont.h"
+#include "ui/common/WindowLook.h"
 #include "ui_frmAdvanced.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QScreen>
 
 namespace ui {
 namespace {
@@ -17,14 +16,7 @@ const QColor kRed(255, 0, 0);
 const QColor kDarkBlue(0, 0, 128);
 
 void paint(QWidget* widget, const QColor& text, const QColor& ground, const QFont& font) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Window, ground);
-    // Check boxes paint their ground and caption in the button roles.
-    palette.setColor(QPalette::ButtonText, text);
-    palette.setColor(QPalette::Button, ground);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+    setColours(widget, text, ground);
     widget->setFont(font);
 }
 
@@ -64,17 +56,12 @@ frmAdvanced::frmAdvanced(FormRegistry& registry, QWidget* parent)
     // The places are the design's; where this system's face needs more room
     // than the classic one had, a control grows to the right or downwards so
     // that its whole text shows (the long labels and the JunkBitz box).
-    for (QLabel* label : {m_ui->lblPICabout, m_ui->lblJBabout}) {
-        const int needed = label->heightForWidth(label->width());
-        if (needed > label->height())
-            label->resize(label->width(), needed);
-    }
+    for (QLabel* label : {m_ui->lblPICabout, m_ui->lblJBabout})
+        fitText(label, Fit::Grow);
     for (QCheckBox* box : {m_ui->chkPIC, m_ui->chkJB}) {
         // A tick box in proportion to the large caption.
         box->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 18px; height: 18px; }"));
-        const int needed = box->sizeHint().width();
-        if (needed > box->width())
-            box->resize(needed, box->height());
+        fitText(box, Fit::Grow);
     }
 
     resources::applyPictureButton(m_ui->cmdClose, QStringLiteral("Close"));
@@ -83,6 +70,7 @@ frmAdvanced::frmAdvanced(FormRegistry& registry, QWidget* parent)
 
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmAdvanced::cmdClose_Click);
     m_ui->cmdClose->setFocus();
+    centreOnFirstShow(this);
 }
 
 frmAdvanced::~frmAdvanced() = default;
@@ -101,18 +89,6 @@ void frmAdvanced::cmdClose_Click() {
 void frmAdvanced::closeEvent(QCloseEvent* event) {
     event->accept();
     cmdClose_Click();
-}
-
-void frmAdvanced::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (m_shownOnce)
-        return;
-    m_shownOnce = true;
-    if (QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 } // namespace ui

@@ -28,12 +28,10 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     FormRegistry& m_registry;
     std::unique_ptr<Ui::frmAdvanced> m_ui;
-    bool m_shownOnce = false;
 };
 
 } // namespace ui

@@ -3,12 +3,11 @@
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
 #include "ui/common/FileNames.h"
-#include "ui/main/ClassicFont.h"
+#include "ui/common/WindowLook.h"
 #include "ui_frmBack.h"
 
 #include <QImageReader>
 #include <QPixmap>
-#include <QScreen>
 
 namespace ui {
 
@@ -21,8 +20,7 @@ frmBack::frmBack(FormRegistry& registry, QWidget* parent)
     setWindowIcon(resources::windowIcon(QStringLiteral("frmBack")));
     setFixedSize(199, 148);
     m_ui->txtFile->setText(defaultFilePath(QStringLiteral("Picture.bmp")));
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnFirstShow(this);
 
     connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &frmBack::cmdBrowse_Click);
     connect(m_ui->cmdLoad, &QPushButton::clicked, this, &frmBack::cmdLoad_Click);

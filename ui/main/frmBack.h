@@ -22,9 +22,6 @@ public:
     explicit frmBack(FormRegistry& registry, QWidget* parent = nullptr);
     ~frmBack() override;
 
-    // The file dialog of the Browse button; it keeps the name it last returned.
-    platform::OpenFileDialog& cdbOpen() { return m_cdbOpen; }
-
 public slots:
     void cmdBrowse_Click();
     void cmdLoad_Click();
@@ -33,7 +30,7 @@ public slots:
 private:
     FormRegistry& m_registry;
     std::unique_ptr<Ui::frmBack> m_ui;
-    platform::OpenFileDialog m_cdbOpen;
+    platform::OpenFileDialog m_cdbOpen; // keeps the name it last returned
 };
 
 } // namespace ui

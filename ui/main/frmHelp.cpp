@@ -4,24 +4,12 @@
 #include "platform/Dialogs.h"
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
-#include "ui/main/ClassicFont.h"
+#include "ui/common/WindowLook.h"
 #include "ui_frmHelp.h"
 
 #include <QApplication>
-#include <QScreen>
 
 namespace ui {
-namespace {
-
-void paintBackground(QWidget* widget, const QColor& window, const QColor& text = Qt::black) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, window);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-} // namespace
 
 frmHelp::frmHelp(FormRegistry& registry, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -31,18 +19,18 @@ frmHelp::frmHelp(FormRegistry& registry, QWidget* parent)
     m_ui->setupUi(this);
     setWindowIcon(resources::windowIcon(QStringLiteral("frmHelp")));
     setFont(classicFont(8));
-    paintBackground(this, QColor(64, 64, 64));
+    setColours(this, Qt::black, QColor(64, 64, 64));
 
     // The headings on yellow; the texts in the system's label colours.
     const QPalette system = QApplication::palette();
     for (QLabel* heading : {m_ui->lblEnc, m_ui->Label1}) {
         heading->setFont(classicFont(9.75, true));
-        paintBackground(heading, QColor(255, 255, 0));
+        setColours(heading, Qt::black, QColor(255, 255, 0));
     }
     for (QLabel* text : {m_ui->lblHelp, m_ui->lblHelpDec, m_ui->lblKiller})
-        paintBackground(text, system.color(QPalette::Window), system.color(QPalette::WindowText));
+        setColours(text, system.color(QPalette::WindowText), system.color(QPalette::Window));
     for (QFrame* line : {m_ui->Line1, m_ui->Line2})
-        paintBackground(line, QColor(255, 0, 0));
+        setColours(line, Qt::black, QColor(255, 0, 0));
     // Buttons keep the system's look on the dark window.
     for (QPushButton* button : {m_ui->cmdKillEnc, m_ui->cmdClose}) {
         button->setPalette(system);
@@ -51,8 +39,7 @@ frmHelp::frmHelp(FormRegistry& registry, QWidget* parent)
     }
     resources::applyPictureButton(m_ui->cmdClose, QStringLiteral("Close"));
 
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnFirstShow(this);
 
     connect(m_ui->cmdKillEnc, &QPushButton::clicked, this, &frmHelp::cmdKillEnc_Click);
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmHelp::cmdClose_Click);

@@ -6,11 +6,11 @@
 #include "resources/Artwork.h"
 #include "ui/AppInfo.h"
 #include "ui/FormRegistry.h"
-#include "ui/WindowCipherHost.h"
+#include "ui/common/WindowCipherHost.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/PasswordBox.h"
 #include "ui/main/ApplicationExit.h"
-#include "ui/main/ClassicFont.h"
+#include "ui/common/WindowLook.h"
 #include "ui_frmMain.h"
 
 #include <QCloseEvent>
@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPainter>
-#include <QScreen>
 #include <QTextDocument>
 
 namespace ui {
@@ -82,14 +81,8 @@ frmMain::frmMain(FormRegistry& registry, QWidget* parent)
     }
     m_ui->CmdEnc->setDefault(true);
 
-    // White text on a black ground.
-    for (QLabel* label : {m_ui->lblPW, m_ui->lblText, m_ui->lblCreate}) {
-        QPalette colours = label->palette();
-        colours.setColor(QPalette::WindowText, Qt::white);
-        colours.setColor(QPalette::Window, Qt::black);
-        label->setPalette(colours);
-        label->setAutoFillBackground(true);
-    }
+    for (QLabel* label : {m_ui->lblPW, m_ui->lblText, m_ui->lblCreate})
+        setColours(label, Qt::white, Qt::black);
     makePasswordBox(m_ui->txtPW);
     m_ui->txtFile->setText(defaultFilePath(kDefaultFile));
     // The Commandz frame stands behind the button column on the window's grey.
@@ -111,6 +104,7 @@ frmMain::frmMain(FormRegistry& registry, QWidget* parent)
     m_ui->cmdBrowse->installEventFilter(this);
     connectHandlers();
     m_ui->txtPW->setFocus();
+    centreOnFirstShow(this);
 }
 
 frmMain::~frmMain() = default;
@@ -190,10 +184,10 @@ void frmMain::cmdDecrypt_Click() {
 }
 
 void frmMain::cmdBrowse_Click() {
-    cdbOpen.title = QStringLiteral("Tessera File");
-    cdbOpen.filter = everyFileFilter();
+    m_cdbOpen.title = QStringLiteral("Tessera File");
+    m_cdbOpen.filter = everyFileFilter();
     // A cancel leaves the dialog's last name, which goes back into txtFile.
-    const QString chosen = cdbOpen.run(this);
+    const QString chosen = m_cdbOpen.run(this);
     if (!chosen.isEmpty())
         m_ui->txtFile->setText(chosen);
 }
@@ -352,18 +346,6 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
 void frmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
     cmdExit_Click();
-}
-
-void frmMain::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (m_centred)
-        return;
-    m_centred = true;
-    if (QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 } // namespace ui

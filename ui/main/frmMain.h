@@ -44,9 +44,6 @@ public:
     // Set while cmdBrowse holds the focus; read by the hidden menu entry.
     bool browseHasFocus() const { return m_browseFocus; }
 
-    // The file dialog behind Browse; it keeps the name it last returned.
-    platform::OpenFileDialog& openDialog() { return cdbOpen; }
-
     // The client area's size: the fixed controls are placed inside it.
     static constexpr int kClientWidth = 438;
     static constexpr int kClientHeight = 505;
@@ -77,7 +74,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void connectHandlers();
@@ -87,10 +83,9 @@ private:
 
     FormRegistry& m_registry;
     std::unique_ptr<Ui::frmMain> m_ui;
-    platform::OpenFileDialog cdbOpen;
+    platform::OpenFileDialog m_cdbOpen; // keeps the name it last returned
     QPixmap m_picture;
     bool m_browseFocus = false;
-    bool m_centred = false;
 };
 
 } // namespace ui

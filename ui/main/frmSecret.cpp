@@ -2,9 +2,9 @@
 
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
+#include "ui/common/WindowLook.h"
 #include "ui_frmSecret.h"
 
-#include <QScreen>
 
 namespace ui {
 
@@ -17,8 +17,7 @@ frmSecret::frmSecret(FormRegistry& registry, QWidget* parent)
     setFixedSize(size());
     m_ui->picSecret->setPixmap(resources::secretPicture(m_ui->picSecret->size()));
     resources::applyPictureButton(m_ui->cmdExit, QStringLiteral("Exit"));
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnFirstShow(this);
     connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmSecret::cmdExit_Click);
     m_ui->cmdExit->setFocus();
 }

@@ -6,7 +6,7 @@
 #include "platform/WindowFlash.h"
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
-#include "ui/main/ClassicFont.h"
+#include "ui/common/WindowLook.h"
 #include "ui_frmAbout.h"
 
 #include <QEvent>
@@ -30,13 +30,6 @@ const QString kSysInfoFile = QStringLiteral("\\MSINFO32.EXE");
 const QString kSysInfoFile = QStringLiteral("/MSINFO32.EXE");
 #endif
 
-void paintLine(QWidget* line, const QColor& color) {
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, color);
-    line->setPalette(palette);
-    line->setAutoFillBackground(true);
-}
-
 } // namespace
 
 frmAbout::frmAbout(FormRegistry& registry, QWidget* parent)
@@ -55,8 +48,8 @@ frmAbout::frmAbout(FormRegistry& registry, QWidget* parent)
 
     // The etched separator: a grey line with a white one right below it. Both
     // halves carry the one name of the pair.
-    paintLine(m_ui->Line1_0, QColor(128, 128, 128));
-    paintLine(m_ui->Line1_1, QColor(255, 255, 255));
+    setColours(m_ui->Line1_0, QColor(), QColor(128, 128, 128));
+    setColours(m_ui->Line1_1, QColor(), QColor(255, 255, 255));
     m_ui->Line1_0->setObjectName(QStringLiteral("Line1"));
     m_ui->Line1_1->setObjectName(QStringLiteral("Line1"));
 

@@ -4,6 +4,7 @@
 #include "resources/Artwork.h"
 #include "ui/AppInfo.h"
 #include "ui/FormRegistry.h"
+#include "ui/common/WindowLook.h"
 #include "ui_frmBrowser.h"
 
 #include <QAction>
@@ -18,9 +19,7 @@ namespace ui {
 namespace {
 
 // Sizes are worked out in twips, as the window's design gives them, and
-// shown in pixels: 15 twips make a pixel.
-constexpr int kTwipsPerPixel = 15;
-
+// shown in pixels.
 int toTwips(int pixels) {
     return pixels * kTwipsPerPixel;
 }

@@ -2,6 +2,7 @@
 
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
+#include "ui/common/WindowLook.h"
 #include "ui/main/ApplicationExit.h"
 #include "ui_frmFlash.h"
 
@@ -13,9 +14,9 @@
 namespace ui {
 
 frmFlash::frmFlash(FormRegistry& registry, QWidget* parent)
-    : QWidget(parent), m_registry(registry), ui(std::make_unique<Ui::frmFlash>()),
+    : QWidget(parent), m_registry(registry), m_ui(std::make_unique<Ui::frmFlash>()),
       m_timer1(new QTimer(this)), m_timer2(new QTimer(this)), m_timer3(new QTimer(this)) {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setFixedSize(size());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -27,8 +28,8 @@ frmFlash::frmFlash(FormRegistry& registry, QWidget* parent)
     setPalette(look);
     setAutoFillBackground(true);
 
-    m_lblKewl = {ui->lblKewl_0, ui->lblKewl_1, ui->lblKewl_2, ui->lblKewl_3,
-                 ui->lblKewl_4, ui->lblKewl_5, ui->lblKewl_6};
+    m_lblKewl = {m_ui->lblKewl_0, m_ui->lblKewl_1, m_ui->lblKewl_2, m_ui->lblKewl_3,
+                 m_ui->lblKewl_4, m_ui->lblKewl_5, m_ui->lblKewl_6};
     // Each letter keeps its left edge. The places were measured for a wider
     // face than ours, so a letter narrower than the room up to the next one is
     // centred in that room rather than leaving a hole after it.
@@ -45,13 +46,13 @@ frmFlash::frmFlash(FormRegistry& registry, QWidget* parent)
     }
     setLetterColour(QColor(255, 0, 0));
 
-    resources::applyPictureButton(ui->cmdStart, QStringLiteral("Start"));
-    resources::applyPictureButton(ui->cmdExit, QStringLiteral("Exit"));
+    resources::applyPictureButton(m_ui->cmdStart, QStringLiteral("Start"));
+    resources::applyPictureButton(m_ui->cmdExit, QStringLiteral("Exit"));
     // Queued: both unload this window, which must not happen while its button
     // is still handling the click.
-    connect(ui->cmdStart, &QPushButton::clicked, this, &frmFlash::cmdStart_Click,
+    connect(m_ui->cmdStart, &QPushButton::clicked, this, &frmFlash::cmdStart_Click,
             Qt::QueuedConnection);
-    connect(ui->cmdExit, &QPushButton::clicked, this, &frmFlash::cmdExit_Click,
+    connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmFlash::cmdExit_Click,
             Qt::QueuedConnection);
 
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -79,11 +80,8 @@ void frmFlash::Form_Load() {
 }
 
 void frmFlash::setLetterColour(const QColor& colour) {
-    for (QLabel* letter : std::as_const(m_lblKewl)) {
-        QPalette palette = letter->palette();
-        palette.setColor(QPalette::WindowText, colour);
-        letter->setPalette(palette);
-    }
+    for (QLabel* letter : std::as_const(m_lblKewl))
+        setColours(letter, colour);
 }
 
 void frmFlash::Timer1_Timer() {

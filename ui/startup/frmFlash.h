@@ -55,7 +55,7 @@ private:
     void setLetterColour(const QColor& colour);
 
     FormRegistry& m_registry;
-    std::unique_ptr<Ui::frmFlash> ui;
+    std::unique_ptr<Ui::frmFlash> m_ui;
     QList<QLabel*> m_lblKewl;
     QTimer* m_timer1;
     QTimer* m_timer2;

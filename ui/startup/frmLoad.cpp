@@ -2,7 +2,7 @@
 
 #include "ui/FormRegistry.h"
 #include "ui/main/ApplicationExit.h"
-#include "ui/wizard/WizardPage.h"
+#include "ui/common/WindowLook.h"
 #include "ui_frmLoad.h"
 
 #include <QCloseEvent>
@@ -13,16 +13,16 @@
 namespace ui {
 
 frmLoad::frmLoad(FormRegistry& registry, QWidget* parent)
-    : QWidget(parent), m_registry(registry), ui(std::make_unique<Ui::frmLoad>()),
+    : QWidget(parent), m_registry(registry), m_ui(std::make_unique<Ui::frmLoad>()),
       m_tmdKewl(new QTimer(this)), m_tmrLook(new QTimer(this)) {
-    ui->setupUi(this);
-    setFont(wizardFont());
+    m_ui->setupUi(this);
+    setFont(classicFont());
     setFixedSize(size());
     // A small tool window: a title and a close box, no minimise or maximise,
     // and no place in the taskbar.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    centreOnScreen(this);
+    centreOnFirstShow(this);
 
     // Both timers run from the moment the window loads.
     m_tmdKewl->setObjectName(QStringLiteral("tmdKewl"));
@@ -38,14 +38,14 @@ frmLoad::frmLoad(FormRegistry& registry, QWidget* parent)
 frmLoad::~frmLoad() = default;
 
 QProgressBar* frmLoad::pbKewl() const {
-    return ui->pbKewl;
+    return m_ui->pbKewl;
 }
 
 void frmLoad::tmdKewl_Timer() {
     // 1, 2, 3, 4, then empty again.
-    ui->pbKewl->setValue(ui->pbKewl->value() + 1);
-    if (ui->pbKewl->value() == 5)
-        ui->pbKewl->setValue(0);
+    m_ui->pbKewl->setValue(m_ui->pbKewl->value() + 1);
+    if (m_ui->pbKewl->value() == 5)
+        m_ui->pbKewl->setValue(0);
 }
 
 void frmLoad::tmrLook_Timer() {

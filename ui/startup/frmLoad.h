@@ -40,7 +40,7 @@ protected:
 
 private:
     FormRegistry& m_registry;
-    std::unique_ptr<Ui::frmLoad> ui;
+    std::unique_ptr<Ui::frmLoad> m_ui;
     QTimer* m_tmdKewl;
     QTimer* m_tmrLook;
 };

@@ -5,83 +5,12 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontInfo>
-#include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 namespace ui {
-
-void centreOnScreen(QWidget* window) {
-    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
-}
-
-void setColours(QWidget* widget, const QColor& text, const QColor& background) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(palette);
-}
-
-namespace {
-
-struct Face {
-    const char* family;
-    int stretch;
-};
-
-// The labels were laid out for the classic 8-point dialog face: about 13 pixels
-// from line to line and a narrow letter. The first installed face with those
-// proportions is used; Nimbus Sans, for one, has a line too tall for them, and
-// plain DejaVu Sans letters too wide, while its condensed cut matches well.
-QFont chooseFace() {
-    static const Face faces[] = {
-        {"MS Sans Serif", QFont::Unstretched},   {"Microsoft Sans Serif", QFont::Unstretched},
-        {"Tahoma", QFont::Unstretched},          {"Arial", QFont::Unstretched},
-        {"Liberation Sans", QFont::Unstretched}, {"Nimbus Sans", QFont::Unstretched},
-        {"DejaVu Sans", QFont::SemiCondensed},
-    };
-    const QString sample = QStringLiteral("Encryption is the usage of simple");
-    for (const Face& face : faces) {
-        QFont font(QString::fromLatin1(face.family));
-        font.setStretch(face.stretch);
-        font.setPointSizeF(8.0);
-        const QFontInfo info(font);
-        if (!info.family().startsWith(QLatin1String(face.family), Qt::CaseInsensitive))
-            continue; // not installed: the system would substitute another face
-        const QFontMetricsF metrics(font);
-        const qreal size = qMax<qreal>(1.0, info.pixelSize());
-        if (metrics.lineSpacing() / size <= 1.25 &&
-            metrics.horizontalAdvance(sample) / size <= 15.5)
-            return font;
-    }
-    QFont fallback;
-    fallback.setStyleHint(QFont::SansSerif);
-    return fallback;
-}
-
-} // namespace
-
-QFont wizardFont(qreal pointSize, bool bold) {
-    static const QFont face = chooseFace();
-    QFont font = face;
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
 
 WizardPage::WizardPage(FormRegistry& registry, QWidget* parent)
     : QWidget(parent), m_registry(registry) {}
@@ -120,25 +49,15 @@ void WizardPage::finishSetup() {
     for (QPushButton* button : buttons)
         button->setAutoDefault(true);
 
-    fitTexts();
-    centreOnScreen(this);
-}
-
-void WizardPage::fitTexts() {
     // A label whose text needs more lines than its place holds (another face
     // than the one it was laid out for) gets a slightly smaller size instead
     // of losing its last words.
     const auto labels = findChildren<QLabel*>();
     for (QLabel* label : labels) {
-        if (label->text().isEmpty() || !label->wordWrap())
-            continue;
-        QFont font = label->font();
-        while (label->heightForWidth(label->width()) > label->height() &&
-               font.pointSizeF() > kSmallestPointSize) {
-            font.setPointSizeF(font.pointSizeF() - 0.25);
-            label->setFont(font);
-        }
+        if (!label->text().isEmpty() && label->wordWrap())
+            fitText(label, Fit::Shrink);
     }
+    centreOnFirstShow(this);
 }
 
 void WizardPage::setDefaultButton(QPushButton* button) {

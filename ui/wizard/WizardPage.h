@@ -7,6 +7,8 @@
 // lines beside Back and Next; and a close through the window frame that leads
 // back to the mode chooser instead of leaving an empty screen.
 
+#include "ui/common/WindowLook.h"
+
 #include <QColor>
 #include <QLine>
 #include <QList>
@@ -18,17 +20,6 @@
 namespace ui {
 
 class FormRegistry;
-
-// Places a top-level window in the middle of its screen.
-void centreOnScreen(QWidget* window);
-
-// The wizard's plain typeface at the classic dialog size: a face with the
-// classic dialog font's proportions, so that every text fits its label.
-QFont wizardFont(qreal pointSize = 8.0, bool bold = false);
-
-// Sets a widget's text colour (and its background colour when given) through
-// its palette, so that its style draws it as usual otherwise.
-void setColours(QWidget* widget, const QColor& text, const QColor& background = QColor());
 
 class WizardPage : public QWidget {
     Q_OBJECT
@@ -50,7 +41,6 @@ protected:
     // Call after setupUi and setFont: fixes the size, the colours and the place,
     // and fits every label's text into its place.
     void finishSetup();
-    void fitTexts();
     // Enter presses this button (and it is drawn as the default one).
     void setDefaultButton(QPushButton* button);
     // Escape presses this button.
@@ -78,8 +68,6 @@ private:
     QList<Line> m_lines;
 };
 
-inline constexpr int kTwipsPerPixel = 15;
-inline constexpr qreal kSmallestPointSize = 6.5;
 inline const QColor kArrowRed(255, 0, 0);
 inline const QColor kArrowGreen(0, 255, 0);
 // The text of a disabled control on the black pages: the classic grey text.

@@ -1,7 +1,7 @@
 #include "ui/wizard/frmCompile.h"
 
 #include "ui/FormRegistry.h"
-#include "ui/WindowCipherHost.h"
+#include "ui/common/WindowCipherHost.h"
 #include "ui/main/ApplicationExit.h"
 #include "ui_frmCompile.h"
 
@@ -10,47 +10,47 @@
 namespace ui {
 
 frmCompile::frmCompile(FormRegistry& registry, QWidget* parent)
-    : WizardPage(registry, parent), ui(std::make_unique<Ui::frmCompile>()) {
-    ui->setupUi(this);
-    setFont(wizardFont());
+    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmCompile>()) {
+    m_ui->setupUi(this);
+    setFont(classicFont());
     finishSetup();
 
     // The captions above the boxes: green, in the usual text colour.
-    for (QLabel* caption : {ui->lblPW, ui->lblOutput, ui->lblFilename})
+    for (QLabel* caption : {m_ui->lblPW, m_ui->lblOutput, m_ui->lblFilename})
         setColours(caption, QApplication::palette().color(QPalette::WindowText), QColor(0, 192, 0));
-    setCancelButton(ui->cmdExit);
+    setCancelButton(m_ui->cmdExit);
     // A wizard decryption fills txtIn one character at a time.
-    prepareOutputBox(ui->txtIn);
+    prepareOutputBox(m_ui->txtIn);
 
-    connect(ui->cmdBack, &QPushButton::clicked, this, &frmCompile::cmdBack_Click);
+    connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmCompile::cmdBack_Click);
     // Queued: the exit unloads this window, which must not happen while its
     // button is still handling the click.
-    connect(ui->cmdExit, &QPushButton::clicked, this, &frmCompile::cmdExit_Click,
+    connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmCompile::cmdExit_Click,
             Qt::QueuedConnection);
 }
 
 frmCompile::~frmCompile() = default;
 
 QLabel* frmCompile::lblType() const {
-    return ui->lblType;
+    return m_ui->lblType;
 }
 QLineEdit* frmCompile::txtPW() const {
-    return ui->txtPW;
+    return m_ui->txtPW;
 }
 QLineEdit* frmCompile::txtFile() const {
-    return ui->txtFile;
+    return m_ui->txtFile;
 }
 QPlainTextEdit* frmCompile::txtIn() const {
-    return ui->txtIn;
+    return m_ui->txtIn;
 }
 QLabel* frmCompile::lblPIC() const {
-    return ui->lblPIC;
+    return m_ui->lblPIC;
 }
 QLabel* frmCompile::lblJB() const {
-    return ui->lblJB;
+    return m_ui->lblJB;
 }
 QLabel* frmCompile::lblPS() const {
-    return ui->lblPS;
+    return m_ui->lblPS;
 }
 
 void frmCompile::cmdBack_Click() {

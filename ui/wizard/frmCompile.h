@@ -46,7 +46,7 @@ protected:
     void closedThroughFrame() override;
 
 private:
-    std::unique_ptr<Ui::frmCompile> ui;
+    std::unique_ptr<Ui::frmCompile> m_ui;
 };
 
 // The one frmCompile, created invisible by the first handler that touches it.

@@ -10,19 +10,19 @@
 namespace ui {
 
 frmEncDec::frmEncDec(FormRegistry& registry, QWidget* parent)
-    : WizardPage(registry, parent), ui(std::make_unique<Ui::frmEncDec>()) {
-    ui->setupUi(this);
-    setFont(wizardFont());
+    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmEncDec>()) {
+    m_ui->setupUi(this);
+    setFont(classicFont());
     finishSetup();
 
-    setColours(ui->lblWhat, QColor(255, 0, 0));
-    resources::applyPictureButton(ui->cmdChoseEnc, QStringLiteral("Encrypt"));
-    resources::applyPictureButton(ui->cmdChoseDec, QStringLiteral("Decrypt"));
+    setColours(m_ui->lblWhat, QColor(255, 0, 0));
+    resources::applyPictureButton(m_ui->cmdChoseEnc, QStringLiteral("Encrypt"));
+    resources::applyPictureButton(m_ui->cmdChoseDec, QStringLiteral("Decrypt"));
     // The line that parts the two columns.
     addLine(QStringLiteral("Line1"), QLine(2760, 480, 2760, 2040), Qt::white);
 
-    connect(ui->cmdChoseEnc, &QPushButton::clicked, this, &frmEncDec::cmdChoseEnc_Click);
-    connect(ui->cmdChoseDec, &QPushButton::clicked, this, &frmEncDec::cmdChoseDec_Click);
+    connect(m_ui->cmdChoseEnc, &QPushButton::clicked, this, &frmEncDec::cmdChoseEnc_Click);
+    connect(m_ui->cmdChoseDec, &QPushButton::clicked, this, &frmEncDec::cmdChoseDec_Click);
 }
 
 frmEncDec::~frmEncDec() = default;

@@ -23,7 +23,7 @@ public slots:
     void cmdChoseDec_Click();
 
 private:
-    std::unique_ptr<Ui::frmEncDec> ui;
+    std::unique_ptr<Ui::frmEncDec> m_ui;
 };
 
 } // namespace ui

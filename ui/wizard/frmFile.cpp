@@ -11,19 +11,19 @@
 namespace ui {
 
 frmFile::frmFile(FormRegistry& registry, QWidget* parent)
-    : WizardPage(registry, parent), ui(std::make_unique<Ui::frmFile>()) {
-    ui->setupUi(this);
-    setFont(wizardFont());
+    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmFile>()) {
+    m_ui->setupUi(this);
+    setFont(classicFont());
     finishSetup();
-    ui->txtFile->setText(defaultFilePath(QStringLiteral("File.txt")));
+    m_ui->txtFile->setText(defaultFilePath(QStringLiteral("File.txt")));
 
-    setDefaultButton(ui->cmdNext);
-    addBackArrow(ui->cmdBack, 1);
-    addNextArrow(ui->cmdNext, 4);
+    setDefaultButton(m_ui->cmdNext);
+    addBackArrow(m_ui->cmdBack, 1);
+    addNextArrow(m_ui->cmdNext, 4);
 
-    connect(ui->cmdBack, &QPushButton::clicked, this, &frmFile::cmdBack_Click);
-    connect(ui->cmdBrowse, &QPushButton::clicked, this, &frmFile::cmdBrowse_Click);
-    connect(ui->cmdNext, &QPushButton::clicked, this, &frmFile::cmdNext_Click);
+    connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmFile::cmdBack_Click);
+    connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &frmFile::cmdBrowse_Click);
+    connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmFile::cmdNext_Click);
 }
 
 frmFile::~frmFile() = default;
@@ -36,18 +36,18 @@ void frmFile::cmdBack_Click() {
 void frmFile::cmdBrowse_Click() {
     // One dialog for a file to read and a file to create. A cancel gives back
     // the name chosen last time, if any.
-    cdbOpen.title = QStringLiteral("Tessera File");
-    cdbOpen.filter = everyFileFilter();
-    cdbOpen.run(this);
-    if (!cdbOpen.fileName().isEmpty())
-        ui->txtFile->setText(cdbOpen.fileName());
+    m_cdbOpen.title = QStringLiteral("Tessera File");
+    m_cdbOpen.filter = everyFileFilter();
+    m_cdbOpen.run(this);
+    if (!m_cdbOpen.fileName().isEmpty())
+        m_ui->txtFile->setText(m_cdbOpen.fileName());
 }
 
 void frmFile::cmdNext_Click() {
     hide();
     // Not checked here: a wrong name shows when the finish page uses it.
     frmCompile& state = wizardState(m_registry);
-    state.txtFile()->setText(ui->txtFile->text());
+    state.txtFile()->setText(m_ui->txtFile->text());
     if (state.lblType()->text() == QLatin1String("EN"))
         m_registry.show(QStringLiteral("frmTextEnc"));
     if (state.lblType()->text() == QLatin1String("DE"))

@@ -24,12 +24,9 @@ public slots:
     void cmdBrowse_Click();
     void cmdNext_Click();
 
-public:
-    // The page's file dialog; it keeps the name it last returned.
-    platform::OpenFileDialog cdbOpen;
-
 private:
-    std::unique_ptr<Ui::frmFile> ui;
+    std::unique_ptr<Ui::frmFile> m_ui;
+    platform::OpenFileDialog m_cdbOpen; // keeps the name it last returned
 };
 
 } // namespace ui

@@ -4,7 +4,7 @@
 #include "cipher/MessageFormat.h"
 #include "platform/Printer.h"
 #include "ui/FormRegistry.h"
-#include "ui/WindowCipherHost.h"
+#include "ui/common/WindowCipherHost.h"
 #include "ui/main/ApplicationExit.h"
 #include "ui/wizard/frmCompile.h"
 #include "ui_frmFinish.h"
@@ -17,21 +17,21 @@
 namespace ui {
 
 frmFinish::frmFinish(FormRegistry& registry, QWidget* parent)
-    : WizardPage(registry, parent), ui(std::make_unique<Ui::frmFinish>()) {
-    ui->setupUi(this);
-    setFont(wizardFont());
+    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmFinish>()) {
+    m_ui->setupUi(this);
+    setFont(classicFont());
     finishSetup();
 
-    setDefaultButton(ui->cmdNext);
+    setDefaultButton(m_ui->cmdNext);
     // The small red arrow left of Back.
     addLine(QStringLiteral("Line1"), QLine(720, 1680, 360, 1680), kArrowRed);
     addLine(QStringLiteral("Line2"), QLine(360, 1680, 480, 1560), kArrowRed);
     addLine(QStringLiteral("Line3"), QLine(360, 1680, 480, 1800), kArrowRed);
 
-    connect(ui->cmdBack, &QPushButton::clicked, this, &frmFinish::cmdBack_Click);
+    connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmFinish::cmdBack_Click);
     // Queued: after "P" the program's exit unloads this window, which must not
     // happen while its button is still handling the click.
-    connect(ui->cmdNext, &QPushButton::clicked, this, &frmFinish::cmdNext_Click,
+    connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmFinish::cmdNext_Click,
             Qt::QueuedConnection);
 }
 

@@ -24,7 +24,7 @@ public slots:
     void cmdNext_Click();
 
 private:
-    std::unique_ptr<Ui::frmFinish> ui;
+    std::unique_ptr<Ui::frmFinish> m_ui;
 };
 
 } // namespace ui

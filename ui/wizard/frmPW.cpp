@@ -12,23 +12,23 @@
 namespace ui {
 
 frmPW::frmPW(FormRegistry& registry, QWidget* parent)
-    : WizardPage(registry, parent), ui(std::make_unique<Ui::frmPW>()) {
-    ui->setupUi(this);
-    setFont(wizardFont());
+    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmPW>()) {
+    m_ui->setupUi(this);
+    setFont(classicFont());
     finishSetup();
-    makePasswordBox(ui->txtPW);
-    makePasswordBox(ui->txtPWconfirm);
+    makePasswordBox(m_ui->txtPW);
+    makePasswordBox(m_ui->txtPWconfirm);
 
-    const int frame = ui->Picture1->frameWidth();
-    ui->Picture1->setPixmap(
-        resources::passwordPicture(ui->Picture1->size() - QSize(2 * frame, 2 * frame)));
-    ui->Picture1->installEventFilter(this);
-    setDefaultButton(ui->cmdNext);
-    addBackArrow(ui->cmdBack, 1);
-    addNextArrow(ui->cmdNext, 4);
+    const int frame = m_ui->Picture1->frameWidth();
+    m_ui->Picture1->setPixmap(
+        resources::passwordPicture(m_ui->Picture1->size() - QSize(2 * frame, 2 * frame)));
+    m_ui->Picture1->installEventFilter(this);
+    setDefaultButton(m_ui->cmdNext);
+    addBackArrow(m_ui->cmdBack, 1);
+    addNextArrow(m_ui->cmdNext, 4);
 
-    connect(ui->cmdBack, &QPushButton::clicked, this, &frmPW::cmdBack_Click);
-    connect(ui->cmdNext, &QPushButton::clicked, this, &frmPW::cmdNext_Click);
+    connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmPW::cmdBack_Click);
+    connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmPW::cmdNext_Click);
 }
 
 frmPW::~frmPW() = default;
@@ -40,16 +40,16 @@ void frmPW::cmdBack_Click() {
 
 void frmPW::cmdNext_Click() {
     // Compared exactly: case matters and nothing is trimmed.
-    if (ui->txtPW->text() != ui->txtPWconfirm->text()) {
+    if (m_ui->txtPW->text() != m_ui->txtPWconfirm->text()) {
         platform::messageBox(this, QStringLiteral("Passwords do not match!"));
-        ui->txtPW->clear();
-        ui->txtPWconfirm->clear();
+        m_ui->txtPW->clear();
+        m_ui->txtPWconfirm->clear();
         // Both are typed again, from the first.
-        ui->txtPW->setFocus(Qt::OtherFocusReason);
+        m_ui->txtPW->setFocus(Qt::OtherFocusReason);
         return;
     }
     hide();
-    wizardState(m_registry).txtPW()->setText(ui->txtPW->text());
+    wizardState(m_registry).txtPW()->setText(m_ui->txtPW->text());
     m_registry.show(QStringLiteral("frmFile"));
 }
 
@@ -58,7 +58,7 @@ void frmPW::Picture1_DblClick() {
 }
 
 bool frmPW::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui->Picture1 && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == m_ui->Picture1 && event->type() == QEvent::MouseButtonDblClick) {
         Picture1_DblClick();
         return true;
     }

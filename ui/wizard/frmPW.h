@@ -27,7 +27,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    std::unique_ptr<Ui::frmPW> ui;
+    std::unique_ptr<Ui::frmPW> m_ui;
 };
 
 } // namespace ui

@@ -9,21 +9,21 @@
 namespace ui {
 
 frmPrintShow::frmPrintShow(FormRegistry& registry, QWidget* parent)
-    : WizardPage(registry, parent), ui(std::make_unique<Ui::frmPrintShow>()) {
-    ui->setupUi(this);
-    setFont(wizardFont());
+    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmPrintShow>()) {
+    m_ui->setupUi(this);
+    setFont(classicFont());
     finishSetup();
 
     // The decrypted text is shown unless the user asks otherwise; printing is
     // chosen deliberately.
-    ui->chkView->setChecked(true);
-    ui->chkPrint->setChecked(false);
-    setDefaultButton(ui->cmdNext);
-    addBackArrow(ui->cmdBack, 1);
-    addNextArrow(ui->cmdNext, 4);
+    m_ui->chkView->setChecked(true);
+    m_ui->chkPrint->setChecked(false);
+    setDefaultButton(m_ui->cmdNext);
+    addBackArrow(m_ui->cmdBack, 1);
+    addNextArrow(m_ui->cmdNext, 4);
 
-    connect(ui->cmdBack, &QPushButton::clicked, this, &frmPrintShow::cmdBack_Click);
-    connect(ui->cmdNext, &QPushButton::clicked, this, &frmPrintShow::cmdNext_Click);
+    connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmPrintShow::cmdBack_Click);
+    connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmPrintShow::cmdNext_Click);
 }
 
 frmPrintShow::~frmPrintShow() = default;
@@ -37,11 +37,11 @@ void frmPrintShow::cmdNext_Click() {
     // Each step overwrites the one before; with neither box checked the earlier
     // choice stays.
     QLabel* choice = wizardState(m_registry).lblPS();
-    if (ui->chkView->isChecked())
+    if (m_ui->chkView->isChecked())
         choice->setText(QStringLiteral("S"));
-    if (ui->chkPrint->isChecked())
+    if (m_ui->chkPrint->isChecked())
         choice->setText(QStringLiteral("P"));
-    if (ui->chkView->isChecked() && ui->chkPrint->isChecked())
+    if (m_ui->chkView->isChecked() && m_ui->chkPrint->isChecked())
         choice->setText(QStringLiteral("PS"));
     hide();
     m_registry.show(QStringLiteral("frmFinish"));

@@ -23,7 +23,7 @@ public slots:
     void cmdNext_Click();
 
 private:
-    std::unique_ptr<Ui::frmPrintShow> ui;
+    std::unique_ptr<Ui::frmPrintShow> m_ui;
 };
 
 } // namespace ui

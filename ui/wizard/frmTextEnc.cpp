@@ -11,18 +11,18 @@
 namespace ui {
 
 frmTextEnc::frmTextEnc(FormRegistry& registry, QWidget* parent)
-    : WizardPage(registry, parent), ui(std::make_unique<Ui::frmTextEnc>()) {
-    ui->setupUi(this);
-    setFont(wizardFont());
+    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmTextEnc>()) {
+    m_ui->setupUi(this);
+    setFont(classicFont());
     finishSetup();
 
-    ui->Image1->setPixmap(resources::textPicture(ui->Image1->size()));
+    m_ui->Image1->setPixmap(resources::textPicture(m_ui->Image1->size()));
     // No default button here: Enter makes a new line in the message.
-    addBackArrow(ui->cmdBack, 1);
-    addNextArrow(ui->cmdNext, 4);
+    addBackArrow(m_ui->cmdBack, 1);
+    addNextArrow(m_ui->cmdNext, 4);
 
-    connect(ui->cmdBack, &QPushButton::clicked, this, &frmTextEnc::cmdBack_Click);
-    connect(ui->cmdNext, &QPushButton::clicked, this, &frmTextEnc::cmdNext_Click);
+    connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmTextEnc::cmdBack_Click);
+    connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmTextEnc::cmdNext_Click);
 }
 
 frmTextEnc::~frmTextEnc() = default;
@@ -34,7 +34,7 @@ void frmTextEnc::cmdBack_Click() {
 
 void frmTextEnc::cmdNext_Click() {
     // Only the empty text is refused; blanks and line breaks alone pass.
-    const QString text = ui->txtInput->toPlainText();
+    const QString text = m_ui->txtInput->toPlainText();
     if (text.isEmpty()) {
         platform::messageBox(this, QStringLiteral("You must have at least one character"));
         return;

@@ -23,7 +23,7 @@ public slots:
     void cmdNext_Click();
 
 private:
-    std::unique_ptr<Ui::frmTextEnc> ui;
+    std::unique_ptr<Ui::frmTextEnc> m_ui;
 };
 
 } // namespace ui

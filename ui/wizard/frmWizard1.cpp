@@ -8,28 +8,28 @@
 namespace ui {
 
 frmWizard1::frmWizard1(FormRegistry& registry, QWidget* parent)
-    : WizardPage(registry, parent), ui(std::make_unique<Ui::frmWizard1>()) {
-    ui->setupUi(this);
-    setFont(wizardFont());
+    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmWizard1>()) {
+    m_ui->setupUi(this);
+    setFont(classicFont());
     finishSetup();
 
-    ui->lblTessera->setFont(resources::decorativeFont(26.25));
-    setColours(ui->lblTessera, QColor(255, 0, 0), QColor(0, 0, 255));
-    ui->Image1->setPixmap(resources::versionBanner(ui->Image1->size()));
-    setColours(ui->lblWhich, palette().color(QPalette::HighlightedText), Qt::black);
+    m_ui->lblTessera->setFont(resources::decorativeFont(26.25));
+    setColours(m_ui->lblTessera, QColor(255, 0, 0), QColor(0, 0, 255));
+    m_ui->Image1->setPixmap(resources::versionBanner(m_ui->Image1->size()));
+    setColours(m_ui->lblWhich, palette().color(QPalette::HighlightedText), Qt::black);
 
     // The wizard's button: bold black text on a yellow face.
-    QPalette yellow = ui->cmdWizard->palette();
+    QPalette yellow = m_ui->cmdWizard->palette();
     yellow.setColor(QPalette::Button, QColor(255, 255, 0));
     yellow.setColor(QPalette::ButtonText, Qt::black);
-    ui->cmdWizard->setPalette(yellow);
-    resources::applyPictureButton(ui->cmdAdvance, QStringLiteral("Advanced"));
+    m_ui->cmdWizard->setPalette(yellow);
+    resources::applyPictureButton(m_ui->cmdAdvance, QStringLiteral("Advanced"));
 
-    connect(ui->cmdWizard, &QPushButton::clicked, this, &frmWizard1::cmdWizard_Click);
-    connect(ui->cmdAdvance, &QPushButton::clicked, this, &frmWizard1::cmdAdvance_Click);
+    connect(m_ui->cmdWizard, &QPushButton::clicked, this, &frmWizard1::cmdWizard_Click);
+    connect(m_ui->cmdAdvance, &QPushButton::clicked, this, &frmWizard1::cmdAdvance_Click);
     // Queued: the exit unloads this window, which must not happen while its
     // button is still handling the click.
-    connect(ui->cmdExit, &QPushButton::clicked, this, &frmWizard1::cmdExit_Click,
+    connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmWizard1::cmdExit_Click,
             Qt::QueuedConnection);
 }
 

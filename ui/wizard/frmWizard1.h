@@ -28,7 +28,7 @@ protected:
     void closedThroughFrame() override;
 
 private:
-    std::unique_ptr<Ui::frmWizard1> ui;
+    std::unique_ptr<Ui::frmWizard1> m_ui;
 };
 
 } // namespace ui

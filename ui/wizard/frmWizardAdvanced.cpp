@@ -13,37 +13,37 @@ const QColor kDarkBlue(0, 0, 128);
 } // namespace
 
 frmWizardAdvanced::frmWizardAdvanced(FormRegistry& registry, QWidget* parent)
-    : WizardPage(registry, parent), ui(std::make_unique<Ui::frmWizardAdvanced>()) {
-    ui->setupUi(this);
-    setFont(wizardFont());
+    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmWizardAdvanced>()) {
+    m_ui->setupUi(this);
+    setFont(classicFont());
     finishSetup();
 
-    setColours(ui->lblTitle, QColor(255, 0, 0), kDarkBlue);
-    setColours(ui->lblWhat, QColor(255, 0, 0), kDarkBlue);
+    setColours(m_ui->lblTitle, QColor(255, 0, 0), kDarkBlue);
+    setColours(m_ui->lblWhat, QColor(255, 0, 0), kDarkBlue);
     const QColor highlighted = palette().color(QPalette::HighlightedText);
-    setColours(ui->lblPIC, highlighted);
-    setColours(ui->lblJB, highlighted);
+    setColours(m_ui->lblPIC, highlighted);
+    setColours(m_ui->lblJB, highlighted);
     // Neither button is the default one.
-    addBackArrow(ui->cmdBack, 1);
-    addNextArrow(ui->cmdNext, 4);
+    addBackArrow(m_ui->cmdBack, 1);
+    addNextArrow(m_ui->cmdNext, 4);
 
     // Clicked, not toggled: only the user's click on None guards the others.
-    connect(ui->chkNone, &QCheckBox::clicked, this, &frmWizardAdvanced::chkNone_Click);
-    connect(ui->cmdBack, &QPushButton::clicked, this, &frmWizardAdvanced::cmdBack_Click);
-    connect(ui->cmdNext, &QPushButton::clicked, this, &frmWizardAdvanced::cmdNext_Click);
+    connect(m_ui->chkNone, &QCheckBox::clicked, this, &frmWizardAdvanced::chkNone_Click);
+    connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmWizardAdvanced::cmdBack_Click);
+    connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmWizardAdvanced::cmdNext_Click);
 }
 
 frmWizardAdvanced::~frmWizardAdvanced() = default;
 
 void frmWizardAdvanced::chkNone_Click() {
-    if (ui->chkNone->isChecked()) {
-        ui->chkPIC->setChecked(false);
-        ui->chkJB->setChecked(false);
-        ui->chkPIC->setEnabled(false);
-        ui->chkJB->setEnabled(false);
+    if (m_ui->chkNone->isChecked()) {
+        m_ui->chkPIC->setChecked(false);
+        m_ui->chkJB->setChecked(false);
+        m_ui->chkPIC->setEnabled(false);
+        m_ui->chkJB->setEnabled(false);
     } else {
-        ui->chkPIC->setEnabled(true);
-        ui->chkJB->setEnabled(true);
+        m_ui->chkPIC->setEnabled(true);
+        m_ui->chkJB->setEnabled(true);
     }
 }
 
@@ -55,13 +55,13 @@ void frmWizardAdvanced::cmdBack_Click() {
 
 void frmWizardAdvanced::cmdNext_Click() {
     frmCompile& state = wizardState(m_registry);
-    if (ui->chkPIC->isChecked())
+    if (m_ui->chkPIC->isChecked())
         state.lblPIC()->setText(QStringLiteral("Y"));
-    if (ui->chkJB->isChecked())
+    if (m_ui->chkJB->isChecked())
         state.lblJB()->setText(QStringLiteral("Y"));
-    if (!ui->chkPIC->isChecked())
+    if (!m_ui->chkPIC->isChecked())
         state.lblPIC()->clear();
-    if (!ui->chkJB->isChecked())
+    if (!m_ui->chkJB->isChecked())
         state.lblJB()->clear();
     hide();
     m_registry.show(QStringLiteral("frmFinish"));

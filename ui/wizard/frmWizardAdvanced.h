@@ -24,7 +24,7 @@ public slots:
     void cmdNext_Click();
 
 private:
-    std::unique_ptr<Ui::frmWizardAdvanced> ui;
+    std::unique_ptr<Ui::frmWizardAdvanced> m_ui;
 };
 
 } // namespace ui

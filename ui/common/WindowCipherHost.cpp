@@ -1,4 +1,4 @@
-#include "ui/WindowCipherHost.h"
+#include "ui/common/WindowCipherHost.h"
 
 #include "cipher/CodePage.h"
 #include "platform/Dialogs.h"
