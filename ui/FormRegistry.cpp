@@ -1,5 +1,7 @@
 #include "ui/FormRegistry.h"
 
+#include "resources/Artwork.h"
+
 #include <QCoreApplication>
 #include <utility>
 
@@ -10,6 +12,9 @@ FormRegistry::FormRegistry() {
 }
 
 FormRegistry::~FormRegistry() {
+    const auto unloading = std::exchange(m_unloading, {});
+    for (const QPointer<QWidget>& window : unloading)
+        delete window.data();
     const auto adopted = std::exchange(m_adopted, {});
     for (const QPointer<QWidget>& window : adopted)
         delete window.data();
@@ -40,7 +45,7 @@ QWidget* FormRegistry::form(const QString& name) {
     if (factory == m_factories.cend())
         return nullptr;
     QWidget* window = (*factory)(*this);
-    window->setObjectName(name);
+    dress(window, name);
     m_forms.insert(name, window);
     // A window that deletes itself (closed through its frame) counts as unloaded.
     connect(window, &QObject::destroyed, this, [this, name] {
@@ -51,6 +56,11 @@ QWidget* FormRegistry::form(const QString& name) {
     });
     emit formLoaded(name);
     return window;
+}
+
+void FormRegistry::dress(QWidget* window, const QString& name) {
+    window->setObjectName(name);
+    window->setWindowIcon(resources::windowIcon(name));
 }
 
 QWidget* FormRegistry::loaded(const QString& name) const {
@@ -77,9 +87,15 @@ void FormRegistry::unload(const QString& name) {
     if (!window)
         return;
     m_forms.remove(name);
-    window->hide();
-    delete window;
+    destroyLater(window);
     emit formUnloaded(name);
+}
+
+void FormRegistry::destroyLater(QWidget* window) {
+    window->hide();
+    window->deleteLater();
+    m_unloading.removeIf([](const QPointer<QWidget>& w) { return w.isNull(); });
+    m_unloading.append(window);
 }
 
 void FormRegistry::registerMultiForm(const QString& name, Factory factory) {
@@ -91,7 +107,7 @@ QWidget* FormRegistry::createNew(const QString& name) {
     if (factory == m_multiFactories.cend())
         return nullptr;
     QWidget* window = (*factory)(*this);
-    window->setObjectName(name);
+    dress(window, name);
     adopt(window);
     return window;
 }
@@ -100,8 +116,10 @@ void FormRegistry::unloadAll() {
     for (const QString& name : loadedNames())
         unload(name);
     const auto adopted = std::exchange(m_adopted, {});
-    for (const QPointer<QWidget>& window : adopted)
-        delete window.data();
+    for (const QPointer<QWidget>& window : adopted) {
+        if (window)
+            destroyLater(window);
+    }
 }
 
 void FormRegistry::adopt(QWidget* window) {

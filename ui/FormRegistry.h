@@ -2,10 +2,14 @@
 
 // Owns the program's windows. Every window exists at most once: it is created
 // on first use, shown modeless, hidden with its contents kept, and destroyed
-// only when unloaded. Windows find each other here by name ("frmMain").
+// only when unloaded. Windows find each other here by class
+// (registry.show<frmWizard1>()); each class has its one name in
+// ui/FormNames.h, which is also the window's object name.
 //
 // Windows that may exist many times (the web page viewers) are adopted: the
 // registry keeps them only so that the end of the program can close them.
+
+#include "ui/FormNames.h"
 
 #include <QHash>
 #include <QList>
@@ -25,6 +29,35 @@ public:
     FormRegistry();
     ~FormRegistry() override;
 
+    // The window class's name, as registered.
+    template <class Form> static QString nameOf() {
+        return QString::fromLatin1(FormName<Form>::value);
+    }
+
+    // ---- By class: how windows reach each other ----------------------------
+    template <class Form> void registerForm() {
+        registerForm(nameOf<Form>(), [](FormRegistry& r) -> QWidget* { return new Form(r); });
+    }
+    template <class Form> void registerMultiForm() {
+        registerMultiForm(nameOf<Form>(), [](FormRegistry& r) -> QWidget* { return new Form(r); });
+    }
+    template <class Form> bool isRegistered() const { return isRegistered(nameOf<Form>()); }
+    // The window, created (hidden) on first use; nullptr when another kind of
+    // window was registered under its name.
+    template <class Form> Form* form() { return qobject_cast<Form*>(form(nameOf<Form>())); }
+    // The window when it is loaded, else nullptr; never creates it.
+    template <class Form> Form* loaded() const {
+        return qobject_cast<Form*>(loaded(nameOf<Form>()));
+    }
+    template <class Form> bool isLoaded() const { return isLoaded(nameOf<Form>()); }
+    template <class Form> QWidget* show() { return show(nameOf<Form>()); }
+    template <class Form> void hide() { hide(nameOf<Form>()); }
+    template <class Form> void unload() { unload(nameOf<Form>()); }
+    template <class Form> Form* createNew() {
+        return qobject_cast<Form*>(createNew(nameOf<Form>()));
+    }
+
+    // ---- By name: registration, the exit's list and tests -----------------
     void registerForm(const QString& name, Factory factory);
     bool isRegistered(const QString& name) const;
     // Every registered name, single and multi windows alike, sorted.
@@ -32,20 +65,18 @@ public:
 
     // The window, created (hidden) on first use.
     QWidget* form(const QString& name);
-    template <class T> T* form(const QString& name) { return qobject_cast<T*>(form(name)); }
-
     // The window when it is loaded, else nullptr; never creates it.
     QWidget* loaded(const QString& name) const;
-    template <class T> T* loaded(const QString& name) const {
-        return qobject_cast<T*>(loaded(name));
-    }
     bool isLoaded(const QString& name) const { return loaded(name) != nullptr; }
 
     // Creates on first use, makes visible, raises and activates; does not wait.
     QWidget* show(const QString& name);
     // Makes invisible; the window and its contents stay.
     void hide(const QString& name);
-    // Destroys the window when it is loaded; the next use creates it afresh.
+    // Unloads the window when it is loaded: it is hidden and gone from the
+    // registry at once, so that the next use creates it afresh, and destroyed
+    // once the event being handled is done, so that the handler that asked
+    // (the window's own Exit button or frame close, often) returns safely.
     void unload(const QString& name);
 
     // Windows that may exist many times (the web page viewer): createNew makes
@@ -60,7 +91,7 @@ public:
     // Every loaded window's name, in no particular order.
     QStringList loadedNames() const;
 
-    // Destroys every loaded window and every adopted one.
+    // Unloads every loaded window and every adopted one.
     void unloadAll();
 
     // Ends the program: by default leaves the event loop. Tests replace it to
@@ -77,10 +108,24 @@ private:
     QHash<QString, Factory> m_multiFactories;
     QHash<QString, QPointer<QWidget>> m_forms;
     QList<QPointer<QWidget>> m_adopted;
+    // Unloaded and waiting to be destroyed; what is still here when the
+    // registry goes is destroyed with it.
+    QList<QPointer<QWidget>> m_unloading;
+
+    // Names a new window and gives it its icon.
+    static void dress(QWidget* window, const QString& name);
+    void destroyLater(QWidget* window);
 };
 
 // Every window the program knows, registered under its name.
 void registerAllForms(FormRegistry& registry);
+// The windows of one subsystem each.
+void registerMainForms(FormRegistry& registry);
+void registerFileCipherForms(FormRegistry& registry);
+void registerWizardForms(FormRegistry& registry);
+void registerStartupForms(FormRegistry& registry);
+void registerAccessoryForms(FormRegistry& registry);
+void registerBrowserForms(FormRegistry& registry);
 
 // Loads the start window, whose load handler opens the program's first window.
 void startProgram(FormRegistry& registry);

@@ -1,13 +1,69 @@
+// Where every window of the program is registered, by subsystem: tests
+// register a subsystem's windows alone where that is all they drive.
+
 #include "ui/FormRegistry.h"
+#include "ui/filecipher/frmEncFile.h"
+#include "ui/main/frmAdvanced.h"
+#include "ui/main/frmBack.h"
+#include "ui/main/frmHelp.h"
+#include "ui/main/frmMain.h"
+#include "ui/main/frmSecret.h"
+#include "ui/startup/frmAbout.h"
+#include "ui/startup/frmBrowser.h"
+#include "ui/startup/frmFlash.h"
+#include "ui/startup/frmLoad.h"
+#include "ui/wizard/frmCompile.h"
+#include "ui/wizard/frmEncDec.h"
+#include "ui/wizard/frmFile.h"
+#include "ui/wizard/frmFinish.h"
+#include "ui/wizard/frmPW.h"
+#include "ui/wizard/frmPrintShow.h"
+#include "ui/wizard/frmTextEnc.h"
+#include "ui/wizard/frmWizard1.h"
+#include "ui/wizard/frmWizardAdvanced.h"
 
 namespace ui {
 
-void registerMainForms(FormRegistry& registry);
-void registerFileCipherForms(FormRegistry& registry);
-void registerWizardForms(FormRegistry& registry);
-void registerStartupForms(FormRegistry& registry);
-void registerAccessoryForms(FormRegistry& registry);
-void registerBrowserForms(FormRegistry& registry);
+void registerMainForms(FormRegistry& registry) {
+    registry.registerForm<frmMain>();
+    registry.registerForm<frmAdvanced>();
+}
+
+void registerFileCipherForms(FormRegistry& registry) {
+    registry.registerForm<frmEncFile>();
+}
+
+void registerWizardForms(FormRegistry& registry) {
+    registry.registerForm<frmWizard1>();
+    registry.registerForm<frmCompile>();
+    registry.registerForm<frmEncDec>();
+    registry.registerForm<frmPW>();
+    registry.registerForm<frmFile>();
+    registry.registerForm<frmTextEnc>();
+    registry.registerForm<frmWizardAdvanced>();
+    registry.registerForm<frmPrintShow>();
+    registry.registerForm<frmFinish>();
+}
+
+void registerStartupForms(FormRegistry& registry) {
+    registry.registerForm<frmLoad>();
+    registry.registerForm<frmFlash>();
+}
+
+// The background picture window, the help window, the hidden picture window
+// and the about box.
+void registerAccessoryForms(FormRegistry& registry) {
+    registry.registerForm<frmBack>();
+    registry.registerForm<frmHelp>();
+    registry.registerForm<frmSecret>();
+    registry.registerForm<frmAbout>();
+}
+
+// The web page viewer exists once per opening: every createNew is a new,
+// independent window.
+void registerBrowserForms(FormRegistry& registry) {
+    registry.registerMultiForm<frmBrowser>();
+}
 
 void registerAllForms(FormRegistry& registry) {
     registerMainForms(registry);
@@ -21,9 +77,9 @@ void registerAllForms(FormRegistry& registry) {
 void startProgram(FormRegistry& registry) {
     // The main window is the start window, but it is never shown at start: its
     // load hands over to the splash window and hides the main window again.
-    registry.form(QStringLiteral("frmMain"));
-    registry.show(QStringLiteral("frmLoad"));
-    registry.hide(QStringLiteral("frmMain"));
+    registry.form<frmMain>();
+    registry.show<frmLoad>();
+    registry.hide<frmMain>();
 }
 
 } // namespace ui

@@ -1,7 +1,7 @@
 // The about box: its texts, the flashing caption, and closing it with OK,
 // Enter, Escape or the close box.
 
-#include "AccessoryFixture.h"
+#include "tests/support/GuiFixture.h"
 
 #include "platform/WindowFlash.h"
 #include "ui/startup/frmAbout.h"
@@ -13,7 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
-using accessories::AccessoryFixture;
+using testsupport::GuiFixture;
 
 namespace {
 
@@ -42,10 +42,10 @@ private:
     bool m_holds;
 };
 
-class AboutBoxTest : public AccessoryFixture {
+class AboutBoxTest : public GuiFixture {
 protected:
     QDialog* openAbout() {
-        auto* about = qobject_cast<QDialog*>(registry->show(QStringLiteral("frmAbout")));
+        auto* about = qobject_cast<QDialog*>(registry.show(QStringLiteral("frmAbout")));
         EXPECT_NE(about, nullptr);
         if (about) {
             EXPECT_TRUE(QTest::qWaitForWindowActive(about));
@@ -56,7 +56,7 @@ protected:
     // The box deletes itself when it closes; the registry then forgets it.
     bool unloadedAfterEvents() {
         flushDeletes();
-        return !registry->isLoaded(QStringLiteral("frmAbout"));
+        return !registry.isLoaded(QStringLiteral("frmAbout"));
     }
 };
 
@@ -136,7 +136,7 @@ TEST_F(AboutBoxTest, AFlashThatHoldsIsNotRepeatedUntilTheBoxLosesTheFocus) {
     EXPECT_FALSE(timer->isActive());
 
     // The user turns to another window: the box asks for attention again.
-    QWidget* main = registry->show(QStringLiteral("frmMain"));
+    QWidget* main = registry.show(QStringLiteral("frmMain"));
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     EXPECT_TRUE(QTest::qWaitFor([&] { return flasher.callsFor(about) >= 2; }, 2000));
     QTest::qWait(60);
@@ -195,7 +195,7 @@ TEST_F(AboutBoxTest, EnterEscapeAndTheCloseBoxCloseItAsOkDoes) {
 
     // The application exit's unload works on a box that is open.
     openAbout();
-    registry->unload(QStringLiteral("frmAbout"));
+    registry.unload(QStringLiteral("frmAbout"));
     EXPECT_TRUE(unloadedAfterEvents());
 }
 

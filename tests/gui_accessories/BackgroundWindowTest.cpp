@@ -1,7 +1,9 @@
 // The background picture window: browsing, loading a picture onto the main
 // window, removing it, and every kind of failure.
 
-#include "AccessoryFixture.h"
+#include "tests/support/Files.h"
+#include "tests/support/GuiFixture.h"
+#include "ui/main/frmMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using accessories::AccessoryFixture;
+using testsupport::GuiFixture;
 
 namespace {
 
@@ -30,12 +32,11 @@ const QString kDefaultPicture =
     QDir::toNativeSeparators(QDir::homePath() + QStringLiteral("/Picture.bmp"));
 #endif
 
-class BackgroundWindowTest : public AccessoryFixture {
+class BackgroundWindowTest : public GuiFixture {
 protected:
     void SetUp() override {
-        AccessoryFixture::SetUp();
-        ASSERT_TRUE(dir.isValid());
-        back = registry->show(QStringLiteral("frmBack"));
+        GuiFixture::SetUp();
+        back = registry.show(QStringLiteral("frmBack"));
         ASSERT_NE(back, nullptr);
         txtFile = child<QLineEdit>(back, "txtFile");
         cmdLoad = child<QPushButton>(back, "cmdLoad");
@@ -51,7 +52,7 @@ protected:
     }
 
     QPixmap mainPicture() {
-        return registry->form(QStringLiteral("frmMain"))->property("Picture").value<QPixmap>();
+        return registry.form<ui::frmMain>()->picture();
     }
 
     void load(const QString& name) {
@@ -59,7 +60,6 @@ protected:
         cmdLoad->click();
     }
 
-    QTemporaryDir dir;
     QWidget* back = nullptr;
     QLineEdit* txtFile = nullptr;
     QPushButton* cmdLoad = nullptr;
@@ -137,12 +137,10 @@ TEST_F(BackgroundWindowTest, ANameTypedInMayNameAnyReadableFormat) {
         0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0xFF, 0xFF,
         0xFF, 0x00, 0x00, 0x00, 0x21, 0xF9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00,
         0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B};
-    QFile file(dir.filePath(QStringLiteral("dot.gif")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(reinterpret_cast<const char*>(gif), sizeof gif);
-    file.close();
+    const QString dot = path(QStringLiteral("dot.gif"));
+    testsupport::writeAll(dot, QByteArray(reinterpret_cast<const char*>(gif), sizeof gif));
     dialogs.clear();
-    load(file.fileName());
+    load(dot);
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_EQ(mainPicture().size(), QSize(1, 1));
 
@@ -159,13 +157,11 @@ TEST_F(BackgroundWindowTest, AFileThatHoldsNoPictureFailsLikeAMissingOne) {
     for (const QString& name :
          {QStringLiteral("notes.txt"), QStringLiteral("notes.bmp"), QStringLiteral("empty.bmp")}) {
         SCOPED_TRACE(qPrintable(name));
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        if (name != QStringLiteral("empty.bmp"))
-            file.write("This is no picture at all.\r\n");
-        file.close();
+        testsupport::writeAll(path(name), name == QStringLiteral("empty.bmp")
+                                              ? QByteArray()
+                                              : QByteArray("This is no picture at all.\r\n"));
         dialogs.clear();
-        load(file.fileName());
+        load(path(name));
         EXPECT_EQ(dialogs.texts(), QStringList{kNotFound});
         EXPECT_EQ(mainPicture().cacheKey(), good) << "the picture stays as it was";
     }
@@ -183,8 +179,6 @@ TEST_F(BackgroundWindowTest, AnEmptyNameRemovesThePictureWithoutAMessage) {
     load(QString());
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_TRUE(mainPicture().isNull());
-    QVariant value = registry->form(QStringLiteral("frmMain"))->property("Picture");
-    EXPECT_TRUE(value.isValid()) << "the property is set to a null picture, not dropped";
 }
 
 TEST_F(BackgroundWindowTest, BrowseOffersBitmapsAndACancelBringsBackTheLastChoice) {
@@ -218,9 +212,9 @@ TEST_F(BackgroundWindowTest, CloseHidesAndTheNextOpenShowsTheSameContents) {
     cmdBrowse->click();
     child<QPushButton>(back, "cmdCancel")->click();
     EXPECT_FALSE(back->isVisible());
-    EXPECT_EQ(registry->loaded(QStringLiteral("frmBack")), back) << "hidden, not unloaded";
+    EXPECT_EQ(registry.loaded(QStringLiteral("frmBack")), back) << "hidden, not unloaded";
 
-    QWidget* again = registry->show(QStringLiteral("frmBack"));
+    QWidget* again = registry.show(QStringLiteral("frmBack"));
     EXPECT_EQ(again, back);
     EXPECT_EQ(txtFile->text(), QStringLiteral("/picked/by/dialog.bmp"));
     // The dialog starts from its last name too.
@@ -229,7 +223,7 @@ TEST_F(BackgroundWindowTest, CloseHidesAndTheNextOpenShowsTheSameContents) {
 }
 
 TEST_F(BackgroundWindowTest, TheMainWindowShowsThePictureUnscaledFromItsTopLeftCorner) {
-    auto* main = qobject_cast<QMainWindow*>(registry->show(QStringLiteral("frmMain")));
+    auto* main = qobject_cast<QMainWindow*>(registry.show(QStringLiteral("frmMain")));
     ASSERT_NE(main, nullptr);
     QWidget* area = main->centralWidget();
     ASSERT_NE(area, nullptr);

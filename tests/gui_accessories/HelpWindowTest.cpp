@@ -1,7 +1,8 @@
 // The help window: its texts and colours, and the repair that deletes the
 // message cipher's scratch file.
 
-#include "AccessoryFixture.h"
+#include "tests/support/Files.h"
+#include "tests/support/GuiFixture.h"
 
 #include "cipher/ScratchFile.h"
 
@@ -13,7 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 
-using accessories::AccessoryFixture;
+using testsupport::GuiFixture;
 
 namespace {
 
@@ -21,30 +22,26 @@ const QString kFixed = QStringLiteral("Problemz Fixed!");
 const QString kNotFixed =
     QStringLiteral("It is believed that TesseraFix could not fix the problem");
 
-class HelpWindowTest : public AccessoryFixture {
+class HelpWindowTest : public GuiFixture {
 protected:
     void SetUp() override {
-        AccessoryFixture::SetUp();
+        GuiFixture::SetUp();
         scratch = cipher::ScratchFile::defaultPath();
         // The test main points the cache folder at a private place.
         ASSERT_FALSE(scratch.startsWith(QDir::homePath() + QStringLiteral("/.cache")));
         QDir().mkpath(QFileInfo(scratch).absolutePath());
         QFile::remove(scratch);
-        help = registry->show(QStringLiteral("frmHelp"));
+        help = registry.show(QStringLiteral("frmHelp"));
         ASSERT_NE(help, nullptr);
         fix = child<QPushButton>(help, "cmdKillEnc");
     }
     void TearDown() override {
         QFile::remove(scratch);
         QDir(scratch).removeRecursively();
-        AccessoryFixture::TearDown();
+        GuiFixture::TearDown();
     }
 
-    void leaveScratchFile() {
-        QFile file(scratch);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("72\r\n105\r\n");
-    }
+    void leaveScratchFile() { testsupport::writeAll(scratch, "72\r\n105\r\n"); }
 
     void expectOnlyMessage(const QString& text) {
         ASSERT_EQ(dialogs.messages.size(), 1);
@@ -145,18 +142,12 @@ TEST_F(HelpWindowTest, RepairReportsAScratchNameItCannotDelete) {
 
 TEST_F(HelpWindowTest, RepairLeavesALinkAndWhatItPointsTo) {
     const QString victim = QFileInfo(scratch).absolutePath() + QStringLiteral("/../victim.txt");
-    {
-        QFile file(victim);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("not the scratch file");
-    }
+    testsupport::writeAll(victim, "not the scratch file");
     ASSERT_TRUE(QFile::link(victim, scratch));
     fix->click();
     expectOnlyMessage(kNotFixed);
     EXPECT_TRUE(QFileInfo(scratch).isSymLink());
-    QFile file(victim);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("not the scratch file"));
+    EXPECT_EQ(testsupport::readAll(victim), QByteArray("not the scratch file"));
     QFile::remove(victim);
 }
 
@@ -173,8 +164,8 @@ TEST_F(HelpWindowTest, EnterWhenTheWindowOpensRunsTheRepair) {
 TEST_F(HelpWindowTest, CloseHidesAndKeepsTheWindowLoaded) {
     child<QPushButton>(help, "cmdClose")->click();
     EXPECT_FALSE(help->isVisible());
-    EXPECT_EQ(registry->loaded(QStringLiteral("frmHelp")), help);
-    EXPECT_EQ(registry->show(QStringLiteral("frmHelp")), help);
+    EXPECT_EQ(registry.loaded(QStringLiteral("frmHelp")), help);
+    EXPECT_EQ(registry.show(QStringLiteral("frmHelp")), help);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(quits, 0);
 }

@@ -1,20 +1,20 @@
 // The hidden picture window: one large picture and an Exit button that closes
 // this window only.
 
-#include "AccessoryFixture.h"
+#include "tests/support/GuiFixture.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-using accessories::AccessoryFixture;
+using testsupport::GuiFixture;
 
 namespace {
 
-using SecretWindowTest = AccessoryFixture;
+using SecretWindowTest = GuiFixture;
 
 TEST_F(SecretWindowTest, ShowsOneLargePictureAndExitClosesOnlyThisWindow) {
-    QWidget* main = registry->show(QStringLiteral("frmMain"));
-    QWidget* secret = registry->show(QStringLiteral("frmSecret"));
+    QWidget* main = registry.show(QStringLiteral("frmMain"));
+    QWidget* secret = registry.show(QStringLiteral("frmSecret"));
     ASSERT_NE(secret, nullptr);
     const QList<QLabel*> pictures = secret->findChildren<QLabel*>();
     ASSERT_EQ(pictures.size(), 1);

@@ -1,7 +1,8 @@
 // System Info: reading registry values the way the about box does, finding the
 // system information tool, and the registry a desktop without one presents.
 
-#include "AccessoryFixture.h"
+#include "tests/support/Files.h"
+#include "tests/support/GuiFixture.h"
 
 #include "platform/ProgramLauncher.h"
 #include "platform/Registry.h"
@@ -13,7 +14,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-using accessories::AccessoryFixture;
+using testsupport::GuiFixture;
 using platform::kHKeyLocalMachine;
 
 namespace {
@@ -43,17 +44,17 @@ public:
     bool holdsUntilActivated() const override { return true; }
 };
 
-class SysInfoTest : public AccessoryFixture {
+class SysInfoTest : public GuiFixture {
 protected:
     void SetUp() override {
-        AccessoryFixture::SetUp();
+        GuiFixture::SetUp();
         platform::setRegistry(&reg);
-        about = registry->form<ui::frmAbout>(QStringLiteral("frmAbout"));
+        about = registry.form<ui::frmAbout>();
         ASSERT_NE(about, nullptr);
     }
     void TearDown() override {
         platform::setRegistry(nullptr);
-        AccessoryFixture::TearDown();
+        GuiFixture::TearDown();
     }
 
     // GetKeyValue on the value "V" of the key "SOFTWARE\Test".
@@ -193,9 +194,7 @@ TEST_F(SysInfoTest, TheFolderKeyIsUsedOnlyWhenTheToolFileIsThere) {
     dialogs.clear();
     ASSERT_TRUE(QDir(folder.path()).rmdir(QStringLiteral("MSINFO32.EXE")));
 
-    QFile tool(folder.filePath(QStringLiteral("MSINFO32.EXE")));
-    ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
-    tool.close();
+    testsupport::writeAll(folder.filePath(QStringLiteral("MSINFO32.EXE")), {});
     about->StartSysInfo();
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_EQ(launcher.started, QStringList{folder.path() + QStringLiteral("/MSINFO32.EXE")});
@@ -226,9 +225,7 @@ TEST_F(SysInfoTest, KeysThatGrantOnlyReadingAreEnough) {
     // The folder key too, when the path key is missing.
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    QFile tool(folder.filePath(QStringLiteral("MSINFO32.EXE")));
-    ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
-    tool.close();
+    testsupport::writeAll(folder.filePath(QStringLiteral("MSINFO32.EXE")), {});
     platform::MemoryRegistry folderOnly;
     folderOnly.setString(kHKeyLocalMachine, kFolderKey, QStringLiteral("MSINFO"), folder.path());
     folderOnly.setGrantedAccess(kHKeyLocalMachine, kFolderKey, platform::kKeyRead);
@@ -250,7 +247,7 @@ TEST_F(SysInfoTest, KeysThatGrantOnlyReadingAreEnough) {
 }
 
 TEST_F(SysInfoTest, AToolThatWillNotStartGivesTheMessageAndTheBoxStaysOpen) {
-    registry->show(QStringLiteral("frmAbout"));
+    registry.show(QStringLiteral("frmAbout"));
     reg.setString(kHKeyLocalMachine, kPathKey, QStringLiteral("PATH"), QStringLiteral("/broken"));
     launcher.succeeds = false;
     child<QPushButton>(about, "cmdSysInfo")->click();
@@ -323,7 +320,7 @@ TEST_F(DesktopRegistryTest, TheAboutBoxStartsTheDesktopTool) {
     {
         ui::FormRegistry forms;
         ui::registerAllForms(forms);
-        forms.form<ui::frmAbout>(QStringLiteral("frmAbout"))->StartSysInfo();
+        forms.form<ui::frmAbout>()->StartSysInfo();
     }
     platform::setRegistry(nullptr);
     EXPECT_EQ(launcher.started, QStringList{tool});

@@ -3,8 +3,8 @@
 
 #include "LoopbackServer.h"
 #include "platform/BrowserControl.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "ui/FormRegistry.h"
+#include "tests/support/GuiFixture.h"
+#include "ui/startup/frmBrowser.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -20,10 +20,6 @@
 // Readable strings in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
-}
-
-namespace ui {
-void registerBrowserForms(FormRegistry& registry);
 }
 
 namespace {
@@ -58,20 +54,20 @@ QStringList entries(const QComboBox* box) {
     return out;
 }
 
-class BrowserEngineTest : public ::testing::Test {
+class BrowserEngineTest : public testsupport::GuiFixture {
 protected:
     void SetUp() override {
+        GuiFixture::SetUp();
         ASSERT_TRUE(server.listening());
-        ui::registerBrowserForms(registry);
     }
     void TearDown() override {
-        registry.unloadAll();
+        GuiFixture::TearDown();
         EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('\n').toStdString();
     }
 
     QWidget* open(const QString& address) {
-        QWidget* w = registry.createNew(QStringLiteral("frmBrowser"));
-        w->setProperty("StartingAddress", address);
+        ui::frmBrowser* w = registry.createNew<ui::frmBrowser>();
+        w->setStartingAddress(address);
         w->show();
         return w;
     }
@@ -92,8 +88,6 @@ protected:
     }
 
     testsupport::LoopbackServer server;
-    testsupport::ScriptedDialogs dialogs;
-    ui::FormRegistry registry;
 };
 
 TEST_F(BrowserEngineTest, LoadsTwoPagesKeepsTheHistoryAndGoesBack) {
@@ -201,20 +195,20 @@ TEST_F(BrowserEngineTest, TwoViewersBrowseIndependently) {
 // named by TESSERA_SCREENSHOT_DIR, else in the build's screenshot folder when
 // run as the "screenshots" labelled test.
 TEST_F(BrowserEngineTest, Screenshot) {
-    QString dir = qEnvironmentVariable("TESSERA_SCREENSHOT_DIR");
-    if (dir.isEmpty())
-        dir = qEnvironmentVariable("TESSERA_DEFAULT_SCREENSHOT_DIR");
-    if (dir.isEmpty())
+    QString folder = qEnvironmentVariable("TESSERA_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        folder = qEnvironmentVariable("TESSERA_DEFAULT_SCREENSHOT_DIR");
+    if (folder.isEmpty())
         GTEST_SKIP() << "TESSERA_SCREENSHOT_DIR is not set";
-    ASSERT_TRUE(QDir().mkpath(dir));
-    QWidget* w = registry.createNew(QStringLiteral("frmBrowser"));
-    w->setProperty("StartingAddress", server.url("/page1.html"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ui::frmBrowser* w = registry.createNew<ui::frmBrowser>();
+    w->setStartingAddress(server.url("/page1.html"));
     // Away from the pointer's resting place, so that no button shows hovered.
     w->move(200, 200);
     w->show();
     ASSERT_TRUE(waitForPage(w, "Page One"));
     waitUntil([] { return false; }, 500); // let the engine hand over its first frame
-    const QString file = QDir(dir).filePath(QStringLiteral("frmBrowser.png"));
+    const QString file = QDir(folder).filePath(QStringLiteral("frmBrowser.png"));
     ASSERT_TRUE(w->grab().save(file)) << file.toStdString();
 }
 

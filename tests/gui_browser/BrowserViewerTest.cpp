@@ -3,9 +3,8 @@
 // resizing and several viewers at once.
 
 #include "FakeBrowserControl.h"
-#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/GuiFixture.h"
 #include "ui/AppInfo.h"
-#include "ui/FormRegistry.h"
 #include "ui/startup/frmBrowser.h"
 
 #include <QAction>
@@ -21,10 +20,6 @@
 // Readable strings in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
-}
-
-namespace ui {
-void registerBrowserForms(FormRegistry& registry);
 }
 
 namespace {
@@ -47,14 +42,14 @@ QStringList entries(const QComboBox* box) {
     return out;
 }
 
-class BrowserViewerTest : public ::testing::Test {
+class BrowserViewerTest : public testsupport::GuiFixture {
 protected:
     void SetUp() override {
+        GuiFixture::SetUp();
         m_previous = platform::setBrowserControlFactory(&makeFake);
-        ui::registerBrowserForms(registry);
     }
     void TearDown() override {
-        registry.unloadAll();
+        GuiFixture::TearDown();
         platform::setBrowserControlFactory(m_previous);
         // The viewer never shows a message box, whatever happens.
         EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('\n').toStdString();
@@ -62,9 +57,9 @@ protected:
 
     // What the main window does: a new viewer, its starting address, show.
     QWidget* open(const QString& address) {
-        QWidget* w = registry.createNew(QStringLiteral("frmBrowser"));
+        ui::frmBrowser* w = registry.createNew<ui::frmBrowser>();
         EXPECT_NE(w, nullptr);
-        w->setProperty("StartingAddress", address);
+        w->setStartingAddress(address);
         w->show();
         return w;
     }
@@ -95,17 +90,14 @@ protected:
         QTest::keyClick(box(w)->lineEdit(), Qt::Key_Return);
     }
 
-    testsupport::ScriptedDialogs dialogs;
-    ui::FormRegistry registry;
-
 private:
     platform::BrowserControlFactory m_previous = nullptr;
 };
 
 TEST_F(BrowserViewerTest, OpensAsDesignedAndLoadsNothingWithoutAnAddress) {
-    QWidget* w = registry.createNew(QStringLiteral("frmBrowser"));
+    QWidget* w = registry.createNew<ui::frmBrowser>();
     ASSERT_NE(viewer(w), nullptr);
-    EXPECT_EQ(w->property("StartingAddress").toString(), QString());
+    EXPECT_EQ(viewer(w)->StartingAddress(), QString());
     EXPECT_TRUE(w->windowFlags().testFlag(Qt::Tool)); // no taskbar entry
     EXPECT_EQ(w->size(), QSize(436, 342));
     EXPECT_EQ(box(w)->currentText(), QStringLiteral("Combo1"));

@@ -2,8 +2,8 @@
 // name kept in step with the input's, Browse, passes with their bar and closing
 // message, cancellation by Close, and the fresh start after Close.
 
-#include "tests/support/ScriptedDialogs.h"
-#include "ui/FormRegistry.h"
+#include "tests/support/Files.h"
+#include "tests/support/GuiFixture.h"
 #include "ui/filecipher/frmEncFile.h"
 
 #include <QDir>
@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -29,7 +28,6 @@ namespace {
 using testsupport::ScriptedDialogs;
 using ui::frmEncFile;
 
-const QString kName = QStringLiteral("frmEncFile");
 // The copy's default name: at the top of drive C: on Windows, in the user's
 // home folder elsewhere, as a full path.
 #ifdef Q_OS_WIN
@@ -40,30 +38,9 @@ const QString kInitialCopy =
 #endif
 constexpr int kWait = 60000;
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-// A file of n zero bytes that takes no room on disk until read.
-void makeZeroFile(const QString& path, qint64 n) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_TRUE(file.resize(n));
-}
-
-QByteArray randomBytes(int n) {
-    QByteArray bytes(n, Qt::Uninitialized);
-    for (char& c : bytes)
-        c = static_cast<char>(QRandomGenerator::global()->bounded(256));
-    return bytes;
-}
+using testsupport::readAll;
+using testsupport::writeAll;
+using testsupport::writeZeros;
 
 // Byte k of the copy is the input byte plus the code of password character
 // ((k - 1) mod L) + 1, modulo 256 (minus for deciphering).
@@ -76,40 +53,21 @@ QByteArray cipherBytes(const QByteArray& input, const QByteArray& password, int 
     return out;
 }
 
-class EncFileWindow : public ::testing::Test {
+class EncFileWindow : public testsupport::GuiFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        ui::registerAllForms(registry);
-        registry.quitHandler = [this] { ++quits; };
-    }
-
     // Opens the window as the main window does, and waits until it is active.
     frmEncFile* open() {
-        auto* window = qobject_cast<frmEncFile*>(registry.show(kName));
+        registry.show<frmEncFile>();
+        auto* window = registry.loaded<frmEncFile>();
         if (window) {
-            window->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+            EXPECT_TRUE(activate(window));
         }
         return window;
     }
 
-    template <class T> T* child(QWidget* window, const char* name) {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
-    QString path(const QString& name) const { return dir.filePath(name); }
-
     bool waitUnloaded() {
-        return QTest::qWaitFor([this] { return !registry.isLoaded(kName); }, kWait);
+        return waitFor([this] { return !registry.isLoaded<frmEncFile>(); }, kWait);
     }
-
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    ui::FormRegistry registry;
-    int quits = 0;
 };
 
 struct ControlPlace {
@@ -317,7 +275,7 @@ TEST_F(EncFileWindow, EveryInputIsDisabledWhileAPassRunsAndComesBackAfterItsMess
 
 TEST_F(EncFileWindow, APassMovesTheBarShowsDoneAndWritesTheCopy) {
     constexpr qint64 n = 256LL * 1024 * 1024;
-    makeZeroFile(path("zeros.img"), n);
+    writeZeros(path("zeros.img"), n);
     frmEncFile* window = open();
     ASSERT_NE(window, nullptr);
     auto* pbar = child<QProgressBar>(window, "pbar");
@@ -364,8 +322,8 @@ TEST_F(EncFileWindow, APassMovesTheBarShowsDoneAndWritesTheCopy) {
 }
 
 TEST_F(EncFileWindow, EncryptAndDecryptRoundTripThroughTheWindow) {
-    const QByteArray plain = randomBytes(300001);
-    writeFile(path("photo.jpg"), plain);
+    const QByteArray plain = testsupport::randomBytes(300001, 7);
+    writeAll(path("photo.jpg"), plain);
     frmEncFile* window = open();
     ASSERT_NE(window, nullptr);
     auto* txtFile = child<QLineEdit>(window, "txtFile");
@@ -403,7 +361,7 @@ protected:
 
     // Starts a pass on n zero bytes and waits until the bar has its range.
     frmEncFile* startLargePass(qint64 n = kLarge, int barMaximum = int(kLarge)) {
-        makeZeroFile(path("large.img"), n);
+        writeZeros(path("large.img"), n);
         frmEncFile* window = open();
         if (!window)
             return nullptr;
@@ -429,7 +387,7 @@ protected:
 };
 
 TEST_F(EncFileCancel, CloseDuringAPassCancelsItAndClosesTheWindow) {
-    writeFile(path("large.enc"), "an earlier copy");
+    writeAll(path("large.enc"), "an earlier copy");
     QPointer<frmEncFile> window = startLargePass();
     ASSERT_TRUE(window);
     QTest::mouseClick(child<QPushButton>(window, "cmdClose"), Qt::LeftButton);
@@ -450,10 +408,11 @@ TEST_F(EncFileCancel, TheCloseBoxCancelsThePassTheSameWay) {
 }
 
 TEST_F(EncFileCancel, UnloadingEveryWindowCancelsARunningPass) {
-    writeFile(path("large.enc"), "keep me");
+    writeAll(path("large.enc"), "keep me");
     QPointer<frmEncFile> window = startLargePass();
     ASSERT_TRUE(window);
     registry.unloadAll();
+    flushDeletes();
     EXPECT_FALSE(window);
     EXPECT_EQ(readAll(path("large.enc")), QByteArray("keep me"));
     expectNoCopyLeft({"large.enc", "large.img"});
@@ -468,7 +427,7 @@ TEST_F(EncFileCancel, ACopyToAFifoThatNobodyReadsCannotHoldTheWindowOpen) {
         ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         const int reader =
             stalledReader ? ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK) : -1;
-        makeZeroFile(path("in.img"), 64LL * 1024 * 1024);
+        writeZeros(path("in.img"), 64LL * 1024 * 1024);
         QPointer<frmEncFile> window = open();
         ASSERT_TRUE(window);
         child<QLineEdit>(window, "txtPW")->setText("secret");
@@ -514,7 +473,7 @@ TEST_F(EncFileWindow, CloseUnloadsAndTheNextOpenStartsAfresh) {
     window->cmdBrowse_Click();
 
     // Showing it again while it is open changes nothing.
-    EXPECT_EQ(registry.show(kName), window);
+    EXPECT_EQ(registry.show<frmEncFile>(), window);
     EXPECT_EQ(child<QLineEdit>(window, "txtFileEnc")->text(), kInitialCopy + ".doc");
 
     QTest::mouseClick(child<QPushButton>(window, "cmdClose"), Qt::LeftButton);

@@ -2,8 +2,7 @@
 // loaded passed over, then every other window, then the end of the program.
 
 #include "ui/main/ApplicationExit.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "ui/FormRegistry.h"
+#include "tests/support/GuiFixture.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -11,10 +10,10 @@
 
 namespace {
 
-class ApplicationExitOrder : public ::testing::Test {
+class ApplicationExitOrder : public testsupport::GuiFixture {
 protected:
     void SetUp() override {
-        ui::registerAllForms(registry);
+        GuiFixture::SetUp();
         // Plain windows stand in for those of the list that other parts build,
         // so that only the order is watched here.
         for (const char* name : ui::kExitUnloadOrder) {
@@ -27,8 +26,6 @@ protected:
         registry.quitHandler = [this] { events.append(QStringLiteral("quit")); };
     }
 
-    testsupport::ScriptedDialogs dialogs;
-    ui::FormRegistry registry;
     QStringList events;
 };
 
@@ -42,14 +39,23 @@ TEST_F(ApplicationExitOrder, UnloadsTheListInOrderThenTheRestThenEnds) {
     QPointer<QWidget> viewer = new QWidget;
     registry.adopt(viewer);
     viewer->show();
+    QPointer<QWidget> main = registry.loaded(QStringLiteral("frmMain"));
 
     ui::ApplicationExit(registry);
 
     EXPECT_EQ(events, (QStringList{"frmAbout", "frmCompile", "frmEncDec", "frmFile", "frmFinish",
                                    "frmTextEnc", "frmHelp", "frmWizard1", "frmMain", "frmAdvanced",
                                    "quit"}));
-    EXPECT_TRUE(viewer.isNull());
     EXPECT_TRUE(registry.loadedNames().isEmpty());
+    EXPECT_TRUE(registry.adopted().isEmpty());
+    // Every window is off the screen at once and destroyed once the event at
+    // hand is handled: the handler that ran the exit may belong to one of them.
+    ASSERT_FALSE(viewer.isNull());
+    EXPECT_FALSE(viewer->isVisible());
+    EXPECT_FALSE(main->isVisible());
+    flushDeletes();
+    EXPECT_TRUE(viewer.isNull());
+    EXPECT_TRUE(main.isNull());
 }
 
 TEST_F(ApplicationExitOrder, WithOnlyTheHiddenMainWindowLoadedItUnloadsThatAndEnds) {

@@ -5,11 +5,12 @@
 #include "cipher/CodePage.h"
 #include "cipher/MessageFormat.h"
 #include "platform/Dialogs.h"
+#include "tests/support/Files.h"
+#include "tests/support/GuiFixture.h"
 #include "tests/support/RecordingPrinter.h"
-#include "tests/support/ScriptedDialogs.h"
 #include "ui/AppInfo.h"
-#include "ui/FormRegistry.h"
 #include "ui/main/frmMain.h"
+#include "ui/startup/frmBrowser.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,10 +38,6 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-namespace ui {
-void registerMainForms(FormRegistry& registry);
-}
-
 namespace {
 
 using platform::Answer;
@@ -59,16 +56,6 @@ QString defaultFile() {
 #endif
 }
 
-QList<QByteArray> fileLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QList<QByteArray> lines = file.readAll().split('\n');
-    if (!lines.isEmpty() && lines.constLast().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 // A message file of the given characters, written by the format's own rules.
 void writeMessageFile(const QString& path, const QByteArray& text, const QByteArray& password) {
     QByteArray content;
@@ -76,9 +63,7 @@ void writeMessageFile(const QString& path, const QByteArray& text, const QByteAr
     cipher::KeyStream key(cipher::formKey(password, false));
     for (const char c : text)
         cipher::appendNumberLine(content, static_cast<quint8>(c) + key.next());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
+    testsupport::writeAll(path, content);
 }
 
 // A window that stands in for one that another part of the program builds.
@@ -86,21 +71,16 @@ QWidget* stubWindow(ui::FormRegistry&) {
     return new QWidget;
 }
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public testsupport::GuiFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        ui::registerAllForms(registry);
-        registry.quitHandler = [this] { ++quits; };
-        main = registry.form<ui::frmMain>(QStringLiteral("frmMain"));
+        GuiFixture::SetUp();
+        main = registry.form<ui::frmMain>();
         ASSERT_NE(main, nullptr);
     }
 
-    template <class T> T* child(const char* name) {
-        T* widget = main->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    using GuiFixture::child;
+    template <class T> T* child(const char* name) { return child<T>(main, name); }
     QPlainTextEdit* txtIn() { return child<QPlainTextEdit>("txtIn"); }
     QLineEdit* txtPW() { return child<QLineEdit>("txtPW"); }
     QLineEdit* txtFile() { return child<QLineEdit>("txtFile"); }
@@ -109,23 +89,23 @@ protected:
     QAction* action(const char* name) { return child<QAction>(name); }
 
     void showActive() {
-        registry.show(QStringLiteral("frmMain"));
-        main->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+        registry.show<ui::frmMain>();
+        ASSERT_TRUE(activate(main));
     }
-    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     void fill(const QString& password, const QString& text, const QString& file) {
         txtPW()->setText(password);
         txtIn()->setPlainText(text);
         txtFile()->setText(file);
     }
     int count(const QString& text) const { return dialogs.texts().count(text); }
+    void setOptions(bool pic, bool junkBitz) {
+        ui::MessageOptions options;
+        options.pic = pic;
+        options.junkBitz = junkBitz;
+        main->setOptions(options);
+    }
 
-    ScriptedDialogs dialogs;
-    QTemporaryDir dir;
-    ui::FormRegistry registry;
     ui::frmMain* main = nullptr;
-    int quits = 0;
 };
 
 // ---- Look --------------------------------------------------------------------
@@ -133,7 +113,7 @@ protected:
 TEST_F(MainWindow, HasItsFixedLayoutNamesAndTexts) {
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Tessera"));
     EXPECT_EQ(main->centralWidget()->size(), QSize(438, 505));
-    registry.show(QStringLiteral("frmMain"));
+    registry.show<ui::frmMain>();
     EXPECT_EQ(main->minimumSize(), main->maximumSize());
     EXPECT_EQ(main->centralWidget()->y(), main->menuBar()->height());
     EXPECT_TRUE(main->windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -281,7 +261,7 @@ TEST_F(MainWindow, MenusHoldTheirEntriesInOrderWithShortcuts) {
 // ---- Background picture -----------------------------------------------------------
 
 TEST_F(MainWindow, PictureIsDrawnUnscaledFromTheTopLeftAndBlackBeyondIt) {
-    const QPixmap initial = main->property("Picture").value<QPixmap>();
+    const QPixmap initial = main->picture();
     ASSERT_FALSE(initial.isNull());
     EXPECT_EQ(initial.deviceIndependentSize().toSize(), QSize(640, 480));
 
@@ -290,17 +270,17 @@ TEST_F(MainWindow, PictureIsDrawnUnscaledFromTheTopLeftAndBlackBeyondIt) {
     const QPoint beyond(300, 8);
     QPixmap picture(250, 100);
     picture.fill(Qt::red);
-    main->setProperty("Picture", picture);
+    main->setPicture(picture);
     QImage shot = main->centralWidget()->grab().toImage();
     EXPECT_EQ(shot.pixelColor(0, 0), QColor(Qt::red));
     EXPECT_EQ(shot.pixelColor(inside), QColor(Qt::red));
     EXPECT_EQ(shot.pixelColor(beyond), QColor(Qt::black));
 
-    main->setProperty("Picture", QPixmap());
+    main->setPicture(QPixmap());
     shot = main->centralWidget()->grab().toImage();
     EXPECT_EQ(shot.pixelColor(inside), QColor(Qt::black));
 
-    main->setProperty("Picture", initial);
+    main->setPicture(initial);
     shot = main->centralWidget()->grab().toImage();
     EXPECT_EQ(shot.pixelColor(inside),
               initial.toImage().pixelColor(inside * initial.devicePixelRatio()));
@@ -321,7 +301,7 @@ TEST_F(MainWindow, EncryptWritesTheMessageFileAndDecryptReadsItBack) {
     EXPECT_EQ(child<QProgressBar>("pbarEnc")->value(), 0);
 
     // The tag, then one value per character; the line break is CR LF.
-    const QList<QByteArray> lines = fileLines(file);
+    const QList<QByteArray> lines = testsupport::readLines(file);
     ASSERT_EQ(lines.size(), 1 + 7);
     EXPECT_EQ(lines[0], QByteArray("\"Tessera v2.0\"\r"));
     const QByteArray message("Hi\r\nyou");
@@ -368,7 +348,7 @@ TEST_F(MainWindow, MenuShortcutsRunTheSameHandlers) {
     fill(QStringLiteral("pw"), QStringLiteral("abc"), file);
     QTest::keyClick(main, Qt::Key_F5);
     EXPECT_EQ(dialogs.texts(), QStringList{"Finished"});
-    ASSERT_EQ(fileLines(file).size(), 4);
+    ASSERT_EQ(testsupport::readLines(file).size(), 4);
 
     QTest::keyClick(main, Qt::Key_F7);
     EXPECT_TRUE(txtPW()->text().isEmpty());
@@ -389,25 +369,27 @@ TEST_F(MainWindow, MenuShortcutsRunTheSameHandlers) {
 
 // ---- Options ---------------------------------------------------------------------
 
-TEST_F(MainWindow, OptionFlagsChooseTheTagOfTheNextEncryption) {
+TEST_F(MainWindow, OptionsChooseTheTagOfTheNextEncryptionAndShowInTheFlags) {
     const QString file = path("opts.txt");
     fill(QStringLiteral("pw"), QStringLiteral("ab"), file);
     const struct {
-        const char* pic;
-        const char* jb;
+        bool pic;
+        bool jb;
         QByteArray tag;
         int lines;
     } cases[] = {
-        {"Y", "", "\"Tessera v2.0 PIC\"\r", 3},
-        {"", "Y", "\"Tessera v2.0 JB\"\r", 5},
-        {"Y", "Y", "\"Tessera v2.0 PIC JB\"\r", 5},
-        {"y", "N", "\"Tessera v2.0\"\r", 3}, // only "Y" means on
+        {true, false, "\"Tessera v2.0 PIC\"\r", 3},
+        {false, true, "\"Tessera v2.0 JB\"\r", 5},
+        {true, true, "\"Tessera v2.0 PIC JB\"\r", 5},
+        {false, false, "\"Tessera v2.0\"\r", 3},
     };
     for (const auto& c : cases) {
-        label("lblPIC")->setText(QString::fromLatin1(c.pic));
-        label("lblJB")->setText(QString::fromLatin1(c.jb));
+        setOptions(c.pic, c.jb);
+        // The invisible flags show the options: "Y" for on, empty for off.
+        EXPECT_EQ(label("lblPIC")->text(), c.pic ? QStringLiteral("Y") : QString());
+        EXPECT_EQ(label("lblJB")->text(), c.jb ? QStringLiteral("Y") : QString());
         button("CmdEnc")->click();
-        const QList<QByteArray> lines = fileLines(file);
+        const QList<QByteArray> lines = testsupport::readLines(file);
         ASSERT_EQ(lines.size(), c.lines) << c.tag.constData();
         EXPECT_EQ(lines[0], c.tag);
 
@@ -423,17 +405,18 @@ TEST_F(MainWindow, OptionFlagsChooseTheTagOfTheNextEncryption) {
 
 TEST_F(MainWindow, ClearEmptiesTheFieldsAndKeepsEverythingElse) {
     fill(QStringLiteral("pw"), QStringLiteral("text"), path("x.txt"));
-    label("lblPIC")->setText(QStringLiteral("Y"));
-    label("lblJB")->setText(QStringLiteral("Y"));
+    setOptions(true, true);
     QPixmap picture(10, 10);
     picture.fill(Qt::green);
-    main->setProperty("Picture", picture);
+    main->setPicture(picture);
     child<QProgressBar>("pbarEnc")->setValue(7);
 
     action("mnuFileClear")->trigger();
     EXPECT_TRUE(txtPW()->text().isEmpty());
     EXPECT_TRUE(txtIn()->toPlainText().isEmpty());
     EXPECT_EQ(txtFile()->text(), defaultFile());
+    EXPECT_TRUE(main->options().pic);
+    EXPECT_TRUE(main->options().junkBitz);
     EXPECT_EQ(label("lblPIC")->text(), QStringLiteral("Y"));
     EXPECT_EQ(label("lblJB")->text(), QStringLiteral("Y"));
     EXPECT_EQ(main->picture().cacheKey(), picture.cacheKey());
@@ -456,7 +439,7 @@ TEST(MainWindowDefaults, TheDefaultMessageFileLiesInTheHomeFolder) {
         ScriptedDialogs dialogs;
         ui::FormRegistry registry;
         ui::registerAllForms(registry);
-        auto* main = registry.form<ui::frmMain>(QStringLiteral("frmMain"));
+        auto* main = registry.form<ui::frmMain>();
         auto* txtFile = main->findChild<QLineEdit*>(QStringLiteral("txtFile"));
         const QString expected = home.filePath(QStringLiteral("File.txt"));
         EXPECT_EQ(txtFile->text(), expected);
@@ -581,7 +564,7 @@ TEST_F(MainWindow, DecryptedTextReachingTheMaximumWarnsOnceMidwayAndGoesOn) {
     const QString file = path("long.txt");
     writeMessageFile(file, text, "pw");
 
-    registry.show(QStringLiteral("frmMain"));
+    registry.show<ui::frmMain>();
     int lengthAtMessage = -1;
     Qt::CursorShape pointerAtMessage = Qt::ArrowCursor;
     bool textShownAtMessage = false;
@@ -614,7 +597,7 @@ TEST_F(MainWindow, DecryptedTextReachingTheMaximumWarnsOnceMidwayAndGoesOn) {
 TEST_F(MainWindow, ALongDecryptedParagraphIsLaidOutAndEditableAfterwards) {
     const QString file = path("paragraph.txt");
     writeMessageFile(file, QByteArray(3000, 'w'), "pw");
-    registry.show(QStringLiteral("frmMain"));
+    registry.show<ui::frmMain>();
     fill(QStringLiteral("pw"), QString(), file);
     button("cmdDecrypt")->click();
     QApplication::processEvents();
@@ -637,7 +620,7 @@ TEST_F(MainWindow, ALongDecryptedParagraphIsLaidOutAndEditableAfterwards) {
 // after it for as long. Such a file is refused at once and the text in the
 // box stays; up to the ceiling every value arrives and the box takes typing.
 TEST_F(MainWindow, AFileFarLargerThanAnyMessageIsRefusedAndTheTextStays) {
-    registry.show(QStringLiteral("frmMain"));
+    registry.show<ui::frmMain>();
     const QString huge = path("huge.txt");
     writeMessageFile(huge, QByteArray(1000000, 'A'), "pw");
     const QString many = path("many.txt");
@@ -719,7 +702,7 @@ TEST_F(MainWindow, EscapeAnywhereRunsTheApplicationExit) {
         QTest::keyClick(target, Qt::Key_Escape);
         ASSERT_TRUE(QTest::qWaitFor([&] { return quits == before + 1; })) << name;
         EXPECT_FALSE(registry.isLoaded(QStringLiteral("frmMain"))) << name;
-        main = registry.form<ui::frmMain>(QStringLiteral("frmMain"));
+        main = registry.form<ui::frmMain>();
     }
 }
 
@@ -730,7 +713,7 @@ TEST_F(MainWindow, ExitButtonMenuAndFrameCloseEndTheProgram) {
         start();
         const bool ended = QTest::qWaitFor([&] { return quits == before + 1; });
         const bool unloaded = !registry.isLoaded(QStringLiteral("frmMain"));
-        main = registry.form<ui::frmMain>(QStringLiteral("frmMain"));
+        main = registry.form<ui::frmMain>();
         return ended && unloaded;
     };
     EXPECT_TRUE(runs([&] { QTest::mouseClick(button("cmdExit"), Qt::LeftButton); }));
@@ -741,7 +724,6 @@ TEST_F(MainWindow, ExitButtonMenuAndFrameCloseEndTheProgram) {
 // ---- Other windows -------------------------------------------------------------------
 
 TEST_F(MainWindow, WebPageAsksFirstAndOpensAFreshViewerEachTime) {
-    registry.registerMultiForm(QStringLiteral("frmBrowser"), stubWindow);
     showActive();
     dialogs.answers.enqueue(Answer::Cancel);
     button("cmdWeb")->click();
@@ -760,7 +742,9 @@ TEST_F(MainWindow, WebPageAsksFirstAndOpensAFreshViewerEachTime) {
     EXPECT_NE(viewers[0], viewers[1]);
     for (QWidget* viewer : viewers) {
         EXPECT_TRUE(viewer->isVisible());
-        EXPECT_EQ(viewer->property("StartingAddress").toString(), ui::kAuthorWebPage);
+        auto* browser = qobject_cast<ui::frmBrowser*>(viewer);
+        ASSERT_NE(browser, nullptr);
+        EXPECT_EQ(browser->StartingAddress(), ui::kAuthorWebPage);
     }
     EXPECT_TRUE(main->isVisible());
 }
@@ -793,7 +777,7 @@ TEST_F(MainWindow, CommandsShowTheirWindowsBesideTheMainWindow) {
     action("mnuViewGoTo")->trigger();
     EXPECT_FALSE(main->isVisible());
     EXPECT_TRUE(registry.loaded(QStringLiteral("frmWizard1"))->isVisible());
-    registry.show(QStringLiteral("frmMain"));
+    registry.show<ui::frmMain>();
     EXPECT_EQ(txtPW()->text(), QStringLiteral("pw"));
     EXPECT_EQ(txtIn()->toPlainText(), QStringLiteral("text"));
     EXPECT_EQ(txtFile()->text(), QStringLiteral("f.txt"));

@@ -1,19 +1,17 @@
-// The fortification options window: its look, and the flags it writes into
+// The fortification options window: its look, and the options it sets on
 // the main window on Close (by its button or by the window frame).
 
-#include "tests/support/ScriptedDialogs.h"
-#include "ui/FormRegistry.h"
+#include "tests/support/Files.h"
+#include "tests/support/GuiFixture.h"
 #include "ui/main/frmAdvanced.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -22,35 +20,28 @@ namespace {
 const QColor kRed(255, 0, 0);
 const QColor kDarkBlue(0, 0, 128);
 
-class OptionsWindow : public ::testing::Test {
+class OptionsWindow : public testsupport::GuiFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        ui::registerAllForms(registry);
-        registry.quitHandler = [] {};
-        main = registry.show(QStringLiteral("frmMain"));
+        GuiFixture::SetUp();
+        registry.show<ui::frmMain>();
+        main = registry.loaded<ui::frmMain>();
         ASSERT_NE(main, nullptr);
     }
 
     // Advanced, as the main window's button runs it.
     ui::frmAdvanced* openOptions() {
-        main->findChild<QPushButton*>(QStringLiteral("cmdAdvanced"))->click();
-        return registry.loaded<ui::frmAdvanced>(QStringLiteral("frmAdvanced"));
+        child<QPushButton>(main, "cmdAdvanced")->click();
+        return registry.loaded<ui::frmAdvanced>();
     }
-    template <class T> T* in(QWidget* window, const char* name) {
-        T* widget = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <class T> T* in(QWidget* window, const char* name) { return child<T>(window, name); }
+    // The main window's invisible flag: "Y" for on, empty for off.
     QString flag(const char* name) { return in<QLabel>(main, name)->text(); }
     QCheckBox* box(ui::frmAdvanced* options, const char* name) {
         return in<QCheckBox>(options, name);
     }
 
-    testsupport::ScriptedDialogs dialogs;
-    QTemporaryDir dir;
-    ui::FormRegistry registry;
-    QWidget* main = nullptr;
+    ui::frmMain* main = nullptr;
 };
 
 TEST_F(OptionsWindow, HasItsLayoutTextsAndColours) {
@@ -150,26 +141,41 @@ TEST_F(OptionsWindow, OpensInPlaceOfTheMainWindowWithCloseFocused) {
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("chkJB"));
 }
 
-TEST_F(OptionsWindow, CloseWritesBothFlagsFromTheBoxes) {
-    in<QLabel>(main, "lblPIC")->setText(QStringLiteral("Y"));
-    in<QLabel>(main, "lblJB")->setText(QStringLiteral("Y"));
+TEST_F(OptionsWindow, CloseWritesBothOptionsFromTheBoxes) {
+    ui::MessageOptions both;
+    both.pic = true;
+    both.junkBitz = true;
+    main->setOptions(both);
+    QList<ui::MessageOptions> changes;
+    QObject::connect(main, &ui::frmMain::optionsChanged,
+                     [&](const ui::MessageOptions& options) { changes.append(options); });
 
-    // First opening, Close untouched: both flags off.
+    // First opening, Close untouched: both options off.
     ui::frmAdvanced* options = openOptions();
     in<QPushButton>(options, "cmdClose")->click();
+    EXPECT_EQ(main->options(), ui::MessageOptions());
+    EXPECT_EQ(changes, QList<ui::MessageOptions>{ui::MessageOptions()});
     EXPECT_EQ(flag("lblPIC"), QString());
     EXPECT_EQ(flag("lblJB"), QString());
     EXPECT_FALSE(options->isVisible());
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(registry.loaded(QStringLiteral("frmAdvanced")), options);
+    EXPECT_EQ(registry.loaded<ui::frmAdvanced>(), options);
 
     // Ticking changes nothing until Close.
     ASSERT_EQ(openOptions(), options);
     box(options, "chkPIC")->click();
     EXPECT_EQ(flag("lblPIC"), QString());
     in<QPushButton>(options, "cmdClose")->click();
+    EXPECT_TRUE(main->options().pic);
+    EXPECT_FALSE(main->options().junkBitz);
     EXPECT_EQ(flag("lblPIC"), QStringLiteral("Y"));
     EXPECT_EQ(flag("lblJB"), QString());
+    EXPECT_EQ(changes.size(), 2);
+
+    // A Close that changes nothing tells nobody.
+    openOptions();
+    in<QPushButton>(options, "cmdClose")->click();
+    EXPECT_EQ(changes.size(), 2);
 
     // The boxes keep their state between openings.
     openOptions();
@@ -205,8 +211,8 @@ TEST_F(OptionsWindow, ChosenOptionsGiveTheTagOfTheMessageFile) {
     in<QPlainTextEdit>(main, "txtIn")->setPlainText(QStringLiteral("abc"));
     in<QLineEdit>(main, "txtFile")->setText(file);
     const auto firstLine = [&] {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readLine() : QByteArray();
+        const QList<QByteArray> lines = testsupport::readLines(file);
+        return lines.isEmpty() ? QByteArray() : lines.first() + '\n';
     };
     const auto encrypt = [&] { in<QPushButton>(main, "CmdEnc")->click(); };
 

@@ -1,8 +1,7 @@
 // The splash window, the intro window and the way from the start window to the
 // mode chooser.
 
-#include "tests/support/ScriptedDialogs.h"
-#include "ui/FormRegistry.h"
+#include "tests/support/GuiFixture.h"
 #include "ui/startup/frmFlash.h"
 #include "ui/startup/frmLoad.h"
 
@@ -16,18 +15,10 @@
 
 namespace {
 
-class StartupTest : public ::testing::Test {
+class StartupTest : public testsupport::GuiFixture {
 protected:
-    void SetUp() override {
-        ui::registerAllForms(registry);
-        registry.quitHandler = [this] { ++quits; };
-    }
-    bool visible(const QString& name) const {
-        QWidget* w = registry.loaded(name);
-        return w && w->isVisible();
-    }
-    ui::frmLoad* splash() { return registry.form<ui::frmLoad>("frmLoad"); }
-    ui::frmFlash* intro() { return registry.form<ui::frmFlash>("frmFlash"); }
+    ui::frmLoad* splash() { return registry.form<ui::frmLoad>(); }
+    ui::frmFlash* intro() { return registry.form<ui::frmFlash>(); }
     // Which letters are hidden, by index.
     QList<int> gaps() {
         QList<int> hidden;
@@ -37,10 +28,6 @@ protected:
         }
         return hidden;
     }
-
-    testsupport::ScriptedDialogs dialogs;
-    int quits = 0;
-    ui::FormRegistry registry;
 };
 
 TEST_F(StartupTest, SplashWindowLooksAsDesigned) {
@@ -167,7 +154,6 @@ TEST_F(StartupTest, TheGapRunsLeftToRightAndWraps) {
 TEST_F(StartupTest, StartLeadsToTheModeChooser) {
     registry.show("frmFlash");
     intro()->findChild<QPushButton*>("cmdStart")->click();
-    QCoreApplication::processEvents();
     EXPECT_FALSE(registry.isLoaded("frmFlash"));
     EXPECT_TRUE(visible("frmWizard1"));
     EXPECT_EQ(quits, 0);
@@ -177,12 +163,10 @@ TEST_F(StartupTest, ExitAndTheFrameCloseEndTheProgram) {
     registry.form("frmMain");
     registry.show("frmFlash");
     intro()->findChild<QPushButton*>("cmdExit")->click();
-    QCoreApplication::processEvents();
     EXPECT_EQ(quits, 1);
     EXPECT_TRUE(registry.loadedNames().isEmpty()) << registry.loadedNames().join(',').toStdString();
 
     registry.show("frmFlash")->close();
-    QCoreApplication::processEvents();
     EXPECT_EQ(quits, 2);
     EXPECT_FALSE(registry.isLoaded("frmFlash"));
 }
@@ -190,7 +174,6 @@ TEST_F(StartupTest, ExitAndTheFrameCloseEndTheProgram) {
 TEST_F(StartupTest, ClosingTheSplashWindowEndsTheProgram) {
     registry.form("frmMain");
     registry.show("frmLoad")->close();
-    QCoreApplication::processEvents();
     EXPECT_EQ(quits, 1);
     EXPECT_TRUE(registry.loadedNames().isEmpty()) << "no hidden window is left running";
 }

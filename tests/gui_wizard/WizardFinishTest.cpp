@@ -4,6 +4,7 @@
 
 #include "WizardFixture.h"
 #include "cipher/MessageCipher.h"
+#include "tests/support/Files.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
@@ -16,15 +17,8 @@ namespace {
 using WizardFinishTest = WizardFixture;
 
 QByteArray firstLine(const QString& file) {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readLine().trimmed();
-}
-
-// Main window controls, by name.
-template <class T> T* mainControl(ui::FormRegistry& registry, const char* name) {
-    return registry.form("frmMain")->findChild<T*>(name);
+    const QList<QByteArray> lines = testsupport::readLines(file);
+    return lines.isEmpty() ? QByteArray() : lines.first().trimmed();
 }
 
 TEST_F(WizardFinishTest, EncryptionEndsAtTheModeChooserAndTheMainWindowReadsIt) {
@@ -38,11 +32,11 @@ TEST_F(WizardFinishTest, EncryptionEndsAtTheModeChooserAndTheMainWindowReadsIt) 
     // The main window decrypts what the wizard wrote, line break and all.
     dialogs.clear();
     registry.show("frmMain");
-    mainControl<QLineEdit>(registry, "txtPW")->setText("Pa55word");
-    mainControl<QLineEdit>(registry, "txtFile")->setText(file);
+    child<QLineEdit>("frmMain", "txtPW")->setText("Pa55word");
+    child<QLineEdit>("frmMain", "txtFile")->setText(file);
     qobject_cast<ui::frmMain*>(form("frmMain"))->cmdDecrypt_Click();
     EXPECT_EQ(dialogs.texts(), QStringList{"Decrypted"});
-    EXPECT_EQ(mainControl<QPlainTextEdit>(registry, "txtIn")->toPlainText(),
+    EXPECT_EQ(child<QPlainTextEdit>("frmMain", "txtIn")->toPlainText(),
               "Dear friend,\nmeet me at noon.");
 }
 
@@ -57,7 +51,6 @@ TEST_F(WizardFinishTest, EnterOnTheFinishPageRunsFinish) {
     ASSERT_NE(focused, nullptr);
     EXPECT_EQ(focused->objectName(), QStringLiteral("cmdNext"));
     QTest::keyClick(focused, Qt::Key_Return);
-    QCoreApplication::processEvents();
     EXPECT_TRUE(QFile::exists(file));
     EXPECT_EQ(onScreen(), "frmWizard1");
 }
@@ -65,9 +58,9 @@ TEST_F(WizardFinishTest, EnterOnTheFinishPageRunsFinish) {
 TEST_F(WizardFinishTest, TheMainWindowsFileDecryptsInTheResultWindow) {
     const QString file = path("main.txt");
     registry.show("frmMain");
-    mainControl<QLineEdit>(registry, "txtPW")->setText("shared");
-    mainControl<QLineEdit>(registry, "txtFile")->setText(file);
-    mainControl<QPlainTextEdit>(registry, "txtIn")->setPlainText("from the main window\nbye");
+    child<QLineEdit>("frmMain", "txtPW")->setText("shared");
+    child<QLineEdit>("frmMain", "txtFile")->setText(file);
+    child<QPlainTextEdit>("frmMain", "txtIn")->setPlainText("from the main window\nbye");
     qobject_cast<ui::frmMain*>(form("frmMain"))->CmdEnc_Click();
     ASSERT_EQ(dialogs.texts(), QStringList{"Finished"});
     registry.hide("frmMain");
@@ -82,9 +75,11 @@ TEST_F(WizardFinishTest, TheMainWindowsFileDecryptsInTheResultWindow) {
     EXPECT_EQ(dialogs.texts(), QStringList{"Decrypted"});
     EXPECT_TRUE(resultShownFirst);
     EXPECT_EQ(onScreen(), "frmCompile");
-    EXPECT_EQ(state().txtIn()->toPlainText(), "from the main window\nbye");
-    EXPECT_EQ(state().txtPW()->text(), "shared");
-    EXPECT_EQ(state().txtFile()->text(), file);
+    // The result window shows the password, the text and the file name.
+    EXPECT_EQ(resultText()->toPlainText(), "from the main window\nbye");
+    EXPECT_EQ(resultPassword()->text(), "shared");
+    EXPECT_EQ(resultFile()->text(), file);
+    EXPECT_EQ(answers().text, "from the main window\nbye");
     EXPECT_TRUE(printer.documents.isEmpty()) << "view only";
     EXPECT_EQ(quits, 0);
 }
@@ -101,20 +96,22 @@ TEST_F(WizardFinishTest, ALongestMessageArrivesWholeInTheResultWindow) {
     walkDecryption("long", file, true, false);
     click("frmFinish", "cmdNext");
     EXPECT_EQ(dialogs.texts(), QStringList{"Decrypted"});
-    EXPECT_EQ(state().txtIn()->toPlainText(), text);
+    EXPECT_EQ(resultText()->toPlainText(), text);
+    EXPECT_EQ(answers().text, text);
 }
 
 TEST_F(WizardFinishTest, AMissingFileLeavesTheResultWindowEmptyAndPrintsNothing) {
     for (const bool print : {true, false}) {
         SCOPED_TRACE(print);
         dialogs.clear();
-        state().txtIn()->setPlainText("from before");
+        resultText()->setPlainText("from before");
         walkDecryption("pw", path("nowhere.txt"), true, print);
         click("frmFinish", "cmdNext");
         ASSERT_EQ(dialogs.texts(), QStringList{cipher::kFileNotFound});
         EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::Stop);
         EXPECT_EQ(onScreen(), "frmCompile");
-        EXPECT_EQ(state().txtIn()->toPlainText(), "");
+        EXPECT_EQ(resultText()->toPlainText(), "");
+        EXPECT_EQ(answers().text, "");
         EXPECT_TRUE(printer.documents.isEmpty());
         EXPECT_EQ(quits, 0);
         click("frmCompile", "cmdBack");
@@ -130,11 +127,9 @@ TEST_F(WizardFinishTest, AFileFarLargerThanAnyMessageIsRefusedAndNothingPrinted)
         QByteArray content = "\"Tessera v2.0\"\r\n";
         for (int i = 0; i < 1000000; ++i)
             content += "169\r\n";
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_EQ(f.write(content), content.size());
+        testsupport::writeAll(file, content);
     }
-    state().txtIn()->setPlainText("from before");
+    resultText()->setPlainText("from before");
     walkDecryption("pw", file, true, true);
     click("frmFinish", "cmdNext");
     ASSERT_EQ(dialogs.messages.size(), 1);
@@ -143,7 +138,7 @@ TEST_F(WizardFinishTest, AFileFarLargerThanAnyMessageIsRefusedAndNothingPrinted)
     EXPECT_EQ(dialogs.messages[0].title, "Error");
     EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::Stop);
     EXPECT_EQ(onScreen(), "frmCompile");
-    EXPECT_EQ(state().txtIn()->toPlainText(), "");
+    EXPECT_EQ(resultText()->toPlainText(), "");
     EXPECT_TRUE(printer.documents.isEmpty());
     EXPECT_EQ(quits, 0);
 }
@@ -164,7 +159,7 @@ protected:
 
 TEST_F(WizardPrintTest, PrintOnlyPrintsAndEndsTheProgram) {
     walkDecryption("printme", file, false, true);
-    EXPECT_EQ(state().lblPS()->text(), "P");
+    EXPECT_EQ(answers().output, Outputs(Output::Print));
     click("frmFinish", "cmdNext");
     EXPECT_EQ(dialogs.texts(), QStringList{"Decrypted"});
     ASSERT_EQ(printer.documents, QStringList{"first line\nsecond line"});
@@ -190,7 +185,8 @@ TEST_F(WizardPrintTest, PrintAndShowPrintsAndStays) {
     click("frmFinish", "cmdNext");
     EXPECT_EQ(printer.documents, QStringList{"first line\nsecond line"});
     EXPECT_EQ(onScreen(), "frmCompile");
-    EXPECT_EQ(state().txtIn()->toPlainText(), "first line\nsecond line");
+    EXPECT_EQ(resultText()->toPlainText(), "first line\nsecond line");
+    EXPECT_EQ(answers().output, Output::View | Output::Print);
     EXPECT_EQ(quits, 0);
 
     // A later pass with neither box checked keeps "PS" and prints again.
@@ -210,9 +206,9 @@ TEST_F(WizardPrintTest, ShowOnlyPrintsNothing) {
 
 TEST_F(WizardPrintTest, NeitherBoxOnTheFirstPassPrintsNothing) {
     walkDecryption("printme", file, false, false);
-    EXPECT_EQ(state().lblPS()->text(), "");
+    EXPECT_EQ(answers().output, Outputs());
     click("frmFinish", "cmdNext");
-    EXPECT_EQ(state().txtIn()->toPlainText(), "first line\nsecond line");
+    EXPECT_EQ(resultText()->toPlainText(), "first line\nsecond line");
     EXPECT_TRUE(printer.documents.isEmpty());
 }
 
@@ -238,12 +234,12 @@ TEST_F(WizardFinishTest, AFailedEncryptionKeepsTheFinishPage) {
 
 TEST_F(WizardFinishTest, FinishWithoutTextOrOperationDoesNothing) {
     registry.show("frmFinish");
-    state().lblType()->setText("EN");
-    state().txtFile()->setText(path("never.txt"));
-    state().txtPW()->setText("pw");
-    click("frmFinish", "cmdNext");    // no text
-    state().lblType()->setText("en"); // compared exactly
-    state().txtIn()->setPlainText("text");
+    wizard().setOperation(Operation::Encrypt);
+    wizard().setFile(path("never.txt"));
+    wizard().setPassword("pw");
+    click("frmFinish", "cmdNext"); // no text
+    wizard().setOperation(Operation::None);
+    wizard().setText("text");
     click("frmFinish", "cmdNext");
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_FALSE(QFile::exists(path("never.txt")));

@@ -1,7 +1,8 @@
 #pragma once
 
-// A whole program's windows with scripted dialogs and a recording printer, and
-// the steps a user takes through the wizard.
+// A whole program's windows with a recording printer besides the common
+// fixture's, the wizard's answers, and the steps a user takes through the
+// wizard.
 
 // Qt first: platform/Printer.h names QWidget without declaring it.
 #include <QCheckBox>
@@ -10,48 +11,31 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
+#include "tests/support/GuiFixture.h"
 #include "tests/support/RecordingPrinter.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "ui/FormRegistry.h"
-#include "ui/wizard/frmCompile.h"
+#include "ui/wizard/WizardController.h"
 
-class WizardFixture : public ::testing::Test {
+class WizardFixture : public testsupport::GuiFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        ui::registerAllForms(registry);
-        registry.quitHandler = [this] { ++quits; };
-    }
-
-    QString path(const QString& name) const { return dir.filePath(name); }
+    using Operation = ui::WizardState::Operation;
+    using Output = ui::WizardState::Output;
+    using Outputs = ui::WizardState::Outputs;
 
     QWidget* form(const QString& name) { return registry.form(name); }
 
-    template <class T> T* child(const QString& formName, const QString& name) {
-        T* widget = registry.form(formName)->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << qPrintable(formName) << "." << qPrintable(name);
-        return widget;
-    }
     QPushButton* button(const QString& f, const QString& n) { return child<QPushButton>(f, n); }
     QLineEdit* edit(const QString& f, const QString& n) { return child<QLineEdit>(f, n); }
     QCheckBox* check(const QString& f, const QString& n) { return child<QCheckBox>(f, n); }
 
-    // A click as the user makes it, and what it queued (the exits, Finish).
+    // A click as the user makes it; whatever it does is done when it returns.
     void click(const QString& f, const QString& n) {
         QPushButton* b = button(f, n);
         ASSERT_NE(b, nullptr);
         ASSERT_TRUE(b->isVisible()) << qPrintable(f) << "." << qPrintable(n) << " is not on screen";
         b->click();
-        QCoreApplication::processEvents();
     }
 
-    bool visible(const QString& name) const {
-        QWidget* w = registry.loaded(name);
-        return w && w->isVisible();
-    }
     // The one wizard window on the screen, by name; empty when none or many.
     QString onScreen() const {
         static const QStringList names = {
@@ -65,7 +49,13 @@ protected:
         return shown.size() == 1 ? shown.first() : shown.join(QLatin1Char('+'));
     }
 
-    ui::frmCompile& state() { return ui::wizardState(registry); }
+    // The wizard's answers, and where they hand them in.
+    ui::WizardController& wizard() { return ui::WizardController::of(registry); }
+    const ui::WizardState& answers() { return wizard().state(); }
+    // What the result window shows.
+    QLineEdit* resultPassword() { return child<QLineEdit>("frmCompile", "txtPW"); }
+    QPlainTextEdit* resultText() { return child<QPlainTextEdit>("frmCompile", "txtIn"); }
+    QLineEdit* resultFile() { return child<QLineEdit>("frmCompile", "txtFile"); }
 
     // Mode chooser -> encrypt/decrypt page.
     void startWizard() {
@@ -111,9 +101,5 @@ protected:
         ASSERT_EQ(onScreen(), "frmFinish");
     }
 
-    QTemporaryDir dir;
-    testsupport::ScriptedDialogs dialogs;
     testsupport::RecordingPrinter printer;
-    int quits = 0;
-    ui::FormRegistry registry; // last: its windows go first
 };

@@ -273,7 +273,7 @@ TEST_F(WizardPagesTest, EncryptionPathForwardAndBack) {
     startWizard();
     click("frmEncDec", "cmdChoseEnc");
     EXPECT_EQ(onScreen(), "frmPW");
-    EXPECT_EQ(state().lblType()->text(), "EN");
+    EXPECT_EQ(answers().operation, Operation::Encrypt);
 
     click("frmPW", "cmdBack");
     EXPECT_EQ(onScreen(), "frmEncDec");
@@ -281,14 +281,14 @@ TEST_F(WizardPagesTest, EncryptionPathForwardAndBack) {
 
     enterPasswords("abcde", "abcde"); // shorter than the page asks for, still accepted
     EXPECT_EQ(onScreen(), "frmFile");
-    EXPECT_EQ(state().txtPW()->text(), "abcde");
+    EXPECT_EQ(answers().password, "abcde");
 
     click("frmFile", "cmdBack");
     EXPECT_EQ(onScreen(), "frmPW");
     click("frmPW", "cmdNext");
     enterFile(path("message.txt"));
     EXPECT_EQ(onScreen(), "frmTextEnc");
-    EXPECT_EQ(state().txtFile()->text(), path("message.txt"));
+    EXPECT_EQ(answers().file, path("message.txt"));
 
     click("frmTextEnc", "cmdBack");
     EXPECT_EQ(onScreen(), "frmFile");
@@ -296,7 +296,7 @@ TEST_F(WizardPagesTest, EncryptionPathForwardAndBack) {
     child<QPlainTextEdit>("frmTextEnc", "txtInput")->setPlainText("line one\nline two");
     click("frmTextEnc", "cmdNext");
     EXPECT_EQ(onScreen(), "frmWizardAdvanced");
-    EXPECT_EQ(state().txtIn()->toPlainText(), "line one\nline two");
+    EXPECT_EQ(answers().text, "line one\nline two");
 
     click("frmWizardAdvanced", "cmdBack");
     EXPECT_EQ(onScreen(), "frmTextEnc");
@@ -304,36 +304,36 @@ TEST_F(WizardPagesTest, EncryptionPathForwardAndBack) {
     check("frmWizardAdvanced", "chkPIC")->setChecked(true);
     click("frmWizardAdvanced", "cmdNext");
     EXPECT_EQ(onScreen(), "frmFinish");
-    EXPECT_EQ(state().lblPIC()->text(), "Y");
-    EXPECT_EQ(state().lblJB()->text(), "");
+    EXPECT_TRUE(answers().options.pic);
+    EXPECT_FALSE(answers().options.junkBitz);
 
     // Back from the finish page skips the options, and the text is still there.
     click("frmFinish", "cmdBack");
     EXPECT_EQ(onScreen(), "frmTextEnc");
     EXPECT_EQ(child<QPlainTextEdit>("frmTextEnc", "txtInput")->toPlainText(), "line one\nline two");
-    EXPECT_EQ(state().lblPS()->text(), "") << "the encryption path never writes the print choice";
+    EXPECT_EQ(answers().output, Outputs()) << "the encryption path never writes the print choice";
 }
 
 TEST_F(WizardPagesTest, DecryptionPathForwardAndBack) {
     startWizard();
     click("frmEncDec", "cmdChoseDec");
-    EXPECT_EQ(state().lblType()->text(), "DE");
+    EXPECT_EQ(answers().operation, Operation::Decrypt);
     enterPasswords("", ""); // the empty password passes when both boxes are empty
-    EXPECT_EQ(state().txtPW()->text(), "");
+    EXPECT_EQ(answers().password, "");
     enterFile(""); // not checked either
     EXPECT_EQ(onScreen(), "frmPrintShow");
-    EXPECT_EQ(state().txtFile()->text(), "");
+    EXPECT_EQ(answers().file, "");
 
     click("frmPrintShow", "cmdBack");
     EXPECT_EQ(onScreen(), "frmFile");
     click("frmFile", "cmdNext");
     click("frmPrintShow", "cmdNext");
     EXPECT_EQ(onScreen(), "frmFinish");
-    EXPECT_EQ(state().lblPS()->text(), "S");
+    EXPECT_EQ(answers().output, Outputs(Output::View));
 
     click("frmFinish", "cmdBack");
     EXPECT_EQ(onScreen(), "frmPrintShow");
-    EXPECT_EQ(state().txtIn()->toPlainText(), "") << "the decryption pages never write the text";
+    EXPECT_EQ(answers().text, "") << "the decryption pages never write the text";
 }
 
 TEST_F(WizardPagesTest, PasswordsThatDifferAreRefusedAndBothBoxesEmptied) {
@@ -361,7 +361,7 @@ TEST_F(WizardPagesTest, PasswordsThatDifferAreRefusedAndBothBoxesEmptied) {
         EXPECT_EQ(edit("frmPW", "txtPW")->text(), "");
         EXPECT_EQ(edit("frmPW", "txtPWconfirm")->text(), "");
         EXPECT_EQ(onScreen(), "frmPW");
-        EXPECT_EQ(state().txtPW()->text(), "good") << "the answer stays as it was";
+        EXPECT_EQ(answers().password, "good") << "the answer stays as it was";
     }
 }
 
@@ -395,7 +395,7 @@ TEST_F(WizardPagesTest, EnterAfterComingBackPressesNextNotBack) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // the next page's arrival and focus
     };
     // Back pressed from the keyboard, as the focus on Back comes about.
     const auto keyBack = [&](const char* page) {
@@ -404,7 +404,7 @@ TEST_F(WizardPagesTest, EnterAfterComingBackPressesNextNotBack) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
         button(page, "cmdBack")->setFocus();
         QTest::keyClick(button(page, "cmdBack"), Qt::Key_Return);
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // the page before's arrival and focus
     };
 
     startWizard();
@@ -447,7 +447,7 @@ TEST_F(WizardPagesTest, EnterPressesNextOnThePasswordPage) {
     QTest::keyClicks(confirm, "pass");
     QTest::keyClick(confirm, Qt::Key_Return);
     EXPECT_EQ(onScreen(), "frmFile");
-    EXPECT_EQ(state().txtPW()->text(), "pass");
+    EXPECT_EQ(answers().password, "pass");
 }
 
 TEST_F(WizardPagesTest, EnterInTheMessageIsALineBreak) {
@@ -475,7 +475,7 @@ TEST_F(WizardPagesTest, PictureDoubleClickNamesTheAuthorAndNothingElse) {
     EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::None);
     EXPECT_EQ(edit("frmPW", "txtPW")->text(), "typed");
     EXPECT_EQ(onScreen(), "frmPW");
-    EXPECT_EQ(state().txtPW()->text(), "");
+    EXPECT_EQ(answers().password, "");
 }
 
 TEST_F(WizardPagesTest, BrowseKeepsTheLastChosenName) {
@@ -511,7 +511,7 @@ TEST_F(WizardPagesTest, OnlyTheEmptyTextIsRefused) {
     EXPECT_EQ(dialogs.messages[0].title, "Tessera2");
     EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::None);
     EXPECT_EQ(onScreen(), "frmTextEnc");
-    EXPECT_EQ(state().txtIn()->toPlainText(), "");
+    EXPECT_EQ(answers().text, "");
 
     for (const QString& blank : {QString("   "), QString("\n\n")}) {
         registry.hide("frmWizardAdvanced");
@@ -519,7 +519,7 @@ TEST_F(WizardPagesTest, OnlyTheEmptyTextIsRefused) {
         child<QPlainTextEdit>("frmTextEnc", "txtInput")->setPlainText(blank);
         click("frmTextEnc", "cmdNext");
         EXPECT_EQ(onScreen(), "frmWizardAdvanced");
-        EXPECT_EQ(state().txtIn()->toPlainText(), blank);
+        EXPECT_EQ(answers().text, blank);
     }
     EXPECT_EQ(dialogs.messages.size(), 1);
 }
@@ -532,8 +532,8 @@ TEST_F(WizardPagesTest, NoneDisablesTheOptionsAndStoresNeither) {
     pic->setChecked(true);
     jb->setChecked(true);
     click("frmWizardAdvanced", "cmdNext");
-    EXPECT_EQ(state().lblPIC()->text(), "Y");
-    EXPECT_EQ(state().lblJB()->text(), "Y");
+    EXPECT_TRUE(answers().options.pic);
+    EXPECT_TRUE(answers().options.junkBitz);
 
     registry.show("frmWizardAdvanced");
     QTest::mouseClick(none, Qt::LeftButton, {}, QPoint(10, none->height() / 2));
@@ -554,8 +554,8 @@ TEST_F(WizardPagesTest, NoneDisablesTheOptionsAndStoresNeither) {
     }
     EXPECT_EQ(lightestCaptionPixel(none), 255) << "an enabled caption is white";
     click("frmWizardAdvanced", "cmdNext");
-    EXPECT_EQ(state().lblPIC()->text(), "");
-    EXPECT_EQ(state().lblJB()->text(), "");
+    EXPECT_FALSE(answers().options.pic);
+    EXPECT_FALSE(answers().options.junkBitz);
 
     // Unchecking None enables the two again, still unchecked; checking one of
     // them leaves None alone.
@@ -570,26 +570,28 @@ TEST_F(WizardPagesTest, NoneDisablesTheOptionsAndStoresNeither) {
     EXPECT_TRUE(jb->isChecked());
     EXPECT_FALSE(none->isChecked());
     click("frmWizardAdvanced", "cmdNext");
-    EXPECT_EQ(state().lblPIC()->text(), "");
-    EXPECT_EQ(state().lblJB()->text(), "Y");
+    EXPECT_FALSE(answers().options.pic);
+    EXPECT_TRUE(answers().options.junkBitz);
 }
 
 TEST_F(WizardPagesTest, PrintAndViewChoices) {
     struct Case {
         bool view, print;
-        const char* expected;
+        Outputs expected;
     };
+    const Outputs both = Output::View | Output::Print;
     // Each row starts from the one before: neither box keeps the earlier value.
-    const std::vector<Case> cases = {{false, false, ""}, {true, false, "S"},   {false, true, "P"},
-                                     {true, true, "PS"}, {false, false, "PS"}, {true, false, "S"},
-                                     {false, false, "S"}};
+    const std::vector<Case> cases = {
+        {false, false, {}},   {true, false, Output::View}, {false, true, Output::Print},
+        {true, true, both},   {false, false, both},        {true, false, Output::View},
+        {false, false, Output::View}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.view) + std::to_string(c.print));
         registry.show("frmPrintShow");
         check("frmPrintShow", "chkView")->setChecked(c.view);
         check("frmPrintShow", "chkPrint")->setChecked(c.print);
         click("frmPrintShow", "cmdNext");
-        EXPECT_EQ(state().lblPS()->text(), c.expected);
+        EXPECT_EQ(answers().output, c.expected);
         EXPECT_EQ(onScreen(), "frmFinish");
         registry.hide("frmFinish");
     }
@@ -600,7 +602,6 @@ TEST_F(WizardPagesTest, ClosingAPageThroughItsFrameReturnsToTheModeChooser) {
                              "frmPrintShow", "frmFinish"}) {
         SCOPED_TRACE(name);
         registry.show(name)->close();
-        QCoreApplication::processEvents();
         EXPECT_EQ(onScreen(), "frmWizard1");
         EXPECT_TRUE(registry.isLoaded(name)) << "the page keeps its contents";
         registry.hide("frmWizard1");

@@ -1,6 +1,5 @@
 #include "ui/filecipher/frmEncFile.h"
 
-#include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/PasswordBox.h"
@@ -85,7 +84,6 @@ frmEncFile::frmEncFile(FormRegistry& registry, QWidget* parent)
     // off its last letters (a label has no background, nothing else moves).
     for (QLabel* label : findChildren<QLabel*>())
         fitText(label, Fit::Grow);
-    setWindowIcon(resources::windowIcon(QStringLiteral("frmEncFile")));
     makePasswordBox(m_ui->txtPW);
     m_ui->txtFileEnc->setText(defaultFilePath(QStringLiteral("EncryptedCopy")));
     // Closing unloads: the next use starts with the initial contents again.

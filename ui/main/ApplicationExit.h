@@ -3,14 +3,19 @@
 // The one routine behind every Exit button of the program (the main window,
 // the mode chooser, the wizard's result window and the intro window).
 
+#include "ui/FormNames.h"
+
 namespace ui {
 
 class FormRegistry;
 
 // The windows unloaded by the exit, in their order.
 inline constexpr const char* kExitUnloadOrder[] = {
-    "frmAbout",     "frmBack", "frmBrowser", "frmCompile", "frmEncDec",  "frmFile", "frmFinish",
-    "frmPrintShow", "frmPW",   "frmTextEnc", "frmHelp",    "frmWizard1", "frmMain",
+    FormName<frmAbout>::value,     FormName<frmBack>::value,    FormName<frmBrowser>::value,
+    FormName<frmCompile>::value,   FormName<frmEncDec>::value,  FormName<frmFile>::value,
+    FormName<frmFinish>::value,    FormName<frmPrintShow>::value, FormName<frmPW>::value,
+    FormName<frmTextEnc>::value,   FormName<frmHelp>::value,    FormName<frmWizard1>::value,
+    FormName<frmMain>::value,
 };
 
 // Unloads the listed windows in order, passing over those not loaded; then

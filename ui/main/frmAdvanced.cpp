@@ -3,6 +3,7 @@
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
 #include "ui/common/WindowLook.h"
+#include "ui/main/frmMain.h"
 #include "ui_frmAdvanced.h"
 
 #include <QCheckBox>
@@ -20,17 +21,11 @@ void paint(QWidget* widget, const QColor& text, const QColor& ground, const QFon
     widget->setFont(font);
 }
 
-void setFlag(QWidget* main, const char* label, bool on) {
-    if (auto* flag = main->findChild<QLabel*>(QString::fromLatin1(label)))
-        flag->setText(on ? QStringLiteral("Y") : QString());
-}
-
 } // namespace
 
 frmAdvanced::frmAdvanced(FormRegistry& registry, QWidget* parent)
     : QWidget(parent), m_registry(registry), m_ui(std::make_unique<Ui::frmAdvanced>()) {
     m_ui->setupUi(this);
-    setWindowIcon(resources::windowIcon(QStringLiteral("frmAdvanced")));
     // A sizable border without a maximise button; the controls keep their places.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -76,13 +71,14 @@ frmAdvanced::frmAdvanced(FormRegistry& registry, QWidget* parent)
 frmAdvanced::~frmAdvanced() = default;
 
 void frmAdvanced::cmdClose_Click() {
-    QWidget* main = m_registry.form(QStringLiteral("frmMain"));
-    if (main) {
-        setFlag(main, "lblPIC", m_ui->chkPIC->isChecked());
-        setFlag(main, "lblJB", m_ui->chkJB->isChecked());
-    }
-    m_registry.hide(QStringLiteral("frmAdvanced"));
-    m_registry.show(QStringLiteral("frmMain"));
+    // Both options are written on every Close, from the boxes as they are now.
+    MessageOptions options;
+    options.pic = m_ui->chkPIC->isChecked();
+    options.junkBitz = m_ui->chkJB->isChecked();
+    if (frmMain* main = m_registry.form<frmMain>())
+        main->setOptions(options);
+    hide();
+    m_registry.show<frmMain>();
 }
 
 // The frame's close control does what Close does; the window stays loaded.

@@ -1,9 +1,9 @@
 #pragma once
 
 // The fortification options window: two check boxes for PIC and JunkBitz.
-// Ticking a box changes nothing by itself; Close writes both choices into the
-// main window's option flags ("Y" = on, empty = off), hides this window and
-// brings the main window back. Closing through the window frame counts as
+// Ticking a box changes nothing by itself; Close sets the main window's
+// message options from both boxes, hides this window and brings the main
+// window back. Closing through the window frame counts as
 // Close, so the main window never stays hidden with nothing on the screen.
 
 #include <QWidget>

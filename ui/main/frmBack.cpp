@@ -1,9 +1,9 @@
 #include "ui/main/frmBack.h"
 
-#include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/WindowLook.h"
+#include "ui/main/frmMain.h"
 #include "ui_frmBack.h"
 
 #include <QImageReader>
@@ -17,7 +17,6 @@ frmBack::frmBack(FormRegistry& registry, QWidget* parent)
       m_registry(registry), m_ui(std::make_unique<Ui::frmBack>()) {
     m_ui->setupUi(this);
     setFont(classicFont());
-    setWindowIcon(resources::windowIcon(QStringLiteral("frmBack")));
     setFixedSize(199, 148);
     m_ui->txtFile->setText(defaultFilePath(QStringLiteral("Picture.bmp")));
     centreOnFirstShow(this);
@@ -41,12 +40,12 @@ void frmBack::cmdBrowse_Click() {
 }
 
 void frmBack::cmdLoad_Click() {
-    QWidget* main = m_registry.form(QStringLiteral("frmMain"));
+    frmMain* main = m_registry.form<frmMain>();
     const QString name = m_ui->txtFile->text();
     if (name.isEmpty()) {
         // No name: the main window goes back to its plain background colour.
         if (main)
-            main->setProperty("Picture", QPixmap());
+            main->setPicture(QPixmap());
         return;
     }
     // Any format the image reader knows, whatever the name's extension says.
@@ -58,11 +57,11 @@ void frmBack::cmdLoad_Click() {
         return;
     }
     if (main)
-        main->setProperty("Picture", QPixmap::fromImage(image));
+        main->setPicture(QPixmap::fromImage(image));
 }
 
 void frmBack::cmdCancel_Click() {
-    m_registry.hide(QStringLiteral("frmBack"));
+    hide();
 }
 
 } // namespace ui

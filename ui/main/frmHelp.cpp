@@ -3,7 +3,6 @@
 #include "cipher/ScratchFile.h"
 #include "platform/Dialogs.h"
 #include "resources/Artwork.h"
-#include "ui/FormRegistry.h"
 #include "ui/common/WindowLook.h"
 #include "ui_frmHelp.h"
 
@@ -15,9 +14,9 @@ frmHelp::frmHelp(FormRegistry& registry, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      m_registry(registry), m_ui(std::make_unique<Ui::frmHelp>()) {
+      m_ui(std::make_unique<Ui::frmHelp>()) {
+    Q_UNUSED(registry); // this window reaches no other window
     m_ui->setupUi(this);
-    setWindowIcon(resources::windowIcon(QStringLiteral("frmHelp")));
     setFont(classicFont(8));
     setColours(this, Qt::black, QColor(64, 64, 64));
 
@@ -62,7 +61,7 @@ void frmHelp::cmdKillEnc_Click() {
 }
 
 void frmHelp::cmdClose_Click() {
-    m_registry.hide(QStringLiteral("frmHelp"));
+    hide();
 }
 
 } // namespace ui

@@ -26,7 +26,6 @@ public slots:
     void cmdClose_Click();
 
 private:
-    FormRegistry& m_registry;
     std::unique_ptr<Ui::frmHelp> m_ui;
 };
 

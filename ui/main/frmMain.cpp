@@ -10,6 +10,7 @@
 #include "ui/common/FileNames.h"
 #include "ui/common/PasswordBox.h"
 #include "ui/main/ApplicationExit.h"
+#include "ui/startup/frmBrowser.h"
 #include "ui/common/WindowLook.h"
 #include "ui_frmMain.h"
 
@@ -25,7 +26,11 @@ namespace ui {
 namespace {
 
 const QString kDefaultFile = QStringLiteral("File.txt");
-const QString kFlagOn = QStringLiteral("Y");
+
+// How the invisible labels show an option.
+QString flagText(bool on) {
+    return on ? QStringLiteral("Y") : QString();
+}
 
 // The hourglass on a window for as long as a command works.
 class BusyPointer {
@@ -48,7 +53,6 @@ frmMain::frmMain(FormRegistry& registry, QWidget* parent)
     m_ui->setupUi(this);
     setFont(classicFont());
     m_ui->menubar->setFont(QFont());
-    setWindowIcon(resources::windowIcon(QStringLiteral("frmMain")));
 
     // A fixed border with a minimise button and no maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -150,6 +154,15 @@ void frmMain::paintClientArea(QWidget* area) {
         painter.drawPixmap(0, 0, m_picture);
 }
 
+void frmMain::setOptions(const MessageOptions& options) {
+    if (options == m_options)
+        return;
+    m_options = options;
+    m_ui->lblPIC->setText(flagText(options.pic));
+    m_ui->lblJB->setText(flagText(options.junkBitz));
+    emit optionsChanged(m_options);
+}
+
 int frmMain::messageLength() const {
     // Every character and every line break once, and every line break once
     // more for the CR LF that stands for it in a file. Both counts are kept
@@ -158,9 +171,9 @@ int frmMain::messageLength() const {
     return document->characterCount() - 1 + document->blockCount() - 1;
 }
 
-void frmMain::showForm(const QString& name) {
-    if (m_registry.isRegistered(name))
-        m_registry.show(name);
+template <class Form> void frmMain::showForm() {
+    if (m_registry.isRegistered<Form>())
+        m_registry.show<Form>();
 }
 
 // ---- The commands ---------------------------------------------------------
@@ -170,8 +183,7 @@ void frmMain::CmdEnc_Click() {
     request.text = cipher::toMessageLineEnds(m_ui->txtIn->toPlainText());
     request.password = m_ui->txtPW->text();
     request.path = m_ui->txtFile->text();
-    request.pic = m_ui->lblPIC->text() == kFlagOn;
-    request.junkBitz = m_ui->lblJB->text() == kFlagOn;
+    m_options.applyTo(request);
     WindowCipherHost host(this, m_ui->pbarEnc);
     cipher::EncryptMessage(request, host);
 }
@@ -211,12 +223,12 @@ void frmMain::cmdWeb_Click() {
     if (answer == platform::Answer::Cancel)
         return;
     // A fresh viewer on every run, beside any that are already open.
-    if (!m_registry.isRegistered(QStringLiteral("frmBrowser")))
+    if (!m_registry.isRegistered<frmBrowser>())
         return;
-    QWidget* viewer = m_registry.createNew(QStringLiteral("frmBrowser"));
+    frmBrowser* viewer = m_registry.createNew<frmBrowser>();
     if (!viewer)
         return;
-    viewer->setProperty("StartingAddress", kAuthorWebPage);
+    viewer->setStartingAddress(kAuthorWebPage);
     viewer->show();
 }
 
@@ -243,41 +255,36 @@ void frmMain::txtIn_LostFocus() {
 }
 
 void frmMain::cmdAdvanced_Click() {
-    m_registry.show(QStringLiteral("frmAdvanced"));
-    m_registry.hide(QStringLiteral("frmMain"));
+    m_registry.show<frmAdvanced>();
+    hide();
 }
 
 void frmMain::cmdFileEnc_Click() {
-    showForm(QStringLiteral("frmEncFile"));
+    showForm<frmEncFile>();
 }
 
 void frmMain::cmdBack_Click() {
-    showForm(QStringLiteral("frmBack"));
+    showForm<frmBack>();
 }
 
 void frmMain::mnuViewAbout_Click() {
-    showForm(QStringLiteral("frmAbout"));
+    showForm<frmAbout>();
 }
 
 void frmMain::mnuHelpHow_Click() {
-    showForm(QStringLiteral("frmHelp"));
+    showForm<frmHelp>();
 }
 
 void frmMain::mnuViewGoTo_Click() {
     // Never hide the main window when there is no mode chooser to go to.
-    if (!m_registry.isRegistered(QStringLiteral("frmWizard1")))
+    if (!m_registry.isRegistered<frmWizard1>())
         return;
-    m_registry.hide(QStringLiteral("frmMain"));
-    m_registry.show(QStringLiteral("frmWizard1"));
+    hide();
+    m_registry.show<frmWizard1>();
 }
 
 void frmMain::cmdExit_Click() {
-    // The exit destroys this window; it runs once the event that asked for it
-    // (a click, a key, the frame's close) has been delivered, so that no
-    // handler returns into a window that is gone.
-    FormRegistry* registry = &m_registry;
-    QMetaObject::invokeMethod(
-        registry, [registry] { ApplicationExit(*registry); }, Qt::QueuedConnection);
+    ApplicationExit(m_registry);
 }
 
 void frmMain::cmdBrowse_GotFocus() {
@@ -291,7 +298,7 @@ void frmMain::cmdBrowse_LostFocus() {
 void frmMain::Secret_Click() {
     // The hidden entry opens the picture window only while Browse has the focus.
     if (m_browseFocus)
-        showForm(QStringLiteral("frmSecret"));
+        showForm<frmSecret>();
 }
 
 // ---- Events -----------------------------------------------------------------

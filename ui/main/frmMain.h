@@ -2,16 +2,17 @@
 
 // The main window of the advanced mode: the password, the message and the
 // message file's name, with a picture button (and mostly a menu entry) for
-// every command. It carries the two option flags in its invisible labels
-// lblPIC and lblJB ("Y" = on), which the options window writes and the Encrypt
-// command reads, and its background picture, which the background window
-// replaces through the Picture property.
+// every command. It keeps the message options that its Encrypt command uses,
+// which the options window sets (the invisible labels lblPIC and lblJB show
+// them, "Y" = on), and its background picture, which the background window
+// replaces.
 //
 // A QMainWindow has no default or cancel button of its own: Enter outside the
 // message box presses CmdEnc while it is the default button, and Escape runs
 // the application exit, both handled here.
 
 #include "platform/Dialogs.h"
+#include "ui/common/MessageOptions.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -27,16 +28,18 @@ class FormRegistry;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
-    // The background picture, drawn unscaled from the client area's top-left
-    // corner; a null pixmap leaves the plain background colour.
-    Q_PROPERTY(QPixmap Picture READ picture WRITE setPicture)
-
 public:
     explicit frmMain(FormRegistry& registry, QWidget* parent = nullptr);
     ~frmMain() override;
 
+    // The background picture, drawn unscaled from the client area's top-left
+    // corner; a null pixmap leaves the plain background colour.
     QPixmap picture() const { return m_picture; }
     void setPicture(const QPixmap& picture);
+
+    // The options of every encryption from this window; all off at first.
+    const MessageOptions& options() const { return m_options; }
+    void setOptions(const MessageOptions& options);
 
     // The message's length as a message file holds it: a line break counts two.
     int messageLength() const;
@@ -70,6 +73,9 @@ public slots:
     void cmdBrowse_LostFocus();
     void Secret_Click();
 
+signals:
+    void optionsChanged(const ui::MessageOptions& options);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -78,13 +84,14 @@ protected:
 private:
     void connectHandlers();
     void paintClientArea(QWidget* area);
-    // Shows a window of the program by name when it exists in this build.
-    void showForm(const QString& name);
+    // Shows a window of the program when it exists in this build.
+    template <class Form> void showForm();
 
     FormRegistry& m_registry;
     std::unique_ptr<Ui::frmMain> m_ui;
     platform::OpenFileDialog m_cdbOpen; // keeps the name it last returned
     QPixmap m_picture;
+    MessageOptions m_options;
     bool m_browseFocus = false;
 };
 

@@ -1,7 +1,6 @@
 #include "ui/main/frmSecret.h"
 
 #include "resources/Artwork.h"
-#include "ui/FormRegistry.h"
 #include "ui/common/WindowLook.h"
 #include "ui_frmSecret.h"
 
@@ -11,9 +10,9 @@ namespace ui {
 frmSecret::frmSecret(FormRegistry& registry, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_registry(registry), m_ui(std::make_unique<Ui::frmSecret>()) {
+      m_ui(std::make_unique<Ui::frmSecret>()) {
+    Q_UNUSED(registry); // this window reaches no other window
     m_ui->setupUi(this);
-    setWindowIcon(resources::windowIcon(QStringLiteral("frmSecret")));
     setFixedSize(size());
     m_ui->picSecret->setPixmap(resources::secretPicture(m_ui->picSecret->size()));
     resources::applyPictureButton(m_ui->cmdExit, QStringLiteral("Exit"));
@@ -26,7 +25,7 @@ frmSecret::~frmSecret() = default;
 
 // Only this window goes; the rest of the program runs on.
 void frmSecret::cmdExit_Click() {
-    m_registry.hide(QStringLiteral("frmSecret"));
+    hide();
 }
 
 } // namespace ui

@@ -24,7 +24,6 @@ public slots:
     void cmdExit_Click();
 
 private:
-    FormRegistry& m_registry;
     std::unique_ptr<Ui::frmSecret> m_ui;
 };
 

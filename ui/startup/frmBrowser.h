@@ -25,8 +25,6 @@ class FormRegistry;
 
 class frmBrowser : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(QString StartingAddress READ StartingAddress WRITE setStartingAddress)
-
 public:
     explicit frmBrowser(FormRegistry& registry, QWidget* parent = nullptr);
     ~frmBrowser() override;

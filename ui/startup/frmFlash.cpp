@@ -48,12 +48,8 @@ frmFlash::frmFlash(FormRegistry& registry, QWidget* parent)
 
     resources::applyPictureButton(m_ui->cmdStart, QStringLiteral("Start"));
     resources::applyPictureButton(m_ui->cmdExit, QStringLiteral("Exit"));
-    // Queued: both unload this window, which must not happen while its button
-    // is still handling the click.
-    connect(m_ui->cmdStart, &QPushButton::clicked, this, &frmFlash::cmdStart_Click,
-            Qt::QueuedConnection);
-    connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmFlash::cmdExit_Click,
-            Qt::QueuedConnection);
+    connect(m_ui->cmdStart, &QPushButton::clicked, this, &frmFlash::cmdStart_Click);
+    connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmFlash::cmdExit_Click);
 
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(kTimer1Interval);
@@ -75,8 +71,8 @@ frmFlash::~frmFlash() = default;
 
 void frmFlash::Form_Load() {
     // The splash window is done with once the intro is here.
-    m_registry.hide(QStringLiteral("frmLoad"));
-    m_registry.unload(QStringLiteral("frmLoad"));
+    m_registry.hide<frmLoad>();
+    m_registry.unload<frmLoad>();
 }
 
 void frmFlash::setLetterColour(const QColor& colour) {
@@ -104,9 +100,8 @@ void frmFlash::Timer2_Timer() {
 }
 
 void frmFlash::cmdStart_Click() {
-    FormRegistry& registry = m_registry; // this window is gone after the unload
-    registry.unload(QStringLiteral("frmFlash"));
-    registry.show(QStringLiteral("frmWizard1"));
+    m_registry.unload<frmFlash>();
+    m_registry.show<frmWizard1>();
 }
 
 void frmFlash::cmdExit_Click() {
@@ -114,10 +109,9 @@ void frmFlash::cmdExit_Click() {
 }
 
 void frmFlash::closeEvent(QCloseEvent* event) {
-    // Closing the intro ends the program like its Exit button, once the close
-    // itself has finished.
+    // Closing the intro ends the program like its Exit button.
     event->ignore();
-    QMetaObject::invokeMethod(this, &frmFlash::cmdExit_Click, Qt::QueuedConnection);
+    cmdExit_Click();
 }
 
 } // namespace ui

@@ -6,7 +6,6 @@
 #include "ui_frmLoad.h"
 
 #include <QCloseEvent>
-#include <QPointer>
 #include <QProgressBar>
 #include <QTimer>
 
@@ -49,21 +48,17 @@ void frmLoad::tmdKewl_Timer() {
 }
 
 void frmLoad::tmrLook_Timer() {
-    // The intro window unloads this one as it loads, so stop the timer through
-    // a guard: it must never fire again, but this window may be gone already.
-    QPointer<frmLoad> self(this);
-    m_registry.show(QStringLiteral("frmFlash"));
-    if (self)
-        self->m_tmrLook->stop();
+    // The intro window unloads this one as it loads; the timer must never
+    // fire again all the same, in case the splash window stays.
+    m_registry.show<frmFlash>();
+    m_tmrLook->stop();
 }
 
 void frmLoad::closeEvent(QCloseEvent* event) {
     // Closed through its frame before the intro came: the show is over and no
-    // other window would appear, so the program ends (once the close is done).
+    // other window would appear, so the program ends.
     event->ignore();
-    FormRegistry* registry = &m_registry;
-    QMetaObject::invokeMethod(
-        registry, [registry] { ApplicationExit(*registry); }, Qt::QueuedConnection);
+    ApplicationExit(m_registry);
 }
 
 } // namespace ui

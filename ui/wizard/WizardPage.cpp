@@ -1,6 +1,7 @@
 #include "ui/wizard/WizardPage.h"
 
 #include "ui/FormRegistry.h"
+#include "ui/wizard/WizardController.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -100,9 +101,22 @@ void WizardPage::addNextArrow(QPushButton* next, int firstLine) {
             kArrowGreen);
 }
 
+void WizardPage::showOperationPage() {
+    switch (WizardController::of(m_registry).state().operation) {
+    case WizardState::Operation::Encrypt:
+        m_registry.show<frmTextEnc>();
+        break;
+    case WizardState::Operation::Decrypt:
+        m_registry.show<frmPrintShow>();
+        break;
+    case WizardState::Operation::None:
+        break;
+    }
+}
+
 void WizardPage::closedThroughFrame() {
     hide();
-    m_registry.show(QStringLiteral("frmWizard1"));
+    m_registry.show<frmWizard1>();
 }
 
 // Enter must press the default button on arrival: a button that kept the

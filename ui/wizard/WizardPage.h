@@ -51,6 +51,10 @@ protected:
     // The small green arrow pointing right, just right of a Next button.
     void addNextArrow(QPushButton* next, int firstLine);
 
+    // Where the two paths part: the text page for an encryption, the print/view
+    // page for a decryption; none before the operation is chosen.
+    void showOperationPage();
+
     // A close through the window frame: back to the mode chooser. Windows with
     // another meaning for it override this.
     virtual void closedThroughFrame();

@@ -3,6 +3,7 @@
 #include "ui/FormRegistry.h"
 #include "ui/common/WindowCipherHost.h"
 #include "ui/main/ApplicationExit.h"
+#include "ui/wizard/WizardController.h"
 #include "ui_frmCompile.h"
 
 #include <QApplication>
@@ -10,7 +11,8 @@
 namespace ui {
 
 frmCompile::frmCompile(FormRegistry& registry, QWidget* parent)
-    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmCompile>()) {
+    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmCompile>()),
+      m_wizard(WizardController::of(registry)) {
     m_ui->setupUi(this);
     setFont(classicFont());
     finishSetup();
@@ -21,41 +23,32 @@ frmCompile::frmCompile(FormRegistry& registry, QWidget* parent)
     setCancelButton(m_ui->cmdExit);
     // A wizard decryption fills txtIn one character at a time.
     prepareOutputBox(m_ui->txtIn);
+    showAnswers();
 
+    connect(&m_wizard, &WizardController::changed, this, &frmCompile::showAnswers);
     connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmCompile::cmdBack_Click);
-    // Queued: the exit unloads this window, which must not happen while its
-    // button is still handling the click.
-    connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmCompile::cmdExit_Click,
-            Qt::QueuedConnection);
+    connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmCompile::cmdExit_Click);
 }
 
 frmCompile::~frmCompile() = default;
 
-QLabel* frmCompile::lblType() const {
-    return m_ui->lblType;
-}
-QLineEdit* frmCompile::txtPW() const {
-    return m_ui->txtPW;
-}
-QLineEdit* frmCompile::txtFile() const {
-    return m_ui->txtFile;
-}
 QPlainTextEdit* frmCompile::txtIn() const {
     return m_ui->txtIn;
 }
-QLabel* frmCompile::lblPIC() const {
-    return m_ui->lblPIC;
-}
-QLabel* frmCompile::lblJB() const {
-    return m_ui->lblJB;
-}
-QLabel* frmCompile::lblPS() const {
-    return m_ui->lblPS;
+
+void frmCompile::showAnswers() {
+    const WizardState& state = m_wizard.state();
+    if (m_ui->txtPW->text() != state.password)
+        m_ui->txtPW->setText(state.password);
+    if (m_ui->txtFile->text() != state.file)
+        m_ui->txtFile->setText(state.file);
+    if (m_ui->txtIn->toPlainText() != state.text)
+        m_ui->txtIn->setPlainText(state.text);
 }
 
 void frmCompile::cmdBack_Click() {
     hide();
-    m_registry.show(QStringLiteral("frmWizard1"));
+    m_registry.show<frmWizard1>();
 }
 
 void frmCompile::cmdExit_Click() {
@@ -63,13 +56,8 @@ void frmCompile::cmdExit_Click() {
 }
 
 void frmCompile::closedThroughFrame() {
-    // Closing the result window ends the program like its Exit button; later,
-    // so that the window is not destroyed inside its own close.
-    QMetaObject::invokeMethod(this, &frmCompile::cmdExit_Click, Qt::QueuedConnection);
-}
-
-frmCompile& wizardState(FormRegistry& registry) {
-    return *registry.form<frmCompile>(QStringLiteral("frmCompile"));
+    // Closing the result window ends the program like its Exit button.
+    cmdExit_Click();
 }
 
 } // namespace ui

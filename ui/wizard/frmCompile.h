@@ -1,20 +1,15 @@
 #pragma once
 
-// The wizard's answers and its result window. The pages write the answers into
-// this window's controls and the finish page reads them back (WizardState):
-//   lblType  "EN" or "DE"            txtPW    the password
-//   txtFile  the message file        txtIn    the message, or the decrypted text
-//   lblPIC   "Y" for PIC             lblJB    "Y" for JunkBitz
-//   lblPS    "S", "P" or "PS": view, print, or both
-// The four labels are never shown. The window itself appears only when the
-// wizard decrypts, showing the password, the text and the file name.
+// The wizard's result window. It shows the wizard's password, text and file
+// name (WizardController keeps them, with the answers never shown here) and
+// appears only when the wizard decrypts: the decrypted text arrives in its
+// text box. Edits in its boxes reach no operation: every pass hands in the
+// answers it uses again.
 
 #include "ui/wizard/WizardPage.h"
 
 #include <memory>
 
-class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 
 namespace Ui {
@@ -23,20 +18,16 @@ class frmCompile;
 
 namespace ui {
 
+class WizardController;
+
 class frmCompile : public WizardPage {
     Q_OBJECT
 public:
     explicit frmCompile(FormRegistry& registry, QWidget* parent = nullptr);
     ~frmCompile() override;
 
-    // The fields of WizardState.
-    QLabel* lblType() const;
-    QLineEdit* txtPW() const;
-    QLineEdit* txtFile() const;
+    // The text box, which a wizard decryption fills one character at a time.
     QPlainTextEdit* txtIn() const;
-    QLabel* lblPIC() const;
-    QLabel* lblJB() const;
-    QLabel* lblPS() const;
 
 public slots:
     void cmdBack_Click();
@@ -46,10 +37,12 @@ protected:
     void closedThroughFrame() override;
 
 private:
-    std::unique_ptr<Ui::frmCompile> m_ui;
-};
+    // Shows the wizard's answers in the boxes; a box that shows its answer
+    // already is left alone, with its cursor and scrolling.
+    void showAnswers();
 
-// The one frmCompile, created invisible by the first handler that touches it.
-frmCompile& wizardState(FormRegistry& registry);
+    std::unique_ptr<Ui::frmCompile> m_ui;
+    WizardController& m_wizard;
+};
 
 } // namespace ui

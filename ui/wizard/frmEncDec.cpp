@@ -2,7 +2,7 @@
 
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
-#include "ui/wizard/frmCompile.h"
+#include "ui/wizard/WizardController.h"
 #include "ui_frmEncDec.h"
 
 #include <QLabel>
@@ -29,14 +29,14 @@ frmEncDec::~frmEncDec() = default;
 
 void frmEncDec::cmdChoseEnc_Click() {
     hide();
-    m_registry.show(QStringLiteral("frmPW"));
-    wizardState(m_registry).lblType()->setText(QStringLiteral("EN"));
+    m_registry.show<frmPW>();
+    WizardController::of(m_registry).setOperation(WizardState::Operation::Encrypt);
 }
 
 void frmEncDec::cmdChoseDec_Click() {
     hide();
-    m_registry.show(QStringLiteral("frmPW"));
-    wizardState(m_registry).lblType()->setText(QStringLiteral("DE"));
+    m_registry.show<frmPW>();
+    WizardController::of(m_registry).setOperation(WizardState::Operation::Decrypt);
 }
 
 } // namespace ui

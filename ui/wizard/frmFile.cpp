@@ -2,7 +2,7 @@
 
 #include "ui/FormRegistry.h"
 #include "ui/common/FileNames.h"
-#include "ui/wizard/frmCompile.h"
+#include "ui/wizard/WizardController.h"
 #include "ui_frmFile.h"
 
 #include <QLabel>
@@ -30,7 +30,7 @@ frmFile::~frmFile() = default;
 
 void frmFile::cmdBack_Click() {
     hide();
-    m_registry.show(QStringLiteral("frmPW"));
+    m_registry.show<frmPW>();
 }
 
 void frmFile::cmdBrowse_Click() {
@@ -46,12 +46,8 @@ void frmFile::cmdBrowse_Click() {
 void frmFile::cmdNext_Click() {
     hide();
     // Not checked here: a wrong name shows when the finish page uses it.
-    frmCompile& state = wizardState(m_registry);
-    state.txtFile()->setText(m_ui->txtFile->text());
-    if (state.lblType()->text() == QLatin1String("EN"))
-        m_registry.show(QStringLiteral("frmTextEnc"));
-    if (state.lblType()->text() == QLatin1String("DE"))
-        m_registry.show(QStringLiteral("frmPrintShow"));
+    WizardController::of(m_registry).setFile(m_ui->txtFile->text());
+    showOperationPage();
 }
 
 } // namespace ui

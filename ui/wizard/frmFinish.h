@@ -1,7 +1,7 @@
 #pragma once
 
-// The wizard's last page: Finish carries out the command with the answers
-// kept in WizardState; Back returns to the page before.
+// The wizard's last page: Finish carries out the command with the wizard's
+// answers (WizardController); Back returns to the page before.
 
 #include "ui/wizard/WizardPage.h"
 
@@ -24,6 +24,10 @@ public slots:
     void cmdNext_Click();
 
 private:
+    void encrypt();
+    // Into the result window, then the print choice.
+    void decrypt();
+
     std::unique_ptr<Ui::frmFinish> m_ui;
 };
 

@@ -4,7 +4,7 @@
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
 #include "ui/common/PasswordBox.h"
-#include "ui/wizard/frmCompile.h"
+#include "ui/wizard/WizardController.h"
 #include "ui_frmPW.h"
 
 #include <QEvent>
@@ -35,7 +35,7 @@ frmPW::~frmPW() = default;
 
 void frmPW::cmdBack_Click() {
     hide();
-    m_registry.show(QStringLiteral("frmEncDec"));
+    m_registry.show<frmEncDec>();
 }
 
 void frmPW::cmdNext_Click() {
@@ -49,8 +49,8 @@ void frmPW::cmdNext_Click() {
         return;
     }
     hide();
-    wizardState(m_registry).txtPW()->setText(m_ui->txtPW->text());
-    m_registry.show(QStringLiteral("frmFile"));
+    WizardController::of(m_registry).setPassword(m_ui->txtPW->text());
+    m_registry.show<frmFile>();
 }
 
 void frmPW::Picture1_DblClick() {

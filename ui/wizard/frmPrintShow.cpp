@@ -1,10 +1,9 @@
 #include "ui/wizard/frmPrintShow.h"
 
 #include "ui/FormRegistry.h"
-#include "ui/wizard/frmCompile.h"
+#include "ui/wizard/WizardController.h"
 #include "ui_frmPrintShow.h"
 
-#include <QLabel>
 
 namespace ui {
 
@@ -29,22 +28,19 @@ frmPrintShow::frmPrintShow(FormRegistry& registry, QWidget* parent)
 frmPrintShow::~frmPrintShow() = default;
 
 void frmPrintShow::cmdBack_Click() {
-    m_registry.show(QStringLiteral("frmFile"));
+    m_registry.show<frmFile>();
     hide();
 }
 
 void frmPrintShow::cmdNext_Click() {
-    // Each step overwrites the one before; with neither box checked the earlier
-    // choice stays.
-    QLabel* choice = wizardState(m_registry).lblPS();
-    if (m_ui->chkView->isChecked())
-        choice->setText(QStringLiteral("S"));
-    if (m_ui->chkPrint->isChecked())
-        choice->setText(QStringLiteral("P"));
-    if (m_ui->chkView->isChecked() && m_ui->chkPrint->isChecked())
-        choice->setText(QStringLiteral("PS"));
+    // With neither box checked the earlier choice stays.
+    WizardState::Outputs output;
+    output.setFlag(WizardState::Output::View, m_ui->chkView->isChecked());
+    output.setFlag(WizardState::Output::Print, m_ui->chkPrint->isChecked());
+    if (output)
+        WizardController::of(m_registry).setOutput(output);
     hide();
-    m_registry.show(QStringLiteral("frmFinish"));
+    m_registry.show<frmFinish>();
 }
 
 } // namespace ui

@@ -3,7 +3,7 @@
 #include "platform/Dialogs.h"
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
-#include "ui/wizard/frmCompile.h"
+#include "ui/wizard/WizardController.h"
 #include "ui_frmTextEnc.h"
 
 #include <QPlainTextEdit>
@@ -28,7 +28,7 @@ frmTextEnc::frmTextEnc(FormRegistry& registry, QWidget* parent)
 frmTextEnc::~frmTextEnc() = default;
 
 void frmTextEnc::cmdBack_Click() {
-    m_registry.show(QStringLiteral("frmFile"));
+    m_registry.show<frmFile>();
     hide();
 }
 
@@ -40,8 +40,8 @@ void frmTextEnc::cmdNext_Click() {
         return;
     }
     hide();
-    wizardState(m_registry).txtIn()->setPlainText(text);
-    m_registry.show(QStringLiteral("frmWizardAdvanced"));
+    WizardController::of(m_registry).setText(text);
+    m_registry.show<frmWizardAdvanced>();
 }
 
 } // namespace ui

@@ -27,21 +27,18 @@ frmWizard1::frmWizard1(FormRegistry& registry, QWidget* parent)
 
     connect(m_ui->cmdWizard, &QPushButton::clicked, this, &frmWizard1::cmdWizard_Click);
     connect(m_ui->cmdAdvance, &QPushButton::clicked, this, &frmWizard1::cmdAdvance_Click);
-    // Queued: the exit unloads this window, which must not happen while its
-    // button is still handling the click.
-    connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmWizard1::cmdExit_Click,
-            Qt::QueuedConnection);
+    connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmWizard1::cmdExit_Click);
 }
 
 frmWizard1::~frmWizard1() = default;
 
 void frmWizard1::cmdWizard_Click() {
-    m_registry.show(QStringLiteral("frmEncDec"));
+    m_registry.show<frmEncDec>();
     hide();
 }
 
 void frmWizard1::cmdAdvance_Click() {
-    m_registry.show(QStringLiteral("frmMain"));
+    m_registry.show<frmMain>();
     hide();
 }
 
@@ -50,9 +47,8 @@ void frmWizard1::cmdExit_Click() {
 }
 
 void frmWizard1::closedThroughFrame() {
-    // Closing the mode chooser leaves nothing to work with: end the program,
-    // after the close itself has finished.
-    QMetaObject::invokeMethod(this, &frmWizard1::cmdExit_Click, Qt::QueuedConnection);
+    // Closing the mode chooser leaves nothing to work with: end the program.
+    cmdExit_Click();
 }
 
 } // namespace ui

@@ -1,7 +1,7 @@
 #include "ui/wizard/frmWizardAdvanced.h"
 
 #include "ui/FormRegistry.h"
-#include "ui/wizard/frmCompile.h"
+#include "ui/wizard/WizardController.h"
 #include "ui_frmWizardAdvanced.h"
 
 #include <QLabel>
@@ -50,21 +50,17 @@ void frmWizardAdvanced::chkNone_Click() {
 void frmWizardAdvanced::cmdBack_Click() {
     // Back to the page before this one on the way to encryption.
     hide();
-    m_registry.show(QStringLiteral("frmTextEnc"));
+    m_registry.show<frmTextEnc>();
 }
 
 void frmWizardAdvanced::cmdNext_Click() {
-    frmCompile& state = wizardState(m_registry);
-    if (m_ui->chkPIC->isChecked())
-        state.lblPIC()->setText(QStringLiteral("Y"));
-    if (m_ui->chkJB->isChecked())
-        state.lblJB()->setText(QStringLiteral("Y"));
-    if (!m_ui->chkPIC->isChecked())
-        state.lblPIC()->clear();
-    if (!m_ui->chkJB->isChecked())
-        state.lblJB()->clear();
+    // Both options are written, from the boxes as they are now.
+    MessageOptions options;
+    options.pic = m_ui->chkPIC->isChecked();
+    options.junkBitz = m_ui->chkJB->isChecked();
+    WizardController::of(m_registry).setOptions(options);
     hide();
-    m_registry.show(QStringLiteral("frmFinish"));
+    m_registry.show<frmFinish>();
 }
 
 } // namespace ui
