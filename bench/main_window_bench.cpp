@@ -8,35 +8,22 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_main_window
 
 #include "cipher/MessageFormat.h"
-#include "platform/Dialogs.h"
+#include "tests/support/MessageFiles.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "ui/FormRegistry.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextCursor>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Answers every message box at once and counts them.
-class AnsweringDialogs : public platform::DialogProvider {
-public:
-    platform::Answer message(QWidget*, const platform::MessageRequest& request) override {
-        texts.append(request.text);
-        return platform::Answer::Ok;
-    }
-    std::optional<QString> openFile(QWidget*, const platform::OpenFileRequest&) override {
-        return std::nullopt;
-    }
-    QStringList texts;
-};
 
 // 10000 characters as a message file counts them; lines of the given length
 // (0: one line without breaks).
@@ -56,72 +43,48 @@ QByteArray messageText(int lineLength, int length = 10000) {
     return text;
 }
 
-void writeMessageFile(const QString& path, const QByteArray& text, const QByteArray& password) {
-    QByteArray content;
-    cipher::appendTextLine(content, cipher::formatTag(false, false));
-    cipher::KeyStream key(cipher::formKey(password, false));
-    for (const char c : text)
-        cipher::appendNumberLine(content, static_cast<quint8>(c) + key.next());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        qFatal("cannot write the message file");
-}
+// The main window with the password and the message file filled in; every
+// message box is answered at once (with OK) and recorded.
+struct MainWindowFixture {
+    MainWindowFixture(const QString& path, const QString& password) {
+        ui::registerAllForms(registry);
+        registry.show<ui::frmMain>();
+        main = registry.loaded<ui::frmMain>();
+        main->findChild<QLineEdit*>(QStringLiteral("txtPW"))->setText(password);
+        main->findChild<QLineEdit*>(QStringLiteral("txtFile"))->setText(path);
+        txtIn = main->findChild<QPlainTextEdit*>(QStringLiteral("txtIn"));
+        main->activateWindow();
+        QApplication::processEvents();
+    }
+
+    testsupport::ScriptedDialogs dialogs;
+    ui::FormRegistry registry;
+    ui::frmMain* main = nullptr;
+    QPlainTextEdit* txtIn = nullptr;
+};
 
 void BM_DecryptIntoMainWindow(benchmark::State& state) {
     const int lineLength = static_cast<int>(state.range(0));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("message.txt"));
-    const QByteArray text = messageText(lineLength);
-    writeMessageFile(path, text, "correct horse battery");
-
-    AnsweringDialogs dialogs;
-    platform::setDialogProvider(&dialogs);
-    ui::FormRegistry registry;
-    ui::registerAllForms(registry);
-    auto* main = qobject_cast<ui::frmMain*>(registry.show(QStringLiteral("frmMain")));
-    main->findChild<QLineEdit*>(QStringLiteral("txtPW"))
-        ->setText(QStringLiteral("correct horse battery"));
-    main->findChild<QLineEdit*>(QStringLiteral("txtFile"))->setText(path);
-    auto* txtIn = main->findChild<QPlainTextEdit*>(QStringLiteral("txtIn"));
-    QApplication::processEvents();
+    testsupport::writeClassicMessage(path, messageText(lineLength), "correct horse battery");
+    MainWindowFixture window(path, QStringLiteral("correct horse battery"));
 
     for (auto _ : state) {
-        dialogs.texts.clear();
-        main->cmdDecrypt_Click();
+        window.dialogs.clear();
+        window.main->cmdDecrypt_Click();
         // Paint what arrived, as the window does after the command.
         QApplication::processEvents();
     }
-    if (main->messageLength() != 10000 || dialogs.texts.size() != 2)
+    if (window.main->messageLength() != 10000 || window.dialogs.messages.size() != 2)
         state.SkipWithError("the text or the messages are not what decryption gives");
-    state.counters["chars"] = txtIn->document()->characterCount() - 1;
-    platform::setDialogProvider(nullptr);
+    state.counters["chars"] = window.txtIn->document()->characterCount() - 1;
 }
 BENCHMARK(BM_DecryptIntoMainWindow)
     ->Arg(58)
     ->Arg(0)
     ->ArgName("line")
     ->Unit(benchmark::kMillisecond);
-
-// The main window with the password and the message file filled in; every
-// message box is answered at once.
-struct MainWindowFixture {
-    explicit MainWindowFixture(const QString& path) {
-        platform::setDialogProvider(&dialogs);
-        ui::registerAllForms(registry);
-        main = qobject_cast<ui::frmMain*>(registry.show(QStringLiteral("frmMain")));
-        main->findChild<QLineEdit*>(QStringLiteral("txtPW"))->setText(QStringLiteral("pw"));
-        main->findChild<QLineEdit*>(QStringLiteral("txtFile"))->setText(path);
-        txtIn = main->findChild<QPlainTextEdit*>(QStringLiteral("txtIn"));
-        main->activateWindow();
-        QApplication::processEvents();
-    }
-    ~MainWindowFixture() { platform::setDialogProvider(nullptr); }
-
-    AnsweringDialogs dialogs;
-    ui::FormRegistry registry;
-    ui::frmMain* main = nullptr;
-    QPlainTextEdit* txtIn = nullptr;
-};
 
 // One key typed at the end of the message box and the box painted, after a
 // decryption of the given number of characters on one line, the costliest
@@ -137,8 +100,8 @@ void BM_KeyAfterOneLineDecryption(benchmark::State& state) {
     QByteArray text = messageText(0, length);
     if (state.range(1) == 1)
         text.fill('W');
-    writeMessageFile(path, text, "pw");
-    MainWindowFixture window(path);
+    testsupport::writeClassicMessage(path, text, "pw");
+    MainWindowFixture window(path, QStringLiteral("pw"));
 
     QElapsedTimer decryption;
     decryption.start();
@@ -172,17 +135,17 @@ void BM_RefuseHugeFile(benchmark::State& state) {
     const int values = static_cast<int>(state.range(0));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("message.txt"));
-    writeMessageFile(path, QByteArray(values, 'A'), "pw");
+    testsupport::writeClassicMessage(path, QByteArray(values, 'A'), "pw");
     state.counters["MB"] = static_cast<double>(QFileInfo(path).size()) / (1024 * 1024);
-    MainWindowFixture window(path);
+    MainWindowFixture window(path, QStringLiteral("pw"));
     window.txtIn->setPlainText(QStringLiteral("the user's own text"));
     for (auto _ : state) {
-        window.dialogs.texts.clear();
+        window.dialogs.clear();
         window.main->cmdDecrypt_Click();
         QApplication::processEvents();
     }
-    if (window.dialogs.texts.size() != 1 ||
-        !window.dialogs.texts.constFirst().contains(QStringLiteral("was not decrypted")) ||
+    if (window.dialogs.messages.size() != 1 ||
+        !window.dialogs.messages.constFirst().text.contains(QStringLiteral("was not decrypted")) ||
         window.txtIn->toPlainText() != QStringLiteral("the user's own text"))
         state.SkipWithError("the file was not refused");
 }

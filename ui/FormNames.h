@@ -13,11 +13,9 @@ namespace ui {
 template <class Form> struct FormName;
 
 // The name is the class's own name, spelled once by the compiler.
-#define TESSERA_FORM(Form)                                                                       \
-    class Form;                                                                                  \
-    template <> struct FormName<Form> {                                                          \
-        static constexpr const char* value = #Form;                                              \
-    };
+#define TESSERA_FORM(Form)                                                                         \
+    class Form;                                                                                    \
+    template <> struct FormName<Form> { static constexpr const char* value = #Form; };
 
 // The main window and its companions.
 TESSERA_FORM(frmMain)

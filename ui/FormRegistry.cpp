@@ -125,9 +125,8 @@ void FormRegistry::unloadAll() {
 void FormRegistry::adopt(QWidget* window) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     m_adopted.append(window);
-    connect(window, &QObject::destroyed, this, [this] {
-        m_adopted.removeIf([](const QPointer<QWidget>& w) { return w.isNull(); });
-    });
+    connect(window, &QObject::destroyed, this,
+            [this] { m_adopted.removeIf([](const QPointer<QWidget>& w) { return w.isNull(); }); });
 }
 
 QList<QWidget*> FormRegistry::adopted() const {

@@ -4,6 +4,7 @@
 #include "RecordingHost.h"
 #include "cipher/MessageCipher.h"
 #include "cipher/MessageFormat.h"
+#include "tests/support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,11 +21,7 @@ protected:
     QString path = dir.filePath("message.txt");
     RecordingHost host;
 
-    void write(const QByteArray& data) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(data);
-    }
+    void write(const QByteArray& data) { testsupport::writeAll(path, data); }
     QString decrypt(const QString& password) {
         host.messages.clear();
         EXPECT_EQ(DecryptMessage(path, password, host), DecryptResult::Decrypted);
@@ -60,14 +57,15 @@ TEST_F(Decrypt, EveryCodeSurvivesTheRoundTrip) {
 
 TEST_F(Decrypt, WorkedExampleAndTagVariants) {
     const QByteArray body = "169\r\n203\r\n131\r\n";
-    for (const QByteArray& tag :
-         {QByteArray("\"Tessera v2.0\""), QByteArray("\"Tessera v1.0\""), QByteArray("Tessera v2.0"),
-          QByteArray("\"Something else\""), QByteArray("\"Tessera v2.0 L\"")}) {
+    for (const QByteArray& tag : {QByteArray("\"Tessera v2.0\""), QByteArray("\"Tessera v1.0\""),
+                                  QByteArray("Tessera v2.0"), QByteArray("\"Something else\""),
+                                  QByteArray("\"Tessera v2.0 L\"")}) {
         write(tag + "\r\n" + body);
         EXPECT_EQ(decrypt(QStringLiteral("ab")), "Hi!") << tag.constData();
     }
     const QByteArray junkBody = "359\r\n169\r\n346\r\n203\r\n333\r\n131\r\n";
-    for (const QByteArray& tag : {QByteArray("\"Tessera v2.0 JB\""), QByteArray("\"Tessera v2.0 JB L\"")}) {
+    for (const QByteArray& tag :
+         {QByteArray("\"Tessera v2.0 JB\""), QByteArray("\"Tessera v2.0 JB L\"")}) {
         write(tag + "\r\n" + junkBody);
         EXPECT_EQ(decrypt(QStringLiteral("ab")), "Hi!") << tag.constData();
     }
@@ -75,10 +73,8 @@ TEST_F(Decrypt, WorkedExampleAndTagVariants) {
 
 TEST_F(Decrypt, PicLTagReadsLikePic) {
     encrypt(QStringLiteral("pic text"), QStringLiteral("pw"), true, false);
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    QByteArray data = f.readAll();
-    f.close();
+    QByteArray data = testsupport::readAll(path);
+    ASSERT_FALSE(data.isEmpty());
     data.replace("\"Tessera v2.0 PIC\"", "\"Tessera v2.0 PIC L\"");
     write(data);
     EXPECT_EQ(decrypt(QStringLiteral("pw")), "pic text");
@@ -216,9 +212,7 @@ TEST_F(Decrypt, ValuesUpToTheCeilingDecryptOneMoreIsRefusedUntouched) {
 
 TEST_F(Decrypt, AFileOfOneMegabyteIsReadOneByteMoreIsRefused) {
     // A tag field as long as the whole file, and no value.
-    const auto tagOnly = [](qint64 size) {
-        return '"' + QByteArray(size - 2, 'x') + '"';
-    };
+    const auto tagOnly = [](qint64 size) { return '"' + QByteArray(size - 2, 'x') + '"'; };
     write(tagOnly(kMaxMessageFileBytes));
     EXPECT_EQ(decrypt(QStringLiteral("pw")), QString());
 

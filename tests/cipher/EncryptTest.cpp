@@ -4,6 +4,7 @@
 #include "RecordingHost.h"
 #include "cipher/MessageCipher.h"
 #include "cipher/ScratchFile.h"
+#include "tests/support/Files.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -16,16 +17,8 @@ using namespace cipher;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& data) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
-}
+using testsupport::readAll;
+using testsupport::writeAll;
 
 class Encrypt : public ::testing::Test {
 protected:
@@ -76,8 +69,7 @@ TEST_F(Encrypt, PicLengthensTheKeyButJunkStillComesFromThePassword) {
     // Key "bPIC52907316": positions 1, 2, 3, 4 give b, P, I, C; junk seed 'b' = 98.
     const int a = 'A';
     QByteArray expected = "\"Tessera v2.0 PIC JB\"\r\n";
-    const int junk[] = {98 * 2 + 178 - 13, 98 * 2 + 178 - 26, 98 * 2 + 178 - 39,
-                        98 * 2 + 178 - 52};
+    const int junk[] = {98 * 2 + 178 - 13, 98 * 2 + 178 - 26, 98 * 2 + 178 - 39, 98 * 2 + 178 - 52};
     const char key[] = {'b', 'P', 'I', 'C'};
     for (int i = 0; i < 4; ++i)
         expected += QByteArray::number(junk[i]) + "\r\n" + QByteArray::number(a + key[i]) + "\r\n";
@@ -158,7 +150,8 @@ TEST_F(Encrypt, RefusalsNameTheirCauseAndWriteNothing) {
         ASSERT_EQ(host.messages.size(), 1);
         EXPECT_EQ(host.messages[0].icon, MessageIcon::Stop);
         EXPECT_EQ(host.messages[0].title, "Error");
-        EXPECT_TRUE(host.messages[0].text.contains(c.expect)) << host.messages[0].text.toStdString();
+        EXPECT_TRUE(host.messages[0].text.contains(c.expect))
+            << host.messages[0].text.toStdString();
         EXPECT_NE(host.messages[0].text, "Finished!");
         EXPECT_EQ(readAll(target), "earlier file");
         EXPECT_FALSE(QFile::exists(scratch));

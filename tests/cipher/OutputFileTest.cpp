@@ -3,6 +3,7 @@
 // protected one is refused, and every wait can be cancelled.
 
 #include "cipher/OutputFile.h"
+#include "tests/support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,16 +19,8 @@ using cipher::OutputFile;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& data) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(data), data.size());
-}
+using testsupport::readAll;
+using testsupport::writeAll;
 
 mode_t modeOf(const QString& path) {
     struct stat st {};
@@ -205,7 +198,8 @@ TEST_F(Output, AReaderThatStallsCannotHoldAWriteForEver) {
 TEST_F(Output, StandardOutputIsWrittenAsItIs) {
     // Standard output borrowed for the test: a file of ours in its place.
     const int saved = ::dup(STDOUT_FILENO);
-    const int file = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int file =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     ASSERT_GE(file, 0);
     ::dup2(file, STDOUT_FILENO);
     OutputFile out = OutputFile::standardOutput();

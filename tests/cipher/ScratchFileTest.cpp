@@ -3,16 +3,17 @@
 // never reused; two encryptions wait for each other; the repair removes only
 // the user's own regular file; and the cache folder follows the XDG rules.
 
+#include "cipher/ScratchFile.h"
 #include "RecordingHost.h"
 #include "cipher/MessageCipher.h"
-#include "cipher/ScratchFile.h"
+#include "tests/support/Files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <memory>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -21,16 +22,8 @@ using namespace cipher;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& data) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(data), data.size());
-}
+using testsupport::readAll;
+using testsupport::writeAll;
 
 mode_t modeOf(const QString& path) {
     struct stat st {};

@@ -5,6 +5,7 @@
 #include "RecordingHost.h"
 #include "cipher/MessageCipher.h"
 #include "cipher/Sealed.h"
+#include "tests/support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,16 +16,8 @@ using namespace cipher;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& data) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(data), data.size());
-}
+using testsupport::readAll;
+using testsupport::writeAll;
 
 // Keeps what a sealed message hands over whole.
 class TextHost : public RecordingHost {

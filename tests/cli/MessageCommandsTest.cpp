@@ -1,5 +1,7 @@
 // tessera-cli encrypt and decrypt, run as a user's script would run them.
 
+#include "tests/support/Files.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -35,14 +37,9 @@ protected:
     }
     QString path(const QString& name) const { return dir.filePath(name); }
     static void write(const QString& file, const QByteArray& data) {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(data);
+        testsupport::writeAll(file, data);
     }
-    static QByteArray read(const QString& file) {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    static QByteArray read(const QString& file) { return testsupport::readAll(file); }
 };
 
 } // namespace
@@ -61,7 +58,7 @@ TEST_F(Cli, OptionsAndTextFileRoundTripThroughUtf8) {
          {QStringList{}, QStringList{"--pic"}, QStringList{"--junkbitz"},
           QStringList{"--pic", "--junkbitz"}}) {
         CliRun r = cli(QStringList{"encrypt", "--password-file", pw} + options +
-                    QStringList{"--output", msg, path("in.txt")});
+                       QStringList{"--output", msg, path("in.txt")});
         ASSERT_EQ(r.status, 0) << r.err.constData();
         r = cli({"decrypt", "--password-file", pw, msg});
         ASSERT_EQ(r.status, 0) << r.err.constData();
@@ -101,12 +98,12 @@ TEST_F(Cli, FailuresGiveOneLineAndNonZeroStatus) {
         QByteArray input;
         QByteArray expect;
     } cases[] = {
-        {{"encrypt", "--password-file", pw, "--output", msg}, "snowman \xE2\x98\x83",
-         "U+2603"},
+        {{"encrypt", "--password-file", pw, "--output", msg}, "snowman \xE2\x98\x83", "U+2603"},
         {{"encrypt", "--password-file", pw, "--output", msg}, QByteArray(10001, 'x'), "10001"},
         {{"encrypt", "--password-file", pw, "--output", msg}, "bad \xFF utf8", "UTF-8"},
         {{"encrypt", "--password-file", path("missing"), "--output", msg}, "x", "missing"},
-        {{"decrypt", "--password-file", pw, path("missing.txt")}, {},
+        {{"decrypt", "--password-file", pw, path("missing.txt")},
+         {},
          "No file loaded or File not found"},
     };
     for (const Case& c : cases) {
@@ -171,7 +168,8 @@ TEST_F(Cli, DecryptRefusesAFileFarLargerThanAnyMessage) {
 // The sealed format from the command line: chosen with --sealed, recognised by
 // decrypt and decrypt-file by themselves, refused when it does not open.
 TEST_F(Cli, SealedMessagesTakeAnyTextAndOpenWithoutBeingNamed) {
-    const QByteArray text = "Gr\xc3\xbc\xc3\x9f" "e \xf0\x9f\x98\x80 \xe4\xb8\xad\r\nline two";
+    const QByteArray text = "Gr\xc3\xbc\xc3\x9f"
+                            "e \xf0\x9f\x98\x80 \xe4\xb8\xad\r\nline two";
     CliRun r = cli({"encrypt", "--sealed", "--password-file", pw, "--output", msg}, text);
     ASSERT_EQ(r.status, 0) << r.err.constData();
     EXPECT_TRUE(read(msg).startsWith("\"Tessera v2.0 Sealed\"\r\n"));
@@ -187,9 +185,9 @@ TEST_F(Cli, SealedMessagesTakeAnyTextAndOpenWithoutBeingNamed) {
     EXPECT_EQ(read(path("out.txt")), "kept");
 
     // PIC and JunkBitz belong to the classic format.
-    EXPECT_EQ(cli({"encrypt", "--sealed", "--pic", "--password-file", pw, "--output", msg}, "x")
-                  .status,
-              2);
+    EXPECT_EQ(
+        cli({"encrypt", "--sealed", "--pic", "--password-file", pw, "--output", msg}, "x").status,
+        2);
     EXPECT_EQ(cli({"decrypt", "--sealed", "--password-file", pw, msg}).status, 2)
         << "a reader is never told the format";
 }

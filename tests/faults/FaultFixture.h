@@ -1,8 +1,9 @@
 #pragma once
 
 // What the fault cases share: the real tessera-cli run in its own cache
-// folder (optionally as an unprivileged user), small disks of their own, and
-// a few file helpers.
+// folder (optionally as an unprivileged user) and small disks of their own.
+
+#include "tests/support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,32 +22,11 @@ struct Result {
     QByteArray err;
 };
 
-inline QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline void writeAll(const QString& path, const QByteArray& data) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(f.write(data), data.size());
-}
-
-// What an unfinished output could leave beside its target: the writer's
-// temporary file is the target's name with a random six-character tail (where
-// the system offers unnamed temporary files, it leaves nothing at all).
-inline QStringList partials(const QString& dir) {
-    return QDir(dir).entryList({QStringLiteral("*.??????")}, QDir::Files | QDir::Hidden);
-}
-
-inline QByteArray pseudoRandom(qsizetype size, quint32 seed) {
-    QByteArray out(size, Qt::Uninitialized);
-    for (qsizetype i = 0; i < size; ++i) {
-        seed = seed * 1664525u + 1013904223u;
-        out[i] = static_cast<char>(seed >> 24);
-    }
-    return out;
-}
+using testsupport::partials;
+using testsupport::randomBytes;
+using testsupport::readAll;
+using testsupport::writeAll;
+using testsupport::writeZeros;
 
 inline bool canRunAsNobody() {
     return ::geteuid() == 0 && QFileInfo::exists(QStringLiteral("/usr/bin/setpriv"));

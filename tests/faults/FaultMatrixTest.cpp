@@ -11,13 +11,13 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <memory>
 #include <thread>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -146,7 +146,7 @@ TEST_F(Faults, MissingInputAndFolderAsInput) {
 
 TEST_F(Faults, SameInputAndOutput) {
     const QString file = dir.filePath("in-place.bin");
-    const QByteArray original = pseudoRandom(3 * 1024 * 1024 + 17, 7);
+    const QByteArray original = randomBytes(3 * 1024 * 1024 + 17, 7);
     writeAll(file, original);
     Result r = cli({"encrypt-file", "--password-file", pw, file, file});
     ASSERT_EQ(r.status, 0) << r.err.constData();
@@ -167,11 +167,7 @@ TEST_F(Faults, SameInputAndOutput) {
 
 TEST_F(Faults, KilledFilePassNeverLeavesAPartialTarget) {
     const QString input = dir.filePath("large.bin");
-    {
-        QFile f(input);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(f.resize(qint64(3) * 1024 * 1024 * 1024)); // sparse: reads fast, takes no disk
-    }
+    writeZeros(input, qint64(3) * 1024 * 1024 * 1024); // sparse: reads fast, takes no disk
     const QString target = dir.filePath("copy.bin");
     writeAll(target, "earlier copy");
     QProcess p;
@@ -185,8 +181,9 @@ TEST_F(Faults, KilledFilePassNeverLeavesAPartialTarget) {
         QThread::msleep(10);
         const QByteArray stats = readAll(io);
         const qsizetype at = stats.indexOf("wchar:");
-        started = at >= 0 && stats.mid(at + 6, stats.indexOf('\n', at) - at - 6).trimmed().toLongLong() >
-                                 8 * 1024 * 1024;
+        started =
+            at >= 0 && stats.mid(at + 6, stats.indexOf('\n', at) - at - 6).trimmed().toLongLong() >
+                           8 * 1024 * 1024;
     }
     ASSERT_TRUE(started) << "the pass never began writing";
     ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
@@ -231,10 +228,10 @@ TEST_F(Faults, EncryptionsAtOnceWaitForEachOtherAndNeverMixTheirMessages) {
 TEST_F(Faults, HostileMessageFilesEndInBoundedMemory) {
     // Junk under the byte ceiling of a message file is decrypted; over it, refused.
     const QString junk = dir.filePath("junk.bin");
-    writeAll(junk, pseudoRandom(1000 * 1024, 99));
+    writeAll(junk, randomBytes(1000 * 1024, 99));
     Result r = cli({"decrypt", "--password-file", pw, junk});
     EXPECT_EQ(r.status, 0);
-    writeAll(junk, pseudoRandom(2 * 1024 * 1024, 99));
+    writeAll(junk, randomBytes(2 * 1024 * 1024, 99));
     r = cli({"decrypt", "--password-file", pw, junk});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains("larger than 1 MB")) << r.err.constData();
@@ -281,8 +278,8 @@ TEST_F(Faults, HostileMessageFilesEndInBoundedMemory) {
         };
         const long small = peakKb(noQuote, 0);
         const long large = peakKb(digits, 1);
-        EXPECT_LT(large - small, 32 * 1024) << "peak memory " << large << " KB against " << small
-                                            << " KB for a small file";
+        EXPECT_LT(large - small, 32 * 1024)
+            << "peak memory " << large << " KB against " << small << " KB for a small file";
     } else {
         r = cli({"decrypt", "--password-file", pw, digits});
         EXPECT_EQ(r.status, 1);

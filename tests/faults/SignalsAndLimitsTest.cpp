@@ -117,7 +117,8 @@ TEST_F(Hardening, ASignalWhileWaitingRemovesScratchAndLockAndSaysSoOnce) {
         QThread::msleep(50); // into the wait for the lock
         ::kill(static_cast<pid_t>(p.processId()), signal);
         ASSERT_TRUE(p.waitForFinished(20000));
-        EXPECT_EQ(p.exitStatus(), QProcess::CrashExit) << "ends by the signal, as the shell expects";
+        EXPECT_EQ(p.exitStatus(), QProcess::CrashExit)
+            << "ends by the signal, as the shell expects";
         const QByteArray err = p.readAllStandardError();
         EXPECT_EQ(err.count('\n'), 1) << err.constData();
         EXPECT_TRUE(err.contains("interrupted")) << err.constData();
@@ -148,14 +149,15 @@ TEST_F(Hardening, ASignalTheCallerIgnoresStaysIgnored) {
 
 TEST_F(Hardening, ASignalNearTheEndEitherLeavesTheEarlierFileOrFinishesAndSucceeds) {
     const QString input = dir.filePath("large.bin");
-    writeAll(input, pseudoRandom(64 * 1024 * 1024, 5));
+    writeAll(input, randomBytes(64 * 1024 * 1024, 5));
     const QString target = dir.filePath("copy.bin");
     int cancelled = 0, finished = 0;
     for (int round = 0; round < 4; ++round) {
         writeAll(target, "earlier copy");
         QProcess p;
         p.setProcessEnvironment(environment());
-        p.start(QStringLiteral(TESSERA_CLI), {"encrypt-file", "--password-file", pw, input, target});
+        p.start(QStringLiteral(TESSERA_CLI),
+                {"encrypt-file", "--password-file", pw, input, target});
         ASSERT_TRUE(p.waitForStarted());
         // Once every byte is written the pass is in its final sync: where a
         // user's Ctrl+C lands while the bar stands near 100 %.
@@ -164,9 +166,9 @@ TEST_F(Hardening, ASignalNearTheEndEitherLeavesTheEarlierFileOrFinishesAndSuccee
             const QByteArray stats = readAll(io);
             const qsizetype at = stats.indexOf("wchar:");
             return stats.isEmpty() ||
-                   (at >= 0 && stats.mid(at + 6, stats.indexOf('\n', at) - at - 6)
-                                       .trimmed()
-                                       .toLongLong() >= 64 * 1024 * 1024);
+                   (at >= 0 &&
+                    stats.mid(at + 6, stats.indexOf('\n', at) - at - 6).trimmed().toLongLong() >=
+                        64 * 1024 * 1024);
         });
         ::kill(static_cast<pid_t>(p.processId()), SIGINT);
         ASSERT_TRUE(p.waitForFinished(60000));
@@ -325,11 +327,7 @@ TEST_F(Hardening, DecryptingOntoAFullDiskKeepsTheEarlierFileAndNamesTheCause) {
 
 TEST_F(Hardening, HugeAndEndlessInputsAreRefusedInBoundedMemory) {
     const QString huge = dir.filePath("huge");
-    {
-        QFile f(huge);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(f.resize(200 * 1024 * 1024)); // sparse: 200 MB to read, no disk taken
-    }
+    writeZeros(huge, 200 * 1024 * 1024); // sparse: 200 MB to read, no disk taken
     const QString target = dir.filePath("out.msg");
     const struct {
         const char* what;
@@ -342,9 +340,11 @@ TEST_F(Hardening, HugeAndEndlessInputsAreRefusedInBoundedMemory) {
         {"an endless password file",
          {"encrypt", "--password-file", "/dev/zero", "--output", target, text},
          "longer than 32767"},
-        {"an endless message", {"encrypt", "--password-file", pw, "--output", target, "/dev/zero"},
+        {"an endless message",
+         {"encrypt", "--password-file", pw, "--output", target, "/dev/zero"},
          "longer than 10000"},
-        {"a 200 MB message", {"encrypt", "--password-file", pw, "--output", target, huge},
+        {"a 200 MB message",
+         {"encrypt", "--password-file", pw, "--output", target, huge},
          "longer than 10000"},
         {"an endless password for a file",
          {"encrypt-file", "--password-file", "/dev/zero", text, target},
@@ -378,7 +378,8 @@ TEST_F(Hardening, ADashMeansStandardOutputForBothMessageCommands) {
     EXPECT_TRUE(message.startsWith("\"Tessera v2.0\"\r\n"));
     EXPECT_FALSE(QFile::exists(dir.filePath("-")));
     writeAll(dir.filePath("m.msg"), message);
-    const Result back = cli({"decrypt", "--password-file", pw, "--output", "-", dir.filePath("m.msg")});
+    const Result back =
+        cli({"decrypt", "--password-file", pw, "--output", "-", dir.filePath("m.msg")});
     EXPECT_EQ(back.out, "a message");
 }
 

@@ -34,7 +34,7 @@ QString native(const QString& path) {
 class Refusals : public ::testing::Test {
 protected:
     void SetUp() override {
-        writeFile(path("in"), "some bytes");
+        writeAll(path("in"), "some bytes");
         QDir(dir.path()).mkdir("folder");
     }
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -68,7 +68,7 @@ TEST_F(Refusals, InputThatIsNotAReadableNonEmptyFile) {
     expectRefused({path("folder"), path("out"), "pw", Direction::Encipher},
                   QStringLiteral("\"%1\" is a folder, not a file.").arg(native(path("folder"))));
 
-    writeFile(path("empty"), {});
+    writeAll(path("empty"), {});
     expectRefused({path("empty"), path("out"), "pw", Direction::Encipher},
                   QStringLiteral("The file \"%1\" is empty: there is nothing to encrypt.")
                       .arg(native(path("empty"))));
@@ -178,7 +178,7 @@ protected:
         // The ordinary user must reach the folder and read the input.
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                               QFile::ReadOther | QFile::ExeOther);
-        writeFile(path("in"), "readable by all");
+        writeAll(path("in"), "readable by all");
         QFile::setPermissions(path("in"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
     }
     void TearDown() override {
@@ -203,7 +203,7 @@ const QFileDevice::Permissions kNoneMayWrite =
     QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
 
 TEST_F(Permissions, UnreadableInputIsRefused) {
-    writeFile(path("secret"), "owner only");
+    writeAll(path("secret"), "owner only");
     QFile::setPermissions(path("secret"), QFile::ReadOwner | QFile::WriteOwner);
     makeFolder("open", kAllMayWrite);
     std::string skip;
@@ -219,7 +219,7 @@ TEST_F(Permissions, UnreadableInputIsRefused) {
 
 TEST_F(Permissions, WriteProtectedCopyIsRefusedThoughTheFolderWouldAllowARename) {
     makeFolder("open", kAllMayWrite);
-    writeFile(path("open/out"), "protected");
+    writeAll(path("open/out"), "protected");
     QFile::setPermissions(path("open/out"), QFile::ReadOwner | QFile::ReadOther);
     std::string skip;
     const auto result =
@@ -236,7 +236,7 @@ TEST_F(Permissions, WriteProtectedCopyIsRefusedThoughTheFolderWouldAllowARename)
 
 TEST_F(Permissions, ReadOnlyFolderFailsAndLeavesTheEarlierCopy) {
     makeFolder("closed", kAllMayWrite);
-    writeFile(path("closed/out"), "an earlier copy");
+    writeAll(path("closed/out"), "an earlier copy");
     QFile::setPermissions(path("closed/out"), QFile::ReadOwner | QFile::WriteOwner |
                                                   QFile::ReadOther | QFile::WriteOther);
     QFile::setPermissions(path("closed"), kNoneMayWrite);
@@ -282,8 +282,8 @@ protected:
 
 TEST_F(FullDisk, FailedWriteLeavesTheEarlierCopyAsItWas) {
     const QString input = dir.filePath("in");
-    writeFile(input, randomBytes(filecipher::kBlockSize + 5, 20));
-    writeFile(small("copy"), "an earlier copy");
+    writeAll(input, randomBytes(filecipher::kBlockSize + 5, 20));
+    writeAll(small("copy"), "an earlier copy");
 
     RecordingHost host;
     const PassResult result = runPass(input, small("copy"), "pw", Direction::Encipher, host);
@@ -299,7 +299,7 @@ TEST_F(FullDisk, FailedWriteLeavesTheEarlierCopyAsItWas) {
 TEST_F(FullDisk, FailedPassInPlaceLeavesTheFileAsItWas) {
     // Fits once, not twice.
     const QByteArray plain = randomBytes(40 * 1024, 21);
-    writeFile(small("file"), plain);
+    writeAll(small("file"), plain);
     const PassResult result = runPass(small("file"), small("file"), "pw", Direction::Encipher);
     EXPECT_EQ(result.status, PassStatus::Failed);
     EXPECT_TRUE(result.message.endsWith("(No space left on device)."))

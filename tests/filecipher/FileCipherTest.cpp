@@ -40,7 +40,7 @@ protected:
 
     // Writes data to "in", runs the pass into "out" and returns the copy.
     QByteArray cipher(const QByteArray& data, const QString& password, Direction direction) {
-        writeFile(path("in"), data);
+        writeAll(path("in"), data);
         QFile::remove(path("out"));
         const auto result = runPass(path("in"), path("out"), password, direction);
         EXPECT_EQ(result.status, PassStatus::Done) << result.message.toStdString();
@@ -127,7 +127,7 @@ TEST_F(FilePass, RoundTripsOverRandomDataMatchTheDefinition) {
 
 TEST_F(FilePass, ProgressMovesPerBlockNoMoreThanThirtyTimesASecondAndEndsAtZero) {
     const qint64 n = 20 * kBlockSize + 3;
-    writeFile(path("in"), QByteArray(n, 'x'));
+    writeAll(path("in"), QByteArray(n, 'x'));
 
     // Slow blocks, so that a pass lasts long enough for the limit to matter.
     struct TimedHost : RecordingHost {
@@ -164,7 +164,7 @@ TEST_F(FilePass, ProgressMovesPerBlockNoMoreThanThirtyTimesASecondAndEndsAtZero)
 
 TEST_F(FilePass, EnciphersAFileInPlaceAndBack) {
     const QByteArray plain = randomBytes(2 * kBlockSize + 77, 3);
-    writeFile(path("in"), plain);
+    writeAll(path("in"), plain);
     QFile::setPermissions(path("in"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
 
     auto result = runPass(path("in"), path("in"), "same file", Direction::Encipher);
@@ -182,8 +182,8 @@ TEST_F(FilePass, EnciphersAFileInPlaceAndBack) {
 
 TEST_F(FilePass, ExistingLongerCopyIsReplacedByExactlyNBytes) {
     const QByteArray plain = randomBytes(3000, 4);
-    writeFile(path("in"), plain);
-    writeFile(path("out"), QByteArray(3 * kBlockSize, 'z'));
+    writeAll(path("in"), plain);
+    writeAll(path("out"), QByteArray(3 * kBlockSize, 'z'));
     QFile::setPermissions(path("out"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
 
     const auto result = runPass(path("in"), path("out"), "pw", Direction::Encipher);
@@ -198,8 +198,8 @@ TEST_F(FilePass, ExistingLongerCopyIsReplacedByExactlyNBytes) {
 
 TEST_F(FilePass, CopyThroughASymbolicLinkReplacesTheFileItNames) {
     const QByteArray plain = randomBytes(100, 5);
-    writeFile(path("in"), plain);
-    writeFile(path("target"), "old");
+    writeAll(path("in"), plain);
+    writeAll(path("target"), "old");
     ASSERT_TRUE(QFile::link(path("target"), path("link")));
 
     const auto result = runPass(path("in"), path("link"), "pw", Direction::Encipher);
@@ -211,7 +211,7 @@ TEST_F(FilePass, CopyThroughASymbolicLinkReplacesTheFileItNames) {
 TEST_F(FilePass, CancelledPassLeavesNoCopyAndEveryEarlierFileAsItWas) {
     const QByteArray plain = randomBytes(3 * kBlockSize + 10, 6);
     const QByteArray earlier = "an earlier copy";
-    writeFile(path("in"), plain);
+    writeAll(path("in"), plain);
 
     // How many times a whole pass asks; the last time is after the last block.
     RecordingHost full;
@@ -225,7 +225,7 @@ TEST_F(FilePass, CancelledPassLeavesNoCopyAndEveryEarlierFileAsItWas) {
             SCOPED_TRACE(testing::Message() << "cancelled at poll " << cancelAt << " writing to "
                                             << target.toStdString());
             if (target == "earlier")
-                writeFile(path(target), earlier);
+                writeAll(path(target), earlier);
             RecordingHost host;
             host.cancelAtPoll = cancelAt;
             const auto result = runPass(path("in"), path(target), "pw", Direction::Encipher, host);
@@ -248,8 +248,8 @@ TEST_F(FilePass, CancelledPassLeavesNoCopyAndEveryEarlierFileAsItWas) {
 }
 
 TEST_F(FilePass, InputThatShrinksDuringThePassFailsAndLeavesTheEarlierCopy) {
-    writeFile(path("in"), randomBytes(3 * kBlockSize, 7));
-    writeFile(path("out"), "an earlier copy");
+    writeAll(path("in"), randomBytes(3 * kBlockSize, 7));
+    writeAll(path("out"), "an earlier copy");
     RecordingHost host;
     host.onPoll = [this](int poll) {
         if (poll == 2)
@@ -267,8 +267,8 @@ TEST_F(FilePass, InputThatShrinksDuringThePassFailsAndLeavesTheEarlierCopy) {
 TEST_F(FilePass, TwoPassesRunAtOnceOnTwoThreads) {
     const QByteArray a = randomBytes(2 * kBlockSize + 1, 8);
     const QByteArray b = randomBytes(kBlockSize + 99, 9);
-    writeFile(path("a"), a);
-    writeFile(path("b"), b);
+    writeAll(path("a"), a);
+    writeAll(path("b"), b);
     filecipher::PassResult ra, rb;
     std::thread first(
         [&] { ra = runPass(path("a"), path("a.out"), "first", Direction::Encipher); });
@@ -288,7 +288,7 @@ TEST_F(FilePass, TwoPassesRunAtOnceOnTwoThreads) {
 // these use nodes made in the test's own folder, never a real device.
 TEST_F(FilePass, WritesIntoAFifoAndLeavesItAFifo) {
     const QByteArray plain = randomBytes(kBlockSize + 5, 10);
-    writeFile(path("in"), plain);
+    writeAll(path("in"), plain);
     const QByteArray fifo = QFile::encodeName(path("fifo"));
     ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
 
@@ -323,7 +323,7 @@ TEST_F(FilePass, WritesIntoACharacterDeviceAndLeavesTheNode) {
     const QByteArray node = QFile::encodeName(path("null"));
     if (::mknod(node.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
         GTEST_SKIP() << "cannot make a device node here: " << std::strerror(errno);
-    writeFile(path("in"), randomBytes(2 * kBlockSize, 11));
+    writeAll(path("in"), randomBytes(2 * kBlockSize, 11));
 
     const auto result = runPass(path("in"), path("null"), "pw", Direction::Encipher);
     ASSERT_EQ(result.status, PassStatus::Done) << result.message.toStdString();

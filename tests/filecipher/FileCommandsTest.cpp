@@ -77,7 +77,7 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(QFileInfo(kCli).isExecutable()) << kCli.toStdString();
-        writeFile(path("pw"), "P\xC3\xA4sswort \xE2\x82\xAC\n"); // "Pässwort €" in UTF-8
+        writeAll(path("pw"), "P\xC3\xA4sswort \xE2\x82\xAC\n"); // "Pässwort €" in UTF-8
     }
 
     // Runs the program with output and errors captured in files, which are not
@@ -100,7 +100,7 @@ protected:
 
 TEST_F(FileCommands, EncryptFileAndDecryptFileRoundTrip) {
     const QByteArray plain = randomBytes(filecipher::kBlockSize + 333, 30);
-    writeFile(path("plain"), plain);
+    writeAll(path("plain"), plain);
 
     CliRun r = run({"encrypt-file", "--password-file", path("pw"), path("plain"), path("enc")});
     EXPECT_EQ(r.status, 0);
@@ -127,27 +127,27 @@ TEST_F(FileCommands, RefusalsExitWithStatusOneAndSayWhyOnStandardError) {
                          .toLocal8Bit());
     EXPECT_FALSE(QFileInfo::exists(path("out")));
 
-    writeFile(path("plain"), "text");
-    writeFile(path("empty-pw"), "\n");
+    writeAll(path("plain"), "text");
+    writeAll(path("empty-pw"), "\n");
     r = run({"decrypt-file", "--password-file", path("empty-pw"), path("plain"), path("out")});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, QByteArray("tessera-cli: the password is empty: put it in the file that "
                                 "--password-file names, or type it at the prompt\n"));
 
-    writeFile(path("odd-pw"), "\xC4\x80"); // U+0100, not in the code page
+    writeAll(path("odd-pw"), "\xC4\x80"); // U+0100, not in the code page
     r = run({"encrypt-file", "--password-file", path("odd-pw"), path("plain"), path("out")});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains("(U+0100), which cannot be used in a password.")) << r.err.data();
     EXPECT_FALSE(QFileInfo::exists(path("out")));
 
-    writeFile(path("out"), "an earlier copy");
+    writeAll(path("out"), "an earlier copy");
     r = run({"encrypt-file", "--password-file", path("pw"), path("plain"), path("nowhere/x")});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.startsWith("tessera-cli: The folder ")) << r.err.data();
 }
 
 TEST_F(FileCommands, WrongUsageExitsWithStatusTwo) {
-    writeFile(path("plain"), "text");
+    writeAll(path("plain"), "text");
     CliRun r = run({"encrypt-file", "--password-file", path("pw"), path("plain")});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, QByteArray("tessera-cli: encrypt-file: give INPUT and OUTPUT\n"));
@@ -157,7 +157,7 @@ TEST_F(FileCommands, WrongUsageExitsWithStatusTwo) {
 }
 
 TEST_F(FileCommands, ShowsAProgressBarOnATerminalAndClearsIt) {
-    writeFile(path("plain"), randomBytes(3 * filecipher::kBlockSize, 31));
+    writeAll(path("plain"), randomBytes(3 * filecipher::kBlockSize, 31));
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
         GTEST_SKIP() << "no pseudo-terminal here";
@@ -193,9 +193,9 @@ TEST_F(FileCommands, InterruptLeavesTheEarlierCopyAndNoTemporaryFile) {
         SCOPED_TRACE(signal == SIGTERM ? "SIGTERM" : "SIGINT");
         QFile::remove(path("plain"));
         // Long enough to be caught in the middle: 128 MiB of zeros, sparse.
-        writeFile(path("plain"), {});
+        writeAll(path("plain"), {});
         ASSERT_TRUE(QFile::resize(path("plain"), 128 * filecipher::kBlockSize));
-        writeFile(path("copy"), "an earlier copy");
+        writeAll(path("copy"), "an earlier copy");
         QFile err(path("stderr"));
         ASSERT_TRUE(err.open(QIODevice::ReadWrite | QIODevice::Truncate));
         const pid_t pid =

@@ -14,7 +14,8 @@ using filecipher::PassStatus;
 
 namespace {
 
-const QString kWrong = QStringLiteral("The password is wrong, or the file was changed or cut short.");
+const QString kWrong =
+    QStringLiteral("The password is wrong, or the file was changed or cut short.");
 constexpr qint64 kChunk = 64 * 1024;
 
 class SealedPass : public ::testing::Test {
@@ -38,11 +39,11 @@ protected:
 
 TEST_F(SealedPass, RoundTripsEverySizeAndDecryptionNeedsNoChoice) {
     // Empty, around a chunk's end, and over a few batches of chunks.
-    for (const qint64 size : {qint64(0), qint64(1), kChunk - 1, kChunk, kChunk + 1,
-                              qint64(9) * 1024 * 1024 + 7}) {
+    for (const qint64 size :
+         {qint64(0), qint64(1), kChunk - 1, kChunk, kChunk + 1, qint64(9) * 1024 * 1024 + 7}) {
         SCOPED_TRACE(size);
         const QByteArray plain = randomBytes(size, static_cast<unsigned>(size));
-        writeFile(path("in"), plain);
+        writeAll(path("in"), plain);
         RecordingHost host;
         // Any character may be in a sealed file's password.
         ASSERT_EQ(seal(path("in"), path("sealed"), QStringLiteral("\u263A \u4e2d"), host).status,
@@ -52,8 +53,8 @@ TEST_F(SealedPass, RoundTripsEverySizeAndDecryptionNeedsNoChoice) {
         EXPECT_EQ(host.ranges.front(), 0) << "busy while the key is derived";
         EXPECT_EQ(host.positions.back(), 0);
 
-        const PassResult back =
-            runPass(path("sealed"), path("back"), QStringLiteral("\u263A \u4e2d"), Direction::Decipher);
+        const PassResult back = runPass(path("sealed"), path("back"),
+                                        QStringLiteral("\u263A \u4e2d"), Direction::Decipher);
         ASSERT_EQ(back.status, PassStatus::Done) << back.message.toStdString();
         EXPECT_EQ(back.message, QStringLiteral("Done"));
         EXPECT_TRUE(readAll(path("back")) == plain);
@@ -61,7 +62,7 @@ TEST_F(SealedPass, RoundTripsEverySizeAndDecryptionNeedsNoChoice) {
 }
 
 TEST_F(SealedPass, RefusalsWriteNoCopyAndKeepTheEarlierOne) {
-    writeFile(path("in"), randomBytes(3 * kChunk + 5, 1));
+    writeAll(path("in"), randomBytes(3 * kChunk + 5, 1));
     ASSERT_EQ(seal(path("in"), path("sealed"), "right").status, PassStatus::Done);
     const QByteArray good = readAll(path("sealed"));
 
@@ -83,10 +84,10 @@ TEST_F(SealedPass, RefusalsWriteNoCopyAndKeepTheEarlierOne) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        writeFile(path("damaged"), c.file);
-        writeFile(path("out"), "an earlier file");
-        const PassResult result = runPass(path("damaged"), path("out"), QString::fromUtf8(c.password),
-                                          Direction::Decipher);
+        writeAll(path("damaged"), c.file);
+        writeAll(path("out"), "an earlier file");
+        const PassResult result = runPass(path("damaged"), path("out"),
+                                          QString::fromUtf8(c.password), Direction::Decipher);
         EXPECT_EQ(result.status, PassStatus::Failed);
         EXPECT_EQ(result.message, kWrong);
         EXPECT_EQ(readAll(path("out")), QByteArray("an earlier file"));
@@ -95,7 +96,7 @@ TEST_F(SealedPass, RefusalsWriteNoCopyAndKeepTheEarlierOne) {
 }
 
 TEST_F(SealedPass, ACancelLeavesNoCopy) {
-    writeFile(path("in"), randomBytes(16 * 1024 * 1024, 2));
+    writeAll(path("in"), randomBytes(16 * 1024 * 1024, 2));
     for (const int at : {1, 2, 3}) {
         SCOPED_TRACE(at);
         RecordingHost host;
@@ -112,7 +113,7 @@ TEST_F(SealedPass, AFileThatOnlyLooksSealedIsRefusedNotDecipheredIntoGarbage) {
     // A classic copy that happens to begin with the sealed magic is taken for
     // a sealed file and refused, never deciphered into garbage unnoticed.
     QByteArray fake = QByteArray("\x89TSEAL\r\n", 8) + randomBytes(200, 3);
-    writeFile(path("fake"), fake);
+    writeAll(path("fake"), fake);
     const PassResult result = runPass(path("fake"), path("out"), "pw", Direction::Decipher);
     EXPECT_EQ(result.status, PassStatus::Failed);
     EXPECT_FALSE(QFileInfo::exists(path("out")));

@@ -4,6 +4,7 @@
 
 #include "cipher/CodePage.h"
 #include "filecipher/FileCipher.h"
+#include "tests/support/Files.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -18,26 +19,10 @@
 
 namespace testfiles {
 
-inline QByteArray readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-inline void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-inline QByteArray randomBytes(qint64 n, unsigned seed) {
-    std::mt19937 rng(seed);
-    QByteArray out(n, Qt::Uninitialized);
-    for (qint64 i = 0; i < n; ++i)
-        out[i] = static_cast<char>(rng() & 0xFF);
-    return out;
-}
+using testsupport::partials;
+using testsupport::randomBytes;
+using testsupport::readAll;
+using testsupport::writeAll;
 
 // A password of the given character codes, as a user would type it.
 inline QString passwordOf(const QByteArray& codes) {
@@ -64,14 +49,6 @@ inline QByteArray reference(const QByteArray& data, const QString& password,
         out[k - 1] = static_cast<char>(value & 0xFF);
     }
     return out;
-}
-
-// The temporary files that the pass may leave beside a copy: the copy's name
-// with a random six-character tail (none where the system offers unnamed
-// temporary files).
-inline QStringList partials(const QString& dir) {
-    return QDir(dir).entryList({QStringLiteral("*.??????")},
-                               QDir::Files | QDir::Hidden | QDir::System);
 }
 
 // Records what the pass tells its host; can cancel at a given poll.

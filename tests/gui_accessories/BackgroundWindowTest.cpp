@@ -23,14 +23,7 @@ namespace {
 
 const QString kNotFound = QStringLiteral("The file you selected could not be found!");
 
-// The picture offered by default: at the top of drive C: on Windows, in the
-// user's home folder elsewhere, as a full path.
-#ifdef Q_OS_WIN
-const QString kDefaultPicture = QStringLiteral("C:\\Picture.bmp");
-#else
-const QString kDefaultPicture =
-    QDir::toNativeSeparators(QDir::homePath() + QStringLiteral("/Picture.bmp"));
-#endif
+const QString kDefaultPicture = testsupport::offeredFile(QStringLiteral("Picture.bmp"));
 
 class BackgroundWindowTest : public GuiFixture {
 protected:
@@ -51,9 +44,7 @@ protected:
         return path;
     }
 
-    QPixmap mainPicture() {
-        return registry.form<ui::frmMain>()->picture();
-    }
+    QPixmap mainPicture() { return registry.form<ui::frmMain>()->picture(); }
 
     void load(const QString& name) {
         txtFile->setText(name);

@@ -14,8 +14,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-using testsupport::GuiFixture;
 using platform::kHKeyLocalMachine;
+using testsupport::GuiFixture;
 
 namespace {
 

@@ -28,14 +28,7 @@ namespace {
 using testsupport::ScriptedDialogs;
 using ui::frmEncFile;
 
-// The copy's default name: at the top of drive C: on Windows, in the user's
-// home folder elsewhere, as a full path.
-#ifdef Q_OS_WIN
-const QString kInitialCopy = QStringLiteral("C:\\EncryptedCopy");
-#else
-const QString kInitialCopy =
-    QDir::toNativeSeparators(QDir::homePath() + QStringLiteral("/EncryptedCopy"));
-#endif
+const QString kInitialCopy = testsupport::offeredFile(QStringLiteral("EncryptedCopy"));
 constexpr int kWait = 60000;
 
 using testsupport::readAll;
@@ -445,8 +438,8 @@ TEST_F(EncFileCancel, ACopyToAFifoThatNobodyReadsCannotHoldTheWindowOpen) {
         if (stalledReader) {
             // The pass let go of the FIFO: past what the pipe held, its end.
             char buffer[65536];
-            EXPECT_TRUE(QTest::qWaitFor([&] { return ::read(reader, buffer, sizeof buffer) == 0; },
-                                        kWait));
+            EXPECT_TRUE(
+                QTest::qWaitFor([&] { return ::read(reader, buffer, sizeof buffer) == 0; }, kWait));
             ::close(reader);
         }
         struct stat st {};

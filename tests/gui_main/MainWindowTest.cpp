@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "tests/support/Files.h"
 #include "tests/support/GuiFixture.h"
+#include "tests/support/MessageFiles.h"
 #include "tests/support/RecordingPrinter.h"
 #include "ui/AppInfo.h"
 #include "ui/main/frmMain.h"
@@ -45,26 +46,6 @@ using platform::Icon;
 using testsupport::ScriptedDialogs;
 
 const QString kMaximum = QStringLiteral("Maximum amount of Characters reached!");
-
-// The message file the window offers: at the top of drive C: on Windows, in
-// the user's home folder elsewhere, as a full path.
-QString defaultFile() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("C:\\File.txt");
-#else
-    return QDir::toNativeSeparators(QDir::homePath() + QStringLiteral("/File.txt"));
-#endif
-}
-
-// A message file of the given characters, written by the format's own rules.
-void writeMessageFile(const QString& path, const QByteArray& text, const QByteArray& password) {
-    QByteArray content;
-    cipher::appendTextLine(content, cipher::formatTag(false, false));
-    cipher::KeyStream key(cipher::formKey(password, false));
-    for (const char c : text)
-        cipher::appendNumberLine(content, static_cast<quint8>(c) + key.next());
-    testsupport::writeAll(path, content);
-}
 
 // A window that stands in for one that another part of the program builds.
 QWidget* stubWindow(ui::FormRegistry&) {
@@ -149,7 +130,7 @@ TEST_F(MainWindow, HasItsFixedLayoutNamesAndTexts) {
     EXPECT_EQ(label("lblCreate")->text(), QStringLiteral("File to read or create:"));
     EXPECT_EQ(label("lblFile")->text(), QStringLiteral("File to Create:"));
     EXPECT_EQ(child<QGroupBox>("frame")->title(), QStringLiteral("Commandz"));
-    EXPECT_EQ(txtFile()->text(), defaultFile());
+    EXPECT_EQ(txtFile()->text(), testsupport::offeredFile(QStringLiteral("File.txt")));
     EXPECT_EQ(txtPW()->echoMode(), QLineEdit::Password);
     EXPECT_EQ(txtPW()->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, txtPW()),
               '*');
@@ -352,7 +333,7 @@ TEST_F(MainWindow, MenuShortcutsRunTheSameHandlers) {
 
     QTest::keyClick(main, Qt::Key_F7);
     EXPECT_TRUE(txtPW()->text().isEmpty());
-    EXPECT_EQ(txtFile()->text(), defaultFile());
+    EXPECT_EQ(txtFile()->text(), testsupport::offeredFile(QStringLiteral("File.txt")));
 
     fill(QStringLiteral("pw"), QString(), file);
     QTest::keyClick(main, Qt::Key_F6);
@@ -414,7 +395,7 @@ TEST_F(MainWindow, ClearEmptiesTheFieldsAndKeepsEverythingElse) {
     action("mnuFileClear")->trigger();
     EXPECT_TRUE(txtPW()->text().isEmpty());
     EXPECT_TRUE(txtIn()->toPlainText().isEmpty());
-    EXPECT_EQ(txtFile()->text(), defaultFile());
+    EXPECT_EQ(txtFile()->text(), testsupport::offeredFile(QStringLiteral("File.txt")));
     EXPECT_TRUE(main->options().pic);
     EXPECT_TRUE(main->options().junkBitz);
     EXPECT_EQ(label("lblPIC")->text(), QStringLiteral("Y"));
@@ -445,7 +426,8 @@ TEST(MainWindowDefaults, TheDefaultMessageFileLiesInTheHomeFolder) {
         EXPECT_EQ(txtFile->text(), expected);
 
         main->findChild<QLineEdit*>(QStringLiteral("txtPW"))->setText(QStringLiteral("pw"));
-        main->findChild<QPlainTextEdit*>(QStringLiteral("txtIn"))->setPlainText(QStringLiteral("hi"));
+        main->findChild<QPlainTextEdit*>(QStringLiteral("txtIn"))
+            ->setPlainText(QStringLiteral("hi"));
         main->CmdEnc_Click();
         EXPECT_EQ(dialogs.texts(), QStringList{"Finished"});
         EXPECT_TRUE(QFileInfo(expected).isFile());
@@ -562,7 +544,7 @@ TEST_F(MainWindow, DecryptedTextReachingTheMaximumWarnsOnceMidwayAndGoesOn) {
         text += text.size() % 100 == 0 ? QByteArray("\r\n") : QByteArray("x");
     text.truncate(10010);
     const QString file = path("long.txt");
-    writeMessageFile(file, text, "pw");
+    testsupport::writeClassicMessage(file, text, "pw");
 
     registry.show<ui::frmMain>();
     int lengthAtMessage = -1;
@@ -596,7 +578,7 @@ TEST_F(MainWindow, DecryptedTextReachingTheMaximumWarnsOnceMidwayAndGoesOn) {
 
 TEST_F(MainWindow, ALongDecryptedParagraphIsLaidOutAndEditableAfterwards) {
     const QString file = path("paragraph.txt");
-    writeMessageFile(file, QByteArray(3000, 'w'), "pw");
+    testsupport::writeClassicMessage(file, QByteArray(3000, 'w'), "pw");
     registry.show<ui::frmMain>();
     fill(QStringLiteral("pw"), QString(), file);
     button("cmdDecrypt")->click();
@@ -622,9 +604,9 @@ TEST_F(MainWindow, ALongDecryptedParagraphIsLaidOutAndEditableAfterwards) {
 TEST_F(MainWindow, AFileFarLargerThanAnyMessageIsRefusedAndTheTextStays) {
     registry.show<ui::frmMain>();
     const QString huge = path("huge.txt");
-    writeMessageFile(huge, QByteArray(1000000, 'A'), "pw");
+    testsupport::writeClassicMessage(huge, QByteArray(1000000, 'A'), "pw");
     const QString many = path("many.txt");
-    writeMessageFile(many, QByteArray(cipher::kMaxFileValues + 1, 'A'), "pw");
+    testsupport::writeClassicMessage(many, QByteArray(cipher::kMaxFileValues + 1, 'A'), "pw");
 
     for (const QString& file : {huge, many}) {
         SCOPED_TRACE(file.toStdString());
@@ -642,7 +624,7 @@ TEST_F(MainWindow, AFileFarLargerThanAnyMessageIsRefusedAndTheTextStays) {
     }
 
     const QString largest = path("largest.txt");
-    writeMessageFile(largest, QByteArray(cipher::kMaxFileValues, 'A'), "pw");
+    testsupport::writeClassicMessage(largest, QByteArray(cipher::kMaxFileValues, 'A'), "pw");
     dialogs.clear();
     fill(QStringLiteral("pw"), QString(), largest);
     button("cmdDecrypt")->click();

@@ -15,16 +15,6 @@
 
 namespace {
 
-// The file page's default: at the top of drive C: on Windows, in the user's
-// home folder elsewhere, as a full path.
-QString defaultFile() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("C:\\File.txt");
-#else
-    return QDir::toNativeSeparators(QDir::homePath() + QStringLiteral("/File.txt"));
-#endif
-}
-
 // The lightest pixel of the check box's caption as the box paints it.
 int lightestCaptionPixel(QCheckBox* box) {
     QStyleOptionButton option;
@@ -196,7 +186,8 @@ TEST_F(WizardPagesTest, PicturesColoursAndInputs) {
         EXPECT_EQ(box->displayText(), "***") << name;
         box->clear();
     }
-    EXPECT_EQ(edit("frmFile", "txtFile")->text(), defaultFile());
+    EXPECT_EQ(edit("frmFile", "txtFile")->text(),
+              testsupport::offeredFile(QStringLiteral("File.txt")));
     EXPECT_EQ(button("frmFile", "cmdBrowse")->toolTip(), "Search for file to create or decrypt.");
     auto* title = child<QLabel>("frmWizardAdvanced", "lblTitle");
     EXPECT_TRUE(title->font().bold());
@@ -482,7 +473,7 @@ TEST_F(WizardPagesTest, BrowseKeepsTheLastChosenName) {
     QLineEdit* file = edit("frmFile", "txtFile");
     registry.show("frmFile");
     click("frmFile", "cmdBrowse"); // cancelled, nothing chosen ever
-    EXPECT_EQ(file->text(), defaultFile());
+    EXPECT_EQ(file->text(), testsupport::offeredFile(QStringLiteral("File.txt")));
     ASSERT_EQ(dialogs.fileRequests.size(), 1);
     EXPECT_EQ(dialogs.fileRequests[0].title, "Tessera File");
     // Every file, with or without a dot in its name.
@@ -581,10 +572,10 @@ TEST_F(WizardPagesTest, PrintAndViewChoices) {
     };
     const Outputs both = Output::View | Output::Print;
     // Each row starts from the one before: neither box keeps the earlier value.
-    const std::vector<Case> cases = {
-        {false, false, {}},   {true, false, Output::View}, {false, true, Output::Print},
-        {true, true, both},   {false, false, both},        {true, false, Output::View},
-        {false, false, Output::View}};
+    const std::vector<Case> cases = {{false, false, {}},           {true, false, Output::View},
+                                     {false, true, Output::Print}, {true, true, both},
+                                     {false, false, both},         {true, false, Output::View},
+                                     {false, false, Output::View}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.view) + std::to_string(c.print));
         registry.show("frmPrintShow");

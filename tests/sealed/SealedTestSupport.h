@@ -5,6 +5,7 @@
 
 #include "cipher/Sealed.h"
 #include "cipher/SealedStream.h"
+#include "tests/support/Files.h"
 
 #include <QByteArray>
 #include <QList>
@@ -23,13 +24,7 @@ inline Params fast(qint64 chunkSize = kDefaultChunkSize) {
     return params;
 }
 
-inline QByteArray randomBytes(qint64 n, unsigned seed) {
-    std::mt19937 rng(seed);
-    QByteArray out(n, Qt::Uninitialized);
-    for (qint64 i = 0; i < n; ++i)
-        out[i] = static_cast<char>(rng() & 0xFF);
-    return out;
-}
+using testsupport::randomBytes;
 
 inline QByteArray sealBytes(const QByteArray& plain, const QString& password,
                             const Params& params) {

@@ -3,6 +3,7 @@
 // they were made.
 
 #include "SealedTestSupport.h"
+#include "tests/support/Files.h"
 
 #include <QFile>
 
@@ -13,9 +14,10 @@ namespace {
 const QString kVectorPassword = QStringLiteral("Tessera vector \u00e9");
 
 QByteArray dataFile(const char* name) {
-    QFile file(QStringLiteral(TESSERA_SEALED_DATA "/") + QLatin1String(name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-    return file.readAll();
+    const QByteArray bytes =
+        testsupport::readAll(QStringLiteral(TESSERA_SEALED_DATA "/") + QLatin1String(name));
+    EXPECT_FALSE(bytes.isEmpty()) << name;
+    return bytes;
 }
 
 // Two chunks: a full one and 100 bytes.

@@ -9,6 +9,7 @@
 #include "ui/FormRegistry.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +18,16 @@
 #include <gtest/gtest.h>
 
 namespace testsupport {
+
+// A file a window offers before the user names one: at the top of drive C: on
+// Windows, in the user's home folder elsewhere, as a full path.
+inline QString offeredFile(const QString& name) {
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\") + name;
+#else
+    return QDir::toNativeSeparators(QDir::homePath() + QLatin1Char('/') + name);
+#endif
+}
 
 class GuiFixture : public ::testing::Test {
 protected:
@@ -71,7 +82,9 @@ protected:
 
     // Destroys the windows that were unloaded or closed themselves, as the
     // program's event loop does once the event at hand is handled.
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void flushDeletes() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     ScriptedDialogs dialogs;
     QTemporaryDir dir;

@@ -68,7 +68,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show) {
             auto* window = static_cast<QWidget*>(watched);
-            QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+            QScreen* screen =
+                window->screen() ? window->screen() : QGuiApplication::primaryScreen();
             if (screen) {
                 QRect frame = window->frameGeometry();
                 frame.moveCenter(screen->availableGeometry().center());

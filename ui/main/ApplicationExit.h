@@ -11,10 +11,10 @@ class FormRegistry;
 
 // The windows unloaded by the exit, in their order.
 inline constexpr const char* kExitUnloadOrder[] = {
-    FormName<frmAbout>::value,     FormName<frmBack>::value,    FormName<frmBrowser>::value,
-    FormName<frmCompile>::value,   FormName<frmEncDec>::value,  FormName<frmFile>::value,
-    FormName<frmFinish>::value,    FormName<frmPrintShow>::value, FormName<frmPW>::value,
-    FormName<frmTextEnc>::value,   FormName<frmHelp>::value,    FormName<frmWizard1>::value,
+    FormName<frmAbout>::value,   FormName<frmBack>::value,      FormName<frmBrowser>::value,
+    FormName<frmCompile>::value, FormName<frmEncDec>::value,    FormName<frmFile>::value,
+    FormName<frmFinish>::value,  FormName<frmPrintShow>::value, FormName<frmPW>::value,
+    FormName<frmTextEnc>::value, FormName<frmHelp>::value,      FormName<frmWizard1>::value,
     FormName<frmMain>::value,
 };
 

@@ -6,12 +6,12 @@
 #include "resources/Artwork.h"
 #include "ui/AppInfo.h"
 #include "ui/FormRegistry.h"
-#include "ui/common/WindowCipherHost.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/PasswordBox.h"
+#include "ui/common/WindowCipherHost.h"
+#include "ui/common/WindowLook.h"
 #include "ui/main/ApplicationExit.h"
 #include "ui/startup/frmBrowser.h"
-#include "ui/common/WindowLook.h"
 #include "ui_frmMain.h"
 
 #include <QCloseEvent>

@@ -4,7 +4,6 @@
 #include "ui/common/WindowLook.h"
 #include "ui_frmSecret.h"
 
-
 namespace ui {
 
 frmSecret::frmSecret(FormRegistry& registry, QWidget* parent)

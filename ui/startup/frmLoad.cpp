@@ -1,8 +1,8 @@
 #include "ui/startup/frmLoad.h"
 
 #include "ui/FormRegistry.h"
-#include "ui/main/ApplicationExit.h"
 #include "ui/common/WindowLook.h"
+#include "ui/main/ApplicationExit.h"
 #include "ui_frmLoad.h"
 
 #include <QCloseEvent>

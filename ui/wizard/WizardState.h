@@ -22,7 +22,7 @@ struct WizardState {
     Operation operation = Operation::None; // the encrypt/decrypt page's
     QString password;                      // the password page's
     QString file;                          // the file page's: to create or to read
-    QString text;        // the text page's; after a decryption, the decrypted text
+    QString text;           // the text page's; after a decryption, the decrypted text
     MessageOptions options; // the options page's, for an encryption
     Outputs output;         // the print/view page's, for a decryption; none at first
 };

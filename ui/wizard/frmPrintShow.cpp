@@ -4,7 +4,6 @@
 #include "ui/wizard/WizardController.h"
 #include "ui_frmPrintShow.h"
 
-
 namespace ui {
 
 frmPrintShow::frmPrintShow(FormRegistry& registry, QWidget* parent)
