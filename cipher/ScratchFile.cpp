@@ -62,6 +62,33 @@ QString cacheFolder(QString* problem) {
 
 } // namespace
 
+namespace {
+
+// Tries to take the lock until it is taken, fails, is cancelled or the wait
+// runs out; says once that it waits. tryOnce answers Taken, Busy or Failed.
+ScratchFile::Lock waitForLock(const ScratchFile::LockWait& wait,
+                              const std::function<ScratchFile::Lock()>& tryOnce) {
+    QElapsedTimer clock;
+    clock.start();
+    bool told = false;
+    for (;;) {
+        const ScratchFile::Lock attempt = tryOnce();
+        if (attempt != ScratchFile::Lock::Busy)
+            return attempt;
+        if (wait.cancelled && wait.cancelled())
+            return ScratchFile::Lock::Cancelled;
+        if (clock.elapsed() >= wait.timeoutMs)
+            return ScratchFile::Lock::Busy;
+        if (!told && wait.waiting) {
+            told = true;
+            wait.waiting();
+        }
+        QThread::msleep(20);
+    }
+}
+
+} // namespace
+
 QString ScratchFile::defaultPath(QString* problem) {
     const QString base = cacheFolder(problem);
     if (base.isEmpty())
@@ -181,10 +208,7 @@ bool ScratchFile::openFolder(QString* problem) {
 
 ScratchFile::Lock ScratchFile::lock(const LockWait& wait, QString* problem) {
     const QByteArray name = QFile::encodeName(lockName());
-    QElapsedTimer clock;
-    clock.start();
-    bool told = false;
-    for (;;) {
+    return waitForLock(wait, [&] {
         const int fd = ::openat(m_handles->folder, name.constData(),
                                 O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0) {
@@ -200,13 +224,13 @@ ScratchFile::Lock ScratchFile::lock(const LockWait& wait, QString* problem) {
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
             // The holder before us may have removed the file it held just
-            // before we got it: then this lock guards nothing; start again.
+            // before we got it: then this lock guards nothing; try again.
             if (stillNamed(m_handles->folder, name.constData(), fd)) {
                 m_handles->lock = fd;
                 return Lock::Taken;
             }
             ::close(fd);
-            continue;
+            return Lock::Busy;
         }
         const int error = errno;
         ::close(fd);
@@ -215,16 +239,8 @@ ScratchFile::Lock ScratchFile::lock(const LockWait& wait, QString* problem) {
                            .arg(systemError(error));
             return Lock::Failed;
         }
-        if (wait.cancelled && wait.cancelled())
-            return Lock::Cancelled;
-        if (clock.elapsed() >= wait.timeoutMs)
-            return Lock::Busy;
-        if (!told && wait.waiting) {
-            told = true;
-            wait.waiting();
-        }
-        QThread::msleep(20);
-    }
+        return Lock::Busy;
+    });
 }
 
 bool ScratchFile::create(QString* error) {
@@ -294,24 +310,14 @@ bool ScratchFile::openFolder(QString* problem) {
 ScratchFile::Lock ScratchFile::lock(const LockWait& wait, QString* problem) {
     m_handles->lock = std::make_unique<QLockFile>(m_path + QLatin1String(kLockSuffix));
     m_handles->lock->setStaleLockTime(0);
-    QElapsedTimer clock;
-    clock.start();
-    bool told = false;
-    while (!m_handles->lock->tryLock(20)) {
-        if (m_handles->lock->error() != QLockFile::LockFailedError) {
-            *problem = QStringLiteral("the lock file could not be made");
-            return Lock::Failed;
-        }
-        if (wait.cancelled && wait.cancelled())
-            return Lock::Cancelled;
-        if (clock.elapsed() >= wait.timeoutMs)
+    return waitForLock(wait, [&] {
+        if (m_handles->lock->tryLock(0))
+            return Lock::Taken;
+        if (m_handles->lock->error() == QLockFile::LockFailedError)
             return Lock::Busy;
-        if (!told && wait.waiting) {
-            told = true;
-            wait.waiting();
-        }
-    }
-    return Lock::Taken;
+        *problem = QStringLiteral("the lock file could not be made");
+        return Lock::Failed;
+    });
 }
 
 bool ScratchFile::create(QString* error) {

@@ -173,8 +173,12 @@ void frmEncFile::runPass(filecipher::Direction direction) {
 
     m_pass = new FilePassThread(std::move(request));
     connect(m_pass, &FilePassThread::rangeSet, this, &frmEncFile::setProgressRange);
-    connect(m_pass, &FilePassThread::positionMoved, this,
-            [this, thread = m_pass] { setProgressPosition(thread->takePosition()); });
+    // An update may still be queued when a cancelled pass is gone: compared,
+    // never touched, unless it is the pass that runs.
+    connect(m_pass, &FilePassThread::positionMoved, this, [this, thread = m_pass] {
+        if (m_pass == thread)
+            setProgressPosition(thread->takePosition());
+    });
     connect(m_pass, &QThread::finished, this, [this, thread = m_pass] {
         if (m_pass == thread)
             passFinished();
