@@ -178,7 +178,6 @@ EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host) {
         // The key derivation takes a noticeable moment: the host may run it
         // off its own thread, and shows itself busy meanwhile.
         host.setBusy(true);
-        host.setProgressMaximum(0);
         sealed::Result result;
         host.runWork(
             [&] { result = sealed::sealMessage(request.text, request.password, &content); });

@@ -6,6 +6,7 @@
 #include "tests/support/GuiFixture.h"
 #include "ui/filecipher/frmEncFile.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -125,9 +126,10 @@ TEST_F(EncFileWindow, OpensCentredWithItsControlsInPlaceAndFocusOnThePassword) {
     EXPECT_EQ(child<QProgressBar>(window, "pbar")->value(), 0);
     EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(window, "txtPW"));
 
-    // Tab walks the controls in their order and comes back to the password.
-    const QStringList order = {"txtFile",  "cmdBrowse",  "Command1", "CmdDec",
-                               "cmdClose", "txtFileEnc", "txtPW"};
+    // Tab walks the controls in their order (the Sealed box, added to the
+    // classic ones, last) and comes back to the password.
+    const QStringList order = {"txtFile",    "cmdBrowse", "Command1", "CmdDec", "cmdClose",
+                               "txtFileEnc", "chkSealed", "txtPW"};
     for (const QString& name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_NE(QApplication::focusWidget(), nullptr);
@@ -238,7 +240,8 @@ TEST_F(EncFileWindow, EveryInputIsDisabledWhileAPassRunsAndComesBackAfterItsMess
     auto* command1 = child<QPushButton>(window, "Command1");
     command1->setFocus();
 
-    const char* inputs[] = {"txtPW", "txtFile", "cmdBrowse", "Command1", "CmdDec", "txtFileEnc"};
+    const char* inputs[] = {"txtPW",  "txtFile",    "cmdBrowse", "Command1",
+                            "CmdDec", "txtFileEnc", "chkSealed"};
     bool disabledDuringMessage = false;
     dialogs.onMessage = [&](const ScriptedDialogs::Message&) {
         disabledDuringMessage =
@@ -264,6 +267,48 @@ TEST_F(EncFileWindow, EveryInputIsDisabledWhileAPassRunsAndComesBackAfterItsMess
     EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::Stop);
     EXPECT_FALSE(dialogs.messages[0].text.isEmpty());
     EXPECT_FALSE(QFile::exists(path("copy.bin")));
+}
+
+TEST_F(EncFileWindow, SealedEncryptsForRealAndDecryptingRecognisesIt) {
+    frmEncFile* window = open();
+    ASSERT_NE(window, nullptr);
+    auto* sealed = child<QCheckBox>(window, "chkSealed");
+    EXPECT_EQ(sealed->text(), QStringLiteral("Sealed"));
+    EXPECT_FALSE(sealed->isChecked()) << "the classic cipher stays the default";
+    EXPECT_FALSE(sealed->accessibleName().isEmpty());
+    EXPECT_FALSE(sealed->toolTip().isEmpty());
+    EXPECT_TRUE(window->rect().contains(sealed->geometry()));
+
+    const QByteArray plain = testsupport::randomBytes(300 * 1024, 11);
+    writeAll(path("photo.jpg"), plain);
+    const auto pass = [&](const char* button, const QString& password, const QString& in,
+                          const QString& out) {
+        child<QLineEdit>(window, "txtPW")->setText(password);
+        child<QLineEdit>(window, "txtFile")->setText(in);
+        child<QLineEdit>(window, "txtFileEnc")->setText(out);
+        QSignalSpy ended(window, &frmEncFile::passEnded);
+        child<QPushButton>(window, button)->click();
+        EXPECT_TRUE(ended.wait(kWait));
+    };
+    sealed->setChecked(true);
+    pass("Command1", QStringLiteral("\u263A pass"), path("photo.jpg"), path("photo.sealed"));
+    EXPECT_EQ(dialogs.messages.last().text, QStringLiteral("Done"));
+    EXPECT_TRUE(readAll(path("photo.sealed")).startsWith(QByteArray("\x89TSEAL\r\n", 8)));
+
+    // Deciphering needs no choice, whatever the box says.
+    sealed->setChecked(false);
+    writeAll(path("back.jpg"), "an earlier file");
+    dialogs.clear();
+    pass("CmdDec", QStringLiteral("wrong"), path("photo.sealed"), path("back.jpg"));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("The password is wrong, or the file was changed or cut short."));
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::Stop);
+    EXPECT_EQ(readAll(path("back.jpg")), QByteArray("an earlier file"));
+
+    pass("CmdDec", QStringLiteral("\u263A pass"), path("photo.sealed"), path("back.jpg"));
+    EXPECT_TRUE(readAll(path("back.jpg")) == plain);
 }
 
 TEST_F(EncFileWindow, APassMovesTheBarShowsDoneAndWritesTheCopy) {

@@ -90,7 +90,7 @@ const std::vector<PageLook> kPages = {
       {"cmdNext", "Next"}}},
     {"frmWizardAdvanced",
      "Advanced Properties",
-     {400, 421},
+     {400, 461}, // one row taller than the classic page: the Sealed choice
      {{"lblTitle", "These options allow you to fortify your encryption."},
       {"lblPIC", "PIC"},
       {"lblPICabout",
@@ -107,6 +107,7 @@ const std::vector<PageLook> kPages = {
       {"chkPIC", "PIC"},
       {"chkJB", "JunkBitz"},
       {"chkNone", "None"},
+      {"chkSealed", "Sealed (strong, authenticated)"},
       {"cmdBack", "Back"},
       {"cmdNext", "Next"}}},
     {"frmFinish",

@@ -3,7 +3,10 @@
 #include "cipher/CodePage.h"
 #include "platform/Dialogs.h"
 
+#include <QEventLoop>
+#include <QFutureWatcher>
 #include <QPlainTextDocumentLayout>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScrollBar>
@@ -135,6 +138,40 @@ void WindowCipherHost::appendOutput(quint8 code) {
         return;
     }
     insert(code == 10 ? QStringLiteral("\n") : QString(cipher::codepage::decode(code)));
+}
+
+// A whole text (a sealed message's): each line break, CR LF in the message,
+// is one in the box.
+void WindowCipherHost::appendText(const QString& text) {
+    QString lines = text;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    insert(lines);
+}
+
+void WindowCipherHost::runWork(const std::function<void()>& work) {
+    // The bar, when there is one, shows that something happens though
+    // nothing can be counted; it gets its range back afterwards.
+    int minimum = 0, maximum = 0, value = 0;
+    if (m_progress) {
+        minimum = m_progress->minimum();
+        maximum = m_progress->maximum();
+        value = m_progress->value();
+        m_progress->setRange(0, 0);
+    }
+    QFutureWatcher<void> watcher;
+    QEventLoop loop;
+    QObject::connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(QtConcurrent::run(work));
+    // Painting and timers go on; clicks and keys wait for the end, as they
+    // would for any command of the window.
+    if (!watcher.isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    watcher.waitForFinished(); // also when the program's end left the loop early
+    if (m_progress) {
+        m_progress->setRange(minimum, maximum);
+        m_progress->setValue(value);
+    }
 }
 
 void WindowCipherHost::finishOutput() {

@@ -3,7 +3,9 @@
 // Runs the message cipher on a window: the hourglass pointer on that window,
 // an optional progress bar, message boxes through the dialog layer, and an
 // optional text box that receives decrypted text one character at a time
-// (so a change handler of the box sees every character arrive).
+// (so a change handler of the box sees every character arrive). A long step
+// (a sealed message's key derivation) runs on another thread while the
+// window goes on painting, its bar busy; input waits until it is done.
 
 #include "cipher/MessageHost.h"
 
@@ -37,7 +39,9 @@ public:
     void showMessage(const QString& text, const QString& title, cipher::MessageIcon icon) override;
     void clearOutput() override;
     void appendOutput(quint8 code) override;
+    void appendText(const QString& text) override;
     void finishOutput() override;
+    void runWork(const std::function<void()>& work) override;
 
 private:
     void insert(const QString& text);

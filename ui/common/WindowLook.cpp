@@ -101,6 +101,9 @@ void setColours(QWidget* widget, const QColor& text, const QColor& ground) {
         palette.setColor(QPalette::WindowText, text);
         if (checkBox)
             palette.setColor(QPalette::ButtonText, text);
+        // A disabled control's text is grey, so that it looks disabled.
+        palette.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledText);
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, kDisabledText);
     }
     if (ground.isValid()) {
         palette.setColor(QPalette::Window, ground);

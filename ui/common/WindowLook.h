@@ -16,6 +16,9 @@ inline constexpr int kTwipsPerPixel = 15;
 // The smallest size a text is taken down to so that it fits its place.
 inline constexpr qreal kSmallestPointSize = 6.5;
 
+// The text of a disabled control, on any ground.
+inline const QColor kDisabledText(128, 128, 128);
+
 // The classic dialog typeface ("MS Sans Serif") at the given size. That face
 // is rarely installed outside Windows; the first installed face from a list of
 // close sans faces that keeps its proportions (about 13 pixels from line to
@@ -26,6 +29,7 @@ QFont classicFont(qreal pointSize = 8.0, bool bold = false);
 // Sets a widget's text colour (labels, check box captions) and, when `ground`
 // is valid, paints its ground in that colour. An invalid `text` keeps the text
 // colour. The style draws everything else as usual.
+// The text colour (grey while disabled) and, when given, the ground colour.
 void setColours(QWidget* widget, const QColor& text, const QColor& ground = QColor());
 
 // How a control whose text needs more room than its place makes it fit.

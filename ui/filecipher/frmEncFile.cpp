@@ -170,6 +170,8 @@ void frmEncFile::runPass(filecipher::Direction direction) {
     request.output = m_ui->txtFileEnc->text();
     request.password = m_ui->txtPW->text();
     request.direction = direction;
+    request.format =
+        m_ui->chkSealed->isChecked() ? cipher::Format::Sealed : cipher::Format::Classic;
 
     m_pass = new FilePassThread(std::move(request));
     connect(m_pass, &FilePassThread::rangeSet, this, &frmEncFile::setProgressRange);
@@ -199,7 +201,8 @@ void frmEncFile::setInputsEnabled(bool enabled) {
     for (QWidget* input :
          {static_cast<QWidget*>(m_ui->txtPW), static_cast<QWidget*>(m_ui->txtFile),
           static_cast<QWidget*>(m_ui->cmdBrowse), static_cast<QWidget*>(m_ui->Command1),
-          static_cast<QWidget*>(m_ui->CmdDec), static_cast<QWidget*>(m_ui->txtFileEnc)})
+          static_cast<QWidget*>(m_ui->CmdDec), static_cast<QWidget*>(m_ui->txtFileEnc),
+          static_cast<QWidget*>(m_ui->chkSealed)})
         input->setEnabled(enabled);
 }
 

@@ -44,6 +44,7 @@ frmAdvanced::frmAdvanced(FormRegistry& registry, QWidget* parent)
     paint(m_ui->lblJBabout, Qt::white, black, font);
     paint(m_ui->chkPIC, Qt::white, black, classicFont(18));
     paint(m_ui->chkJB, Qt::white, black, classicFont(18));
+    paint(m_ui->chkSealed, Qt::white, black, classicFont(18));
     for (QLabel* label : {m_ui->lblTitle, m_ui->lblWhat, m_ui->lblPIC, m_ui->lblJB,
                           m_ui->lblPICabout, m_ui->lblJBabout})
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -53,7 +54,7 @@ frmAdvanced::frmAdvanced(FormRegistry& registry, QWidget* parent)
     // that its whole text shows (the long labels and the JunkBitz box).
     for (QLabel* label : {m_ui->lblPICabout, m_ui->lblJBabout})
         fitText(label, Fit::Grow);
-    for (QCheckBox* box : {m_ui->chkPIC, m_ui->chkJB}) {
+    for (QCheckBox* box : {m_ui->chkPIC, m_ui->chkJB, m_ui->chkSealed}) {
         // A tick box in proportion to the large caption.
         box->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 18px; height: 18px; }"));
         fitText(box, Fit::Grow);
@@ -63,6 +64,7 @@ frmAdvanced::frmAdvanced(FormRegistry& registry, QWidget* parent)
     m_ui->cmdClose->setFlat(true);
     m_ui->cmdClose->setAutoDefault(true);
 
+    connect(m_ui->chkSealed, &QCheckBox::toggled, this, &frmAdvanced::chkSealed_Click);
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmAdvanced::cmdClose_Click);
     m_ui->cmdClose->setFocus();
     centreOnFirstShow(this);
@@ -75,10 +77,19 @@ void frmAdvanced::cmdClose_Click() {
     MessageOptions options;
     options.pic = m_ui->chkPIC->isChecked();
     options.junkBitz = m_ui->chkJB->isChecked();
+    options.format = m_ui->chkSealed->isChecked() ? cipher::Format::Sealed : cipher::Format::Classic;
     if (frmMain* main = m_registry.form<frmMain>())
         main->setOptions(options);
     hide();
     m_registry.show<frmMain>();
+}
+
+// PIC and JunkBitz belong to the classic format: while Sealed is chosen they
+// do not apply, and say so by being disabled (their ticks stay for later).
+void frmAdvanced::chkSealed_Click() {
+    const bool classic = !m_ui->chkSealed->isChecked();
+    m_ui->chkPIC->setEnabled(classic);
+    m_ui->chkJB->setEnabled(classic);
 }
 
 // The frame's close control does what Close does; the window stays loaded.

@@ -1,6 +1,7 @@
 #pragma once
 
-// The fortification options window: two check boxes for PIC and JunkBitz.
+// The fortification options window: check boxes for PIC and JunkBitz, and
+// for Sealed, real encryption to which PIC and JunkBitz do not apply.
 // Ticking a box changes nothing by itself; Close sets the main window's
 // message options from both boxes, hides this window and brings the main
 // window back. Closing through the window frame counts as
@@ -24,6 +25,7 @@ public:
     ~frmAdvanced() override;
 
 public slots:
+    void chkSealed_Click();
     void cmdClose_Click();
 
 protected:

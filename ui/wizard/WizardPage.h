@@ -75,6 +75,5 @@ private:
 inline const QColor kArrowRed(255, 0, 0);
 inline const QColor kArrowGreen(0, 255, 0);
 // The text of a disabled control on the black pages: the classic grey text.
-inline const QColor kDisabledText(128, 128, 128);
 
 } // namespace ui

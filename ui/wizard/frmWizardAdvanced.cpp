@@ -27,8 +27,11 @@ frmWizardAdvanced::frmWizardAdvanced(FormRegistry& registry, QWidget* parent)
     addBackArrow(m_ui->cmdBack, 1);
     addNextArrow(m_ui->cmdNext, 4);
 
+    fitText(m_ui->chkSealed, Fit::Grow);
+
     // Clicked, not toggled: only the user's click on None guards the others.
     connect(m_ui->chkNone, &QCheckBox::clicked, this, &frmWizardAdvanced::chkNone_Click);
+    connect(m_ui->chkSealed, &QCheckBox::clicked, this, &frmWizardAdvanced::chkSealed_Click);
     connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmWizardAdvanced::cmdBack_Click);
     connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmWizardAdvanced::cmdNext_Click);
 }
@@ -39,12 +42,20 @@ void frmWizardAdvanced::chkNone_Click() {
     if (m_ui->chkNone->isChecked()) {
         m_ui->chkPIC->setChecked(false);
         m_ui->chkJB->setChecked(false);
-        m_ui->chkPIC->setEnabled(false);
-        m_ui->chkJB->setEnabled(false);
-    } else {
-        m_ui->chkPIC->setEnabled(true);
-        m_ui->chkJB->setEnabled(true);
     }
+    enableClassicOptions();
+}
+
+void frmWizardAdvanced::chkSealed_Click() {
+    enableClassicOptions();
+}
+
+// PIC and JunkBitz can be chosen unless None is, or Sealed, to which they do
+// not apply.
+void frmWizardAdvanced::enableClassicOptions() {
+    const bool open = !m_ui->chkNone->isChecked() && !m_ui->chkSealed->isChecked();
+    m_ui->chkPIC->setEnabled(open);
+    m_ui->chkJB->setEnabled(open);
 }
 
 void frmWizardAdvanced::cmdBack_Click() {
@@ -58,6 +69,7 @@ void frmWizardAdvanced::cmdNext_Click() {
     MessageOptions options;
     options.pic = m_ui->chkPIC->isChecked();
     options.junkBitz = m_ui->chkJB->isChecked();
+    options.format = m_ui->chkSealed->isChecked() ? cipher::Format::Sealed : cipher::Format::Classic;
     WizardController::of(m_registry).setOptions(options);
     hide();
     m_registry.show<frmFinish>();

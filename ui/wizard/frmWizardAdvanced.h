@@ -1,6 +1,7 @@
 #pragma once
 
-// The wizard's options page: PIC and JunkBitz, or None.
+// The wizard's options page: PIC and JunkBitz, or None; or Sealed, real
+// encryption to which PIC and JunkBitz do not apply.
 
 #include "ui/wizard/WizardPage.h"
 
@@ -20,10 +21,13 @@ public:
 
 public slots:
     void chkNone_Click();
+    void chkSealed_Click();
     void cmdBack_Click();
     void cmdNext_Click();
 
 private:
+    void enableClassicOptions();
+
     std::unique_ptr<Ui::frmWizardAdvanced> m_ui;
 };
 

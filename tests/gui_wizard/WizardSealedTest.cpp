@@ -1,0 +1,74 @@
+// The Sealed choice on the wizard's options page: PIC and JunkBitz then do not
+// apply, the finish page seals the message, and a wizard decryption opens it
+// without being told, or refuses it with the one message when the password is
+// wrong.
+
+#include "WizardFixture.h"
+
+#include "tests/support/Files.h"
+#include "ui/common/WindowLook.h"
+
+namespace {
+
+const QString kWrong = QStringLiteral("The password is wrong, or the file was changed or cut short.");
+const QString kText = QStringLiteral("\u00bfQu\u00e9 tal? \u2603 \u4e2d\u6587\nline two");
+
+using WizardSealedTest = WizardFixture;
+
+TEST_F(WizardSealedTest, TheOptionsPageOffersSealedAndTheOthersThenDoNotApply) {
+    registry.show(QStringLiteral("frmWizardAdvanced"));
+    QCheckBox* sealed = check("frmWizardAdvanced", "chkSealed");
+    QCheckBox* pic = check("frmWizardAdvanced", "chkPIC");
+    QCheckBox* jb = check("frmWizardAdvanced", "chkJB");
+    QCheckBox* none = check("frmWizardAdvanced", "chkNone");
+    EXPECT_EQ(sealed->text(), QStringLiteral("Sealed (strong, authenticated)"));
+    EXPECT_EQ(sealed->font().pointSize(), 18) << "in the style of its neighbours";
+    EXPECT_FALSE(sealed->accessibleName().isEmpty());
+    EXPECT_FALSE(sealed->toolTip().isEmpty());
+    const QRect back = button("frmWizardAdvanced", "cmdBack")->geometry();
+    EXPECT_LT(sealed->geometry().bottom(), back.top());
+    EXPECT_GT(sealed->geometry().top(), jb->geometry().top());
+
+    sealed->click();
+    EXPECT_FALSE(pic->isEnabled());
+    EXPECT_FALSE(jb->isEnabled());
+    EXPECT_EQ(pic->palette().color(QPalette::Disabled, QPalette::WindowText), ui::kDisabledText);
+    // None, ticked and unticked again, does not bring them back while Sealed holds.
+    none->click();
+    none->click();
+    EXPECT_FALSE(pic->isEnabled());
+    sealed->click();
+    EXPECT_TRUE(pic->isEnabled());
+    EXPECT_TRUE(jb->isEnabled());
+}
+
+TEST_F(WizardSealedTest, ASealedMessageGoesThroughTheWholeWizardBothWays) {
+    startWizard();
+    click("frmEncDec", "cmdChoseEnc");
+    enterPasswords(QStringLiteral("s\u00e9same"), QStringLiteral("s\u00e9same"));
+    enterFile(path("sealed.txt"));
+    child<QPlainTextEdit>("frmTextEnc", "txtInput")->setPlainText(kText);
+    click("frmTextEnc", "cmdNext");
+    check("frmWizardAdvanced", "chkSealed")->setChecked(true);
+    click("frmWizardAdvanced", "cmdNext");
+    EXPECT_TRUE(answers().options.sealed());
+    click("frmFinish", "cmdNext");
+    EXPECT_EQ(onScreen(), "frmWizard1");
+    EXPECT_TRUE(testsupport::readAll(path("sealed.txt")).startsWith("\"Tessera v2.0 Sealed\"\r\n"));
+
+    walkDecryption(QStringLiteral("s\u00e9same"), path("sealed.txt"), true, false);
+    click("frmFinish", "cmdNext");
+    EXPECT_EQ(resultText()->toPlainText(), kText);
+    EXPECT_EQ(dialogs.messages.last().text, QStringLiteral("Decrypted"));
+
+    // The wrong password: the one message, and nothing to print.
+    click("frmCompile", "cmdBack");
+    dialogs.clear();
+    walkDecryption(QStringLiteral("sesame"), path("sealed.txt"), true, true);
+    click("frmFinish", "cmdNext");
+    ASSERT_FALSE(dialogs.messages.isEmpty());
+    EXPECT_EQ(dialogs.messages.last().text, kWrong);
+    EXPECT_TRUE(printer.documents.isEmpty());
+}
+
+} // namespace
