@@ -1,5 +1,7 @@
 #include "cipher/SealedStream.h"
 
+#include "cipher/ReadFully.h"
+
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -51,16 +53,8 @@ Control& quietControl() {
 
 // Reads until size bytes or the end of the source; -1 on an error.
 qint64 readFully(Source& source, unsigned char* data, qint64 size) {
-    qint64 got = 0;
-    while (got < size) {
-        const qint64 r = source.read(reinterpret_cast<char*>(data) + got, size - got);
-        if (r < 0)
-            return -1;
-        if (r == 0)
-            break;
-        got += r;
-    }
-    return got;
+    return cipher::readFully([&](char* into, qint64 n) { return source.read(into, n); },
+                             reinterpret_cast<char*>(data), size);
 }
 
 // One batch of consecutive chunks in memory. Each chunk has a slot of a full

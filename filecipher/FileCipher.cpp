@@ -3,6 +3,7 @@
 #include "cipher/CodePage.h"
 #include "cipher/OutputFile.h"
 #include "cipher/Password.h"
+#include "cipher/ReadFully.h"
 #include "cipher/Sealed.h"
 #include "filecipher/SealedPass.h"
 
@@ -326,16 +327,7 @@ bool inputIsSealed(const QString& path) {
 
 // Reads up to size bytes; fewer only at the end of the file, -1 on an error.
 qint64 readBlock(QFile& file, char* data, qint64 size) {
-    qint64 got = 0;
-    while (got < size) {
-        const qint64 r = file.read(data + got, size - got);
-        if (r < 0)
-            return -1;
-        if (r == 0)
-            break;
-        got += r;
-    }
-    return got;
+    return cipher::readFully([&](char* into, qint64 n) { return file.read(into, n); }, data, size);
 }
 
 } // namespace
