@@ -15,10 +15,11 @@
 #   sealed                  (tessera-cli encrypt-file --sealed: Argon2id with
 #                            64 MiB and 3 passes included)
 #   age-d, sealed-d         (decrypting what age and the sealed pass made)
-# and again cp, openssl, classic and sealed each replacing an existing copy of
-# the same size. Our outputs go to the disk (fdatasync) before they take their
-# name; cp, openssl and age do not, so in the replacing table they are timed
-# together with `sync FILE`, the same work done afterwards.
+# and again cp, openssl, age, classic and sealed each replacing an existing
+# copy of the same size. Our outputs go to the disk (fdatasync) before they
+# take their name, new or not; cp, openssl and age do not, so in the replacing
+# table they are timed together with `sync FILE`, the same work done
+# afterwards: that table compares like with like.
 # The order of the tools turns round from one round to the next, and every
 # timed run follows an untimed one of the same tool (see run_once).
 # Prints the median and the best time of each, the throughput, the ratio of
@@ -67,7 +68,7 @@ age -r "$recipient" -o "$work/input.age" "$input"
 cat "$input" "$work/input.age" "$work/input.sealed" >/dev/null
 
 tools=(cp openssl age classic sealed age-d sealed-d)
-replacing=(cp openssl classic sealed)
+replacing=(cp openssl age classic sealed)
 command_of() { # tool -> the command that writes $output
     case $1 in
     cp) echo cp "$input" "$output" ;;
@@ -144,7 +145,7 @@ for scenario in new replace; do
         echo "Writing a new file:"
         shown=("${tools[@]}")
     else
-        echo "Replacing an existing file (cp and openssl followed by sync FILE):"
+        echo "Replacing an existing file (cp, openssl and age followed by sync FILE):"
         shown=("${replacing[@]}")
     fi
     read -r cp_med cp_best _ <<<"$(stats "$work/$scenario-cp.txt")"

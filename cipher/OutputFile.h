@@ -81,6 +81,10 @@ private:
     bool m_wasCancelled = false;
     std::function<bool()> m_cancelled;
     std::unique_ptr<QSaveFile> m_save;
+    qint64 m_written = 0; // bytes written to the new file so far
+    qint64 m_flushed = 0; // of which the system was asked to put on the disk
+    static constexpr qint64 kWritebackStep = qint64(8) << 20;
+    static constexpr qint64 kWriteSize = 64 * 1024;
     std::unique_ptr<Direct> m_direct;
 };
 

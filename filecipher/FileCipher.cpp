@@ -129,12 +129,6 @@ class BlockWriter {
 public:
     // Enough for one block being filled, one being written and some slack.
     static constexpr qint64 kBuffers = 4;
-    // A block goes to the system in pieces of this size, as cp's in-kernel
-    // copy does. The system makes its cached pages as large as a write; large
-    // ones come from large free areas of memory, which a virtual machine may
-    // have handed back to its host and must then fetch again page by page:
-    // 1 MiB writes ran up to five times slower than these there.
-    static constexpr qint64 kWriteSize = 64 * 1024;
 
     // How many buffers a file of so many blocks needs.
     static qint64 buffersFor(qint64 blocks) { return std::min(kBuffers, blocks); }
@@ -204,11 +198,8 @@ private:
             m_queue.pop_front();
             lock.unlock();
             QString error;
-            bool written = true;
-            for (qint64 at = 0; written && at < block.size; at += kWriteSize) {
-                written = m_output.write(reinterpret_cast<const char*>(block.data) + at,
-                                         std::min(kWriteSize, block.size - at), &error);
-            }
+            const bool written =
+                m_output.write(reinterpret_cast<const char*>(block.data), block.size, &error);
             lock.lock();
             m_free.push_back(block.data);
             if (!written) {
