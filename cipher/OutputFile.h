@@ -66,9 +66,6 @@ public:
 
     bool wasCancelled() const { return m_wasCancelled; }
 
-    // True when the path is written in place (a device, a FIFO, standard output).
-    bool isDirect() const { return m_direct != nullptr; }
-
 private:
     class Direct;
     OutputFile() = default;

@@ -61,8 +61,6 @@ public:
     // The open scratch file; valid after create().
     QIODevice& device();
 
-    QString path() const { return m_path; }
-
 private:
     struct Handles;
     QString m_path;

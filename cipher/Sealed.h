@@ -23,6 +23,8 @@
 //    be is for the callers' own checks to decide.
 //  - Everything here is safe to call from any thread, several at once.
 
+#include "cipher/MessageFormat.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
@@ -165,8 +167,9 @@ bool sodiumReady();
 inline const QByteArray kSealedTag = QByteArrayLiteral("Tessera v2.0 Sealed");
 inline constexpr int kBase64LineLength = 64;
 // A sealed message holds at most the message window's 10000 characters; its
-// file is far smaller than this, which leaves room for other chunk sizes.
-inline constexpr qint64 kMaxMessageFileSize = qint64(1) << 20;
+// file is far smaller than the ceiling every message file has, which leaves
+// room for other chunk sizes.
+inline constexpr qint64 kMaxMessageFileSize = kMaxMessageFileBytes;
 
 // The whole message file: the quoted tag line, then the sealed bytes of the
 // text's UTF-8 in base64, 64 characters a line, every line ending in CR LF.

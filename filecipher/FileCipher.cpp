@@ -278,11 +278,11 @@ std::optional<QString> inputRefusal(const PassRequest& request) {
     return std::nullopt;
 }
 
-// Every other reason to refuse a pass, seen without opening a file. A sealed
-// pass takes an empty input (a sealed empty file is valid) and any character
-// in the password; the classic cipher takes neither.
-std::optional<QString> refusal(const PassRequest& request, bool sealed) {
-    if (!sealed && QFileInfo(request.input).size() == 0) {
+// Every other reason to refuse a pass, seen before anything is written. A
+// sealed pass takes an empty input (a sealed empty file is valid) and any
+// character in the password; the classic cipher takes neither.
+std::optional<QString> refusal(const PassRequest& request, qint64 inputSize, bool sealed) {
+    if (!sealed && inputSize <= 0) {
         return QStringLiteral("The file \"%1\" is empty: there is nothing to %2.")
             .arg(shown(request.input), verbOf(request.direction));
     }
@@ -309,13 +309,6 @@ std::optional<QString> refusal(const PassRequest& request, bool sealed) {
     return std::nullopt;
 }
 
-// Whether the input is a sealed file: its first bytes tell.
-bool inputIsSealed(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) &&
-           cipher::sealed::looksSealed(file.read(cipher::sealed::kMagic.size()));
-}
-
 // Reads up to size bytes; fewer only at the end of the file, -1 on an error.
 qint64 readBlock(QFile& file, char* data, qint64 size) {
     return cipher::readFully([&](char* into, qint64 n) { return file.read(into, n); }, data, size);
@@ -326,12 +319,6 @@ qint64 readBlock(QFile& file, char* data, qint64 size) {
 PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
     if (const auto text = inputRefusal(request))
         return {PassStatus::Refused, *text};
-    // A sealed file opens by itself: the reader never has to say what it is.
-    const bool sealed = request.direction == Direction::Encipher
-                            ? request.format == cipher::Format::Sealed
-                            : inputIsSealed(request.input);
-    if (const auto text = refusal(request, sealed))
-        return {PassStatus::Refused, *text};
 
     const QString inputName = shown(request.input);
     const QString outputName = shown(request.output);
@@ -341,13 +328,16 @@ PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
         return {PassStatus::Failed, QStringLiteral("The file \"%1\" could not be read (%2).")
                                         .arg(inputName, cipher::describeFileError(input))};
     }
+    // A sealed file opens by itself: its first bytes say what it is, and the
+    // reader never has to.
+    const bool sealed =
+        request.direction == Direction::Encipher
+            ? request.format == cipher::Format::Sealed
+            : cipher::sealed::looksSealed(input.peek(cipher::sealed::kMagic.size()));
     // The length of the open file, taken once: what is added later is not read.
     const qint64 n = input.size();
-    if (n <= 0 && !sealed) {
-        return {PassStatus::Failed, QStringLiteral("The file \"%1\" is empty: there is nothing to "
-                                                   "%2.")
-                                        .arg(inputName, verbOf(request.direction))};
-    }
+    if (const auto text = refusal(request, n, sealed))
+        return {PassStatus::Refused, *text};
 
     cipher::OutputFile output(request.output);
     // The output waits cancellably (for a FIFO's reader, for room in a pipe)

@@ -45,7 +45,7 @@ struct PassRequest {
 
 enum class PassStatus {
     Done,      // the copy is complete
-    Refused,   // an input was unusable; no file was opened
+    Refused,   // an input was unusable; nothing was written
     Failed,    // reading or writing failed; any earlier copy is untouched
     Cancelled, // the host cancelled; any earlier copy is untouched
 };
