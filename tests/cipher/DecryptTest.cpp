@@ -29,8 +29,10 @@ protected:
         return host.text();
     }
     void encrypt(const QString& text, const QString& password, bool pic, bool junk) {
-        EncryptRequest r{text, password, path, pic, junk, dir.filePath("TempFile.enc")};
-        ASSERT_EQ(EncryptMessage(r, host), EncryptResult::Finished);
+        ASSERT_EQ(EncryptMessage(
+                      messageRequest(text, password, path, dir.filePath("TempFile.enc"), pic, junk),
+                      host),
+                  EncryptResult::Finished);
     }
 };
 

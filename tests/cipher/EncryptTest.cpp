@@ -29,14 +29,7 @@ protected:
 
     EncryptResult run(const QString& text, const QString& password, bool pic = false,
                       bool junk = false) {
-        EncryptRequest r;
-        r.text = text;
-        r.password = password;
-        r.path = target;
-        r.pic = pic;
-        r.junkBitz = junk;
-        r.scratchPath = scratch;
-        return EncryptMessage(r, host);
+        return EncryptMessage(messageRequest(text, password, target, scratch, pic, junk), host);
     }
 };
 

@@ -20,12 +20,8 @@ using cipher::OutputFile;
 namespace {
 
 using testsupport::readAll;
+using testsupport::modeOf;
 using testsupport::writeAll;
-
-mode_t modeOf(const QString& path) {
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
 
 class Output : public ::testing::Test {
 protected:

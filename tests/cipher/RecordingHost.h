@@ -3,6 +3,7 @@
 // A message host that remembers everything the cipher told it.
 
 #include "cipher/CodePage.h"
+#include "cipher/MessageCipher.h"
 #include "cipher/MessageHost.h"
 
 #include <QByteArray>
@@ -23,8 +24,7 @@ public:
         progressValue = value;
         highestProgress = qMax(highestProgress, value);
     }
-    void showMessage(const QString& text, const QString& title,
-                     cipher::MessageIcon icon) override {
+    void showMessage(const QString& text, const QString& title, cipher::MessageIcon icon) override {
         messages.append({text, title, icon});
     }
     void clearOutput() override {
@@ -48,3 +48,18 @@ public:
     int waits = 0;
     bool cancelAfterWaiting = false; // cancel once the command has had to wait
 };
+
+// An encryption of text under password into path, its scratch file where a
+// test wants it.
+inline cipher::EncryptRequest messageRequest(const QString& text, const QString& password,
+                                             const QString& path, const QString& scratchPath,
+                                             bool pic = false, bool junkBitz = false) {
+    cipher::EncryptRequest request;
+    request.text = text;
+    request.password = password;
+    request.path = path;
+    request.pic = pic;
+    request.junkBitz = junkBitz;
+    request.scratchPath = scratchPath;
+    return request;
+}

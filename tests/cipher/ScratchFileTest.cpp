@@ -17,18 +17,15 @@
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 using namespace cipher;
 
 namespace {
 
+using testsupport::modeOf;
 using testsupport::readAll;
 using testsupport::writeAll;
-
-mode_t modeOf(const QString& path) {
-    struct stat st {};
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
 
 class Scratch : public ::testing::Test {
 protected:
@@ -42,11 +39,8 @@ protected:
     void SetUp() override { writeAll(victim, "the victim's own words"); }
 
     EncryptResult encrypt(int waitMs = 10000) {
-        EncryptRequest r;
-        r.text = QStringLiteral("secret");
-        r.password = QStringLiteral("pw");
-        r.path = target;
-        r.scratchPath = scratch;
+        EncryptRequest r =
+            messageRequest(QStringLiteral("secret"), QStringLiteral("pw"), target, scratch);
         r.scratchWaitMs = waitMs;
         return EncryptMessage(r, host);
     }
@@ -198,9 +192,25 @@ TEST_F(Scratch, TheRepairRemovesOnlyTheUsersOwnRegularFile) {
     EXPECT_TRUE(QFile::exists(scratch));
 }
 
+// The variables that place the cache folder, put back as they were.
+class CacheEnvironment {
+public:
+    CacheEnvironment() : m_xdg(qgetenv("XDG_CACHE_HOME")), m_home(qgetenv("HOME")) {}
+    ~CacheEnvironment() {
+        for (const auto& [name, value] : {std::pair{"XDG_CACHE_HOME", m_xdg}, {"HOME", m_home}}) {
+            if (value.isNull())
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        }
+    }
+
+private:
+    QByteArray m_xdg, m_home;
+};
+
 TEST(ScratchLocation, FollowsTheXdgRules) {
-    const QByteArray savedXdg = qgetenv("XDG_CACHE_HOME");
-    const QByteArray savedHome = qgetenv("HOME");
+    const CacheEnvironment saved;
     QString problem;
 
     qputenv("XDG_CACHE_HOME", "/tmp/tessera-test-cache");
@@ -220,31 +230,19 @@ TEST(ScratchLocation, FollowsTheXdgRules) {
     }
     qunsetenv("HOME");
     EXPECT_EQ(ScratchFile::defaultPath(), QString());
-
-    qputenv("XDG_CACHE_HOME", savedXdg);
-    if (savedXdg.isNull())
-        qunsetenv("XDG_CACHE_HOME");
-    qputenv("HOME", savedHome);
 }
 
 TEST(ScratchLocation, WithoutACacheFolderEncryptionIsRefusedAndWritesNothing) {
-    const QByteArray savedXdg = qgetenv("XDG_CACHE_HOME");
-    const QByteArray savedHome = qgetenv("HOME");
+    const CacheEnvironment saved;
     qunsetenv("XDG_CACHE_HOME");
     qputenv("HOME", "");
     QTemporaryDir dir;
     RecordingHost host;
-    EncryptRequest r;
-    r.text = QStringLiteral("secret");
-    r.password = QStringLiteral("pw");
-    r.path = dir.filePath("out.txt");
+    const EncryptRequest r =
+        messageRequest(QStringLiteral("secret"), QStringLiteral("pw"), dir.filePath("out.txt"), {});
     EXPECT_EQ(EncryptMessage(r, host), EncryptResult::Failed);
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("no cache folder")));
     EXPECT_FALSE(QFile::exists(r.path));
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/.cache/tessera2")));
-    qputenv("XDG_CACHE_HOME", savedXdg);
-    if (savedXdg.isNull())
-        qunsetenv("XDG_CACHE_HOME");
-    qputenv("HOME", savedHome);
 }

@@ -44,13 +44,7 @@ protected:
 
     EncryptResult encrypt(const QString& text, const QString& password, bool pic = false,
                           bool junk = false) {
-        EncryptRequest r;
-        r.text = text;
-        r.password = password;
-        r.path = path;
-        r.pic = pic;
-        r.junkBitz = junk;
-        r.scratchPath = scratch;
+        EncryptRequest r = messageRequest(text, password, path, scratch, pic, junk);
         r.format = Format::Sealed;
         return EncryptMessage(r, host);
     }

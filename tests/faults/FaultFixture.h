@@ -22,6 +22,7 @@ struct Result {
     QByteArray err;
 };
 
+using testsupport::modeOf;
 using testsupport::partials;
 using testsupport::randomBytes;
 using testsupport::readAll;

@@ -44,11 +44,6 @@ bool waitUntil(const std::function<bool()>& ready, int deadlineMs = 20000) {
     return true;
 }
 
-mode_t modeOf(const QString& path) {
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
-
 class Hardening : public Faults {
 protected:
     QString folder = cache + QStringLiteral("/tessera2");

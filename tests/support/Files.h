@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
 
 namespace testsupport {
 
@@ -49,6 +50,13 @@ inline QByteArray randomBytes(qint64 n, unsigned seed) {
     for (qint64 i = 0; i < n; ++i)
         out[i] = static_cast<char>(rng() & 0xFF);
     return out;
+}
+
+// The permission bits of what stands at the path, itself and not what a link
+// there names; 0 when nothing does.
+inline unsigned modeOf(const QString& path) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
 // The temporary files an unfinished write may leave beside a target: the
