@@ -141,6 +141,12 @@ EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host) {
         host.showMessage(text, kErrorTitle, MessageIcon::Stop);
         return EncryptResult::Failed;
     };
+    // Stopped by the host: nothing written, and nothing to say.
+    const auto cancelled = [&] {
+        host.setBusy(false);
+        host.setProgressValue(0);
+        return EncryptResult::Cancelled;
+    };
 
     // Every check comes before the first file is touched.
     if (request.password.isEmpty())
@@ -186,27 +192,21 @@ EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host) {
     } else {
         const Step step = classicMessage(request, host, &content);
         if (step.kind == Step::Cancelled)
-            return EncryptResult::Cancelled;
+            return cancelled();
         if (step.kind == Step::Refused)
             return refuse(step.text);
     }
 
-    if (host.cancelRequested()) {
-        host.setBusy(false);
-        host.setProgressValue(0);
-        return EncryptResult::Cancelled;
-    }
+    if (host.cancelRequested())
+        return cancelled();
     QString error;
     OutputFile out =
         request.toStandardOutput ? OutputFile::standardOutput() : OutputFile(request.path);
     out.setCancelCheck([&] { return host.cancelRequested(); });
     if (!out.open(&error) || !out.write(content, &error) || !out.commit(&error)) {
         out.cancel();
-        if (out.wasCancelled()) {
-            host.setBusy(false);
-            host.setProgressValue(0);
-            return EncryptResult::Cancelled;
-        }
+        if (out.wasCancelled())
+            return cancelled();
         const QString where = request.toStandardOutput
                                   ? QStringLiteral("standard output")
                                   : QStringLiteral("the file \"%1\"").arg(nativePath(request.path));

@@ -59,9 +59,13 @@ Input readBounded(const QString& path, qsizetype limit) {
 Input readBounded(const QString& path, qsizetype limit) {
     Input input;
     QFile file;
-    const bool opened = path.isEmpty() || path == QLatin1String("-")
-                            ? file.open(stdin, QIODevice::ReadOnly)
-                            : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    bool opened = false;
+    if (path.isEmpty() || path == QLatin1String("-")) {
+        opened = file.open(stdin, QIODevice::ReadOnly);
+    } else {
+        file.setFileName(path);
+        opened = file.open(QIODevice::ReadOnly);
+    }
     if (!opened) {
         input.error = file.errorString();
         return input;
