@@ -30,17 +30,20 @@ Input readBounded(const QString& path, qsizetype limit) {
     qsizetype got = 0;
     input.status = Input::Status::Ok;
     while (got <= limit) {
+        if (!StopSignals::waitToRead(fd)) {
+            input.status = Input::Status::Interrupted;
+            break;
+        }
         const ssize_t n = ::read(fd, input.bytes.data() + got, static_cast<size_t>(limit + 1 - got));
         if (n > 0) {
             got += n;
         } else if (n == 0) {
             break;
+        } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            continue; // standard input the caller left non-blocking: wait again
         } else if (errno != EINTR) {
             input.status = Input::Status::Failed;
             input.error = QString::fromLocal8Bit(std::strerror(errno));
-            break;
-        } else if (StopSignals::received()) {
-            input.status = Input::Status::Interrupted;
             break;
         }
     }

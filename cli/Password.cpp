@@ -79,23 +79,26 @@ std::optional<QString> askOnTerminal() {
                                    "to ask on)"));
         return std::nullopt;
     }
-    const char prompt[] = "Password: ";
-    [[maybe_unused]] auto w = ::write(fd, prompt, sizeof prompt - 1);
     QByteArray line;
     bool overlong = false;
     bool interrupted = false;
+    [[maybe_unused]] ssize_t w = 0;
     {
+        // Echo goes off before the prompt shows: whatever is typed once the
+        // prompt is on the screen stays hidden, and the flush drops only what
+        // was typed ahead of it.
         QuietTerminal quiet(fd);
+        const char prompt[] = "Password: ";
+        w = ::write(fd, prompt, sizeof prompt - 1);
         char c = 0;
         for (;;) {
-            const ssize_t n = ::read(fd, &c, 1);
-            if (n < 0 && errno == EINTR) {
-                if (StopSignals::received()) {
-                    interrupted = true;
-                    break;
-                }
-                continue;
+            if (!StopSignals::waitToRead(fd)) {
+                interrupted = true;
+                break;
             }
+            const ssize_t n = ::read(fd, &c, 1);
+            if (n < 0 && errno == EINTR)
+                continue;
             if (n != 1 || c == '\n')
                 break;
             // What is typed past the limit is read, to the line's end, and dropped.

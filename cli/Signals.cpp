@@ -6,6 +6,14 @@
 #include <cstdlib>
 #include <iterator>
 
+#if defined(__unix__) || defined(__APPLE__)
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+#define TESSERA_WAKE_PIPE 1
+#endif
+
 namespace cli {
 namespace {
 
@@ -13,6 +21,12 @@ namespace {
 // thread that writes a copy while the command's own thread reads the flag.
 std::atomic<int> g_received = 0;
 static_assert(std::atomic<int>::is_always_lock_free, "used in a signal handler");
+
+#if defined(TESSERA_WAKE_PIPE)
+// The handler writes a byte here after raising the flag; a wait that polls
+// the other end wakes even when the signal came just before it began.
+int g_wake[2] = {-1, -1};
+#endif
 
 // A second signal ends the process at once: a command may be stuck where it
 // cannot look (a device that never answers).
@@ -23,6 +37,12 @@ extern "C" void onStopSignal(int signal) {
         return;
     }
     g_received.store(signal);
+#if defined(TESSERA_WAKE_PIPE)
+    const int saved = errno;
+    if (g_wake[1] >= 0)
+        [[maybe_unused]] const auto n = ::write(g_wake[1], "!", 1);
+    errno = saved;
+#endif
 }
 
 #if defined(SIGHUP)
@@ -42,6 +62,18 @@ bool g_installed[kCount] = {};
 } // namespace
 
 StopSignals::StopSignals() {
+#if defined(TESSERA_WAKE_PIPE)
+    if (g_wake[0] < 0) {
+        if (::pipe(g_wake) == 0) {
+            for (const int end : g_wake) {
+                ::fcntl(end, F_SETFD, FD_CLOEXEC);
+                ::fcntl(end, F_SETFL, ::fcntl(end, F_GETFL) | O_NONBLOCK);
+            }
+        } else {
+            g_wake[0] = g_wake[1] = -1;
+        }
+    }
+#endif
     for (std::size_t i = 0; i < kCount; ++i) {
 #if defined(SA_RESTART)
         if (::sigaction(kSignals[i], nullptr, &g_saved[i]) != 0 || g_saved[i].sa_handler == SIG_IGN)
@@ -80,6 +112,28 @@ void StopSignals::restore() {
 
 int StopSignals::received() {
     return g_received.load();
+}
+
+bool StopSignals::waitToRead(int fd) {
+#if defined(TESSERA_WAKE_PIPE)
+    for (;;) {
+        if (g_received.load() != 0)
+            return false;
+        pollfd waits[2] = {{fd, POLLIN, 0}, {g_wake[0], POLLIN, 0}};
+        if (::poll(waits, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            return true; // let the read itself name what is wrong
+        }
+        if (waits[1].revents != 0 && g_received.load() != 0)
+            return false;
+        if (waits[0].revents != 0)
+            return true;
+    }
+#else
+    (void)fd;
+    return g_received.load() == 0;
+#endif
 }
 
 void StopSignals::endBySignal() {

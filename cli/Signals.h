@@ -23,6 +23,11 @@ public:
     // The signal that asked to stop; 0 when none came.
     static int received();
 
+    // Waits until fd has something to read (or its end), or a stop signal
+    // came: true to read, false to stop. A signal that lands just before the
+    // wait begins still ends it, so a command never sleeps through one.
+    static bool waitToRead(int fd);
+
     // Restores the handlers and ends the process by the signal that came.
     [[noreturn]] void endBySignal();
 
