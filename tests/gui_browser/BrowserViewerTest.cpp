@@ -81,8 +81,7 @@ protected:
 
     // Enter typed into the address box after replacing its text.
     static void typeAddress(QWidget* w, const QString& text) {
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        ASSERT_TRUE(activate(w));
         box(w)->setFocus();
         ASSERT_TRUE(box(w)->lineEdit()->hasFocus());
         box(w)->lineEdit()->selectAll();
@@ -133,8 +132,7 @@ TEST_F(BrowserViewerTest, OpensAsDesignedAndLoadsNothingWithoutAnAddress) {
     EXPECT_FALSE(timer(w)->isActive());
     EXPECT_EQ(box(w)->currentText(), QStringLiteral("Combo1"));
     // The toolbar's buttons take no focus: the window starts in the address box.
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    ASSERT_TRUE(activate(w));
     EXPECT_TRUE(box(w)->hasFocus());
 }
 
@@ -224,8 +222,7 @@ TEST_F(BrowserViewerTest, EnterNavigatesToWhateverTheBoxHolds) {
 
 TEST_F(BrowserViewerTest, AltAMovesTheFocusToTheAddressBox) {
     QWidget* w = open(kA);
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    ASSERT_TRUE(activate(w));
     control(w)->setFocusPolicy(Qt::StrongFocus);
     control(w)->setFocus();
     ASSERT_FALSE(box(w)->hasFocus());

@@ -137,8 +137,7 @@ TEST_F(OptionsWindow, OpensInPlaceOfTheMainWindowWithCloseFocused) {
     ASSERT_NE(options, nullptr);
     EXPECT_TRUE(options->isVisible());
     EXPECT_FALSE(main->isVisible());
-    options->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(options));
+    ASSERT_TRUE(activate(options));
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("cmdClose"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("chkPIC"));

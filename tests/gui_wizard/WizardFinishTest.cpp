@@ -43,9 +43,7 @@ TEST_F(WizardFinishTest, EncryptionEndsAtTheModeChooserAndTheMainWindowReadsIt) 
 TEST_F(WizardFinishTest, EnterOnTheFinishPageRunsFinish) {
     const QString file = path("enter.txt");
     walkEncryption("pw", file, "x");
-    QWidget* finish = form("frmFinish");
-    finish->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(finish));
+    ASSERT_TRUE(activate(form("frmFinish")));
     // Enter goes to whatever has the focus on arrival: that must be Finish.
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);

@@ -363,8 +363,7 @@ TEST_F(WizardPagesTest, PasswordsThatDifferPutTheFocusBackInTheFirstBox) {
     startWizard();
     click("frmEncDec", "cmdChoseEnc");
     QWidget* page = form("frmPW");
-    page->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(page));
+    ASSERT_TRUE(activate(page));
     QLineEdit* pw = edit("frmPW", "txtPW");
     QLineEdit* confirm = edit("frmPW", "txtPWconfirm");
     pw->setText("one");
@@ -382,18 +381,14 @@ TEST_F(WizardPagesTest, PasswordsThatDifferPutTheFocusBackInTheFirstBox) {
 // to that page, Enter must press its default Next, not Back again.
 TEST_F(WizardPagesTest, EnterAfterComingBackPressesNextNotBack) {
     const auto pressEnter = [this](const char* page) {
-        QWidget* w = form(page);
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        ASSERT_TRUE(activate(form(page)));
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCoreApplication::processEvents(); // the next page's arrival and focus
     };
     // Back pressed from the keyboard, as the focus on Back comes about.
     const auto keyBack = [&](const char* page) {
-        QWidget* w = form(page);
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        ASSERT_TRUE(activate(form(page)));
         button(page, "cmdBack")->setFocus();
         QTest::keyClick(button(page, "cmdBack"), Qt::Key_Return);
         QCoreApplication::processEvents(); // the page before's arrival and focus
@@ -402,8 +397,7 @@ TEST_F(WizardPagesTest, EnterAfterComingBackPressesNextNotBack) {
     startWizard();
     click("frmEncDec", "cmdChoseDec");
     // The first arrival on a page where the user is to type starts in its box.
-    form("frmPW")->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form("frmPW")));
+    ASSERT_TRUE(activate(form("frmPW")));
     EXPECT_EQ(QApplication::focusWidget(), edit("frmPW", "txtPW"));
     keyBack("frmPW");
     ASSERT_EQ(onScreen(), "frmEncDec");
@@ -427,9 +421,7 @@ TEST_F(WizardPagesTest, EnterAfterComingBackPressesNextNotBack) {
 TEST_F(WizardPagesTest, EnterPressesNextOnThePasswordPage) {
     startWizard();
     click("frmEncDec", "cmdChoseEnc");
-    QWidget* page = form("frmPW");
-    page->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(page));
+    ASSERT_TRUE(activate(form("frmPW")));
     QLineEdit* pw = edit("frmPW", "txtPW");
     pw->setFocus();
     QTest::keyClicks(pw, "pass");
