@@ -26,9 +26,9 @@ QString helpText() {
         "  tessera --help | --version\n"
         "\n"
         "Tessera2 encrypts short typed messages into message files and enciphers\n"
-        "whole files into copies of the same length, under a password. A wizard leads\n"
-        "through one operation page by page; the advanced mode is one window with\n"
-        "every command at hand. tessera-cli runs the same operations from scripts.\n"
+        "whole files into copies, under a password. A wizard leads through one\n"
+        "operation page by page; the advanced mode is one window with every command\n"
+        "at hand. tessera-cli runs the same operations from scripts.\n"
         "\n"
         "It needs a desktop session; without one, run it under a virtual X server:\n"
         "xvfb-run -a tessera.\n"
@@ -36,9 +36,15 @@ QString helpText() {
         "QT-OPTIONS are Qt's own, for example -style Fusion, -reverse or\n"
         "-platform offscreen.\n"
         "\n"
-        "The message format is a classical additive cipher, kept so that files of\n"
-        "earlier versions still open. It hides a message from a casual reader; it\n"
-        "does not protect it against a determined attacker.\n");
+        "Two formats. Classic, the default, is a classical additive cipher kept so\n"
+        "that files of earlier versions still open; a file's copy has its length. It\n"
+        "hides a message from a casual reader; it does not protect it against a\n"
+        "determined attacker. Sealed (the options window, the wizard's options page\n"
+        "or the file window's Sealed box) is real, authenticated encryption with\n"
+        "Argon2id and XChaCha20-Poly1305: a wrong password or a changed file is\n"
+        "refused. A sealed copy is 57 bytes longer than its input, plus 16 bytes per\n"
+        "64 KiB. With Sealed chosen, decrypting insists on a sealed input; without,\n"
+        "a sealed input is recognised by itself.\n");
 }
 
 QString versionText() {

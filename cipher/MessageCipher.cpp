@@ -7,12 +7,15 @@
 #include "cipher/Password.h"
 #include "cipher/ScratchFile.h"
 #include "cipher/Sealed.h"
+#include "cipher/Wipe.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace cipher {
@@ -114,7 +117,8 @@ Step classicMessage(const EncryptRequest& request, MessageHost& host, QByteArray
     host.setProgressValue(0);
 
     const QByteArray password = codepage::encode(request.password);
-    KeyStream key(formKey(password, request.pic));
+    const QByteArray keyCodes = formKey(password, request.pic);
+    KeyStream key(keyCodes);
     JunkRegister junk(static_cast<quint8>(password[0]));
 
     content->reserve(16 + n * (request.junkBitz ? 10 : 5));
@@ -126,6 +130,8 @@ Step classicMessage(const EncryptRequest& request, MessageHost& host, QByteArray
             appendNumberLine(*content, junkValue);
         appendNumberLine(*content, scratchCodes[i] + key.next());
     }
+    wipe(password);
+    wipe(keyCodes);
     return {};
 }
 
@@ -224,7 +230,8 @@ EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host) {
 void decryptFrom(QIODevice& device, const QByteArray& passwordCodes, MessageHost& host) {
     FieldReader reader(&device);
     const TagMeaning meaning = interpretTag(reader.readText());
-    KeyStream key(formKey(passwordCodes, meaning.pic));
+    const QByteArray keyCodes = formKey(passwordCodes, meaning.pic);
+    KeyStream key(keyCodes);
     // Every value is decrypted, however many the file holds; the reader keeps
     // nothing but the current field.
     while (!reader.atEnd()) {
@@ -238,6 +245,7 @@ void decryptFrom(QIODevice& device, const QByteArray& passwordCodes, MessageHost
         if (c >= 0 && c <= 255)
             host.appendOutput(static_cast<quint8>(c));
     }
+    wipe(keyCodes);
 }
 
 namespace {
@@ -260,15 +268,16 @@ int countValues(const QByteArray& content) {
     return values;
 }
 
-} // namespace
+void refuse(MessageHost& host, const QString& text) {
+    host.showMessage(text, kErrorTitle, MessageIcon::Stop);
+}
 
 // A sealed message opens whole or not at all: the output changes only once
 // every byte has authenticated, so a wrong password leaves it as it was.
 DecryptResult decryptSealed(const QByteArray& content, const QString& password,
                             MessageHost& host) {
     if (const auto problem = sealedPasswordProblem(password)) {
-        host.showMessage(QStringLiteral("The message was not decrypted: %1.").arg(*problem),
-                         kErrorTitle, MessageIcon::Stop);
+        refuse(host, QStringLiteral("The message was not decrypted: %1.").arg(*problem));
         return DecryptResult::Refused;
     }
     host.setBusy(true);
@@ -280,8 +289,7 @@ DecryptResult decryptSealed(const QByteArray& content, const QString& password,
         // A cut or changed text breaks the base64 as often as the chunks:
         // to the user it is the same fault, and it gets the same one message.
         const bool damaged = result.status == sealed::Status::BadEncoding;
-        host.showMessage(damaged ? sealed::kWrongPasswordOrDamaged : result.message, kErrorTitle,
-                         MessageIcon::Stop);
+        refuse(host, damaged ? sealed::kWrongPasswordOrDamaged : result.message);
         return DecryptResult::NotOpened;
     }
     host.clearOutput();
@@ -292,10 +300,73 @@ DecryptResult decryptSealed(const QByteArray& content, const QString& password,
     return DecryptResult::Decrypted;
 }
 
-DecryptResult DecryptMessage(const QString& path, const QString& password, MessageHost& host) {
-    // A file far beyond any message is refused before the output is emptied,
-    // so the text the user had stays. It is read only up to the ceiling, which
-    // also bounds what a device or pipe can make it read.
+// Why an opened file is refused before anything is decrypted, which leaves
+// the text the user had; nothing when the classic reader may take it.
+std::optional<std::pair<DecryptResult, QString>> classicRefusal(const DecryptRequest& request,
+                                                                const QByteArray& content) {
+    const QString file = nativePath(request.path);
+    if (content.size() > kMaxMessageFileBytes) {
+        return std::pair{DecryptResult::TooLarge,
+                         QStringLiteral("The file \"%1\" was not decrypted: it is larger than "
+                                        "1 MB, far larger than any message file.")
+                             .arg(file)};
+    }
+    switch (sealed::recogniseMessage(content)) {
+    case sealed::Recognition::Sealed:
+        return std::nullopt;
+    case sealed::Recognition::Damaged:
+        return std::pair{DecryptResult::Damaged,
+                         QStringLiteral("The file \"%1\" was not decrypted: it is a sealed "
+                                        "message whose first line was changed.")
+                             .arg(file)};
+    case sealed::Recognition::Classic:
+        break;
+    }
+    if (request.requireSealed) {
+        return std::pair{DecryptResult::NotSealed,
+                         QStringLiteral("The file \"%1\" was not decrypted: it is not a sealed "
+                                        "message. %2")
+                             .arg(file, request.notSealedHint)};
+    }
+    if (countValues(content) > kMaxFileValues) {
+        return std::pair{DecryptResult::TooLarge,
+                         QStringLiteral("The file \"%1\" was not decrypted: it holds more than "
+                                        "%2 numbers, far more than any message file (a message "
+                                        "has at most %3 characters).")
+                             .arg(file)
+                             .arg(kMaxFileValues)
+                             .arg(kMaxMessageLength)};
+    }
+    if (request.requireMessage && !holdsMessage(content)) {
+        return std::pair{DecryptResult::NotAMessage,
+                         QStringLiteral("The file \"%1\" is not a message file: it holds "
+                                        "neither a tag line nor a single number.")
+                             .arg(file)};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool holdsMessage(const QByteArray& content) {
+    if (QByteArrayView(content).trimmed().startsWith('"'))
+        return true;
+    const QByteArray first = FieldReader(content).readText();
+    if (first.startsWith(kTagV2) || first == "Tessera v1.0")
+        return true;
+    FieldReader reader(content);
+    for (int fields = 0; fields <= kMaxFileValues * 2 + 1 && !reader.atEnd(); ++fields) {
+        if (reader.readNumber())
+            return true;
+    }
+    return false;
+}
+
+DecryptResult DecryptMessage(const DecryptRequest& request, MessageHost& host) {
+    // A file is refused before the output is emptied, so the text the user
+    // had stays. It is read only up to the ceiling, which also bounds what a
+    // device or pipe can make it read.
+    const QString& path = request.path;
     QFile file(path);
     const bool opened =
         !path.isEmpty() && !QFileInfo(path).isDir() && file.open(QIODevice::ReadOnly);
@@ -303,43 +374,31 @@ DecryptResult DecryptMessage(const QString& path, const QString& password, Messa
     if (opened) {
         content = file.read(kMaxMessageFileBytes + 1);
         file.close();
-        if (content.size() <= kMaxMessageFileBytes && sealed::looksLikeSealedMessage(content))
-            return decryptSealed(content, password, host);
-        QString tooLarge;
-        if (content.size() > kMaxMessageFileBytes) {
-            tooLarge = QStringLiteral("The file \"%1\" was not decrypted: it is larger than "
-                                      "1 MB, far larger than any message file.")
-                           .arg(nativePath(path));
-        } else if (countValues(content) > kMaxFileValues) {
-            tooLarge = QStringLiteral("The file \"%1\" was not decrypted: it holds more than "
-                                      "%2 numbers, far more than any message file (a message "
-                                      "has at most %3 characters).")
-                           .arg(nativePath(path))
-                           .arg(kMaxFileValues)
-                           .arg(kMaxMessageLength);
+        if (const auto refusal = classicRefusal(request, content)) {
+            refuse(host, refusal->second);
+            return refusal->first;
         }
-        if (!tooLarge.isEmpty()) {
-            host.showMessage(tooLarge, kErrorTitle, MessageIcon::Stop);
-            return DecryptResult::TooLarge;
-        }
+        if (sealed::recogniseMessage(content) == sealed::Recognition::Sealed)
+            return decryptSealed(content, request.password, host);
     }
 
     host.clearOutput();
-    if (const auto problem = passwordProblem(password)) {
-        host.showMessage(QStringLiteral("The message was not decrypted: %1.").arg(*problem),
-                         kErrorTitle, MessageIcon::Stop);
+    if (const auto problem = passwordProblem(request.password)) {
+        refuse(host, QStringLiteral("The message was not decrypted: %1.").arg(*problem));
         return DecryptResult::Refused;
     }
 
     if (!opened) {
-        host.showMessage(kFileNotFound, kErrorTitle, MessageIcon::Stop);
+        refuse(host, kFileNotFound);
         return DecryptResult::NotFound;
     }
 
     host.setBusy(true);
     QBuffer buffer(&content);
     buffer.open(QIODevice::ReadOnly);
-    decryptFrom(buffer, codepage::encode(password), host);
+    const QByteArray passwordCodes = codepage::encode(request.password);
+    decryptFrom(buffer, passwordCodes, host);
+    wipe(passwordCodes);
     host.finishOutput();
     host.setBusy(false);
     host.showMessage(kDecrypted, kAppTitle, MessageIcon::None);

@@ -41,6 +41,18 @@ enum class EncryptResult {
 
 EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host);
 
+struct DecryptRequest {
+    QString path;     // the message file to read
+    QString password; // as typed
+    // Sealed chosen: the file must be a sealed message; a classic one is
+    // refused, with notSealedHint saying how to open it instead.
+    bool requireSealed = false;
+    QString notSealedHint = QStringLiteral("To open a classic message file, turn Sealed off.");
+    // Refuse a file that holds neither a tag line nor a single number, which
+    // the windows would show as an empty text (the command line's rule).
+    bool requireMessage = false;
+};
+
 enum class DecryptResult {
     Decrypted, // the text went to the host's output
     NotFound,  // the file could not be opened
@@ -48,9 +60,21 @@ enum class DecryptResult {
     TooLarge,  // the file is far larger than any message; the output is untouched
     NotOpened, // a sealed message that did not authenticate (a wrong password, a
                // changed file); the output is untouched
+    Damaged,   // almost a sealed message: a damaged one, never read as classic;
+               // the output is untouched
+    NotSealed, // a classic file where a sealed one was required; the output is untouched
+    NotAMessage, // neither a tag line nor a number (requireMessage); the output is untouched
 };
 
-DecryptResult DecryptMessage(const QString& path, const QString& password, MessageHost& host);
+DecryptResult DecryptMessage(const DecryptRequest& request, MessageHost& host);
+inline DecryptResult DecryptMessage(const QString& path, const QString& password,
+                                    MessageHost& host) {
+    return DecryptMessage(DecryptRequest{path, password}, host);
+}
+
+// Whether a classic message file's content holds a tag line (a first field in
+// double quotes, or a known tag) or at least one number.
+bool holdsMessage(const QByteArray& content);
 
 // The reading loop of DecryptMessage on an open device: the tag, the key and
 // junk choice it implies, and every value after it, appended to the host's

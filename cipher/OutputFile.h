@@ -1,22 +1,33 @@
 #pragma once
 
 // The one way the program writes a file, so that a path never holds a partial
-// result and nothing the user owns is lost.
+// result, nothing the user owns is lost, and nothing reaches another user.
 //
-// - A regular file, or a path where nothing exists yet, is written through
-//   QSaveFile: into a new file beside it (unnamed where the system offers
-//   that), put on the disk, and only then given the path's name. A failure, a
-//   cancel or a killed process leaves any earlier file as it was.
+// - A regular file, or a path where nothing exists yet, is written into a new
+//   file beside it, readable by the user alone (0600) until it is complete:
+//   unnamed where the system offers that (O_TMPFILE), else named
+//   ".NAME.tessera-XXXXXX". Only once the data is on the disk does it get its
+//   final mode and the path's name, so a failure, a cancel or a killed process
+//   leaves any earlier file as it was.
 // - A new file gets the usual permissions, 0666 less the umask. A replaced
-//   file keeps its mode, and its owner and group where the process may set
-//   them (the superuser may).
+//   file keeps its permission bits only when it is the user's own (or when the
+//   superuser gives it back to its owner); setuid, setgid and sticky bits are
+//   never carried over. Its owner and group are kept where the process may set
+//   them.
 // - A file that the user could not open for writing is refused, although the
 //   folder would allow the rename that replaces it.
-// - A symbolic link is written through to the file it names, as an editor does.
+// - In a folder that others may write and that has the sticky bit (/tmp), a
+//   link, FIFO or regular file at the name that belongs to neither the user
+//   nor the folder's owner is refused: someone else planted it. This is the
+//   rule the kernel applies there when its protections are on, applied
+//   whatever the system's settings.
+// - Elsewhere a symbolic link is written through to the file it names, as an
+//   editor does.
 // - A device or a FIFO is written in place and never replaced (renaming over a
 //   device node would swap the node itself for a plain file). It is opened
 //   without blocking, so that a cancel ends the wait for a FIFO's reader or for
-//   a reader that stalls.
+//   a reader that stalls. Such a stream receives data as it comes: a failure
+//   part way leaves what it already received with its reader.
 // - Standard output is written as it is.
 
 #include <QFileDevice>
@@ -24,8 +35,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-
-class QSaveFile;
 
 namespace cipher {
 
@@ -66,34 +75,47 @@ public:
 
     bool wasCancelled() const { return m_wasCancelled; }
 
+    // A FIFO, a device or standard output: what was written has gone to its
+    // reader and cannot be taken back.
+    bool isStream() const { return m_standardOutput || m_isStream; }
+    qint64 bytesWritten() const { return m_written; }
+
 private:
-    class Direct;
+    class Stream;
+    class Replacement;
     OutputFile() = default;
     bool cancelRequested() const { return m_cancelled && m_cancelled(); }
-    bool openDirect(const QString& target, QString* error);
 
     QString m_path;
     bool m_standardOutput = false;
     bool m_finished = false;
     bool m_wasCancelled = false;
+    bool m_isStream = false;
+    qint64 m_written = 0;
     std::function<bool()> m_cancelled;
-    std::unique_ptr<QSaveFile> m_save;
-    qint64 m_written = 0; // bytes written to the new file so far
-    qint64 m_flushed = 0; // of which the system was asked to put on the disk
-    static constexpr qint64 kWritebackStep = qint64(8) << 20;
-    static constexpr qint64 kWriteSize = 64 * 1024;
-    std::unique_ptr<Direct> m_direct;
+    std::unique_ptr<Replacement> m_replacement;
+    std::unique_ptr<Stream> m_stream;
 };
 
-// Why a file could not be written at this path, found without opening
-// anything: an empty name, a folder, a missing folder, a write-protected file.
-// Nothing when none of these holds. Callers refuse early with it; open()
-// applies the same rule.
-std::optional<QString> outputProblem(const QString& path);
+// Why a file could not be written at this path, found without writing
+// anything. Callers refuse early with it; open() applies the same rules.
+struct OutputProblem {
+    enum class Kind {
+        NoName,        // no file name was given
+        Folder,        // the path names a folder
+        MissingFolder, // the folder it would go in does not exist (folder names it)
+        WriteProtected,
+        Planted,       // someone else's link, FIFO or file in a shared folder
+        Other,         // the folder cannot be used; text says why
+    };
+    Kind kind = Kind::Other;
+    QString text;   // a clause for the user, such as "it is write-protected"
+    QString folder; // for MissingFolder: the folder, as the user would write it
+};
+std::optional<OutputProblem> checkOutput(const QString& path);
 
-// The path with every symbolic link along its final name followed, also when
-// the file a link names does not exist yet.
-QString resolveOutputPath(const QString& path);
+// The clause of checkOutput(), or nothing when the path can be written.
+std::optional<QString> outputProblem(const QString& path);
 
 // A short description of a file error for messages, such as "No space left on device".
 QString describeFileError(const QFileDevice& file);

@@ -2,8 +2,9 @@
 
 #include "cipher/MessageFormat.h"
 #include "cipher/SealedStream.h"
+#include "cipher/Utf8.h"
+#include "cipher/Wipe.h"
 
-#include <QStringDecoder>
 #include <algorithm>
 #include <cstring>
 #include <sodium.h>
@@ -170,6 +171,46 @@ bool looksSealed(const QByteArray& firstBytes) {
            std::memcmp(firstBytes.constData(), kMagic.data(), kMagic.size()) == 0;
 }
 
+Recognition recogniseFile(const QByteArray& firstBytes) {
+    const qsizetype n = std::min<qsizetype>(firstBytes.size(), qsizetype(kMagic.size()));
+    if (n == 0)
+        return Recognition::Classic;
+    int differences = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        differences += static_cast<unsigned char>(firstBytes[i]) != kMagic[i];
+    if (differences == 0)
+        return n == qsizetype(kMagic.size()) ? Recognition::Sealed : Recognition::Damaged;
+    if (n == qsizetype(kMagic.size()) && differences <= 2)
+        return Recognition::Damaged;
+    if (firstBytes.size() >= 6 && firstBytes.mid(1, 5) == "TSEAL")
+        return Recognition::Damaged;
+    return Recognition::Classic;
+}
+
+Recognition recogniseMessage(const QByteArray& content) {
+    if (looksLikeSealedMessage(content))
+        return Recognition::Sealed;
+    // The first line without a byte order mark (UTF-8 or UTF-16, whose other
+    // bytes are zeros here), white space and quotes, in lower case.
+    QByteArrayView line(content);
+    if (const qsizetype end = line.indexOf('\n'); end >= 0)
+        line = line.first(end);
+    for (const char* mark : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
+        if (line.startsWith(mark))
+            line = line.sliced(qstrlen(mark));
+    }
+    static const QByteArray folded = kSealedTag.toLower().replace(' ', QByteArray());
+    QByteArray seen;
+    for (const char c : line) {
+        if (c == '\0' || c == '"' || c == ' ' || (c >= '\t' && c <= '\r'))
+            continue;
+        seen += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        if (seen.size() > folded.size())
+            return Recognition::Classic;
+    }
+    return seen == folded ? Recognition::Damaged : Recognition::Classic;
+}
+
 qint64 sealedSize(qint64 plainSize, qint64 chunkSize) {
     // Every full chunk, then a final one of fewer bytes (none, when the input
     // is a whole number of chunks).
@@ -231,11 +272,6 @@ QByteArray quotedTag() {
 bool isBase64Character(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
            c == '+' || c == '/' || c == '=';
-}
-
-void wipe(QByteArray& bytes) {
-    if (!bytes.isEmpty())
-        sodium_memzero(bytes.data(), static_cast<size_t>(bytes.size()));
 }
 
 } // namespace
@@ -354,14 +390,13 @@ Result openMessage(const QByteArray& file, const QString& password, QString* tex
         return result;
     }
     // A leading byte order mark is part of what was sealed, so it is kept.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    QString decodedText = decoder.decode(plain);
+    std::optional<QString> opened = decodeUtf8(plain, InitialBom::Keep);
     wipe(plain);
-    if (decoder.hasError()) {
+    if (!opened) {
         return refuse(Status::Unsupported,
                       QStringLiteral("The sealed message does not hold UTF-8 text."));
     }
-    *text = decodedText;
+    *text = std::move(*opened);
     return Result::success();
 }
 

@@ -129,6 +129,21 @@ Result checkParams(quint64 memlimit, quint64 opslimit, qint64 chunkSize, const L
 // True when the bytes begin with the magic of a sealed file.
 bool looksSealed(const QByteArray& firstBytes);
 
+// What a reader makes of an input. One that is almost sealed is a sealed one
+// that was damaged, and is never read as classic: a changed byte must not turn
+// "refused" into "succeeded". docs/sealed-format.md states the rules, under
+// "Recognising sealed input".
+enum class Recognition {
+    Sealed,  // begins exactly as a sealed file or message does
+    Damaged, // begins almost so: refused, never read as classic
+    Classic, // anything else
+};
+
+// firstBytes: the file's first 8 bytes, or the whole file when it is shorter.
+Recognition recogniseFile(const QByteArray& firstBytes);
+// A message file's content; its first line decides.
+Recognition recogniseMessage(const QByteArray& content);
+
 // The size of the sealed file for an input of so many bytes.
 qint64 sealedSize(qint64 plainSize, qint64 chunkSize = kDefaultChunkSize);
 

@@ -66,9 +66,10 @@ int fileCommand(const QString& name, const Options& options, filecipher::Directi
     filecipher::PassRequest request;
     request.input = options.positional.at(0);
     request.output = options.positional.at(1);
-    request.password = *password;
+    request.password = password->text();
     request.direction = direction;
     request.format = options.sealed ? cipher::Format::Sealed : cipher::Format::Classic;
+    request.notSealedHint = QStringLiteral("Leave out --sealed to decrypt a classic one.");
     const filecipher::PassResult result = filecipher::FileCipherPass(request, host);
     if (result.status != filecipher::PassStatus::Done)
         reportError(result.message);

@@ -5,16 +5,24 @@
 // gigabytes, /dev/zero, a pipe that never ends) is refused in bounded memory;
 // and a signal ends the wait for input at once.
 
+#include "cipher/Wipe.h"
+
 #include <QByteArray>
 #include <QString>
 
 namespace cli {
 
+// What was read is wiped when it goes: a password, or a message's text.
 struct Input {
     enum class Status { Ok, TooLong, Failed, Interrupted };
     Status status = Status::Failed;
     QByteArray bytes;
     QString error; // for Failed: the system's reason
+
+    Input() = default;
+    ~Input() { cipher::wipe(bytes); }
+    Input(Input&&) = default;
+    Input& operator=(Input&&) = default;
 };
 
 // The content of the file at path ("-" or empty: standard input), at most

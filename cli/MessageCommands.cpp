@@ -4,13 +4,13 @@
 #include "cipher/MessageCipher.h"
 #include "cipher/MessageFormat.h"
 #include "cipher/OutputFile.h"
+#include "cipher/Utf8.h"
 #include "cli/Commands.h"
 #include "cli/Input.h"
 #include "cli/Password.h"
 #include "cli/Signals.h"
 
 #include <QDir>
-#include <QStringDecoder>
 #include <optional>
 
 namespace cli {
@@ -87,13 +87,13 @@ int encryptCommand(const Options& options) {
     if (options.raw) {
         text = cipher::codepage::decode(input.bytes);
     } else {
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        text = decoder.decode(input.bytes);
-        if (decoder.hasError()) {
+        std::optional<QString> decoded = cipher::decodeUtf8(input.bytes);
+        if (!decoded) {
             reportError(QStringLiteral("the message is not valid UTF-8 (use --raw for "
                                        "single-byte text)"));
             return kFailed;
         }
+        text = std::move(*decoded);
     }
     const auto password = obtainPassword(options.passwordFile);
     if (!password)
@@ -102,7 +102,7 @@ int encryptCommand(const Options& options) {
     CliHost host;
     cipher::EncryptRequest request;
     request.text = text;
-    request.password = *password;
+    request.password = password->text();
     request.path = options.output;
     request.toStandardOutput = isStandardStream(options.output);
     request.pic = options.pic;
@@ -133,8 +133,13 @@ int decryptCommand(const Options& options) {
         return kFailed;
 
     CliHost host;
-    if (cipher::DecryptMessage(options.positional.constFirst(), *password, host) !=
-        cipher::DecryptResult::Decrypted)
+    cipher::DecryptRequest request;
+    request.path = options.positional.constFirst();
+    request.password = password->text();
+    request.requireSealed = options.sealed;
+    request.notSealedHint = QStringLiteral("Leave out --sealed to open a classic one.");
+    request.requireMessage = true;
+    if (cipher::DecryptMessage(request, host) != cipher::DecryptResult::Decrypted)
         return kFailed;
     if (StopSignals::received()) {
         reportInterrupted();

@@ -1,14 +1,16 @@
 #include "cli/Password.h"
 
 #include "cipher/Password.h"
+#include "cipher/Utf8.h"
 #include "cli/Commands.h"
 #include "cli/Input.h"
 #include "cli/Signals.h"
 
-#include <QStringDecoder>
 
 #if defined(Q_OS_UNIX)
 #include <cerrno>
+#include <csignal>
+#include <iterator>
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -26,19 +28,21 @@ QString tooLong() {
         .arg(cipher::kMaxPasswordLength);
 }
 
-std::optional<QString> checked(const QByteArray& bytes, const QString& where) {
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError()) {
+// The password in bytes, which are wiped here whatever becomes of them.
+std::optional<Secret> checked(QByteArray& bytes, const QString& where) {
+    std::optional<QString> decoded = cipher::decodeUtf8(bytes);
+    cipher::wipe(bytes);
+    if (!decoded) {
         reportError(QStringLiteral("the password in %1 is not valid UTF-8").arg(where));
         return std::nullopt;
     }
-    if (text.isEmpty()) {
+    Secret text(std::move(*decoded));
+    if (text.text().isEmpty()) {
         reportError(QStringLiteral("the password is empty: put it in the file that "
                                    "--password-file names, or type it at the prompt"));
         return std::nullopt;
     }
-    if (text.size() > cipher::kMaxPasswordLength) {
+    if (text.text().size() > cipher::kMaxPasswordLength) {
         reportError(tooLong());
         return std::nullopt;
     }
@@ -47,21 +51,50 @@ std::optional<QString> checked(const QByteArray& bytes, const QString& where) {
 
 #if defined(Q_OS_UNIX)
 
+// The terminal a fault must give its echo back to before the process ends.
+int g_quietFd = -1;
+termios g_quietSaved{};
+
+// The signals that end a process for a fault of its own, or for a pipe that
+// closed; they are not the user's request to stop, so they end it at once.
+constexpr int kFatalSignals[] = {SIGABRT, SIGBUS, SIGFPE, SIGILL, SIGPIPE, SIGSEGV, SIGSYS, SIGTRAP};
+
+extern "C" void onFatalSignal(int signal) {
+    if (g_quietFd >= 0)
+        ::tcsetattr(g_quietFd, TCSANOW, &g_quietSaved);
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
+}
+
 // Echo off for as long as the password is typed, and back as it was on every
-// way out: the end of the line, an error, or a signal.
+// way out: the end of the line, an error, a stop signal (which ends the wait),
+// or a fault (whose handler restores it before the process ends).
 class QuietTerminal {
 public:
     explicit QuietTerminal(int fd) : m_fd(fd) {
         m_active = ::tcgetattr(fd, &m_saved) == 0;
-        if (m_active) {
-            termios quiet = m_saved;
-            quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-            ::tcsetattr(fd, TCSAFLUSH, &quiet);
-        }
+        if (!m_active)
+            return;
+        g_quietSaved = m_saved;
+        g_quietFd = fd;
+        struct sigaction action {};
+        action.sa_handler = onFatalSignal;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < std::size(kFatalSignals); ++i)
+            m_fatalInstalled[i] = ::sigaction(kFatalSignals[i], &action, &m_fatalSaved[i]) == 0;
+        termios quiet = m_saved;
+        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        ::tcsetattr(fd, TCSAFLUSH, &quiet);
     }
     ~QuietTerminal() {
-        if (m_active)
-            ::tcsetattr(m_fd, TCSANOW, &m_saved);
+        if (!m_active)
+            return;
+        ::tcsetattr(m_fd, TCSANOW, &m_saved);
+        g_quietFd = -1;
+        for (std::size_t i = 0; i < std::size(kFatalSignals); ++i) {
+            if (m_fatalInstalled[i])
+                ::sigaction(kFatalSignals[i], &m_fatalSaved[i], nullptr);
+        }
     }
     QuietTerminal(const QuietTerminal&) = delete;
     QuietTerminal& operator=(const QuietTerminal&) = delete;
@@ -70,16 +103,21 @@ private:
     int m_fd;
     termios m_saved{};
     bool m_active = false;
+    struct sigaction m_fatalSaved[std::size(kFatalSignals)] {};
+    bool m_fatalInstalled[std::size(kFatalSignals)] = {};
 };
 
-std::optional<QString> askOnTerminal() {
+std::optional<Secret> askOnTerminal() {
     const int fd = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         reportError(QStringLiteral("no password: give --password-file PW (there is no terminal "
                                    "to ask on)"));
         return std::nullopt;
     }
+    // Room for the longest password at once: a growing array would leave
+    // copies of what was typed so far in freed memory.
     QByteArray line;
+    line.reserve(kPasswordFileLimit);
     bool overlong = false;
     bool interrupted = false;
     [[maybe_unused]] ssize_t w = 0;
@@ -110,12 +148,12 @@ std::optional<QString> askOnTerminal() {
     }
     w = ::write(fd, "\n", 1);
     ::close(fd);
-    if (interrupted) {
-        reportInterrupted();
-        return std::nullopt;
-    }
-    if (overlong) {
-        reportError(tooLong());
+    if (interrupted || overlong) {
+        cipher::wipe(line);
+        if (interrupted)
+            reportInterrupted();
+        else
+            reportError(tooLong());
         return std::nullopt;
     }
     if (line.endsWith('\r'))
@@ -125,7 +163,7 @@ std::optional<QString> askOnTerminal() {
 
 #else
 
-std::optional<QString> askOnTerminal() {
+std::optional<Secret> askOnTerminal() {
     reportError(QStringLiteral("no password: give --password-file PW"));
     return std::nullopt;
 }
@@ -134,7 +172,7 @@ std::optional<QString> askOnTerminal() {
 
 } // namespace
 
-std::optional<QString> obtainPassword(const QString& passwordFile) {
+std::optional<Secret> obtainPassword(const QString& passwordFile) {
     if (passwordFile.isEmpty())
         return askOnTerminal();
     Input input = readBounded(passwordFile, kPasswordFileLimit);

@@ -1,14 +1,34 @@
 #pragma once
 
+#include "cipher/Wipe.h"
+
 #include <QString>
 #include <optional>
+#include <utility>
 
 namespace cli {
+
+// A password that is wiped from memory when it goes, and with it every copy
+// that shares its text (the requests it was handed to).
+class Secret {
+public:
+    explicit Secret(QString text) : m_text(std::move(text)) {}
+    ~Secret() { cipher::wipe(m_text); }
+    Secret(Secret&& other) noexcept : m_text(std::exchange(other.m_text, QString())) {}
+    Secret& operator=(Secret&&) = delete;
+    Secret(const Secret&) = delete;
+    Secret& operator=(const Secret&) = delete;
+
+    const QString& text() const { return m_text; }
+
+private:
+    QString m_text;
+};
 
 // The password from a file: its content as UTF-8, less one trailing line end
 // (LF or CR LF). Without a file, asks on the terminal without echo; without a
 // terminal that is an error. Nothing when it could not be had (the error has
-// been reported).
-std::optional<QString> obtainPassword(const QString& passwordFile);
+// been reported). The bytes it was read from are wiped at once.
+std::optional<Secret> obtainPassword(const QString& passwordFile);
 
 } // namespace cli

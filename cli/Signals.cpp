@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdlib>
 #include <iterator>
+#include <vector>
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <cerrno>
@@ -45,19 +46,42 @@ extern "C" void onStopSignal(int signal) {
 #endif
 }
 
-#if defined(SIGHUP)
-constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
-#else
-constexpr int kSignals[] = {SIGINT, SIGTERM};
+// Every signal whose default action ends the process and that a user or
+// another program sends to ask it to stop; the ones that report a fault of
+// the process itself (SIGSEGV and the like) and SIGPIPE keep their default.
+std::vector<int> stopSignals() {
+    std::vector<int> signals = {SIGINT, SIGTERM};
+#if defined(__unix__) || defined(__APPLE__)
+    for (const int signal : {SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF,
+                             SIGXCPU, SIGXFSZ})
+        signals.push_back(signal);
 #endif
-constexpr std::size_t kCount = std::size(kSignals);
+#if defined(SIGPOLL)
+    signals.push_back(SIGPOLL);
+#endif
+#if defined(SIGPWR)
+    signals.push_back(SIGPWR);
+#endif
+#if defined(SIGSTKFLT)
+    signals.push_back(SIGSTKFLT);
+#endif
+#if defined(SIGRTMIN) && defined(SIGRTMAX)
+    for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal)
+        signals.push_back(signal);
+#endif
+    return signals;
+}
 
 #if defined(SA_RESTART)
-struct sigaction g_saved[kCount]{};
+using Saved = struct sigaction;
 #else
-void (*g_saved[kCount])(int) = {};
+using Saved = void (*)(int);
 #endif
-bool g_installed[kCount] = {};
+struct Installed {
+    int signal;
+    Saved saved;
+};
+std::vector<Installed> g_installed;
 
 } // namespace
 
@@ -74,21 +98,23 @@ StopSignals::StopSignals() {
         }
     }
 #endif
-    for (std::size_t i = 0; i < kCount; ++i) {
+    for (const int signal : stopSignals()) {
+        Installed entry{signal, {}};
 #if defined(SA_RESTART)
-        if (::sigaction(kSignals[i], nullptr, &g_saved[i]) != 0 || g_saved[i].sa_handler == SIG_IGN)
+        if (::sigaction(signal, nullptr, &entry.saved) != 0 || entry.saved.sa_handler == SIG_IGN)
             continue;
         struct sigaction action {};
         action.sa_handler = onStopSignal;
         sigemptyset(&action.sa_mask);
         action.sa_flags = 0; // no SA_RESTART: a blocked read returns EINTR
-        g_installed[i] = ::sigaction(kSignals[i], &action, nullptr) == 0;
+        if (::sigaction(signal, &action, nullptr) == 0)
+            g_installed.push_back(entry);
 #else
-        g_saved[i] = std::signal(kSignals[i], onStopSignal);
-        if (g_saved[i] == SIG_IGN)
-            std::signal(kSignals[i], SIG_IGN);
+        entry.saved = std::signal(signal, onStopSignal);
+        if (entry.saved == SIG_IGN)
+            std::signal(signal, SIG_IGN);
         else
-            g_installed[i] = true;
+            g_installed.push_back(entry);
 #endif
     }
 }
@@ -98,16 +124,14 @@ StopSignals::~StopSignals() {
 }
 
 void StopSignals::restore() {
-    for (std::size_t i = 0; i < kCount; ++i) {
-        if (!g_installed[i])
-            continue;
-        g_installed[i] = false;
+    for (const Installed& entry : g_installed) {
 #if defined(SA_RESTART)
-        ::sigaction(kSignals[i], &g_saved[i], nullptr);
+        ::sigaction(entry.signal, &entry.saved, nullptr);
 #else
-        std::signal(kSignals[i], g_saved[i]);
+        std::signal(entry.signal, entry.saved);
 #endif
     }
+    g_installed.clear();
 }
 
 int StopSignals::received() {

@@ -1,6 +1,6 @@
 #pragma once
 
-// Ctrl+C, a closed terminal and a polite kill stop a command cleanly: a flag
+// Ctrl+C, Ctrl+\, a closed terminal and a polite kill stop a command cleanly: a flag
 // that the commands look at while they wait and work, so that the scratch
 // file, the lock and every unfinished output go, the terminal is restored,
 // and one line says what happened. The process then ends by the signal, as
@@ -10,10 +10,12 @@ namespace cli {
 
 class StopSignals {
 public:
-    // Installs the handlers for SIGINT, SIGTERM and SIGHUP (SIGINT and SIGTERM
-    // where there is no SIGHUP). A signal that the caller set to be ignored
-    // (nohup) stays ignored. Interrupted system calls are not restarted, so a
-    // command that waits for input hears of the signal at once.
+    // Installs the handlers for every signal that asks a process to end:
+    // SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1 and the others whose default
+    // action ends it, the real-time ones included (SIGINT and SIGTERM where
+    // there are no others). A signal that the caller set to be ignored (nohup)
+    // stays ignored. Interrupted system calls are not restarted, so a command
+    // that waits for input hears of the signal at once.
     StopSignals();
     // Restores the handlers there were.
     ~StopSignals();

@@ -52,30 +52,42 @@ namespace {
 
 const char kUsageText[] =
     "Usage:\n"
-    "  tessera-cli encrypt --password-file PW [--pic] [--junkbitz] [--raw] --output MESSAGEFILE "
-    "[TEXTFILE]\n"
-    "  tessera-cli encrypt --sealed --password-file PW [--raw] --output MESSAGEFILE [TEXTFILE]\n"
-    "  tessera-cli decrypt --password-file PW [--raw] [--output TEXTFILE] MESSAGEFILE\n"
+    "  tessera-cli encrypt [--sealed] --password-file PW [--pic] [--junkbitz] [--raw]\n"
+    "                      --output MESSAGEFILE [TEXTFILE]\n"
+    "  tessera-cli decrypt [--sealed] --password-file PW [--raw] [--output TEXTFILE] "
+    "MESSAGEFILE\n"
     "  tessera-cli encrypt-file [--sealed] --password-file PW INPUT OUTPUT\n"
-    "  tessera-cli decrypt-file --password-file PW INPUT OUTPUT\n"
+    "  tessera-cli decrypt-file [--sealed] --password-file PW INPUT OUTPUT\n"
     "  tessera-cli --help | --version\n"
     "\n"
     "encrypt    writes the message (TEXTFILE, or standard input) into a message file.\n"
-    "           --pic adds the program's intrinsic code to the key; --junkbitz puts a\n"
-    "           junk number before every value. The reader learns both from the file.\n"
     "decrypt    reads a message file and writes its text to TEXTFILE or standard output.\n"
     "encrypt-file, decrypt-file\n"
-    "           encipher or decipher any file into a copy (classic: of the same length).\n"
-    "--sealed   real, authenticated encryption (Argon2id and XChaCha20-Poly1305)\n"
-    "           instead of the classic formats, which only hide a text from a casual\n"
-    "           reader. A sealed message may hold any character. decrypt and\n"
-    "           decrypt-file recognise a sealed input by themselves, and refuse it\n"
-    "           when the password is wrong or the file was changed.\n"
+    "           encipher or decipher any file into a copy.\n"
+    "\n"
+    "Two formats:\n"
+    "classic    the default, which every earlier version of Tessera reads and writes. A\n"
+    "           classical additive cipher: it hides a text from a casual reader, not from\n"
+    "           a determined attacker, and a wrong password gives garbage without a word.\n"
+    "           A message file holds one number line per character; --pic adds the\n"
+    "           program's intrinsic code to the key, --junkbitz a junk number before every\n"
+    "           value (the reader learns both from the file). A file's copy has its length.\n"
+    "--sealed   real, authenticated encryption: Argon2id and XChaCha20-Poly1305. A wrong\n"
+    "           password or a changed, cut or reordered file is refused and nothing is\n"
+    "           written. A sealed copy is 57 bytes longer than its input, plus 16 bytes\n"
+    "           per 64 KiB; a sealed message may hold any character, and its file is\n"
+    "           that copy of the text's UTF-8 in base64 under a tag line. Earlier versions\n"
+    "           of Tessera cannot read it.\n"
+    "           decrypt and decrypt-file recognise a sealed input by themselves; with\n"
+    "           --sealed they insist on one and refuse a classic input. An input that is\n"
+    "           almost sealed is refused as damaged, never read as classic.\n"
     "\n"
     "PW holds the password (one trailing line end is ignored); without --password-file\n"
     "the password is asked on the terminal. Text is UTF-8; a classic message must fit the\n"
     "Windows-1252 code page, and --raw reads and writes its single-byte codes unconverted.\n"
-    "An --output of \"-\" is standard output.\n"
+    "An --output of \"-\" is standard output. A pipe or device receives a sealed file's\n"
+    "text as it is checked, so after a refusal discard what it already received; a\n"
+    "regular file is never left partial.\n"
     "Exit status: 0 success, 1 failure (the reason on standard error), 2 wrong usage.\n";
 
 // A command: its name, the options it takes, and what runs it.
@@ -89,9 +101,9 @@ const Command kCommands[] = {
     {"encrypt",
      {"password-file", "output", "pic", "junkbitz", "raw", "sealed"},
      cli::encryptCommand},
-    {"decrypt", {"password-file", "output", "raw"}, cli::decryptCommand},
+    {"decrypt", {"password-file", "output", "raw", "sealed"}, cli::decryptCommand},
     {"encrypt-file", {"password-file", "sealed"}, cli::encryptFileCommand},
-    {"decrypt-file", {"password-file"}, cli::decryptFileCommand},
+    {"decrypt-file", {"password-file", "sealed"}, cli::decryptFileCommand},
 };
 
 QCommandLineOption optionNamed(const QString& name) {

@@ -5,12 +5,14 @@
 #include "cipher/Password.h"
 #include "cipher/ReadFully.h"
 #include "cipher/Sealed.h"
+#include "cipher/Wipe.h"
 #include "filecipher/SealedPass.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -23,6 +25,7 @@
 #include <new>
 #include <optional>
 #include <thread>
+#include <sodium.h>
 #include <vector>
 
 #if defined(Q_OS_LINUX)
@@ -51,7 +54,9 @@ public:
         ::madvise(m_data, m_size, MADV_HUGEPAGE);
 #endif
     }
+    // It held the key and the plain data: wiped before it goes.
     ~Workspace() {
+        sodium_memzero(m_data, m_used);
         ::operator delete (m_data, std::align_val_t{kAlignment});
     }
     Workspace(const Workspace&) = delete;
@@ -295,16 +300,37 @@ std::optional<QString> refusal(const PassRequest& request, qint64 inputSize, boo
     }
     if (request.output.isEmpty())
         return QStringLiteral("Enter the name of the copy to create.");
-    if (const auto problem = cipher::outputProblem(request.output)) {
-        const QFileInfo output(cipher::resolveOutputPath(request.output));
-        if (output.isDir())
+    if (const auto problem = cipher::checkOutput(request.output)) {
+        using Kind = cipher::OutputProblem::Kind;
+        if (problem->kind == Kind::Folder)
             return QStringLiteral("\"%1\" is a folder, not a file.").arg(shown(request.output));
-        if (!output.exists()) {
-            return QStringLiteral("The folder \"%1\" does not exist.")
-                .arg(shown(output.absolutePath()));
-        }
+        if (problem->kind == Kind::MissingFolder)
+            return QStringLiteral("The folder \"%1\" does not exist.").arg(problem->folder);
         return QStringLiteral("The file \"%1\" cannot be written: %2.")
-            .arg(shown(request.output), *problem);
+            .arg(shown(request.output), problem->text);
+    }
+    return std::nullopt;
+}
+
+// A sealed file opens by itself: its first bytes say what it is, and the
+// reader never has to. One that is almost sealed was damaged, and is refused
+// rather than deciphered as classic; so is a classic one when Sealed was asked.
+std::optional<QString> recognitionRefusal(const PassRequest& request, QFile& input, bool* sealed) {
+    using cipher::sealed::Recognition;
+    switch (cipher::sealed::recogniseFile(input.peek(cipher::sealed::kMagic.size()))) {
+    case Recognition::Sealed:
+        *sealed = true;
+        return std::nullopt;
+    case Recognition::Damaged:
+        return QStringLiteral("The file \"%1\" was not decrypted: it is a sealed file whose "
+                              "first bytes were changed or that was cut short.")
+            .arg(shown(request.input));
+    case Recognition::Classic:
+        break;
+    }
+    if (*sealed) {
+        return QStringLiteral("The file \"%1\" was not decrypted: it is not a sealed file. %2")
+            .arg(shown(request.input), request.notSealedHint);
     }
     return std::nullopt;
 }
@@ -312,6 +338,20 @@ std::optional<QString> refusal(const PassRequest& request, qint64 inputSize, boo
 // Reads up to size bytes; fewer only at the end of the file, -1 on an error.
 qint64 readBlock(QFile& file, char* data, qint64 size) {
     return cipher::readFully([&](char* into, qint64 n) { return file.read(into, n); }, data, size);
+}
+
+// A pipe or a device takes the data as it comes: what it already received
+// when a pass fails or is cancelled cannot be taken back, only disowned.
+PassResult disowned(PassResult result, const cipher::OutputFile& output, const QString& name) {
+    if (result.status == PassStatus::Done || !output.isStream() || output.bytesWritten() == 0)
+        return result;
+    const QString partial =
+        QStringLiteral("\"%1\" already received part of the data, which must be discarded.")
+            .arg(name);
+    result.message = result.status == PassStatus::Cancelled
+                         ? QStringLiteral("Cancelled: ") + partial
+                         : result.message + QLatin1Char(' ') + partial;
+    return result;
 }
 
 } // namespace
@@ -328,14 +368,13 @@ PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
         return {PassStatus::Failed, QStringLiteral("The file \"%1\" could not be read (%2).")
                                         .arg(inputName, cipher::describeFileError(input))};
     }
-    // A sealed file opens by itself: its first bytes say what it is, and the
-    // reader never has to.
-    const bool sealed =
-        request.direction == Direction::Encipher
-            ? request.format == cipher::Format::Sealed
-            : cipher::sealed::looksSealed(input.peek(cipher::sealed::kMagic.size()));
     // The length of the open file, taken once: what is added later is not read.
     const qint64 n = input.size();
+    bool sealed = request.format == cipher::Format::Sealed;
+    if (request.direction == Direction::Decipher) {
+        if (const auto text = recognitionRefusal(request, input, &sealed))
+            return {PassStatus::Refused, *text};
+    }
     if (const auto text = refusal(request, n, sealed))
         return {PassStatus::Refused, *text};
 
@@ -372,12 +411,13 @@ PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
         if (result.status == PassStatus::Cancelled)
             result.message = cancelledText;
         host.setPosition(0);
-        return result;
+        return disowned(result, output, outputName);
     }
 
     const qint64 blockSize = std::min(kBlockSize, n);
     const qint64 blocks = (n + kBlockSize - 1) / kBlockSize;
     const QByteArray codes = cipher::codepage::encode(request.password);
+    const auto forgetCodes = qScopeGuard([&] { cipher::wipe(codes); });
     Workspace memory(RepeatedKey::sizeFor(codes.size(), blockSize) + 64 +
                      static_cast<std::size_t>(BlockWriter::buffersFor(blocks) * (blockSize + 64)));
     const RepeatedKey key(codes, request.direction, blockSize, memory);
@@ -390,7 +430,7 @@ PassResult FileCipherPass(const PassRequest& request, PassHost& host) {
         output.cancel();
         input.close();
         host.setPosition(0);
-        return PassResult{status, text};
+        return disowned({status, text}, output, outputName);
     };
     const auto cancelled = [&] { return stop(PassStatus::Cancelled, cancelledText); };
     const auto writeFailed = [&] {

@@ -39,8 +39,11 @@ struct PassRequest {
     QString output;   // the copy to create; may name the input itself
     QString password; // as typed
     Direction direction = Direction::Encipher;
-    // How to encipher; deciphering recognises a sealed file by itself.
+    // How to encipher. Deciphering recognises a sealed file by itself; Sealed
+    // there means that the input must be sealed, and a classic one is refused
+    // with notSealedHint saying how to decipher it instead.
     cipher::Format format = cipher::Format::Classic;
+    QString notSealedHint = QStringLiteral("To decrypt a classic file, turn Sealed off.");
 };
 
 enum class PassStatus {

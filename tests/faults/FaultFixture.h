@@ -29,6 +29,8 @@ using testsupport::readAll;
 using testsupport::writeAll;
 using testsupport::writeZeros;
 
+inline constexpr uid_t kNobody = 65534;
+
 inline bool canRunAsNobody() {
     return ::geteuid() == 0 && QFileInfo::exists(QStringLiteral("/usr/bin/setpriv"));
 }
@@ -45,26 +47,52 @@ protected:
         QDir().mkpath(cache);
     }
 
-    Result cli(const QStringList& args, const QByteArray& input = {}, bool asNobody = false,
-               int timeoutMs = 120000) {
-        QProcess p;
+    // How a command is run: as whom, under which umask, with what else set.
+    struct As {
+        uid_t uid = ::geteuid(); // another runs it through setpriv
+        const char* umask = nullptr;
+        QStringList environment; // NAME=value
+    };
+
+    QProcessEnvironment environment(const QStringList& extra = {}) const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
-        p.setProcessEnvironment(env);
-        if (asNobody) {
-            p.start(QStringLiteral("/usr/bin/setpriv"),
-                    QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", "--",
-                                QStringLiteral(TESSERA_CLI)} +
-                        args);
-        } else {
-            p.start(QStringLiteral(TESSERA_CLI), args);
+        for (const QString& entry : extra)
+            env.insert(entry.section('=', 0, 0), entry.section('=', 1));
+        return env;
+    }
+
+    // The program and arguments that run tessera-cli as asked.
+    static QStringList commandLine(const QStringList& args, const As& as) {
+        QStringList line{QStringLiteral(TESSERA_CLI)};
+        if (as.umask)
+            line = QStringList{"/bin/sh", "-c", QStringLiteral("umask %1; exec \"$@\"").arg(as.umask),
+                               "sh"} + line;
+        if (as.uid != ::geteuid()) {
+            const QString id = QString::number(as.uid);
+            line = QStringList{"/usr/bin/setpriv", "--reuid=" + id, "--regid=" + id,
+                               "--clear-groups", "--"} + line;
         }
+        return line + args;
+    }
+
+    Result run(const QStringList& args, const As& as, const QByteArray& input = {},
+               int timeoutMs = 120000) {
+        QProcess p;
+        p.setProcessEnvironment(environment(as.environment));
+        const QStringList line = commandLine(args, as);
+        p.start(line.first(), line.mid(1));
         EXPECT_TRUE(p.waitForStarted());
         p.write(input);
         p.closeWriteChannel();
         EXPECT_TRUE(p.waitForFinished(timeoutMs));
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
                 p.readAllStandardOutput(), p.readAllStandardError()};
+    }
+
+    Result cli(const QStringList& args, const QByteArray& input = {}, bool asNobody = false,
+               int timeoutMs = 120000) {
+        return run(args, As{asNobody ? kNobody : ::geteuid()}, input, timeoutMs);
     }
 
     // A tmpfs of a few kilobytes in the test's own folder; false where mounting

@@ -309,6 +309,16 @@ TEST_F(EncFileWindow, SealedEncryptsForRealAndDecryptingRecognisesIt) {
 
     pass("CmdDec", QStringLiteral("\u263A pass"), path("photo.sealed"), path("back.jpg"));
     EXPECT_TRUE(readAll(path("back.jpg")) == plain);
+
+    // Ticked, the box insists on a sealed input when deciphering.
+    sealed->setChecked(true);
+    dialogs.clear();
+    pass("CmdDec", QStringLiteral("\u263A pass"), path("photo.jpg"), path("back.jpg"));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].text.endsWith(
+        QStringLiteral("is not a sealed file. To decrypt a classic file, turn Sealed off.")))
+        << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(readAll(path("back.jpg")) == plain);
 }
 
 TEST_F(EncFileWindow, APassMovesTheBarShowsDoneAndWritesTheCopy) {

@@ -337,6 +337,20 @@ TEST_F(SealedChoice, TheMainWindowSealsAnyTextAndStaysAliveWhileTheKeyIsDerived)
     EXPECT_EQ(dialogs.messages.last().text, QStringLiteral("Decrypted"));
 }
 
+TEST_F(SealedChoice, WithSealedChosenOnlyASealedMessageIsOpened) {
+    encrypt(QStringLiteral("pw"), QStringLiteral("classic text"));
+    chooseSealed(true);
+    in<QPlainTextEdit>(main, "txtIn")->setPlainText(QStringLiteral("my own notes"));
+    dialogs.clear();
+    in<QPushButton>(main, "cmdDecrypt")->click();
+    EXPECT_EQ(in<QPlainTextEdit>(main, "txtIn")->toPlainText(), QStringLiteral("my own notes"));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].text.endsWith(
+        QStringLiteral("is not a sealed message. To open a classic message file, turn Sealed off.")))
+        << dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::Stop);
+}
+
 TEST_F(SealedChoice, AWrongPasswordLeavesTheTextBoxAsItWasAndSaysSo) {
     chooseSealed(true);
     encrypt(QStringLiteral("right"), kText);

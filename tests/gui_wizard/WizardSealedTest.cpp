@@ -71,4 +71,25 @@ TEST_F(WizardSealedTest, ASealedMessageGoesThroughTheWholeWizardBothWays) {
     EXPECT_TRUE(printer.documents.isEmpty());
 }
 
+TEST_F(WizardSealedTest, WithSealedChosenAClassicMessageIsRefusedAndSaysHowToOpenIt) {
+    walkEncryption(QStringLiteral("pw"), path("classic.txt"), QStringLiteral("plain old"));
+    click("frmFinish", "cmdNext");
+    ASSERT_TRUE(testsupport::readAll(path("classic.txt")).startsWith("\"Tessera v2.0\""));
+    // Sealed chosen on the options page; the decryption that follows insists on it.
+    registry.show(QStringLiteral("frmWizardAdvanced"));
+    check("frmWizardAdvanced", "chkSealed")->setChecked(true);
+    click("frmWizardAdvanced", "cmdNext");
+    registry.hide(QStringLiteral("frmFinish"));
+    dialogs.clear();
+    walkDecryption(QStringLiteral("pw"), path("classic.txt"), true, true);
+    click("frmFinish", "cmdNext");
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].text.endsWith(
+        QStringLiteral("is not a sealed message. To open a classic message file, turn Sealed off.")))
+        << dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::Stop);
+    EXPECT_TRUE(resultText()->toPlainText().isEmpty());
+    EXPECT_TRUE(printer.documents.isEmpty());
+}
+
 } // namespace

@@ -155,4 +155,46 @@ TEST(SealedMessage, RecognisedByItsFirstLine) {
     EXPECT_FALSE(isSealedTag("Tessera v2.0 PIC"));
 }
 
+// Almost sealed is damaged, never classic; every classic tag stays classic.
+TEST(SealedRecognition, FilesAndMessagesThatAreAlmostSealedAreDamaged) {
+    const QByteArray magic("\x89TSEAL\r\n", 8);
+    const struct {
+        QByteArray bytes;
+        Recognition expected;
+    } files[] = {
+        {magic + "rest", Recognition::Sealed},
+        {QByteArray("\x88TSEAL\r\n", 8), Recognition::Damaged},
+        {QByteArray("\x89TSEAl\n\n", 8), Recognition::Damaged},  // two changed
+        {QByteArray("\x88TSEAL\n\r", 8), Recognition::Damaged},  // three, "TSEAL" kept
+        {QByteArray("\x88TSEAl\n\n", 8), Recognition::Classic}, // three, "TSEAL" changed
+        {magic.left(1), Recognition::Damaged},                  // cut inside the magic
+        {magic.left(7), Recognition::Damaged},
+        {QByteArray("\x89X"), Recognition::Classic},
+        {QByteArray(), Recognition::Classic},
+        {QByteArray("plain text, any length"), Recognition::Classic},
+    };
+    for (const auto& f : files)
+        EXPECT_EQ(recogniseFile(f.bytes.left(8)), f.expected) << f.bytes.toHex().constData();
+
+    const struct {
+        QByteArray content;
+        Recognition expected;
+    } messages[] = {
+        {"\"Tessera v2.0 Sealed\"\r\nAAAA\r\n", Recognition::Sealed},
+        {"\"tessera v2.0 sealed\"\r\nAAAA\r\n", Recognition::Damaged},
+        {"\"Tessera v2.0 Sealed\" \r\nAAAA\r\n", Recognition::Damaged},
+        {"\xEF\xBB\xBF\"Tessera v2.0 Sealed\"\r\nAAAA", Recognition::Damaged},
+        {"Tessera  v2.0\tSealed\nAAAA", Recognition::Damaged},
+        {QByteArray("\xFF\xFE\"\0T\0e\0s\0s\0e\0r\0a\0 \0v\0002\0.\0000\0 \0S\0e\0a\0l\0e\0d\0\"\0", 42),
+         Recognition::Damaged},
+        {"\"Tessera v2.0\"\r\n169\r\n", Recognition::Classic},
+        {"\"Tessera v2.0 PIC JB L\"\r\n", Recognition::Classic},
+        {"\"Tessera v1.0\"\r\n", Recognition::Classic},
+        {"\"Tessera v2.0 Sealedx\"\r\n", Recognition::Classic},
+        {"", Recognition::Classic},
+    };
+    for (const auto& m : messages)
+        EXPECT_EQ(recogniseMessage(m.content), m.expected) << m.content.toHex().constData();
+}
+
 } // namespace

@@ -59,11 +59,10 @@ inline unsigned modeOf(const QString& path) {
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
-// The temporary files an unfinished write may leave beside a target: the
-// target's name with a random six-character tail (none where the system
-// offers unnamed temporary files).
+// The new files an unfinished write may leave beside a target:
+// ".NAME.tessera-XXXXXX" (none where the system offers unnamed files).
 inline QStringList partials(const QString& dir) {
-    return QDir(dir).entryList({QStringLiteral("*.??????")},
+    return QDir(dir).entryList({QStringLiteral(".*.tessera-??????")},
                                QDir::Files | QDir::Hidden | QDir::System);
 }
 

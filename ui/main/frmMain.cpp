@@ -192,7 +192,12 @@ void frmMain::cmdDecrypt_Click() {
     // Each decrypted character is a change of txtIn, so the length watch runs
     // as the text grows.
     WindowCipherHost host(this, nullptr, m_ui->txtIn);
-    cipher::DecryptMessage(m_ui->txtFile->text(), m_ui->txtPW->text(), host);
+    cipher::DecryptRequest request;
+    request.path = m_ui->txtFile->text();
+    request.password = m_ui->txtPW->text();
+    // With Sealed chosen, only a sealed message is opened.
+    request.requireSealed = m_options.sealed();
+    cipher::DecryptMessage(request, host);
 }
 
 void frmMain::cmdBrowse_Click() {

@@ -85,7 +85,12 @@ void frmFinish::decrypt() {
     cipher::DecryptResult decrypted;
     {
         WindowCipherHost host(result, nullptr, output);
-        decrypted = cipher::DecryptMessage(wizard.state().file, wizard.state().password, host);
+        cipher::DecryptRequest request;
+        request.path = wizard.state().file;
+        request.password = wizard.state().password;
+        // Sealed chosen on the options page: only a sealed message is opened.
+        request.requireSealed = wizard.state().options.sealed();
+        decrypted = cipher::DecryptMessage(request, host);
     }
     wizard.setText(output->toPlainText());
     if (decrypted != cipher::DecryptResult::Decrypted)
