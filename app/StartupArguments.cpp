@@ -1,5 +1,7 @@
 #include "app/StartupArguments.h"
 
+#include "base/AppInfo.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -48,7 +50,7 @@ QString helpText() {
 }
 
 QString versionText() {
-    return QStringLiteral("tessera " PROJECT_VERSION_STRING "\n");
+    return QStringLiteral("tessera %1\n").arg(base::kVersion);
 }
 
 namespace {

@@ -1,7 +1,7 @@
 // tessera: the desktop program.
 
 #include "app/StartupArguments.h"
-#include "cipher/AppTitle.h"
+#include "base/AppInfo.h"
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
 
@@ -58,8 +58,8 @@ int main(int argc, char* argv[]) {
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     QApplication app(argc, argv);
-    QApplication::setApplicationName(cipher::kAppTitle);
-    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_STRING));
+    QApplication::setApplicationName(base::kAppTitle);
+    QApplication::setApplicationVersion(base::kVersion);
     QApplication::setWindowIcon(resources::appIcon());
 
     ui::FormRegistry registry;

@@ -2,7 +2,7 @@
 // copy, in place, and a small file (the fixed cost of a pass). Wall-clock
 // time: the copy is written on a second thread.
 
-#include "filecipher/FileCipher.h"
+#include "cipher/Files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -30,17 +30,17 @@ void prepare(const QString& path, qint64 size) {
 }
 
 void run(benchmark::State& state, const QString& input, const QString& output) {
-    filecipher::PassHost host;
-    const filecipher::PassRequest request{input, output, QStringLiteral("benchmark password"),
-                                          filecipher::Direction::Encipher};
+    base::Progress host;
+    const cipher::PassRequest request{input, output, QStringLiteral("benchmark password"),
+                                          cipher::Direction::Encipher};
     for (auto _ : state) {
         if (output != input) {
             state.PauseTiming();
             QFile::remove(output);
             state.ResumeTiming();
         }
-        const auto result = filecipher::FileCipherPass(request, host);
-        if (result.status != filecipher::PassStatus::Done)
+        const auto result = cipher::FileCipherPass(request, host);
+        if (result.status != cipher::PassStatus::Done)
             state.SkipWithError(result.message.toUtf8().constData());
     }
     state.SetBytesProcessed(state.iterations() * state.range(0));

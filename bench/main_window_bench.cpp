@@ -7,7 +7,7 @@
 // any message, which must take no time at all.
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_main_window
 
-#include "cipher/MessageFormat.h"
+#include "base/Limits.h"
 #include "tests/support/MessageFiles.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "ui/FormRegistry.h"
@@ -92,7 +92,7 @@ BENCHMARK(BM_DecryptIntoMainWindow)
 // every key. Text 0 is words; text 1 is one unbroken word, which a text box
 // wraps in time that grows with the square of its length (the worst case a
 // file can bring), after an ordinary message and after the largest file a
-// reader takes (cipher::kMaxFileValues values).
+// reader takes (base::kMaxFileValues values).
 void BM_KeyAfterOneLineDecryption(benchmark::State& state) {
     const int length = static_cast<int>(state.range(0));
     QTemporaryDir dir;
@@ -124,7 +124,7 @@ void BM_KeyAfterOneLineDecryption(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_KeyAfterOneLineDecryption)
-    ->ArgsProduct({{10000, cipher::kMaxFileValues}, {0, 1}})
+    ->ArgsProduct({{10000, base::kMaxFileValues}, {0, 1}})
     ->ArgNames({"chars", "text"})
     ->Unit(benchmark::kMillisecond);
 
@@ -151,7 +151,7 @@ void BM_RefuseHugeFile(benchmark::State& state) {
 }
 BENCHMARK(BM_RefuseHugeFile)
     ->Arg(1000000)
-    ->Arg(cipher::kMaxFileValues + 1)
+    ->Arg(base::kMaxFileValues + 1)
     ->ArgName("values")
     ->Unit(benchmark::kMillisecond);
 

@@ -1,7 +1,7 @@
 // Encrypts and decrypts a 10000-character message, file work included.
 //   build/bench/bench_message
 
-#include "cipher/MessageCipher.h"
+#include "cipher/Messages.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -42,8 +42,9 @@ void BM_Encrypt10000(benchmark::State& state) {
     cipher::EncryptRequest request;
     encryptRequest(request, dir, state.range(0) != 0);
     QuietHost host;
+    base::Progress progress;
     for (auto _ : state) {
-        if (cipher::EncryptMessage(request, host) != cipher::EncryptResult::Finished)
+        if (cipher::EncryptMessage(request, host, progress) != cipher::EncryptResult::Finished)
             state.SkipWithError("encryption failed");
     }
 }
@@ -54,9 +55,10 @@ void BM_Decrypt10000(benchmark::State& state) {
     cipher::EncryptRequest request;
     encryptRequest(request, dir, state.range(0) != 0);
     QuietHost host;
-    cipher::EncryptMessage(request, host);
+    base::Progress progress;
+    cipher::EncryptMessage(request, host, progress);
     for (auto _ : state) {
-        cipher::DecryptMessage(request.path, request.password, host);
+        cipher::DecryptMessage({request.path, request.password}, host, progress);
         if (host.output.size() != 10000)
             state.SkipWithError("decryption lost characters");
     }

@@ -5,13 +5,14 @@
 // derivation's noise.
 //   build/bench/bench_sealed_message
 
-#include "cipher/Sealed.h"
+#include "sealed/Key.h"
+#include "sealed/Message.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-using namespace cipher::sealed;
+using namespace sealed;
 
 const QString kPassword = QStringLiteral("correct horse battery");
 

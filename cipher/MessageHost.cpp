@@ -1,6 +1,6 @@
 #include "cipher/MessageHost.h"
 
-#include "cipher/CodePage.h"
+#include "classic/CodePage.h"
 
 #include <QList>
 
@@ -8,7 +8,7 @@ namespace cipher {
 
 void MessageHost::appendText(const QString& text) {
     for (const char32_t ch : text.toUcs4()) {
-        if (const auto code = codepage::encode(ch))
+        if (const auto code = classic::codepage::encode(ch))
             appendOutput(*code);
     }
 }

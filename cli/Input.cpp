@@ -52,7 +52,7 @@ Input readBounded(const QString& path, qsizetype limit) {
     input.bytes.truncate(got);
     if (input.status == Input::Status::Ok && got > limit) {
         input.status = Input::Status::TooLong;
-        cipher::wipe(input.bytes);
+        base::wipe(input.bytes);
         input.bytes.clear();
     }
     return input;
@@ -77,7 +77,7 @@ Input readBounded(const QString& path, qsizetype limit) {
     input.bytes = file.read(limit + 1);
     input.status = input.bytes.size() > limit ? Input::Status::TooLong : Input::Status::Ok;
     if (input.status == Input::Status::TooLong) {
-        cipher::wipe(input.bytes);
+        base::wipe(input.bytes);
         input.bytes.clear();
     }
     return input;

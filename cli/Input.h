@@ -5,7 +5,7 @@
 // gigabytes, /dev/zero, a pipe that never ends) is refused in bounded memory;
 // and a signal ends the wait for input at once.
 
-#include "cipher/Wipe.h"
+#include "base/Wipe.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,7 +20,7 @@ struct Input {
     QString error; // for Failed: the system's reason
 
     Input() = default;
-    ~Input() { cipher::wipe(bytes); }
+    ~Input() { base::wipe(bytes); }
     Input(Input&&) = default;
     Input& operator=(Input&&) = default;
 };

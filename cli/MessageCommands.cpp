@@ -1,14 +1,15 @@
 // encrypt and decrypt: the message cipher from the command line.
 
-#include "cipher/CodePage.h"
-#include "cipher/MessageCipher.h"
-#include "cipher/MessageFormat.h"
-#include "cipher/OutputFile.h"
-#include "cipher/Utf8.h"
+#include "base/Limits.h"
+#include "base/Utf8.h"
+#include "cipher/Messages.h"
+#include "classic/CodePage.h"
 #include "cli/Commands.h"
 #include "cli/Input.h"
 #include "cli/Password.h"
 #include "cli/Signals.h"
+#include "cli/TerminalProgress.h"
+#include "io/OutputFile.h"
 
 #include <QDir>
 #include <optional>
@@ -24,11 +25,6 @@ public:
         if (icon == cipher::MessageIcon::Stop)
             reportError(text);
     }
-    bool cancelRequested() const override { return StopSignals::received() != 0; }
-    void waiting(const QString& what) override {
-        if (stderrIsTerminal())
-            reportError(what);
-    }
     void appendOutput(quint8 code) override { codes.append(static_cast<char>(code)); }
     void appendText(const QString& text) override { sealedText = text; }
     QByteArray codes;
@@ -37,7 +33,7 @@ public:
 
 // The longest message text worth reading: a message has at most
 // kMaxMessageLength UTF-16 units, and none takes more than three bytes.
-constexpr qsizetype kTextLimit = qsizetype(cipher::kMaxMessageLength) * 3;
+constexpr qsizetype kTextLimit = qsizetype(base::kMaxMessageLength) * 3;
 
 bool isStandardStream(const QString& path) {
     return path == QLatin1String("-");
@@ -70,7 +66,7 @@ int encryptCommand(const Options& options) {
         break;
     case Input::Status::TooLong:
         reportError(QStringLiteral("the message is longer than %1 characters; nothing was written")
-                        .arg(cipher::kMaxMessageLength));
+                        .arg(base::kMaxMessageLength));
         return kFailed;
     case Input::Status::Interrupted:
         reportInterrupted();
@@ -85,9 +81,9 @@ int encryptCommand(const Options& options) {
     }
     QString text;
     if (options.raw) {
-        text = cipher::codepage::decode(input.bytes);
+        text = classic::codepage::decode(input.bytes);
     } else {
-        std::optional<QString> decoded = cipher::decodeUtf8(input.bytes);
+        std::optional<QString> decoded = base::decodeUtf8(input.bytes);
         if (!decoded) {
             reportError(QStringLiteral("the message is not valid UTF-8 (use --raw for "
                                        "single-byte text)"));
@@ -99,16 +95,13 @@ int encryptCommand(const Options& options) {
     if (!password)
         return kFailed;
 
-    CliHost host;
-    cipher::EncryptRequest request;
-    request.text = text;
-    request.password = password->text();
-    request.path = options.output;
+    cipher::EncryptRequest request{text, password->text(), options.output, options.pic,
+                                   options.junkBitz};
     request.toStandardOutput = isStandardStream(options.output);
-    request.pic = options.pic;
-    request.junkBitz = options.junkBitz;
     request.format = options.sealed ? cipher::Format::Sealed : cipher::Format::Classic;
-    switch (cipher::EncryptMessage(request, host)) {
+    CliHost host;
+    TerminalProgress progress(false);
+    switch (cipher::EncryptMessage(request, host, progress)) {
     case cipher::EncryptResult::Finished:
         return kOk;
     case cipher::EncryptResult::Empty:
@@ -132,14 +125,12 @@ int decryptCommand(const Options& options) {
     if (!password)
         return kFailed;
 
+    cipher::DecryptRequest request{options.positional.constFirst(), password->text(), options.sealed};
     CliHost host;
-    cipher::DecryptRequest request;
-    request.path = options.positional.constFirst();
-    request.password = password->text();
-    request.requireSealed = options.sealed;
+    TerminalProgress progress(false);
     request.notSealedHint = QStringLiteral("Leave out --sealed to open a classic one.");
     request.requireMessage = true;
-    if (cipher::DecryptMessage(request, host) != cipher::DecryptResult::Decrypted)
+    if (cipher::DecryptMessage(request, host, progress) != cipher::DecryptResult::Decrypted)
         return kFailed;
     if (StopSignals::received()) {
         reportInterrupted();
@@ -148,21 +139,21 @@ int decryptCommand(const Options& options) {
 
     QByteArray text;
     if (!host.sealedText) {
-        text = options.raw ? host.codes : cipher::codepage::decode(host.codes).toUtf8();
+        text = options.raw ? host.codes : classic::codepage::decode(host.codes).toUtf8();
     } else if (!options.raw) {
         text = host.sealedText->toUtf8();
-    } else if (const auto bad = cipher::codepage::firstUnmappable(*host.sealedText)) {
+    } else if (const auto bad = classic::codepage::firstUnmappable(*host.sealedText)) {
         reportError(QStringLiteral("the text holds the character %1, which has no single-byte "
                                    "code; leave out --raw")
-                        .arg(cipher::codepage::describe(*bad)));
+                        .arg(classic::codepage::describe(*bad)));
         return kFailed;
     } else {
-        text = cipher::codepage::encode(*host.sealedText);
+        text = classic::codepage::encode(*host.sealedText);
     }
     const bool toStandardOutput = options.output.isEmpty() || isStandardStream(options.output);
-    cipher::OutputFile out = toStandardOutput ? cipher::OutputFile::standardOutput()
-                                              : cipher::OutputFile(options.output);
-    out.setCancelCheck([] { return StopSignals::received() != 0; });
+    io::OutputFile out =
+        toStandardOutput ? io::OutputFile::standardOutput() : io::OutputFile(options.output);
+    out.setCancel(&StopSignals::token());
     QString error;
     if (!out.open(&error) || !out.write(text, &error) || !out.commit(&error)) {
         out.cancel();

@@ -1,7 +1,7 @@
 #include "cli/Password.h"
 
-#include "cipher/Password.h"
-#include "cipher/Utf8.h"
+#include "base/Limits.h"
+#include "base/Utf8.h"
 #include "cli/Commands.h"
 #include "cli/Input.h"
 #include "cli/Signals.h"
@@ -21,17 +21,17 @@ namespace {
 
 // The longest password file worth reading: the longest password in UTF-8
 // (a UTF-16 unit takes at most three bytes) and a line end.
-constexpr qsizetype kPasswordFileLimit = qsizetype(cipher::kMaxPasswordLength) * 3 + 2;
+constexpr qsizetype kPasswordFileLimit = qsizetype(base::kMaxPasswordLength) * 3 + 2;
 
 QString tooLong() {
     return QStringLiteral("the password is longer than %1 characters")
-        .arg(cipher::kMaxPasswordLength);
+        .arg(base::kMaxPasswordLength);
 }
 
 // The password in bytes, which are wiped here whatever becomes of them.
 std::optional<Secret> checked(QByteArray& bytes, const QString& where) {
-    std::optional<QString> decoded = cipher::decodeUtf8(bytes);
-    cipher::wipe(bytes);
+    std::optional<QString> decoded = base::decodeUtf8(bytes);
+    base::wipe(bytes);
     if (!decoded) {
         reportError(QStringLiteral("the password in %1 is not valid UTF-8").arg(where));
         return std::nullopt;
@@ -42,7 +42,7 @@ std::optional<Secret> checked(QByteArray& bytes, const QString& where) {
                                    "--password-file names, or type it at the prompt"));
         return std::nullopt;
     }
-    if (text.text().size() > cipher::kMaxPasswordLength) {
+    if (text.text().size() > base::kMaxPasswordLength) {
         reportError(tooLong());
         return std::nullopt;
     }
@@ -149,7 +149,7 @@ std::optional<Secret> askOnTerminal() {
     w = ::write(fd, "\n", 1);
     ::close(fd);
     if (interrupted || overlong) {
-        cipher::wipe(line);
+        base::wipe(line);
         if (interrupted)
             reportInterrupted();
         else

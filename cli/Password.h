@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cipher/Wipe.h"
+#include "base/Wipe.h"
 
 #include <QString>
 #include <optional>
@@ -13,7 +13,7 @@ namespace cli {
 class Secret {
 public:
     explicit Secret(QString text) : m_text(std::move(text)) {}
-    ~Secret() { cipher::wipe(m_text); }
+    ~Secret() { base::wipe(m_text); }
     Secret(Secret&& other) noexcept : m_text(std::exchange(other.m_text, QString())) {}
     Secret& operator=(Secret&&) = delete;
     Secret(const Secret&) = delete;

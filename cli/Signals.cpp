@@ -8,11 +8,9 @@
 #include <vector>
 
 #if defined(__unix__) || defined(__APPLE__)
-#include <cerrno>
-#include <fcntl.h>
 #include <poll.h>
-#include <unistd.h>
-#define TESSERA_WAKE_PIPE 1
+#else
+#define POLLIN 1
 #endif
 
 namespace cli {
@@ -23,11 +21,12 @@ namespace {
 std::atomic<int> g_received = 0;
 static_assert(std::atomic<int>::is_always_lock_free, "used in a signal handler");
 
-#if defined(TESSERA_WAKE_PIPE)
-// The handler writes a byte here after raising the flag; a wait that polls
-// the other end wakes even when the signal came just before it began.
-int g_wake[2] = {-1, -1};
-#endif
+base::CancelToken& stopToken() {
+    static base::CancelToken token;
+    return token;
+}
+// Reached from the handler, which may not run the static's first use.
+base::CancelToken* g_token = nullptr;
 
 // A second signal ends the process at once: a command may be stuck where it
 // cannot look (a device that never answers).
@@ -38,38 +37,34 @@ extern "C" void onStopSignal(int signal) {
         return;
     }
     g_received.store(signal);
-#if defined(TESSERA_WAKE_PIPE)
-    const int saved = errno;
-    if (g_wake[1] >= 0)
-        [[maybe_unused]] const auto n = ::write(g_wake[1], "!", 1);
-    errno = saved;
-#endif
+    if (g_token)
+        g_token->cancel();
 }
 
 // Every signal whose default action ends the process and that a user or
 // another program sends to ask it to stop; the ones that report a fault of
 // the process itself (SIGSEGV and the like) and SIGPIPE keep their default.
 std::vector<int> stopSignals() {
-    std::vector<int> signals = {SIGINT, SIGTERM};
+    std::vector<int> list = {SIGINT, SIGTERM};
 #if defined(__unix__) || defined(__APPLE__)
     for (const int signal : {SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF,
                              SIGXCPU, SIGXFSZ})
-        signals.push_back(signal);
+        list.push_back(signal);
 #endif
 #if defined(SIGPOLL)
-    signals.push_back(SIGPOLL);
+    list.push_back(SIGPOLL);
 #endif
 #if defined(SIGPWR)
-    signals.push_back(SIGPWR);
+    list.push_back(SIGPWR);
 #endif
 #if defined(SIGSTKFLT)
-    signals.push_back(SIGSTKFLT);
+    list.push_back(SIGSTKFLT);
 #endif
 #if defined(SIGRTMIN) && defined(SIGRTMAX)
     for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal)
-        signals.push_back(signal);
+        list.push_back(signal);
 #endif
-    return signals;
+    return list;
 }
 
 #if defined(SA_RESTART)
@@ -86,18 +81,7 @@ std::vector<Installed> g_installed;
 } // namespace
 
 StopSignals::StopSignals() {
-#if defined(TESSERA_WAKE_PIPE)
-    if (g_wake[0] < 0) {
-        if (::pipe(g_wake) == 0) {
-            for (const int end : g_wake) {
-                ::fcntl(end, F_SETFD, FD_CLOEXEC);
-                ::fcntl(end, F_SETFL, ::fcntl(end, F_GETFL) | O_NONBLOCK);
-            }
-        } else {
-            g_wake[0] = g_wake[1] = -1;
-        }
-    }
-#endif
+    g_token = &stopToken();
     for (const int signal : stopSignals()) {
         Installed entry{signal, {}};
 #if defined(SA_RESTART)
@@ -138,26 +122,12 @@ int StopSignals::received() {
     return g_received.load();
 }
 
+const base::CancelToken& StopSignals::token() {
+    return stopToken();
+}
+
 bool StopSignals::waitToRead(int fd) {
-#if defined(TESSERA_WAKE_PIPE)
-    for (;;) {
-        if (g_received.load() != 0)
-            return false;
-        pollfd waits[2] = {{fd, POLLIN, 0}, {g_wake[0], POLLIN, 0}};
-        if (::poll(waits, 2, -1) < 0) {
-            if (errno == EINTR)
-                continue;
-            return true; // let the read itself name what is wrong
-        }
-        if (waits[1].revents != 0 && g_received.load() != 0)
-            return false;
-        if (waits[0].revents != 0)
-            return true;
-    }
-#else
-    (void)fd;
-    return g_received.load() == 0;
-#endif
+    return base::waitFor(fd, POLLIN, &stopToken()) != base::Wait::Cancelled;
 }
 
 void StopSignals::endBySignal() {

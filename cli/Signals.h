@@ -1,10 +1,12 @@
 #pragma once
 
-// Ctrl+C, Ctrl+\, a closed terminal and a polite kill stop a command cleanly: a flag
-// that the commands look at while they wait and work, so that the scratch
-// file, the lock and every unfinished output go, the terminal is restored,
-// and one line says what happened. The process then ends by the signal, as
-// the shell expects.
+// Ctrl+C, Ctrl+\, a closed terminal and a polite kill stop a command cleanly:
+// they cancel the one token that every wait and step of the command watches,
+// so that the scratch file, the lock and every unfinished output go, the
+// terminal is restored, and one line says what happened. The process then
+// ends by the signal, as the shell expects.
+
+#include "base/Progress.h"
 
 namespace cli {
 
@@ -24,6 +26,9 @@ public:
 
     // The signal that asked to stop; 0 when none came.
     static int received();
+
+    // What a stop signal cancels.
+    static const base::CancelToken& token();
 
     // Waits until fd has something to read (or its end), or a stop signal
     // came: true to read, false to stop. A signal that lands just before the

@@ -1,6 +1,7 @@
 // tessera-cli: the message and file ciphers of Tessera2, for scripts and
 // headless use. The same operations as the windows, byte for byte.
 
+#include "base/AppInfo.h"
 #include "cli/Commands.h"
 #include "cli/Signals.h"
 
@@ -157,7 +158,7 @@ std::optional<cli::Options> parse(const Command& command, const QStringList& arg
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tessera-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_STRING));
+    QCoreApplication::setApplicationVersion(base::kVersion);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
         std::fputs(kUsageText, stderr);
@@ -170,7 +171,7 @@ int main(int argc, char* argv[]) {
         return cli::kOk;
     }
     if (name == QLatin1String("--version")) {
-        std::printf("tessera-cli %s\n", PROJECT_VERSION_STRING);
+        std::printf("tessera-cli %s\n", qPrintable(base::kVersion));
         return cli::kOk;
     }
     for (const Command& command : kCommands) {

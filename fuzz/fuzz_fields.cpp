@@ -1,7 +1,7 @@
 // Drives the field reader with arbitrary input: the first bytes choose which
 // reads to make (text, number, skip), the rest is the file.
 
-#include "cipher/FieldReader.h"
+#include "classic/FieldReader.h"
 
 #include <QBuffer>
 #include <cstdint>
@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                        static_cast<qsizetype>(size - 1 - ops));
     QBuffer device(&content);
     device.open(QIODevice::ReadOnly);
-    cipher::FieldReader reader(&device);
+    classic::FieldReader reader(&device);
     size_t op = 0;
     // Every read consumes at least one byte or ends at the end, so this ends.
     int guard = 0;

@@ -4,14 +4,16 @@
 // are low so that no input makes a run slow; the password is the one the seed
 // corpus was sealed with, so mutations of the seeds get past the key.
 
-#include "cipher/Sealed.h"
-#include "cipher/SealedStream.h"
+#include "sealed/Header.h"
+#include "sealed/Key.h"
+#include "sealed/Message.h"
+#include "sealed/Stream.h"
 
 #include <cstdint>
 
 namespace {
 
-using namespace cipher::sealed;
+using namespace sealed;
 
 const QString kPassword = QStringLiteral("fuzz");
 const Limits kLimits{64 * 1024, 2, 4096};

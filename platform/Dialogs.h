@@ -4,7 +4,7 @@
 // system provider shows real Qt dialogs; tests install a provider that answers
 // them and records exactly what was asked.
 
-#include "cipher/AppTitle.h"
+#include "base/AppInfo.h"
 
 #include <QString>
 #include <optional>
@@ -45,7 +45,7 @@ DialogProvider& dialogs();
 void setDialogProvider(DialogProvider* provider);
 
 // A modal message box; the title defaults to the application title.
-Answer messageBox(QWidget* parent, const QString& text, const QString& title = cipher::kAppTitle,
+Answer messageBox(QWidget* parent, const QString& text, const QString& title = base::kAppTitle,
                   Icon icon = Icon::None, Buttons buttons = Buttons::Ok);
 
 // The file-open dialog of a window. Like the system's common dialog it keeps

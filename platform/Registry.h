@@ -26,12 +26,8 @@ inline constexpr RegKey kHKeyCurrentUser = 0x80000001u;
 inline constexpr RegKey kHKeyLocalMachine = 0x80000002u;
 inline constexpr RegKey kHKeyUsers = 0x80000003u;
 
-// Value types.
-inline constexpr std::uint32_t kRegNone = 0;
-inline constexpr std::uint32_t kRegSz = 1;
-inline constexpr std::uint32_t kRegExpandSz = 2;
-inline constexpr std::uint32_t kRegBinary = 3;
-inline constexpr std::uint32_t kRegDword = 4;
+// Value types, as numbers of the registry's own.
+enum : std::uint32_t { kRegNone = 0, kRegSz = 1, kRegExpandSz = 2, kRegBinary = 3, kRegDword = 4 };
 
 // Access rights.
 inline constexpr std::uint32_t kKeyQueryValue = 0x0001;

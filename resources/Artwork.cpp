@@ -145,17 +145,21 @@ QIcon appIcon() {
     });
 }
 
-QIcon windowIcon(const QString& windowName) {
-    if (windowName == QLatin1String("frmEncFile"))
+QIcon windowIcon(WindowIcon icon) {
+    switch (icon) {
+    case WindowIcon::File:
         return paintedIcon([](QPainter& p, const QRectF& r, QIcon::Mode) {
             p.translate(r.topLeft());
             paintFileIcon(p, r.width());
         });
-    if (windowName == QLatin1String("frmBrowser"))
+    case WindowIcon::Globe:
         return paintedIcon([](QPainter& p, const QRectF& r, QIcon::Mode) {
             p.translate(r.topLeft());
             paintGlobeIcon(p, r.width());
         });
+    case WindowIcon::Program:
+        break;
+    }
     return appIcon();
 }
 

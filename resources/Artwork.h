@@ -4,6 +4,8 @@
 // pixel ratio, so that they stay sharp on high-density displays. Sizes are in
 // logical pixels.
 
+#include "resources/WindowIcon.h"
+
 #include <QFont>
 #include <QIcon>
 #include <QPixmap>
@@ -43,11 +45,9 @@ void applyPictureButton(QAbstractButton* button, const QString& word);
 // per pixel ratio, then kept).
 QPixmap mainBackground();
 
-// The program's icon, and the icon of a window by its name: "frmEncFile"
-// shows a sealed file, "frmBrowser" a globe, every other window the
-// program's own mosaic padlock.
+// The program's icon, and the icon a window carries.
 QIcon appIcon();
-QIcon windowIcon(const QString& windowName);
+QIcon windowIcon(WindowIcon icon);
 // The program's icon as a square picture of `size` x `size` device pixels
 // (for exporting the hicolor icon sizes 16 to 256).
 QPixmap iconPixmap(int size);

@@ -34,6 +34,17 @@ QColor mix(const QColor& a, const QColor& b, qreal t) {
         a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF() + (b.alphaF() - a.alphaF()) * t);
 }
 
+QPainterPath foldedSheet(const QRectF& sheet, qreal fold) {
+    QPainterPath page;
+    page.moveTo(sheet.topLeft());
+    page.lineTo(sheet.topRight() - QPointF(fold, 0));
+    page.lineTo(sheet.topRight() + QPointF(0, fold));
+    page.lineTo(sheet.bottomRight());
+    page.lineTo(sheet.bottomLeft());
+    page.closeSubpath();
+    return page;
+}
+
 namespace {
 
 QColor grey(const QColor& c) {
@@ -410,13 +421,7 @@ void paintTextPicture(QPainter& p, const QRectF& r) {
     // The sheet, with its top right corner folded down.
     const qreal fold = s * 0.15;
     const QRectF sheet(at(0.24, 0.15), QSizeF(s * 0.50, s * 0.68));
-    QPainterPath page;
-    page.moveTo(sheet.topLeft());
-    page.lineTo(sheet.topRight() - QPointF(fold, 0));
-    page.lineTo(sheet.topRight() + QPointF(0, fold));
-    page.lineTo(sheet.bottomRight());
-    page.lineTo(sheet.bottomLeft());
-    page.closeSubpath();
+    const QPainterPath page = foldedSheet(sheet, fold);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 80));
     p.drawPath(page.translated(s * 0.025, s * 0.03));

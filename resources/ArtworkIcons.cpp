@@ -207,13 +207,7 @@ void paintFileIcon(QPainter& p, qreal s) {
     // A sheet with a folded corner and lines of text...
     const QRectF sheet(s * 0.12, s * 0.03, s * 0.64, s * 0.86);
     const qreal fold = s * 0.2;
-    QPainterPath page;
-    page.moveTo(sheet.topLeft());
-    page.lineTo(sheet.topRight() - QPointF(fold, 0));
-    page.lineTo(sheet.topRight() + QPointF(0, fold));
-    page.lineTo(sheet.bottomRight());
-    page.lineTo(sheet.bottomLeft());
-    page.closeSubpath();
+    const QPainterPath page = foldedSheet(sheet, fold);
     QLinearGradient paper(sheet.topLeft(), sheet.bottomRight());
     paper.setColorAt(0.0, QColor(255, 255, 255));
     paper.setColorAt(1.0, QColor(214, 218, 224));

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QIcon>
 #include <QImage>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QRectF>
 #include <QString>
@@ -36,6 +37,9 @@ inline const QColor ink{24, 26, 31};
 } // namespace colours
 
 QColor mix(const QColor& a, const QColor& b, qreal t);
+
+// A sheet of paper with its top right corner folded down by fold.
+QPainterPath foldedSheet(const QRectF& sheet, qreal fold);
 
 // How a picture button is being shown.
 struct FaceState {

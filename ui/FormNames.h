@@ -4,42 +4,48 @@
 // created and found under (also its object name, by which tests find it). A
 // window reaches another through the registry by class, such as
 // registry.show<frmWizard1>(), which needs no more than the declarations here:
-// it includes another window's header only where it calls into that window.
+// no window includes another window's header.
+
+#include "resources/WindowIcon.h"
 
 namespace ui {
 
-// The registered name of a window class. A class that has none is no window
-// of the registry's, and naming it there does not compile.
+// The registered name of a window class, and the icon it carries. A class
+// that has none is no window of the registry's, and naming it there does not
+// compile.
 template <class Form> struct FormName;
 
 // The name is the class's own name, spelled once by the compiler.
-#define TESSERA_FORM(Form)                                                                         \
+#define TESSERA_FORM(Form, Icon)                                                                   \
     class Form;                                                                                    \
-    template <> struct FormName<Form> { static constexpr const char* value = #Form; };
+    template <> struct FormName<Form> {                                                            \
+        static constexpr const char* value = #Form;                                                \
+        static constexpr resources::WindowIcon icon = resources::WindowIcon::Icon;                 \
+    };
 
 // The main window and its companions.
-TESSERA_FORM(frmMain)
-TESSERA_FORM(frmAdvanced)
-TESSERA_FORM(frmBack)
-TESSERA_FORM(frmHelp)
-TESSERA_FORM(frmSecret)
+TESSERA_FORM(frmMain, Program)
+TESSERA_FORM(frmAdvanced, Program)
+TESSERA_FORM(frmBack, Program)
+TESSERA_FORM(frmHelp, Program)
+TESSERA_FORM(frmSecret, Program)
 // The file encryption window.
-TESSERA_FORM(frmEncFile)
+TESSERA_FORM(frmEncFile, File)
 // The wizard.
-TESSERA_FORM(frmWizard1)
-TESSERA_FORM(frmCompile)
-TESSERA_FORM(frmEncDec)
-TESSERA_FORM(frmPW)
-TESSERA_FORM(frmFile)
-TESSERA_FORM(frmTextEnc)
-TESSERA_FORM(frmWizardAdvanced)
-TESSERA_FORM(frmPrintShow)
-TESSERA_FORM(frmFinish)
+TESSERA_FORM(frmWizard1, Program)
+TESSERA_FORM(frmCompile, Program)
+TESSERA_FORM(frmEncDec, Program)
+TESSERA_FORM(frmPW, Program)
+TESSERA_FORM(frmFile, Program)
+TESSERA_FORM(frmTextEnc, Program)
+TESSERA_FORM(frmWizardAdvanced, Program)
+TESSERA_FORM(frmPrintShow, Program)
+TESSERA_FORM(frmFinish, Program)
 // The start-up show and the accessories.
-TESSERA_FORM(frmLoad)
-TESSERA_FORM(frmFlash)
-TESSERA_FORM(frmAbout)
-TESSERA_FORM(frmBrowser)
+TESSERA_FORM(frmLoad, Program)
+TESSERA_FORM(frmFlash, Program)
+TESSERA_FORM(frmAbout, Program)
+TESSERA_FORM(frmBrowser, Globe)
 
 #undef TESSERA_FORM
 

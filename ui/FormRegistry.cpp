@@ -58,9 +58,10 @@ QWidget* FormRegistry::form(const QString& name) {
     return window;
 }
 
-void FormRegistry::dress(QWidget* window, const QString& name) {
+void FormRegistry::dress(QWidget* window, const QString& name) const {
     window->setObjectName(name);
-    window->setWindowIcon(resources::windowIcon(name));
+    window->setWindowIcon(
+        resources::windowIcon(m_icons.value(name, resources::WindowIcon::Program)));
 }
 
 QWidget* FormRegistry::loaded(const QString& name) const {

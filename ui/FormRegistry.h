@@ -8,6 +8,11 @@
 //
 // Windows that may exist many times (the web page viewers) are adopted: the
 // registry keeps them only so that the end of the program can close them.
+//
+// Beside the windows it owns the few window-less parts that several windows
+// share (the wizard's flow, the main window's settings), one of each class,
+// handed to the windows that use them when they are made and reached by class
+// (registry.part<Wizard>()).
 
 #include "ui/FormNames.h"
 
@@ -37,9 +42,17 @@ public:
     // ---- By class: how windows reach each other ----------------------------
     template <class Form> void registerForm() {
         registerForm(nameOf<Form>(), [](FormRegistry& r) -> QWidget* { return new Form(r); });
+        m_icons.insert(nameOf<Form>(), FormName<Form>::icon);
+    }
+    // A window made with a part it shares with others: new Form(registry, part).
+    template <class Form, class Part> void registerForm(Part& part) {
+        registerForm(nameOf<Form>(),
+                     [&part](FormRegistry& r) -> QWidget* { return new Form(r, part); });
+        m_icons.insert(nameOf<Form>(), FormName<Form>::icon);
     }
     template <class Form> void registerMultiForm() {
         registerMultiForm(nameOf<Form>(), [](FormRegistry& r) -> QWidget* { return new Form(r); });
+        m_icons.insert(nameOf<Form>(), FormName<Form>::icon);
     }
     template <class Form> bool isRegistered() const { return isRegistered(nameOf<Form>()); }
     // The window, created (hidden) on first use; nullptr when another kind of
@@ -50,6 +63,9 @@ public:
         return qobject_cast<Form*>(loaded(nameOf<Form>()));
     }
     template <class Form> bool isLoaded() const { return isLoaded(nameOf<Form>()); }
+    // Creates the window (hidden) when it is not loaded; needs no more of its
+    // class than its name.
+    template <class Form> void load() { form(nameOf<Form>()); }
     template <class Form> QWidget* show() { return show(nameOf<Form>()); }
     template <class Form> void hide() { hide(nameOf<Form>()); }
     template <class Form> void unload() { unload(nameOf<Form>()); }
@@ -94,6 +110,17 @@ public:
     // Unloads every loaded window and every adopted one.
     void unloadAll();
 
+    // ---- Parts: window-less objects that several windows share ------------
+    // Takes the part over; it lives as long as the registry.
+    template <class Part> Part& addPart(Part* part) {
+        part->setParent(this);
+        m_parts.insert(Part::staticMetaObject.className(), part);
+        return *part;
+    }
+    template <class Part> Part* part() const {
+        return qobject_cast<Part*>(m_parts.value(Part::staticMetaObject.className()));
+    }
+
     // Ends the program: by default leaves the event loop. Tests replace it to
     // watch the end without ending the test process.
     std::function<void()> quitHandler;
@@ -106,6 +133,8 @@ signals:
 private:
     QHash<QString, Factory> m_factories;
     QHash<QString, Factory> m_multiFactories;
+    QHash<QString, resources::WindowIcon> m_icons;
+    QHash<QByteArray, QObject*> m_parts;
     QHash<QString, QPointer<QWidget>> m_forms;
     QList<QPointer<QWidget>> m_adopted;
     // Unloaded and waiting to be destroyed; what is still here when the
@@ -113,7 +142,7 @@ private:
     QList<QPointer<QWidget>> m_unloading;
 
     // Names a new window and gives it its icon.
-    static void dress(QWidget* window, const QString& name);
+    void dress(QWidget* window, const QString& name) const;
     void destroyLater(QWidget* window);
 };
 

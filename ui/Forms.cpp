@@ -2,6 +2,7 @@
 // register a subsystem's windows alone where that is all they drive.
 
 #include "ui/FormRegistry.h"
+#include "ui/common/MainSettings.h"
 #include "ui/filecipher/frmEncFile.h"
 #include "ui/main/frmAdvanced.h"
 #include "ui/main/frmBack.h"
@@ -22,11 +23,28 @@
 #include "ui/wizard/frmWizard1.h"
 #include "ui/wizard/frmWizardAdvanced.h"
 
+#include <type_traits>
+
 namespace ui {
+namespace {
+
+// The part a registry shares between windows, made when the first of them is
+// registered.
+template <class Part> Part& sharedPart(FormRegistry& registry) {
+    if (Part* part = registry.part<Part>())
+        return *part;
+    if constexpr (std::is_constructible_v<Part, FormRegistry&>)
+        return registry.addPart(new Part(registry));
+    else
+        return registry.addPart(new Part);
+}
+
+} // namespace
 
 void registerMainForms(FormRegistry& registry) {
-    registry.registerForm<frmMain>();
-    registry.registerForm<frmAdvanced>();
+    MainSettings& settings = sharedPart<MainSettings>(registry);
+    registry.registerForm<frmMain>(settings);
+    registry.registerForm<frmAdvanced>(settings);
 }
 
 void registerFileCipherForms(FormRegistry& registry) {
@@ -34,15 +52,16 @@ void registerFileCipherForms(FormRegistry& registry) {
 }
 
 void registerWizardForms(FormRegistry& registry) {
-    registry.registerForm<frmWizard1>();
-    registry.registerForm<frmCompile>();
-    registry.registerForm<frmEncDec>();
-    registry.registerForm<frmPW>();
-    registry.registerForm<frmFile>();
-    registry.registerForm<frmTextEnc>();
-    registry.registerForm<frmWizardAdvanced>();
-    registry.registerForm<frmPrintShow>();
-    registry.registerForm<frmFinish>();
+    Wizard& wizard = sharedPart<Wizard>(registry);
+    registry.registerForm<frmWizard1>(wizard);
+    registry.registerForm<frmCompile>(wizard);
+    registry.registerForm<frmEncDec>(wizard);
+    registry.registerForm<frmPW>(wizard);
+    registry.registerForm<frmFile>(wizard);
+    registry.registerForm<frmTextEnc>(wizard);
+    registry.registerForm<frmWizardAdvanced>(wizard);
+    registry.registerForm<frmPrintShow>(wizard);
+    registry.registerForm<frmFinish>(wizard);
 }
 
 void registerStartupForms(FormRegistry& registry) {
@@ -53,7 +72,7 @@ void registerStartupForms(FormRegistry& registry) {
 // The background picture window, the help window, the hidden picture window
 // and the about box.
 void registerAccessoryForms(FormRegistry& registry) {
-    registry.registerForm<frmBack>();
+    registry.registerForm<frmBack>(sharedPart<MainSettings>(registry));
     registry.registerForm<frmHelp>();
     registry.registerForm<frmSecret>();
     registry.registerForm<frmAbout>();

@@ -185,14 +185,16 @@ void icons() {
         save(resources::iconPixmap(size), QStringLiteral("icon-%1").arg(size));
 
     // The three window icons side by side at the usual sizes, light and dark.
-    const QStringList windows{QStringLiteral("frmMain"), QStringLiteral("frmEncFile"),
-                              QStringLiteral("frmBrowser")};
+    using resources::WindowIcon;
+    const QList<std::pair<WindowIcon, QString>> windows{{WindowIcon::Program, QStringLiteral("program")},
+                                                        {WindowIcon::File, QStringLiteral("file")},
+                                                        {WindowIcon::Globe, QStringLiteral("globe")}};
     const QList<int> sizes{16, 24, 32, 48, 64, 128};
     for (const QColor& ground : {QColor(240, 240, 240), QColor(40, 40, 44)}) {
         QPixmap pm = sheet(QSize(360, 3 * 140 + 10), ground);
         QPainter p(&pm);
         for (int r = 0; r < windows.size(); ++r) {
-            const QIcon icon = resources::windowIcon(windows[r]);
+            const QIcon icon = resources::windowIcon(windows[r].first);
             int x = 10;
             for (int s : sizes) {
                 icon.paint(&p, QRect(x, 10 + r * 140, s, s));
@@ -204,11 +206,11 @@ void icons() {
                                           : QStringLiteral("window-icons-dark"));
     }
     // Icons as pixmaps at 16 and 32, as a title bar asks for them.
-    for (const QString& w : windows) {
-        saveEnlarged(resources::windowIcon(w).pixmap(QSize(16, 16)),
-                     QStringLiteral("window-icon-16-") + w);
-        saveEnlarged(resources::windowIcon(w).pixmap(QSize(32, 32)),
-                     QStringLiteral("window-icon-32-") + w);
+    for (const auto& [icon, name] : windows) {
+        saveEnlarged(resources::windowIcon(icon).pixmap(QSize(16, 16)),
+                     QStringLiteral("window-icon-16-") + name);
+        saveEnlarged(resources::windowIcon(icon).pixmap(QSize(32, 32)),
+                     QStringLiteral("window-icon-32-") + name);
     }
 }
 

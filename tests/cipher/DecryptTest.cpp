@@ -1,9 +1,9 @@
 // Message decryption: every tag, the reading rules, wrong passwords, and files
 // that this program never writes.
 
-#include "RecordingHost.h"
-#include "cipher/MessageCipher.h"
-#include "cipher/MessageFormat.h"
+#include "tests/cipher/RecordingHost.h"
+#include "cipher/Messages.h"
+#include "classic/MessageFormat.h"
 #include "tests/support/Files.h"
 
 #include <QDir>
@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace cipher;
+using namespace base;
 
 namespace {
 
@@ -24,14 +25,14 @@ protected:
     void write(const QByteArray& data) { testsupport::writeAll(path, data); }
     QString decrypt(const QString& password) {
         host.messages.clear();
-        EXPECT_EQ(DecryptMessage(path, password, host), DecryptResult::Decrypted);
+        EXPECT_EQ(DecryptMessage({path, password}, host, host.progress), DecryptResult::Decrypted);
         EXPECT_EQ(host.lastMessage(), "Decrypted");
         return host.text();
     }
     void encrypt(const QString& text, const QString& password, bool pic, bool junk) {
         ASSERT_EQ(EncryptMessage(
                       messageRequest(text, password, path, dir.filePath("TempFile.enc"), pic, junk),
-                      host),
+                      host, host.progress),
                   EncryptResult::Finished);
     }
 };
@@ -51,8 +52,8 @@ TEST_F(Decrypt, RoundTripsEveryOptionWithoutBeingTold) {
 TEST_F(Decrypt, EveryCodeSurvivesTheRoundTrip) {
     QString all;
     for (int code = 1; code < 256; ++code)
-        all += codepage::decode(static_cast<quint8>(code));
-    all += codepage::decode(0);
+        all += classic::codepage::decode(static_cast<quint8>(code));
+    all += classic::codepage::decode(0);
     encrypt(all, QStringLiteral("\xFF\x01 k"), true, true);
     EXPECT_EQ(decrypt(QStringLiteral("\xFF\x01 k")), all);
 }
@@ -152,7 +153,7 @@ TEST_F(Decrypt, SecondRunReplacesTheText) {
 TEST_F(Decrypt, MissingFileFolderOrEmptyPath) {
     for (const QString& bad : {dir.filePath("missing.txt"), dir.path(), QString()}) {
         host.messages.clear();
-        EXPECT_EQ(DecryptMessage(bad, QStringLiteral("pw"), host), DecryptResult::NotFound);
+        EXPECT_EQ(DecryptMessage({bad, QStringLiteral("pw")}, host, host.progress), DecryptResult::NotFound);
         ASSERT_EQ(host.messages.size(), 1);
         EXPECT_EQ(host.messages[0].text, "No file loaded or File not found");
         EXPECT_EQ(host.messages[0].title, "Error");
@@ -170,7 +171,7 @@ TEST_F(Decrypt, BinaryJunkEnds) {
     }
     write(junk);
     host.messages.clear();
-    EXPECT_EQ(DecryptMessage(path, QStringLiteral("pw"), host), DecryptResult::Decrypted);
+    EXPECT_EQ(DecryptMessage({path, QStringLiteral("pw")}, host, host.progress), DecryptResult::Decrypted);
 }
 
 // Files far larger than any message: up to the ceilings every value decrypts;
@@ -196,8 +197,7 @@ TEST_F(Decrypt, ValuesUpToTheCeilingDecryptOneMoreIsRefusedUntouched) {
         host.messages.clear();
         host.output = "the text before";
         const int clearsBefore = host.clears;
-        const int busyBefore = int(host.busyChanges.size());
-        EXPECT_EQ(DecryptMessage(path, QStringLiteral("j"), host), DecryptResult::TooLarge);
+        EXPECT_EQ(DecryptMessage({path, QStringLiteral("j")}, host, host.progress), DecryptResult::TooLarge);
         ASSERT_EQ(host.messages.size(), 1);
         EXPECT_EQ(host.messages[0].text,
                   QStringLiteral("The file \"%1\" was not decrypted: it holds more than 20000 "
@@ -208,7 +208,7 @@ TEST_F(Decrypt, ValuesUpToTheCeilingDecryptOneMoreIsRefusedUntouched) {
         EXPECT_EQ(host.messages[0].icon, MessageIcon::Stop);
         EXPECT_EQ(host.clears, clearsBefore) << "the output was not emptied";
         EXPECT_EQ(host.output, "the text before");
-        EXPECT_EQ(host.busyChanges.size(), busyBefore);
+        EXPECT_TRUE(host.progress.ranges.empty()) << "refused before any work";
     }
 }
 
@@ -220,7 +220,7 @@ TEST_F(Decrypt, AFileOfOneMegabyteIsReadOneByteMoreIsRefused) {
 
     write(tagOnly(kMaxMessageFileBytes + 1));
     host.messages.clear();
-    EXPECT_EQ(DecryptMessage(path, QStringLiteral("pw"), host), DecryptResult::TooLarge);
+    EXPECT_EQ(DecryptMessage({path, QStringLiteral("pw")}, host, host.progress), DecryptResult::TooLarge);
     EXPECT_EQ(host.lastMessage(),
               QStringLiteral("The file \"%1\" was not decrypted: it is larger than 1 MB, far "
                              "larger than any message file.")
@@ -229,6 +229,6 @@ TEST_F(Decrypt, AFileOfOneMegabyteIsReadOneByteMoreIsRefused) {
     // A valid file of a million values, as someone might hand over, goes the same way.
     write(valueLines(1000000, false));
     host.messages.clear();
-    EXPECT_EQ(DecryptMessage(path, QStringLiteral("j"), host), DecryptResult::TooLarge);
+    EXPECT_EQ(DecryptMessage({path, QStringLiteral("j")}, host, host.progress), DecryptResult::TooLarge);
     EXPECT_TRUE(host.lastMessage().contains("larger than 1 MB"));
 }

@@ -1,9 +1,9 @@
 // Message encryption: the file it writes, byte for byte, and every way it can
 // refuse or fail without leaving a partial file behind.
 
-#include "RecordingHost.h"
-#include "cipher/MessageCipher.h"
-#include "cipher/ScratchFile.h"
+#include "tests/cipher/RecordingHost.h"
+#include "cipher/Messages.h"
+#include "io/ScratchFile.h"
 #include "tests/support/Files.h"
 
 #include <QFile>
@@ -14,6 +14,7 @@
 #include <thread>
 
 using namespace cipher;
+using namespace base;
 
 namespace {
 
@@ -29,7 +30,7 @@ protected:
 
     EncryptResult run(const QString& text, const QString& password, bool pic = false,
                       bool junk = false) {
-        return EncryptMessage(messageRequest(text, password, target, scratch, pic, junk), host);
+        return EncryptMessage(messageRequest(text, password, target, scratch, pic, junk), host, host.progress);
     }
 };
 
@@ -43,10 +44,9 @@ TEST_F(Encrypt, WorkedExampleWithoutOptions) {
     EXPECT_EQ(host.messages[0].title, "Tessera2");
     EXPECT_EQ(host.messages[0].icon, MessageIcon::None);
     EXPECT_FALSE(QFile::exists(scratch));
-    EXPECT_EQ(host.progressMaximum, 3);
-    EXPECT_EQ(host.highestProgress, 3);
-    EXPECT_EQ(host.progressValue, 0);
-    EXPECT_EQ(host.busyChanges, (QList<bool>{true, false}));
+    EXPECT_EQ(host.progress.ranges, std::vector<qint64>{3});
+    EXPECT_EQ(host.progress.highest(), 3);
+    EXPECT_EQ(host.progress.last(), 0);
 }
 
 TEST_F(Encrypt, WorkedExampleWithJunkBitz) {
@@ -73,7 +73,7 @@ TEST_F(Encrypt, EmptyMessageTouchesNothing) {
     writeAll(target, "keep");
     EXPECT_EQ(run(QString(), QStringLiteral("pw")), EncryptResult::Empty);
     EXPECT_TRUE(host.messages.isEmpty());
-    EXPECT_TRUE(host.busyChanges.isEmpty());
+    EXPECT_TRUE(host.progress.positions.empty());
     EXPECT_EQ(readAll(target), "keep");
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
-// A message host that remembers everything the cipher told it.
+// A message host that remembers everything the cipher told it, with the
+// progress display the operation reported to.
 
-#include "cipher/CodePage.h"
-#include "cipher/MessageCipher.h"
 #include "cipher/MessageHost.h"
+#include "cipher/Messages.h"
+#include "classic/CodePage.h"
+#include "tests/support/RecordingProgress.h"
 
 #include <QByteArray>
 #include <QList>
@@ -18,12 +20,6 @@ struct RecordedMessage {
 
 class RecordingHost : public cipher::MessageHost {
 public:
-    void setBusy(bool busy) override { busyChanges.append(busy); }
-    void setProgressMaximum(int maximum) override { progressMaximum = maximum; }
-    void setProgressValue(int value) override {
-        progressValue = value;
-        highestProgress = qMax(highestProgress, value);
-    }
     void showMessage(const QString& text, const QString& title, cipher::MessageIcon icon) override {
         messages.append({text, title, icon});
     }
@@ -32,21 +28,14 @@ public:
         output.clear();
     }
     void appendOutput(quint8 code) override { output.append(static_cast<char>(code)); }
-    void waiting(const QString&) override { ++waits; }
-    bool cancelRequested() const override { return cancelAfterWaiting && waits > 0; }
 
-    QString text() const { return cipher::codepage::decode(output); }
+    QString text() const { return classic::codepage::decode(output); }
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
 
-    QList<bool> busyChanges;
-    int progressMaximum = -1;
-    int progressValue = -1;
-    int highestProgress = 0;
     QList<RecordedMessage> messages;
     QByteArray output;
     int clears = 0;
-    int waits = 0;
-    bool cancelAfterWaiting = false; // cancel once the command has had to wait
+    testsupport::RecordingProgress progress;
 };
 
 // An encryption of text under password into path, its scratch file where a

@@ -226,11 +226,16 @@ TEST_F(Faults, EncryptionsAtOnceWaitForEachOtherAndNeverMixTheirMessages) {
 }
 
 TEST_F(Faults, HostileMessageFilesEndInBoundedMemory) {
-    // Junk under the byte ceiling of a message file is decrypted; over it, refused.
+    // Junk under the byte ceiling of a message file is decrypted under a tag,
+    // and refused as no message file without one; over it, refused.
     const QString junk = dir.filePath("junk.bin");
-    writeAll(junk, randomBytes(1000 * 1024, 99));
+    writeAll(junk, "\"Tessera v2.0 JB\"\r\n" + randomBytes(1000 * 1024, 99));
     Result r = cli({"decrypt", "--password-file", pw, junk});
     EXPECT_EQ(r.status, 0);
+    writeAll(junk, randomBytes(1000 * 1024, 99));
+    r = cli({"decrypt", "--password-file", pw, junk});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("is not a message file")) << r.err.constData();
     writeAll(junk, randomBytes(2 * 1024 * 1024, 99));
     r = cli({"decrypt", "--password-file", pw, junk});
     EXPECT_EQ(r.status, 1);

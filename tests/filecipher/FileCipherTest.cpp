@@ -2,7 +2,7 @@
 // how it writes, and cancelling.
 
 #include "TestFiles.h"
-#include "cipher/Password.h"
+#include "base/Limits.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -20,9 +20,9 @@
 #include <unistd.h>
 #endif
 
-using filecipher::Direction;
-using filecipher::kBlockSize;
-using filecipher::PassStatus;
+using cipher::Direction;
+using cipher::kBlockSize;
+using cipher::PassStatus;
 using namespace testfiles;
 
 namespace {
@@ -111,7 +111,7 @@ TEST_F(FilePass, EncipheringTwiceAddsThePasswordsCodes) {
 TEST_F(FilePass, RoundTripsOverRandomDataMatchTheDefinition) {
     const qint64 B = kBlockSize;
     const qint64 sizes[] = {1, 2, 63, 64, 65, 1000, B - 1, B, B + 1, 2 * B + 12345};
-    const int passwordLengths[] = {1, 7, 64, 4099, cipher::kMaxPasswordLength};
+    const int passwordLengths[] = {1, 7, 64, 4099, base::kMaxPasswordLength};
     unsigned seed = 10;
     for (const qint64 size : sizes) {
         for (const int length : passwordLengths) {
@@ -125,41 +125,41 @@ TEST_F(FilePass, RoundTripsOverRandomDataMatchTheDefinition) {
     }
 }
 
-TEST_F(FilePass, ProgressMovesPerBlockNoMoreThanThirtyTimesASecondAndEndsAtZero) {
+TEST_F(FilePass, ProgressMovesPerBlockAndEndsAtZero) {
     const qint64 n = 20 * kBlockSize + 3;
     writeAll(path("in"), QByteArray(n, 'x'));
-
-    // Slow blocks, so that a pass lasts long enough for the limit to matter.
-    struct TimedHost : RecordingHost {
-        void setPosition(qint64 done) override {
-            RecordingHost::setPosition(done);
-            times.push_back(clock.elapsed());
-        }
-        QElapsedTimer clock;
-        std::vector<qint64> times;
-    } host;
-    host.clock.start();
-    host.onPoll = [](int) { std::this_thread::sleep_for(std::chrono::milliseconds(5)); };
-
+    RecordingHost host;
     const auto result = runPass(path("in"), path("out"), "pw", Direction::Encipher, host);
     ASSERT_EQ(result.status, PassStatus::Done);
     EXPECT_EQ(host.ranges, std::vector<qint64>{n});
-    ASSERT_GE(host.positions.size(), 3u);
-    EXPECT_EQ(host.positions.front(), 0);
+    ASSERT_GE(host.positions.size(), 2u);
     EXPECT_EQ(host.positions.back(), 0) << "the bar goes back to 0 at the end";
-
-    // Every move but the closing one: a block boundary below n, in order,
-    // at least the interval after the one before.
+    // Every move but the closing one: a block boundary, or the whole file, in order.
     const std::size_t moves = host.positions.size() - 1;
     EXPECT_LE(moves, 21u) << "one move per block at most";
     for (std::size_t i = 0; i < moves; ++i) {
-        EXPECT_LT(host.positions[i], n);
-        EXPECT_EQ(host.positions[i] % kBlockSize, 0);
-        if (i > 0) {
+        EXPECT_TRUE(host.positions[i] % kBlockSize == 0 || host.positions[i] == n);
+        if (i > 0)
             EXPECT_GT(host.positions[i], host.positions[i - 1]);
-            EXPECT_GE(host.times[i] - host.times[i - 1], filecipher::kProgressInterval);
-        }
     }
+}
+
+TEST(Throttle, PositionsMoveNoMoreThanThirtyTimesASecondButTheEndsAlways) {
+    testsupport::RecordingProgress display;
+    base::ThrottledProgress throttled(display, cipher::kProgressInterval);
+    throttled.setRange(40);
+    for (qint64 block = 1; block <= 40; ++block) {
+        throttled.setPosition(block);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5)); // a slow block
+    }
+    throttled.setPosition(0);
+    ASSERT_GE(display.positions.size(), 3u);
+    EXPECT_EQ(display.positions.front(), 1) << "the first always";
+    EXPECT_EQ(display.positions[display.positions.size() - 2], 40) << "the last of the range always";
+    EXPECT_EQ(display.positions.back(), 0) << "the end always";
+    EXPECT_LT(display.positions.size(), 40u / 4) << "far fewer than the blocks";
+    for (std::size_t i = 1; i + 2 < display.positions.size(); ++i)
+        EXPECT_GE(display.times[i] - display.times[i - 1], cipher::kProgressInterval);
 }
 
 TEST_F(FilePass, EnciphersAFileInPlaceAndBack) {
@@ -213,28 +213,27 @@ TEST_F(FilePass, CancelledPassLeavesNoCopyAndEveryEarlierFileAsItWas) {
     const QByteArray earlier = "an earlier copy";
     writeAll(path("in"), plain);
 
-    // How many times a whole pass asks; the last time is after the last block.
-    RecordingHost full;
-    ASSERT_EQ(runPass(path("in"), path("probe"), "pw", Direction::Encipher, full).status,
-              PassStatus::Done);
-    QFile::remove(path("probe"));
-    ASSERT_GE(full.polls, 5);
-
-    for (const int cancelAt : {1, 2, full.polls}) {
+    // Before the first block, after it, and after the last one (before the
+    // copy takes its name).
+    for (const int cancelAt : {0, 1, -1}) {
         for (const QString target : {"new", "earlier", "in"}) {
-            SCOPED_TRACE(testing::Message() << "cancelled at poll " << cancelAt << " writing to "
-                                            << target.toStdString());
+            SCOPED_TRACE(testing::Message() << "cancelled after position " << cancelAt
+                                            << " writing to " << target.toStdString());
             if (target == "earlier")
                 writeAll(path(target), earlier);
             RecordingHost host;
-            host.cancelAtPoll = cancelAt;
+            if (cancelAt >= 0)
+                host.cancelAfter(cancelAt);
+            else
+                host.onPosition = [&](qint64 done) {
+                    if (done == plain.size())
+                        host.cancel();
+                };
             const auto result = runPass(path("in"), path(target), "pw", Direction::Encipher, host);
             EXPECT_EQ(result.status, PassStatus::Cancelled);
             EXPECT_EQ(result.message, QStringLiteral("Cancelled: no copy was written to \"%1\".")
                                           .arg(QDir::toNativeSeparators(path(target))));
-            ASSERT_FALSE(host.positions.empty());
-            EXPECT_EQ(host.positions.back(), 0);
-            EXPECT_EQ(host.polls, cancelAt) << "nothing more is done once cancelled";
+            EXPECT_EQ(host.last(), 0);
 
             EXPECT_EQ(readAll(path("in")), plain);
             if (target == "new") {
@@ -248,12 +247,13 @@ TEST_F(FilePass, CancelledPassLeavesNoCopyAndEveryEarlierFileAsItWas) {
 }
 
 TEST_F(FilePass, InputThatShrinksDuringThePassFailsAndLeavesTheEarlierCopy) {
-    writeAll(path("in"), randomBytes(3 * kBlockSize, 7));
+    // Long enough that the reads are still going when the first block is out.
+    writeAll(path("in"), randomBytes(24 * kBlockSize, 7));
     writeAll(path("out"), "an earlier copy");
     RecordingHost host;
-    host.onPoll = [this](int poll) {
-        if (poll == 2)
-            QFile::resize(path("in"), kBlockSize + 100);
+    host.onPosition = [this](qint64) {
+        if (QFileInfo(path("in")).size() > 12 * kBlockSize)
+            QFile::resize(path("in"), 12 * kBlockSize + 100);
     };
     const auto result = runPass(path("in"), path("out"), "pw", Direction::Encipher, host);
     EXPECT_EQ(result.status, PassStatus::Failed);
@@ -261,7 +261,7 @@ TEST_F(FilePass, InputThatShrinksDuringThePassFailsAndLeavesTheEarlierCopy) {
                                   .arg(QDir::toNativeSeparators(path("in"))));
     EXPECT_EQ(readAll(path("out")), QByteArray("an earlier copy"));
     EXPECT_TRUE(partials(dir.path()).isEmpty());
-    EXPECT_EQ(host.positions.back(), 0);
+    EXPECT_EQ(host.last(), 0);
 }
 
 TEST_F(FilePass, TwoPassesRunAtOnceOnTwoThreads) {
@@ -269,7 +269,7 @@ TEST_F(FilePass, TwoPassesRunAtOnceOnTwoThreads) {
     const QByteArray b = randomBytes(kBlockSize + 99, 9);
     writeAll(path("a"), a);
     writeAll(path("b"), b);
-    filecipher::PassResult ra, rb;
+    cipher::PassResult ra, rb;
     std::thread first(
         [&] { ra = runPass(path("a"), path("a.out"), "first", Direction::Encipher); });
     std::thread second(

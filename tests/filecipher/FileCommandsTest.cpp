@@ -14,7 +14,7 @@
 #include <unistd.h>
 #endif
 
-using filecipher::Direction;
+using cipher::Direction;
 using namespace testfiles;
 
 #if defined(Q_OS_UNIX)
@@ -99,7 +99,7 @@ protected:
 };
 
 TEST_F(FileCommands, EncryptFileAndDecryptFileRoundTrip) {
-    const QByteArray plain = randomBytes(filecipher::kBlockSize + 333, 30);
+    const QByteArray plain = randomBytes(cipher::kBlockSize + 333, 30);
     writeAll(path("plain"), plain);
 
     CliRun r = run({"encrypt-file", "--password-file", path("pw"), path("plain"), path("enc")});
@@ -157,7 +157,7 @@ TEST_F(FileCommands, WrongUsageExitsWithStatusTwo) {
 }
 
 TEST_F(FileCommands, ShowsAProgressBarOnATerminalAndClearsIt) {
-    writeAll(path("plain"), randomBytes(3 * filecipher::kBlockSize, 31));
+    writeAll(path("plain"), randomBytes(3 * cipher::kBlockSize, 31));
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
         GTEST_SKIP() << "no pseudo-terminal here";
@@ -182,7 +182,7 @@ TEST_F(FileCommands, ShowsAProgressBarOnATerminalAndClearsIt) {
     EXPECT_TRUE(shown.startsWith("\r[")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("%")) << shown.toStdString();
     EXPECT_TRUE(shown.endsWith("\r\033[K")) << "the bar is cleared at the end";
-    EXPECT_EQ(readAll(path("enc")).size(), 3 * filecipher::kBlockSize);
+    EXPECT_EQ(readAll(path("enc")).size(), 3 * cipher::kBlockSize);
 }
 
 #if defined(Q_OS_LINUX)
@@ -194,7 +194,7 @@ TEST_F(FileCommands, InterruptLeavesTheEarlierCopyAndNoTemporaryFile) {
         QFile::remove(path("plain"));
         // Long enough to be caught in the middle: 128 MiB of zeros, sparse.
         writeAll(path("plain"), {});
-        ASSERT_TRUE(QFile::resize(path("plain"), 128 * filecipher::kBlockSize));
+        ASSERT_TRUE(QFile::resize(path("plain"), 128 * cipher::kBlockSize));
         writeAll(path("copy"), "an earlier copy");
         QFile err(path("stderr"));
         ASSERT_TRUE(err.open(QIODevice::ReadWrite | QIODevice::Truncate));
@@ -206,7 +206,7 @@ TEST_F(FileCommands, InterruptLeavesTheEarlierCopyAndNoTemporaryFile) {
         // Once the program has read a good part of the input, halt it, queue
         // the signal and let it go on.
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        while (bytesRead(pid) < 16 * filecipher::kBlockSize &&
+        while (bytesRead(pid) < 16 * cipher::kBlockSize &&
                std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         ::kill(pid, SIGSTOP);

@@ -2,9 +2,10 @@
 
 // Files, passwords and hosts for the file cipher's tests.
 
-#include "cipher/CodePage.h"
-#include "filecipher/FileCipher.h"
+#include "cipher/Files.h"
+#include "classic/CodePage.h"
 #include "tests/support/Files.h"
+#include "tests/support/RecordingProgress.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -26,7 +27,7 @@ using testsupport::writeAll;
 
 // A password of the given character codes, as a user would type it.
 inline QString passwordOf(const QByteArray& codes) {
-    return cipher::codepage::decode(codes);
+    return classic::codepage::decode(codes);
 }
 
 // Any of the 256 codes; the page has a character for each.
@@ -38,47 +39,44 @@ inline QString randomPassword(int length, unsigned seed) {
 // the copy is byte k plus or minus the code of password character
 // ((k - 1) mod L) + 1, modulo 256.
 inline QByteArray reference(const QByteArray& data, const QString& password,
-                            filecipher::Direction direction) {
-    const QByteArray codes = cipher::codepage::encode(password);
+                            cipher::Direction direction) {
+    const QByteArray codes = classic::codepage::encode(password);
     const qint64 L = codes.size();
     QByteArray out(data.size(), Qt::Uninitialized);
     for (qint64 k = 1; k <= data.size(); ++k) {
         const int byte = static_cast<quint8>(data[k - 1]);
         const int p = static_cast<quint8>(codes[(k - 1) % L]);
-        const int value = direction == filecipher::Direction::Encipher ? byte + p : byte - p;
+        const int value = direction == cipher::Direction::Encipher ? byte + p : byte - p;
         out[k - 1] = static_cast<char>(value & 0xFF);
     }
     return out;
 }
 
-// Records what the pass tells its host; can cancel at a given poll.
-class RecordingHost : public filecipher::PassHost {
+// Records what the pass reports; cancels, when asked, once it has reported
+// so many positions (0: before it starts).
+class RecordingHost : public testsupport::RecordingProgress {
 public:
-    void setRange(qint64 n) override { ranges.push_back(n); }
-    void setPosition(qint64 done) override { positions.push_back(done); }
-    bool cancelRequested() const override {
-        ++polls;
-        if (onPoll)
-            onPoll(polls);
-        return cancelAtPoll > 0 && polls >= cancelAtPoll;
+    void cancelAfter(int positionsSeen) {
+        if (positionsSeen == 0) {
+            cancel();
+            return;
+        }
+        onPosition = [this, positionsSeen](qint64) {
+            if (int(positions.size()) == positionsSeen)
+                cancel();
+        };
     }
-
-    std::vector<qint64> ranges;
-    std::vector<qint64> positions;
-    int cancelAtPoll = 0; // 1 = the first poll
-    mutable int polls = 0;
-    std::function<void(int)> onPoll;
 };
 
-inline filecipher::PassResult runPass(const QString& input, const QString& output,
-                                      const QString& password, filecipher::Direction direction,
-                                      filecipher::PassHost& host) {
-    return filecipher::FileCipherPass({input, output, password, direction}, host);
+inline cipher::PassResult runPass(const QString& input, const QString& output,
+                                  const QString& password, cipher::Direction direction,
+                                  base::Progress& progress) {
+    return cipher::FileCipherPass({input, output, password, direction}, progress);
 }
 
-inline filecipher::PassResult
-runPass(const QString& input, const QString& output, const QString& password,
-        filecipher::Direction direction = filecipher::Direction::Encipher) {
+inline cipher::PassResult runPass(const QString& input, const QString& output,
+                                  const QString& password,
+                                  cipher::Direction direction = cipher::Direction::Encipher) {
     RecordingHost host;
     return runPass(input, output, password, direction, host);
 }

@@ -6,7 +6,7 @@
 #include "resources/Artwork.h"
 #include "tests/support/GuiFixture.h"
 #include "ui/filecipher/frmEncFile.h"
-#include "ui/main/ApplicationExit.h"
+#include "ui/common/ApplicationExit.h"
 #include "ui/main/frmAdvanced.h"
 #include "ui/main/frmBack.h"
 #include "ui/main/frmHelp.h"

@@ -1,7 +1,7 @@
 // The application exit: the fixed list of windows unloaded in order, those not
 // loaded passed over, then every other window, then the end of the program.
 
-#include "ui/main/ApplicationExit.h"
+#include "ui/common/ApplicationExit.h"
 #include "tests/support/GuiFixture.h"
 
 #include <QPointer>

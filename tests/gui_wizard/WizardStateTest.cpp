@@ -4,7 +4,7 @@
 
 #include "WizardFixture.h"
 #include "tests/support/Files.h"
-#include "ui/main/ApplicationExit.h"
+#include "ui/common/ApplicationExit.h"
 
 #include <QPointer>
 

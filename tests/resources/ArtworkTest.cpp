@@ -212,9 +212,12 @@ TEST(Artwork, IntroNamePanelIsLightEnoughForRedAndBlueLetters) {
 TEST(Artwork, WindowAndToolbarIconsAreDistinct) {
     auto image = [](const QIcon& icon) { return icon.pixmap(QSize(32, 32)).toImage(); };
     const QImage app = image(resources::appIcon());
-    EXPECT_EQ(image(resources::windowIcon(QStringLiteral("frmMain"))), app);
-    EXPECT_NE(image(resources::windowIcon(QStringLiteral("frmEncFile"))), app);
-    EXPECT_NE(image(resources::windowIcon(QStringLiteral("frmBrowser"))), app);
+    using resources::WindowIcon;
+    EXPECT_EQ(image(resources::windowIcon(WindowIcon::Program)), app);
+    EXPECT_NE(image(resources::windowIcon(WindowIcon::File)), app);
+    EXPECT_NE(image(resources::windowIcon(WindowIcon::Globe)), app);
+    EXPECT_NE(image(resources::windowIcon(WindowIcon::File)),
+              image(resources::windowIcon(WindowIcon::Globe)));
 
     QList<QImage> seen;
     for (const char* key : {"Back", "Forward", "Stop", "Refresh", "Home"}) {

@@ -142,14 +142,14 @@ TEST(SealedSlow, MoreThanFourGibibytes) {
     });
     PipeSource source(pipe);
     MarkSink sink;
-    RecordingControl control;
+    RecordingProgress control;
     const Result opened = open(source, sink, QStringLiteral("large"), {}, control);
     sealing.join();
     EXPECT_TRUE(sealed.ok()) << sealed.message.toStdString();
     EXPECT_TRUE(opened.ok()) << opened.message.toStdString();
     EXPECT_EQ(sink.done(), size);
     EXPECT_EQ(sink.marks, marks);
-    EXPECT_EQ(control.positions.last(), sealedSize(size));
+    EXPECT_EQ(control.last(), sealedSize(size));
 }
 
 } // namespace

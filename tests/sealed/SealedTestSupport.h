@@ -3,9 +3,12 @@
 // Sealed bytes in memory, sources and sinks that misbehave on cue, and the
 // record layout of a sealed file, for the sealed format's tests.
 
-#include "cipher/Sealed.h"
-#include "cipher/SealedStream.h"
+#include "sealed/Header.h"
+#include "sealed/Key.h"
+#include "sealed/Message.h"
+#include "sealed/Stream.h"
 #include "tests/support/Files.h"
+#include "tests/support/RecordingProgress.h"
 
 #include <QByteArray>
 #include <QList>
@@ -15,7 +18,8 @@
 
 namespace sealedtest {
 
-using namespace cipher::sealed;
+using namespace sealed;
+using testsupport::RecordingProgress;
 
 // The cheapest key derivation, so that tests run many of them.
 inline Params fast(qint64 chunkSize = kDefaultChunkSize) {
@@ -97,13 +101,9 @@ private:
     qint64 m_failAt;
 };
 
-class RecordingControl final : public Control {
-public:
-    void position(qint64 done) override { positions.append(done); }
-    bool cancelled() const override { return ++polls >= cancelAtPoll && cancelAtPoll > 0; }
-    QList<qint64> positions;
-    int cancelAtPoll = 0; // 1 = the first poll
-    mutable int polls = 0;
-};
+// The header's recognition as a reader makes it.
+inline bool looksSealed(const QByteArray& bytes) {
+    return recogniseFile(bytes.left(8)) == Recognition::Sealed;
+}
 
 } // namespace sealedtest

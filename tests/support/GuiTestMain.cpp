@@ -2,7 +2,7 @@
 // chosen, a private cache folder so the user's scratch file is never touched,
 // then GoogleTest.
 
-#include "cipher/AppTitle.h"
+#include "base/AppInfo.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -15,6 +15,6 @@ int main(int argc, char** argv) {
     QTemporaryDir cache;
     qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
     QApplication app(argc, argv);
-    QApplication::setApplicationName(cipher::kAppTitle);
+    QApplication::setApplicationName(base::kAppTitle);
     return RUN_ALL_TESTS();
 }

@@ -5,7 +5,7 @@
 // it) and the wizard another (its options page). Decryption needs none: a
 // message file names its own options.
 
-#include "cipher/MessageCipher.h"
+#include "cipher/Messages.h"
 
 namespace ui {
 

@@ -1,14 +1,10 @@
 #include "ui/common/WindowCipherHost.h"
 
-#include "cipher/CodePage.h"
+#include "classic/CodePage.h"
 #include "platform/Dialogs.h"
 
-#include <QEventLoop>
-#include <QFutureWatcher>
 #include <QPlainTextDocumentLayout>
-#include <QtConcurrent/QtConcurrentRun>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -72,41 +68,15 @@ void prepareOutputBox(QPlainTextEdit* box) {
     box->setDocument(document);
 }
 
-WindowCipherHost::WindowCipherHost(QWidget* window, QProgressBar* progress, QPlainTextEdit* output)
-    : m_window(window), m_progress(progress), m_output(output) {
+WindowCipherHost::WindowCipherHost(QWidget* window, QPlainTextEdit* output)
+    : m_window(window), m_output(output) {
     if (m_output)
         m_layout = dynamic_cast<DeferredTextLayout*>(m_output->document()->documentLayout());
 }
 
 WindowCipherHost::~WindowCipherHost() {
-    if (m_busy)
-        setBusy(false);
     if (m_layout && m_output)
         m_layout->setDeferred(false);
-}
-
-void WindowCipherHost::setBusy(bool busy) {
-    m_busy = busy;
-    if (!m_window)
-        return;
-    if (busy)
-        m_window->setCursor(Qt::WaitCursor);
-    else
-        m_window->unsetCursor();
-}
-
-void WindowCipherHost::setProgressMaximum(int maximum) {
-    // The bar moves in steps the eye can see, not once per character.
-    m_progressStep = qMax(1, maximum / 200);
-    if (m_progress)
-        m_progress->setMaximum(qMax(0, maximum));
-}
-
-void WindowCipherHost::setProgressValue(int value) {
-    if (!m_progress)
-        return;
-    if (value == 0 || value % m_progressStep == 0 || value == m_progress->maximum())
-        m_progress->setValue(value);
 }
 
 void WindowCipherHost::showMessage(const QString& text, const QString& title,
@@ -137,7 +107,7 @@ void WindowCipherHost::appendOutput(quint8 code) {
         m_pendingCR = true;
         return;
     }
-    insert(code == 10 ? QStringLiteral("\n") : QString(cipher::codepage::decode(code)));
+    insert(code == 10 ? QStringLiteral("\n") : QString(classic::codepage::decode(code)));
 }
 
 // A whole text (a sealed message's): each line break, CR LF in the message,
@@ -147,31 +117,6 @@ void WindowCipherHost::appendText(const QString& text) {
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     insert(lines);
-}
-
-void WindowCipherHost::runWork(const std::function<void()>& work) {
-    // The bar, when there is one, shows that something happens though
-    // nothing can be counted; it gets its range back afterwards.
-    int minimum = 0, maximum = 0, value = 0;
-    if (m_progress) {
-        minimum = m_progress->minimum();
-        maximum = m_progress->maximum();
-        value = m_progress->value();
-        m_progress->setRange(0, 0);
-    }
-    QFutureWatcher<void> watcher;
-    QEventLoop loop;
-    QObject::connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run(work));
-    // Painting and timers go on; clicks and keys wait for the end, as they
-    // would for any command of the window.
-    if (!watcher.isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    watcher.waitForFinished(); // also when the program's end left the loop early
-    if (m_progress) {
-        m_progress->setRange(minimum, maximum);
-        m_progress->setValue(value);
-    }
 }
 
 void WindowCipherHost::finishOutput() {

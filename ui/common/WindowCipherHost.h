@@ -1,18 +1,15 @@
 #pragma once
 
-// Runs the message cipher on a window: the hourglass pointer on that window,
-// an optional progress bar, message boxes through the dialog layer, and an
-// optional text box that receives decrypted text one character at a time
-// (so a change handler of the box sees every character arrive). A long step
-// (a sealed message's key derivation) runs on another thread while the
-// window goes on painting, its bar busy; input waits until it is done.
+// Shows a message operation's outcome on a window: message boxes through the
+// dialog layer, and an optional text box that receives decrypted text one
+// character at a time (so a change handler of the box sees every character
+// arrive). MessageCommand runs the operation and hands its outcome here.
 
 #include "cipher/MessageHost.h"
 
 #include <QPointer>
 
 class QPlainTextEdit;
-class QProgressBar;
 class QWidget;
 
 namespace ui {
@@ -29,30 +26,22 @@ class DeferredTextLayout;
 
 class WindowCipherHost : public cipher::MessageHost {
 public:
-    explicit WindowCipherHost(QWidget* window, QProgressBar* progress = nullptr,
-                              QPlainTextEdit* output = nullptr);
+    explicit WindowCipherHost(QWidget* window, QPlainTextEdit* output = nullptr);
     ~WindowCipherHost() override;
 
-    void setBusy(bool busy) override;
-    void setProgressMaximum(int maximum) override;
-    void setProgressValue(int value) override;
     void showMessage(const QString& text, const QString& title, cipher::MessageIcon icon) override;
     void clearOutput() override;
     void appendOutput(quint8 code) override;
     void appendText(const QString& text) override;
     void finishOutput() override;
-    void runWork(const std::function<void()>& work) override;
 
 private:
     void insert(const QString& text);
 
     QPointer<QWidget> m_window;
-    QPointer<QProgressBar> m_progress;
     QPointer<QPlainTextEdit> m_output;
     DeferredTextLayout* m_layout = nullptr; // the output's, when prepared
-    bool m_busy = false;
     bool m_pendingCR = false;
-    int m_progressStep = 1;
 };
 
 } // namespace ui

@@ -2,6 +2,7 @@
 
 #include "ui/FormRegistry.h"
 #include "ui/common/FileNames.h"
+#include "ui/common/Job.h"
 #include "ui/common/PasswordBox.h"
 #include "ui/common/WindowLook.h"
 #include "ui_frmEncFile.h"
@@ -10,10 +11,8 @@
 #include <QDeadlineTimer>
 #include <QFocusEvent>
 #include <QLabel>
-#include <QMetaObject>
-#include <QThread>
-#include <atomic>
 #include <climits>
+#include <memory>
 #include <utility>
 
 namespace ui {
@@ -27,49 +26,6 @@ namespace {
 constexpr int kCancelWaitMs = 2000;
 
 } // namespace
-
-// Runs one pass on its own thread and is the pass's host: cancellation is a
-// flag the pass polls, and progress leaves as signals, queued to the window,
-// so that a pass that outlives its window has nobody to call.
-class FilePassThread final : public QThread, public filecipher::PassHost {
-    Q_OBJECT
-public:
-    explicit FilePassThread(filecipher::PassRequest request) : m_request(std::move(request)) {}
-
-    void cancel() { m_cancel.store(true); }
-    filecipher::PassResult result() const { return m_result; }
-
-    bool cancelRequested() const override { return m_cancel.load(); }
-
-    void setRange(qint64 n) override { emit rangeSet(n); }
-
-    void setPosition(qint64 done) override {
-        m_position.store(done);
-        // One update at a time on its way; it carries the latest position.
-        if (!m_pending.exchange(true))
-            emit positionMoved();
-    }
-
-    // The window takes the latest position when the update arrives.
-    qint64 takePosition() {
-        m_pending.store(false);
-        return m_position.load();
-    }
-
-signals:
-    void rangeSet(qint64 n);
-    void positionMoved();
-
-protected:
-    void run() override { m_result = filecipher::FileCipherPass(m_request, *this); }
-
-private:
-    const filecipher::PassRequest m_request;
-    std::atomic<qint64> m_position{0};
-    std::atomic<bool> m_pending{false};
-    std::atomic<bool> m_cancel{false};
-    filecipher::PassResult m_result;
-};
 
 frmEncFile::frmEncFile(FormRegistry& registry, QWidget* parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::frmEncFile>()) {
@@ -93,6 +49,7 @@ frmEncFile::frmEncFile(FormRegistry& registry, QWidget* parent)
     connect(m_ui->CmdDec, &QPushButton::clicked, this, &frmEncFile::CmdDec_Click);
     connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &frmEncFile::cmdBrowse_Click);
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmEncFile::cmdClose_Click);
+    connect(this, &frmEncFile::passEnded, this, &frmEncFile::restoreInputs);
     m_ui->txtFile->installEventFilter(this);
 
     m_ui->txtPW->setFocus();
@@ -114,11 +71,11 @@ void frmEncFile::AppendInputExtension() {
 }
 
 void frmEncFile::Command1_Click() {
-    runPass(filecipher::Direction::Encipher);
+    runPass(cipher::Direction::Encipher);
 }
 
 void frmEncFile::CmdDec_Click() {
-    runPass(filecipher::Direction::Decipher);
+    runPass(cipher::Direction::Decipher);
 }
 
 void frmEncFile::cmdBrowse_Click() {
@@ -162,10 +119,10 @@ void frmEncFile::resizeEvent(QResizeEvent* event) {
     m_ui->pbar->setGeometry(0, height() - barHeight, width(), barHeight);
 }
 
-void frmEncFile::runPass(filecipher::Direction direction) {
+void frmEncFile::runPass(cipher::Direction direction) {
     if (m_pass)
         return;
-    filecipher::PassRequest request;
+    cipher::PassRequest request;
     request.input = m_ui->txtFile->text();
     request.output = m_ui->txtFileEnc->text();
     request.password = m_ui->txtPW->text();
@@ -173,18 +130,11 @@ void frmEncFile::runPass(filecipher::Direction direction) {
     request.format =
         m_ui->chkSealed->isChecked() ? cipher::Format::Sealed : cipher::Format::Classic;
 
-    m_pass = new FilePassThread(std::move(request));
-    connect(m_pass, &FilePassThread::rangeSet, this, &frmEncFile::setProgressRange);
-    // An update may still be queued when a cancelled pass is gone: compared,
-    // never touched, unless it is the pass that runs.
-    connect(m_pass, &FilePassThread::positionMoved, this, [this, thread = m_pass] {
-        if (m_pass == thread)
-            setProgressPosition(thread->takePosition());
-    });
-    connect(m_pass, &QThread::finished, this, [this, thread = m_pass] {
-        if (m_pass == thread)
-            passFinished();
-    });
+    m_pass = new Job(this);
+    auto result = std::make_shared<cipher::PassResult>();
+    connect(m_pass, &Job::rangeSet, this, &frmEncFile::setProgressRange);
+    connect(m_pass, &Job::positionMoved, this, &frmEncFile::setProgressPosition);
+    connect(m_pass, &Job::ended, this, [this, result] { passFinished(*result); });
 
     m_focusBeforePass = focusWidget();
     // Disabling the focused control would pass the focus on to Close, where a
@@ -194,7 +144,9 @@ void frmEncFile::runPass(filecipher::Direction direction) {
     setInputsEnabled(false);
     setCursor(Qt::WaitCursor);
     m_ui->cmdClose->setCursor(Qt::ArrowCursor); // Close still works: it cancels
-    m_pass->start();
+    m_pass->start([request = std::move(request), result](base::Progress& progress) {
+        *result = cipher::FileCipherPass(request, progress);
+    });
 }
 
 void frmEncFile::setInputsEnabled(bool enabled) {
@@ -217,53 +169,47 @@ void frmEncFile::setProgressPosition(qint64 done) {
     m_ui->pbar->setValue(static_cast<int>(done >> m_progressShift));
 }
 
-void frmEncFile::passFinished() {
-    FilePassThread* thread = std::exchange(m_pass, nullptr);
-    thread->wait();
-    const filecipher::PassResult result = thread->result();
-    delete thread;
-
+void frmEncFile::passFinished(cipher::PassResult result) {
+    // Still delivering its end: it goes once the event at hand is handled.
+    std::exchange(m_pass, nullptr)->deleteLater();
     m_ui->pbar->setValue(0);
     m_ui->cmdClose->unsetCursor();
     unsetCursor();
 
     const QPointer<frmEncFile> self(this);
     switch (result.status) {
-    case filecipher::PassStatus::Done:
-        platform::messageBox(this, filecipher::kDone);
+    case cipher::PassStatus::Done:
+        platform::messageBox(this, cipher::kDone);
         break;
-    case filecipher::PassStatus::Refused:
-    case filecipher::PassStatus::Failed:
+    case cipher::PassStatus::Refused:
+    case cipher::PassStatus::Failed:
         platform::messageBox(this, result.message, QStringLiteral("Error"), platform::Icon::Stop);
         break;
-    case filecipher::PassStatus::Cancelled:
+    case cipher::PassStatus::Cancelled:
         break;
     }
     if (!self)
         return; // unloaded while the message was open
-
-    setInputsEnabled(true);
-    if (m_focusBeforePass && m_focusBeforePass->isEnabled())
-        m_focusBeforePass->setFocus(Qt::OtherFocusReason);
     emit passEnded(result.status);
 }
 
+void frmEncFile::restoreInputs() {
+    setInputsEnabled(true);
+    if (m_focusBeforePass && m_focusBeforePass->isEnabled())
+        m_focusBeforePass->setFocus(Qt::OtherFocusReason);
+}
+
 void frmEncFile::cancelPass() {
-    FilePassThread* thread = std::exchange(m_pass, nullptr);
-    if (!thread)
+    Job* pass = std::exchange(m_pass, nullptr);
+    if (!pass)
         return;
-    thread->cancel();
-    if (thread->wait(QDeadlineTimer(kCancelWaitMs))) {
-        delete thread;
-    } else {
-        // Left to end by itself; it reaches this window only through queued
-        // signals, which go with the window.
-        thread->disconnect(this);
-        connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    }
+    pass->cancel();
+    if (pass->waitForWork(kCancelWaitMs))
+        delete pass;
+    else
+        pass->abandon(); // it reaches this window only through its signals, which go with it
     m_ui->pbar->setValue(0);
 }
 
 } // namespace ui
 
-#include "frmEncFile.moc"

@@ -1,12 +1,12 @@
 #pragma once
 
 // The file encryption window: enciphers or deciphers a whole file into a copy
-// under a password. The pass runs on a worker thread so that the window keeps
-// painting and its bar moves; while it runs every input of the window is
-// disabled, and Close (or the window's close box) cancels the pass and closes
-// the window, leaving no half-written copy behind.
+// under a password. The pass runs as a Job, off the window's thread, so that
+// the window keeps painting and its bar moves; while it runs every input of
+// the window is disabled, and Close (or the window's close box) cancels the
+// pass and closes the window, leaving no half-written copy behind.
 
-#include "filecipher/FileCipher.h"
+#include "cipher/Files.h"
 #include "platform/Dialogs.h"
 
 #include <QPointer>
@@ -24,7 +24,7 @@ class frmEncFile;
 namespace ui {
 
 class FormRegistry;
-class FilePassThread;
+class Job;
 
 class frmEncFile : public QWidget {
     Q_OBJECT
@@ -51,8 +51,9 @@ public slots:
     void AppendInputExtension();
 
 signals:
-    // After a pass has ended and its closing message (if any) was dismissed.
-    void passEnded(filecipher::PassStatus status);
+    // After a pass has ended and its closing message (if any) was dismissed;
+    // the window gives the user its controls back on it.
+    void passEnded(cipher::PassStatus status);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,19 +61,18 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    friend class FilePassThread;
-
-    void runPass(filecipher::Direction direction);
+    void runPass(cipher::Direction direction);
     void setInputsEnabled(bool enabled);
     void setProgressRange(qint64 n);
     void setProgressPosition(qint64 done);
-    void passFinished();
+    void passFinished(cipher::PassResult result);
+    void restoreInputs();
     // Asks a running pass to stop and waits until it has.
     void cancelPass();
 
     std::unique_ptr<Ui::frmEncFile> m_ui;
     platform::OpenFileDialog m_CommonDialog1; // keeps the name it last returned
-    FilePassThread* m_pass = nullptr;
+    Job* m_pass = nullptr;
     // QProgressBar counts in int; files past 2 GiB are shown scaled down.
     int m_progressShift = 0;
     QPointer<QWidget> m_focusBeforePass;

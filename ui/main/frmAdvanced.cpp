@@ -2,8 +2,8 @@
 
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
+#include "ui/common/MainSettings.h"
 #include "ui/common/WindowLook.h"
-#include "ui/main/frmMain.h"
 #include "ui_frmAdvanced.h"
 
 #include <QCheckBox>
@@ -23,8 +23,9 @@ void paint(QWidget* widget, const QColor& text, const QColor& ground, const QFon
 
 } // namespace
 
-frmAdvanced::frmAdvanced(FormRegistry& registry, QWidget* parent)
-    : QWidget(parent), m_registry(registry), m_ui(std::make_unique<Ui::frmAdvanced>()) {
+frmAdvanced::frmAdvanced(FormRegistry& registry, MainSettings& settings, QWidget* parent)
+    : QWidget(parent), m_registry(registry), m_settings(settings),
+      m_ui(std::make_unique<Ui::frmAdvanced>()) {
     m_ui->setupUi(this);
     // A sizable border without a maximise button; the controls keep their places.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -78,8 +79,7 @@ void frmAdvanced::cmdClose_Click() {
     options.pic = m_ui->chkPIC->isChecked();
     options.junkBitz = m_ui->chkJB->isChecked();
     options.format = m_ui->chkSealed->isChecked() ? cipher::Format::Sealed : cipher::Format::Classic;
-    if (frmMain* main = m_registry.form<frmMain>())
-        main->setOptions(options);
+    m_settings.setOptions(options);
     hide();
     m_registry.show<frmMain>();
 }

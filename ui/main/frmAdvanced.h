@@ -17,11 +17,12 @@ class frmAdvanced;
 namespace ui {
 
 class FormRegistry;
+class MainSettings;
 
 class frmAdvanced : public QWidget {
     Q_OBJECT
 public:
-    explicit frmAdvanced(FormRegistry& registry, QWidget* parent = nullptr);
+    frmAdvanced(FormRegistry& registry, MainSettings& settings, QWidget* parent = nullptr);
     ~frmAdvanced() override;
 
 public slots:
@@ -33,6 +34,7 @@ protected:
 
 private:
     FormRegistry& m_registry;
+    MainSettings& m_settings;
     std::unique_ptr<Ui::frmAdvanced> m_ui;
 };
 

@@ -2,8 +2,8 @@
 
 #include "ui/FormRegistry.h"
 #include "ui/common/FileNames.h"
+#include "ui/common/MainSettings.h"
 #include "ui/common/WindowLook.h"
-#include "ui/main/frmMain.h"
 #include "ui_frmBack.h"
 
 #include <QImageReader>
@@ -11,10 +11,12 @@
 
 namespace ui {
 
-frmBack::frmBack(FormRegistry& registry, QWidget* parent)
+frmBack::frmBack(FormRegistry& registry, MainSettings& settings, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_registry(registry), m_ui(std::make_unique<Ui::frmBack>()) {
+      m_settings(settings), m_ui(std::make_unique<Ui::frmBack>()) {
+    // This window reaches no other window: it sets the main window's picture.
+    Q_UNUSED(registry);
     m_ui->setupUi(this);
     setFont(classicFont());
     setFixedSize(199, 148);
@@ -40,12 +42,10 @@ void frmBack::cmdBrowse_Click() {
 }
 
 void frmBack::cmdLoad_Click() {
-    frmMain* main = m_registry.form<frmMain>();
     const QString name = m_ui->txtFile->text();
     if (name.isEmpty()) {
         // No name: the main window goes back to its plain background colour.
-        if (main)
-            main->setPicture(QPixmap());
+        m_settings.setPicture(QPixmap());
         return;
     }
     // Any format the image reader knows, whatever the name's extension says.
@@ -56,8 +56,7 @@ void frmBack::cmdLoad_Click() {
                              QStringLiteral("Error"), platform::Icon::Stop);
         return;
     }
-    if (main)
-        main->setPicture(QPixmap::fromImage(image));
+    m_settings.setPicture(QPixmap::fromImage(image));
 }
 
 void frmBack::cmdCancel_Click() {

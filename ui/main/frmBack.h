@@ -15,11 +15,12 @@ class frmBack;
 namespace ui {
 
 class FormRegistry;
+class MainSettings;
 
 class frmBack : public QWidget {
     Q_OBJECT
 public:
-    explicit frmBack(FormRegistry& registry, QWidget* parent = nullptr);
+    frmBack(FormRegistry& registry, MainSettings& settings, QWidget* parent = nullptr);
     ~frmBack() override;
 
 public slots:
@@ -28,7 +29,7 @@ public slots:
     void cmdCancel_Click();
 
 private:
-    FormRegistry& m_registry;
+    MainSettings& m_settings;
     std::unique_ptr<Ui::frmBack> m_ui;
     platform::OpenFileDialog m_cdbOpen; // keeps the name it last returned
 };

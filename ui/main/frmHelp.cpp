@@ -1,6 +1,6 @@
 #include "ui/main/frmHelp.h"
 
-#include "cipher/ScratchFile.h"
+#include "io/ScratchFile.h"
 #include "platform/Dialogs.h"
 #include "resources/Artwork.h"
 #include "ui/common/WindowLook.h"
@@ -52,8 +52,8 @@ void frmHelp::cmdKillEnc_Click() {
     // leaves it behind and the next one would read its old codes first.
     // Only a regular file of the user's own goes; a link, or anything in a
     // folder that others could have planted it in, stays.
-    const QString leftover = cipher::ScratchFile::defaultPath();
-    if (!leftover.isEmpty() && cipher::ScratchFile::removeLeftover(leftover))
+    const QString leftover = io::ScratchFile::defaultPath();
+    if (!leftover.isEmpty() && io::ScratchFile::removeLeftover(leftover))
         platform::messageBox(this, QStringLiteral("Problemz Fixed!"));
     else
         platform::messageBox(

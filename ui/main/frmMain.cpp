@@ -1,17 +1,20 @@
 #include "ui/main/frmMain.h"
 
-#include "cipher/MessageCipher.h"
-#include "cipher/MessageFormat.h"
+#include "base/Limits.h"
+#include "cipher/Messages.h"
+#include "classic/MessageFormat.h"
 #include "platform/Printer.h"
 #include "resources/Artwork.h"
 #include "ui/AppInfo.h"
 #include "ui/FormRegistry.h"
 #include "ui/common/FileNames.h"
+#include "ui/common/MainSettings.h"
+#include "ui/common/MessageCommand.h"
 #include "ui/common/PasswordBox.h"
 #include "ui/common/WindowCipherHost.h"
 #include "ui/common/WindowLook.h"
-#include "ui/main/ApplicationExit.h"
-#include "ui/startup/frmBrowser.h"
+#include "ui/common/ApplicationExit.h"
+#include "ui/startup/WebPage.h"
 #include "ui_frmMain.h"
 
 #include <QCloseEvent>
@@ -48,8 +51,9 @@ private:
 
 } // namespace
 
-frmMain::frmMain(FormRegistry& registry, QWidget* parent)
-    : QMainWindow(parent), m_registry(registry), m_ui(std::make_unique<Ui::frmMain>()) {
+frmMain::frmMain(FormRegistry& registry, MainSettings& settings, QWidget* parent)
+    : QMainWindow(parent), m_registry(registry), m_settings(settings),
+      m_ui(std::make_unique<Ui::frmMain>()) {
     m_ui->setupUi(this);
     setFont(classicFont());
     m_ui->menubar->setFont(QFont());
@@ -65,6 +69,9 @@ frmMain::frmMain(FormRegistry& registry, QWidget* parent)
     centralWidget()->setAttribute(Qt::WA_OpaquePaintEvent);
     centralWidget()->installEventFilter(this);
     setPicture(resources::mainBackground());
+    connect(&m_settings, &MainSettings::pictureChanged, centralWidget(),
+            qOverload<>(&QWidget::update));
+    connect(&m_settings, &MainSettings::optionsChanged, this, &frmMain::showOptions);
 
     const struct {
         QPushButton* button;
@@ -104,6 +111,7 @@ frmMain::frmMain(FormRegistry& registry, QWidget* parent)
 
     // Decrypted text arrives one character at a time.
     prepareOutputBox(m_ui->txtIn);
+    m_command = new MessageCommand(this, m_ui->pbarEnc);
     m_ui->txtIn->installEventFilter(this);
     m_ui->cmdBrowse->installEventFilter(this);
     connectHandlers();
@@ -141,26 +149,35 @@ void frmMain::connectHandlers() {
     connect(f.Secret, &QAction::triggered, this, &frmMain::Secret_Click);
 }
 
+QPixmap frmMain::picture() const {
+    return m_settings.picture();
+}
+
 void frmMain::setPicture(const QPixmap& picture) {
-    m_picture = picture;
-    centralWidget()->update();
+    m_settings.setPicture(picture);
 }
 
 void frmMain::paintClientArea(QWidget* area) {
     QPainter painter(area);
     // Where the picture does not reach, the window shows the button-text colour.
     painter.fillRect(area->rect(), palette().color(QPalette::ButtonText));
-    if (!m_picture.isNull())
-        painter.drawPixmap(0, 0, m_picture);
+    const QPixmap picture = m_settings.picture();
+    if (!picture.isNull())
+        painter.drawPixmap(0, 0, picture);
+}
+
+const MessageOptions& frmMain::options() const {
+    return m_settings.options();
 }
 
 void frmMain::setOptions(const MessageOptions& options) {
-    if (options == m_options)
-        return;
-    m_options = options;
+    m_settings.setOptions(options);
+}
+
+void frmMain::showOptions(const MessageOptions& options) {
     m_ui->lblPIC->setText(flagText(options.pic));
     m_ui->lblJB->setText(flagText(options.junkBitz));
-    emit optionsChanged(m_options);
+    emit optionsChanged(options);
 }
 
 int frmMain::messageLength() const {
@@ -169,6 +186,10 @@ int frmMain::messageLength() const {
     // by the document, so this costs the same however long the text is.
     const QTextDocument* document = m_ui->txtIn->document();
     return document->characterCount() - 1 + document->blockCount() - 1;
+}
+
+bool frmMain::working() const {
+    return m_command->running();
 }
 
 template <class Form> void frmMain::showForm() {
@@ -180,24 +201,22 @@ template <class Form> void frmMain::showForm() {
 
 void frmMain::CmdEnc_Click() {
     cipher::EncryptRequest request;
-    request.text = cipher::toMessageLineEnds(m_ui->txtIn->toPlainText());
+    request.text = classic::toMessageLineEnds(m_ui->txtIn->toPlainText());
     request.password = m_ui->txtPW->text();
     request.path = m_ui->txtFile->text();
-    m_options.applyTo(request);
-    WindowCipherHost host(this, m_ui->pbarEnc);
-    cipher::EncryptMessage(request, host);
+    options().applyTo(request);
+    m_command->encrypt(request);
 }
 
 void frmMain::cmdDecrypt_Click() {
-    // Each decrypted character is a change of txtIn, so the length watch runs
-    // as the text grows.
-    WindowCipherHost host(this, nullptr, m_ui->txtIn);
     cipher::DecryptRequest request;
     request.path = m_ui->txtFile->text();
     request.password = m_ui->txtPW->text();
     // With Sealed chosen, only a sealed message is opened.
-    request.requireSealed = m_options.sealed();
-    cipher::DecryptMessage(request, host);
+    request.requireSealed = options().sealed();
+    // Each decrypted character is a change of txtIn, so the length watch runs
+    // as the text grows.
+    m_command->decrypt(request, m_ui->txtIn);
 }
 
 void frmMain::cmdBrowse_Click() {
@@ -228,13 +247,7 @@ void frmMain::cmdWeb_Click() {
     if (answer == platform::Answer::Cancel)
         return;
     // A fresh viewer on every run, beside any that are already open.
-    if (!m_registry.isRegistered<frmBrowser>())
-        return;
-    frmBrowser* viewer = m_registry.createNew<frmBrowser>();
-    if (!viewer)
-        return;
-    viewer->setStartingAddress(kAuthorWebPage);
-    viewer->show();
+    openWebPage(m_registry, kAuthorWebPage);
 }
 
 void frmMain::mnuViewVisit_Click() {
@@ -244,7 +257,7 @@ void frmMain::mnuViewVisit_Click() {
 void frmMain::txtIn_Change() {
     // A warning only: the text is neither cut nor blocked, and the message
     // comes again whenever the length is once more exactly the maximum.
-    if (messageLength() == cipher::kMaxMessageLength) {
+    if (messageLength() == base::kMaxMessageLength) {
         platform::messageBox(this, QStringLiteral("Maximum amount of Characters reached!"),
                              QStringLiteral("Maximum"), platform::Icon::Stop);
     }

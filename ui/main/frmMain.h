@@ -25,24 +25,31 @@ class frmMain;
 namespace ui {
 
 class FormRegistry;
+class MainSettings;
+class MessageCommand;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmMain(FormRegistry& registry, QWidget* parent = nullptr);
+    frmMain(FormRegistry& registry, MainSettings& settings, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // The background picture, drawn unscaled from the client area's top-left
-    // corner; a null pixmap leaves the plain background colour.
-    QPixmap picture() const { return m_picture; }
+    // corner; a null pixmap leaves the plain background colour. The
+    // background window sets it.
+    QPixmap picture() const;
     void setPicture(const QPixmap& picture);
 
-    // The options of every encryption from this window; all off at first.
-    const MessageOptions& options() const { return m_options; }
+    // The options of every encryption from this window; all off at first. The
+    // options window sets them.
+    const MessageOptions& options() const;
     void setOptions(const MessageOptions& options);
 
     // The message's length as a message file holds it: a line break counts two.
     int messageLength() const;
+
+    // True while an encryption or a decryption of this window works.
+    bool working() const;
 
     // Set while cmdBrowse holds the focus; read by the hidden menu entry.
     bool browseHasFocus() const { return m_browseFocus; }
@@ -74,6 +81,7 @@ public slots:
     void Secret_Click();
 
 signals:
+    // The options changed, whoever changed them; the flags show them already.
     void optionsChanged(const ui::MessageOptions& options);
 
 protected:
@@ -84,14 +92,15 @@ protected:
 private:
     void connectHandlers();
     void paintClientArea(QWidget* area);
+    void showOptions(const MessageOptions& options);
     // Shows a window of the program when it exists in this build.
     template <class Form> void showForm();
 
     FormRegistry& m_registry;
+    MainSettings& m_settings;
     std::unique_ptr<Ui::frmMain> m_ui;
     platform::OpenFileDialog m_cdbOpen; // keeps the name it last returned
-    QPixmap m_picture;
-    MessageOptions m_options;
+    MessageCommand* m_command = nullptr; // Encrypt and Decrypt, off the window's thread
     bool m_browseFocus = false;
 };
 

@@ -1,6 +1,6 @@
 #include "ui/startup/frmAbout.h"
 
-#include "cipher/AppTitle.h"
+#include "base/AppInfo.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/WindowFlash.h"
@@ -67,8 +67,8 @@ frmAbout::frmAbout(FormRegistry& registry, QWidget* parent)
 frmAbout::~frmAbout() = default;
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + cipher::kAppTitle);
-    m_ui->lblTitle->setText(cipher::kAppTitle);
+    setWindowTitle(QStringLiteral("About ") + base::kAppTitle);
+    m_ui->lblTitle->setText(base::kAppTitle);
     m_timer1->start();
 }
 

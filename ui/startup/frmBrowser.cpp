@@ -1,4 +1,5 @@
 #include "ui/startup/frmBrowser.h"
+#include "ui/startup/WebPage.h"
 
 #include "platform/BrowserControl.h"
 #include "resources/Artwork.h"
@@ -43,6 +44,16 @@ void setHeightTwips(QWidget* w, int twips) {
 const QString kWorking = QStringLiteral("Working...");
 
 } // namespace
+
+void openWebPage(FormRegistry& registry, const QString& address) {
+    if (!registry.isRegistered<frmBrowser>())
+        return;
+    frmBrowser* viewer = registry.createNew<frmBrowser>();
+    if (!viewer)
+        return;
+    viewer->setStartingAddress(address);
+    viewer->show();
+}
 
 frmBrowser::frmBrowser(FormRegistry& registry, QWidget* parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::frmBrowser>()) {

@@ -3,7 +3,7 @@
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
 #include "ui/common/WindowLook.h"
-#include "ui/main/ApplicationExit.h"
+#include "ui/common/ApplicationExit.h"
 #include "ui_frmFlash.h"
 
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 
 #include "ui/FormRegistry.h"
 #include "ui/common/WindowLook.h"
-#include "ui/main/ApplicationExit.h"
+#include "ui/common/ApplicationExit.h"
 #include "ui_frmLoad.h"
 
 #include <QCloseEvent>

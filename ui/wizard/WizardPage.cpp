@@ -1,7 +1,6 @@
 #include "ui/wizard/WizardPage.h"
 
 #include "ui/FormRegistry.h"
-#include "ui/wizard/WizardController.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -13,8 +12,8 @@
 
 namespace ui {
 
-WizardPage::WizardPage(FormRegistry& registry, QWidget* parent)
-    : QWidget(parent), m_registry(registry) {}
+WizardPage::WizardPage(FormRegistry& registry, Wizard& wizard, QWidget* parent)
+    : QWidget(parent), m_registry(registry), m_wizard(wizard) {}
 
 void WizardPage::finishSetup() {
     setFixedSize(size());
@@ -101,22 +100,15 @@ void WizardPage::addNextArrow(QPushButton* next, int firstLine) {
             kArrowGreen);
 }
 
-void WizardPage::showOperationPage() {
-    switch (WizardController::of(m_registry).state().operation) {
-    case WizardState::Operation::Encrypt:
-        m_registry.show<frmTextEnc>();
-        break;
-    case WizardState::Operation::Decrypt:
-        m_registry.show<frmPrintShow>();
-        break;
-    case WizardState::Operation::None:
-        break;
-    }
+void WizardPage::closedThroughFrame() {
+    m_wizard.leave(this);
 }
 
-void WizardPage::closedThroughFrame() {
-    hide();
-    m_registry.show<frmWizard1>();
+void WizardPage::addNavigation(QPushButton* back, QPushButton* next, bool nextIsDefault) {
+    if (nextIsDefault)
+        setDefaultButton(next);
+    addBackArrow(back, 1);
+    addNextArrow(next, 4);
 }
 
 // Enter must press the default button on arrival: a button that kept the

@@ -8,6 +8,7 @@
 // back to the mode chooser instead of leaving an empty screen.
 
 #include "ui/common/WindowLook.h"
+#include "ui/wizard/Wizard.h"
 
 #include <QColor>
 #include <QLine>
@@ -31,16 +32,25 @@ public:
         QColor colour;
     };
 
-    explicit WizardPage(FormRegistry& registry, QWidget* parent = nullptr);
+    WizardPage(FormRegistry& registry, Wizard& wizard, QWidget* parent = nullptr);
 
     QPushButton* defaultButton() const { return m_defaultButton; }
     QPushButton* cancelButton() const { return m_cancelButton; }
     const QList<Line>& lines() const { return m_lines; }
 
 protected:
-    // Call after setupUi and setFont: fixes the size, the colours and the place,
-    // and fits every label's text into its place.
-    void finishSetup();
+    // Builds the page from its designer form: the controls, the classic face,
+    // then the size, colours and place every page shares, with every label's
+    // text fitted into its place.
+    template <class Form> void build(Form& form) {
+        form.setupUi(this);
+        setFont(classicFont());
+        finishSetup();
+    }
+    // Back and Next as every page after the first has them: a red arrow by
+    // Back, a green one by Next (lines Line1 to Line6), and Next the default
+    // button where Enter is to press it.
+    void addNavigation(QPushButton* back, QPushButton* next, bool nextIsDefault);
     // Enter presses this button (and it is drawn as the default one).
     void setDefaultButton(QPushButton* button);
     // Escape presses this button.
@@ -50,10 +60,6 @@ protected:
     void addBackArrow(QPushButton* back, int firstLine);
     // The small green arrow pointing right, just right of a Next button.
     void addNextArrow(QPushButton* next, int firstLine);
-
-    // Where the two paths part: the text page for an encryption, the print/view
-    // page for a decryption; none before the operation is chosen.
-    void showOperationPage();
 
     // A close through the window frame: back to the mode chooser. Windows with
     // another meaning for it override this.
@@ -65,8 +71,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
     FormRegistry& m_registry;
+    Wizard& m_wizard;
 
 private:
+    void finishSetup();
+
     QPointer<QPushButton> m_defaultButton;
     QPointer<QPushButton> m_cancelButton;
     QList<Line> m_lines;

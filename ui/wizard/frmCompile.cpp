@@ -2,20 +2,16 @@
 
 #include "ui/FormRegistry.h"
 #include "ui/common/WindowCipherHost.h"
-#include "ui/main/ApplicationExit.h"
-#include "ui/wizard/WizardController.h"
+#include "ui/common/ApplicationExit.h"
 #include "ui_frmCompile.h"
 
 #include <QApplication>
 
 namespace ui {
 
-frmCompile::frmCompile(FormRegistry& registry, QWidget* parent)
-    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmCompile>()),
-      m_wizard(WizardController::of(registry)) {
-    m_ui->setupUi(this);
-    setFont(classicFont());
-    finishSetup();
+frmCompile::frmCompile(FormRegistry& registry, Wizard& wizard, QWidget* parent)
+    : WizardPage(registry, wizard, parent), m_ui(std::make_unique<Ui::frmCompile>()) {
+    build(*m_ui);
 
     // The captions above the boxes: green, in the usual text colour.
     for (QLabel* caption : {m_ui->lblPW, m_ui->lblOutput, m_ui->lblFilename})
@@ -23,18 +19,15 @@ frmCompile::frmCompile(FormRegistry& registry, QWidget* parent)
     setCancelButton(m_ui->cmdExit);
     // A wizard decryption fills txtIn one character at a time.
     prepareOutputBox(m_ui->txtIn);
+    m_wizard.setResultBox(m_ui->txtIn);
     showAnswers();
 
-    connect(&m_wizard, &WizardController::changed, this, &frmCompile::showAnswers);
+    connect(&m_wizard, &Wizard::changed, this, &frmCompile::showAnswers);
     connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmCompile::cmdBack_Click);
     connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmCompile::cmdExit_Click);
 }
 
 frmCompile::~frmCompile() = default;
-
-QPlainTextEdit* frmCompile::txtIn() const {
-    return m_ui->txtIn;
-}
 
 void frmCompile::showAnswers() {
     const WizardState& state = m_wizard.state();
@@ -47,8 +40,7 @@ void frmCompile::showAnswers() {
 }
 
 void frmCompile::cmdBack_Click() {
-    hide();
-    m_registry.show<frmWizard1>();
+    m_wizard.back(Wizard::Page::Result);
 }
 
 void frmCompile::cmdExit_Click() {

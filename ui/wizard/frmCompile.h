@@ -1,7 +1,7 @@
 #pragma once
 
 // The wizard's result window. It shows the wizard's password, text and file
-// name (WizardController keeps them, with the answers never shown here) and
+// name (the Wizard keeps them, with the answers never shown here) and
 // appears only when the wizard decrypts: the decrypted text arrives in its
 // text box. Edits in its boxes reach no operation: every pass hands in the
 // answers it uses again.
@@ -18,16 +18,11 @@ class frmCompile;
 
 namespace ui {
 
-class WizardController;
-
 class frmCompile : public WizardPage {
     Q_OBJECT
 public:
-    explicit frmCompile(FormRegistry& registry, QWidget* parent = nullptr);
+    frmCompile(FormRegistry& registry, Wizard& wizard, QWidget* parent = nullptr);
     ~frmCompile() override;
-
-    // The text box, which a wizard decryption fills one character at a time.
-    QPlainTextEdit* txtIn() const;
 
 public slots:
     void cmdBack_Click();
@@ -42,7 +37,6 @@ private:
     void showAnswers();
 
     std::unique_ptr<Ui::frmCompile> m_ui;
-    WizardController& m_wizard;
 };
 
 } // namespace ui

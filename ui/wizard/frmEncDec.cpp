@@ -2,18 +2,15 @@
 
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
-#include "ui/wizard/WizardController.h"
 #include "ui_frmEncDec.h"
 
 #include <QLabel>
 
 namespace ui {
 
-frmEncDec::frmEncDec(FormRegistry& registry, QWidget* parent)
-    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmEncDec>()) {
-    m_ui->setupUi(this);
-    setFont(classicFont());
-    finishSetup();
+frmEncDec::frmEncDec(FormRegistry& registry, Wizard& wizard, QWidget* parent)
+    : WizardPage(registry, wizard, parent), m_ui(std::make_unique<Ui::frmEncDec>()) {
+    build(*m_ui);
 
     setColours(m_ui->lblWhat, QColor(255, 0, 0));
     resources::applyPictureButton(m_ui->cmdChoseEnc, QStringLiteral("Encrypt"));
@@ -28,15 +25,11 @@ frmEncDec::frmEncDec(FormRegistry& registry, QWidget* parent)
 frmEncDec::~frmEncDec() = default;
 
 void frmEncDec::cmdChoseEnc_Click() {
-    hide();
-    m_registry.show<frmPW>();
-    WizardController::of(m_registry).setOperation(WizardState::Operation::Encrypt);
+    m_wizard.operationChosen(WizardState::Operation::Encrypt);
 }
 
 void frmEncDec::cmdChoseDec_Click() {
-    hide();
-    m_registry.show<frmPW>();
-    WizardController::of(m_registry).setOperation(WizardState::Operation::Decrypt);
+    m_wizard.operationChosen(WizardState::Operation::Decrypt);
 }
 
 } // namespace ui

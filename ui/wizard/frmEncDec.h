@@ -15,7 +15,7 @@ namespace ui {
 class frmEncDec : public WizardPage {
     Q_OBJECT
 public:
-    explicit frmEncDec(FormRegistry& registry, QWidget* parent = nullptr);
+    frmEncDec(FormRegistry& registry, Wizard& wizard, QWidget* parent = nullptr);
     ~frmEncDec() override;
 
 public slots:

@@ -2,7 +2,6 @@
 
 #include "ui/FormRegistry.h"
 #include "ui/common/FileNames.h"
-#include "ui/wizard/WizardController.h"
 #include "ui_frmFile.h"
 
 #include <QLabel>
@@ -10,16 +9,12 @@
 
 namespace ui {
 
-frmFile::frmFile(FormRegistry& registry, QWidget* parent)
-    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmFile>()) {
-    m_ui->setupUi(this);
-    setFont(classicFont());
-    finishSetup();
+frmFile::frmFile(FormRegistry& registry, Wizard& wizard, QWidget* parent)
+    : WizardPage(registry, wizard, parent), m_ui(std::make_unique<Ui::frmFile>()) {
+    build(*m_ui);
     m_ui->txtFile->setText(defaultFilePath(QStringLiteral("File.txt")));
 
-    setDefaultButton(m_ui->cmdNext);
-    addBackArrow(m_ui->cmdBack, 1);
-    addNextArrow(m_ui->cmdNext, 4);
+    addNavigation(m_ui->cmdBack, m_ui->cmdNext, true);
 
     connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmFile::cmdBack_Click);
     connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &frmFile::cmdBrowse_Click);
@@ -29,8 +24,7 @@ frmFile::frmFile(FormRegistry& registry, QWidget* parent)
 frmFile::~frmFile() = default;
 
 void frmFile::cmdBack_Click() {
-    hide();
-    m_registry.show<frmPW>();
+    m_wizard.back(Wizard::Page::File);
 }
 
 void frmFile::cmdBrowse_Click() {
@@ -44,10 +38,8 @@ void frmFile::cmdBrowse_Click() {
 }
 
 void frmFile::cmdNext_Click() {
-    hide();
     // Not checked here: a wrong name shows when the finish page uses it.
-    WizardController::of(m_registry).setFile(m_ui->txtFile->text());
-    showOperationPage();
+    m_wizard.fileEntered(m_ui->txtFile->text());
 }
 
 } // namespace ui

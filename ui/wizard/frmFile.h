@@ -16,7 +16,7 @@ namespace ui {
 class frmFile : public WizardPage {
     Q_OBJECT
 public:
-    explicit frmFile(FormRegistry& registry, QWidget* parent = nullptr);
+    frmFile(FormRegistry& registry, Wizard& wizard, QWidget* parent = nullptr);
     ~frmFile() override;
 
 public slots:

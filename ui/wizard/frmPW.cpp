@@ -4,18 +4,15 @@
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
 #include "ui/common/PasswordBox.h"
-#include "ui/wizard/WizardController.h"
 #include "ui_frmPW.h"
 
 #include <QEvent>
 
 namespace ui {
 
-frmPW::frmPW(FormRegistry& registry, QWidget* parent)
-    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmPW>()) {
-    m_ui->setupUi(this);
-    setFont(classicFont());
-    finishSetup();
+frmPW::frmPW(FormRegistry& registry, Wizard& wizard, QWidget* parent)
+    : WizardPage(registry, wizard, parent), m_ui(std::make_unique<Ui::frmPW>()) {
+    build(*m_ui);
     makePasswordBox(m_ui->txtPW);
     makePasswordBox(m_ui->txtPWconfirm);
 
@@ -23,9 +20,7 @@ frmPW::frmPW(FormRegistry& registry, QWidget* parent)
     m_ui->Picture1->setPixmap(
         resources::passwordPicture(m_ui->Picture1->size() - QSize(2 * frame, 2 * frame)));
     m_ui->Picture1->installEventFilter(this);
-    setDefaultButton(m_ui->cmdNext);
-    addBackArrow(m_ui->cmdBack, 1);
-    addNextArrow(m_ui->cmdNext, 4);
+    addNavigation(m_ui->cmdBack, m_ui->cmdNext, true);
 
     connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmPW::cmdBack_Click);
     connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmPW::cmdNext_Click);
@@ -34,8 +29,7 @@ frmPW::frmPW(FormRegistry& registry, QWidget* parent)
 frmPW::~frmPW() = default;
 
 void frmPW::cmdBack_Click() {
-    hide();
-    m_registry.show<frmEncDec>();
+    m_wizard.back(Wizard::Page::Password);
 }
 
 void frmPW::cmdNext_Click() {
@@ -48,9 +42,7 @@ void frmPW::cmdNext_Click() {
         m_ui->txtPW->setFocus(Qt::OtherFocusReason);
         return;
     }
-    hide();
-    WizardController::of(m_registry).setPassword(m_ui->txtPW->text());
-    m_registry.show<frmFile>();
+    m_wizard.passwordEntered(m_ui->txtPW->text());
 }
 
 void frmPW::Picture1_DblClick() {

@@ -15,7 +15,7 @@ namespace ui {
 class frmPW : public WizardPage {
     Q_OBJECT
 public:
-    explicit frmPW(FormRegistry& registry, QWidget* parent = nullptr);
+    frmPW(FormRegistry& registry, Wizard& wizard, QWidget* parent = nullptr);
     ~frmPW() override;
 
 public slots:

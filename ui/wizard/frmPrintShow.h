@@ -15,7 +15,7 @@ namespace ui {
 class frmPrintShow : public WizardPage {
     Q_OBJECT
 public:
-    explicit frmPrintShow(FormRegistry& registry, QWidget* parent = nullptr);
+    frmPrintShow(FormRegistry& registry, Wizard& wizard, QWidget* parent = nullptr);
     ~frmPrintShow() override;
 
 public slots:

@@ -3,23 +3,19 @@
 #include "platform/Dialogs.h"
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
-#include "ui/wizard/WizardController.h"
 #include "ui_frmTextEnc.h"
 
 #include <QPlainTextEdit>
 
 namespace ui {
 
-frmTextEnc::frmTextEnc(FormRegistry& registry, QWidget* parent)
-    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmTextEnc>()) {
-    m_ui->setupUi(this);
-    setFont(classicFont());
-    finishSetup();
+frmTextEnc::frmTextEnc(FormRegistry& registry, Wizard& wizard, QWidget* parent)
+    : WizardPage(registry, wizard, parent), m_ui(std::make_unique<Ui::frmTextEnc>()) {
+    build(*m_ui);
 
     m_ui->Image1->setPixmap(resources::textPicture(m_ui->Image1->size()));
     // No default button here: Enter makes a new line in the message.
-    addBackArrow(m_ui->cmdBack, 1);
-    addNextArrow(m_ui->cmdNext, 4);
+    addNavigation(m_ui->cmdBack, m_ui->cmdNext, false);
 
     connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmTextEnc::cmdBack_Click);
     connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmTextEnc::cmdNext_Click);
@@ -28,8 +24,7 @@ frmTextEnc::frmTextEnc(FormRegistry& registry, QWidget* parent)
 frmTextEnc::~frmTextEnc() = default;
 
 void frmTextEnc::cmdBack_Click() {
-    m_registry.show<frmFile>();
-    hide();
+    m_wizard.back(Wizard::Page::Text);
 }
 
 void frmTextEnc::cmdNext_Click() {
@@ -39,9 +34,7 @@ void frmTextEnc::cmdNext_Click() {
         platform::messageBox(this, QStringLiteral("You must have at least one character"));
         return;
     }
-    hide();
-    WizardController::of(m_registry).setText(text);
-    m_registry.show<frmWizardAdvanced>();
+    m_wizard.textEntered(text);
 }
 
 } // namespace ui

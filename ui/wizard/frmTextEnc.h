@@ -15,7 +15,7 @@ namespace ui {
 class frmTextEnc : public WizardPage {
     Q_OBJECT
 public:
-    explicit frmTextEnc(FormRegistry& registry, QWidget* parent = nullptr);
+    frmTextEnc(FormRegistry& registry, Wizard& wizard, QWidget* parent = nullptr);
     ~frmTextEnc() override;
 
 public slots:

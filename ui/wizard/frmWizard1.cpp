@@ -2,16 +2,14 @@
 
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
-#include "ui/main/ApplicationExit.h"
+#include "ui/common/ApplicationExit.h"
 #include "ui_frmWizard1.h"
 
 namespace ui {
 
-frmWizard1::frmWizard1(FormRegistry& registry, QWidget* parent)
-    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmWizard1>()) {
-    m_ui->setupUi(this);
-    setFont(classicFont());
-    finishSetup();
+frmWizard1::frmWizard1(FormRegistry& registry, Wizard& wizard, QWidget* parent)
+    : WizardPage(registry, wizard, parent), m_ui(std::make_unique<Ui::frmWizard1>()) {
+    build(*m_ui);
 
     m_ui->lblTessera->setFont(resources::decorativeFont(26.25));
     setColours(m_ui->lblTessera, QColor(255, 0, 0), QColor(0, 0, 255));
@@ -33,8 +31,7 @@ frmWizard1::frmWizard1(FormRegistry& registry, QWidget* parent)
 frmWizard1::~frmWizard1() = default;
 
 void frmWizard1::cmdWizard_Click() {
-    m_registry.show<frmEncDec>();
-    hide();
+    m_wizard.start();
 }
 
 void frmWizard1::cmdAdvance_Click() {

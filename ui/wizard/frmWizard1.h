@@ -16,7 +16,7 @@ namespace ui {
 class frmWizard1 : public WizardPage {
     Q_OBJECT
 public:
-    explicit frmWizard1(FormRegistry& registry, QWidget* parent = nullptr);
+    frmWizard1(FormRegistry& registry, Wizard& wizard, QWidget* parent = nullptr);
     ~frmWizard1() override;
 
 public slots:

@@ -1,7 +1,6 @@
 #include "ui/wizard/frmWizardAdvanced.h"
 
 #include "ui/FormRegistry.h"
-#include "ui/wizard/WizardController.h"
 #include "ui_frmWizardAdvanced.h"
 
 #include <QLabel>
@@ -12,11 +11,9 @@ namespace {
 const QColor kDarkBlue(0, 0, 128);
 } // namespace
 
-frmWizardAdvanced::frmWizardAdvanced(FormRegistry& registry, QWidget* parent)
-    : WizardPage(registry, parent), m_ui(std::make_unique<Ui::frmWizardAdvanced>()) {
-    m_ui->setupUi(this);
-    setFont(classicFont());
-    finishSetup();
+frmWizardAdvanced::frmWizardAdvanced(FormRegistry& registry, Wizard& wizard, QWidget* parent)
+    : WizardPage(registry, wizard, parent), m_ui(std::make_unique<Ui::frmWizardAdvanced>()) {
+    build(*m_ui);
 
     setColours(m_ui->lblTitle, QColor(255, 0, 0), kDarkBlue);
     setColours(m_ui->lblWhat, QColor(255, 0, 0), kDarkBlue);
@@ -24,8 +21,7 @@ frmWizardAdvanced::frmWizardAdvanced(FormRegistry& registry, QWidget* parent)
     setColours(m_ui->lblPIC, highlighted);
     setColours(m_ui->lblJB, highlighted);
     // Neither button is the default one.
-    addBackArrow(m_ui->cmdBack, 1);
-    addNextArrow(m_ui->cmdNext, 4);
+    addNavigation(m_ui->cmdBack, m_ui->cmdNext, false);
 
     fitText(m_ui->chkSealed, Fit::Grow);
 
@@ -59,9 +55,7 @@ void frmWizardAdvanced::enableClassicOptions() {
 }
 
 void frmWizardAdvanced::cmdBack_Click() {
-    // Back to the page before this one on the way to encryption.
-    hide();
-    m_registry.show<frmTextEnc>();
+    m_wizard.back(Wizard::Page::Options);
 }
 
 void frmWizardAdvanced::cmdNext_Click() {
@@ -70,9 +64,7 @@ void frmWizardAdvanced::cmdNext_Click() {
     options.pic = m_ui->chkPIC->isChecked();
     options.junkBitz = m_ui->chkJB->isChecked();
     options.format = m_ui->chkSealed->isChecked() ? cipher::Format::Sealed : cipher::Format::Classic;
-    WizardController::of(m_registry).setOptions(options);
-    hide();
-    m_registry.show<frmFinish>();
+    m_wizard.optionsChosen(options);
 }
 
 } // namespace ui

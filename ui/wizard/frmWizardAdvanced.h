@@ -16,7 +16,7 @@ namespace ui {
 class frmWizardAdvanced : public WizardPage {
     Q_OBJECT
 public:
-    explicit frmWizardAdvanced(FormRegistry& registry, QWidget* parent = nullptr);
+    frmWizardAdvanced(FormRegistry& registry, Wizard& wizard, QWidget* parent = nullptr);
     ~frmWizardAdvanced() override;
 
 public slots:

@@ -1,0 +1,57 @@
+#pragma once
+
+// The file cipher: enciphers or deciphers any file into a copy, the entry that
+// checks the files and picks the classic pass (classic/FilePass.h: a copy of
+// the same length) or the sealed format (sealed/Stream.h: a header, then the
+// data in authenticated chunks; a wrong password or a changed file is refused
+// and leaves no copy).
+
+#include "base/Progress.h"
+#include "cipher/Format.h"
+#include "classic/FilePass.h"
+
+#include <QString>
+
+namespace cipher {
+
+enum class Direction { Encipher, Decipher };
+
+struct PassRequest {
+    QString input;    // the file to read
+    QString output;   // the copy to create; may name the input itself
+    QString password; // as typed
+    Direction direction = Direction::Encipher;
+    // How to encipher. Deciphering recognises a sealed file by itself; Sealed
+    // there means that the input must be sealed, and a classic one is refused
+    // with notSealedHint saying how to decipher it instead.
+    Format format = Format::Classic;
+    QString notSealedHint = QStringLiteral("To decrypt a classic file, turn Sealed off.");
+};
+
+enum class PassStatus {
+    Done,      // the copy is complete
+    Refused,   // an input was unusable; nothing was written
+    Failed,    // reading or writing failed; any earlier copy is untouched
+    Cancelled, // cancelled; any earlier copy is untouched
+};
+
+struct PassResult {
+    PassStatus status = PassStatus::Failed;
+    QString message; // for the user: "Done", or what went wrong
+};
+
+inline const QString kDone = QStringLiteral("Done");
+
+using classic::kBlockSize;
+
+// The progress position moves at most this often (in milliseconds), whatever
+// the speed of the disk: enough for the eye, and cheap for the display.
+inline constexpr int kProgressInterval = 33;
+
+// The range is the input's size, set before the first byte (a sealed pass
+// first sets 0 while its key is derived: nothing to count yet); the position
+// moves as the copy is written and goes back to 0 at the end. The pass may run
+// on a worker thread.
+PassResult FileCipherPass(const PassRequest& request, base::Progress& progress);
+
+} // namespace cipher

@@ -1,0 +1,107 @@
+#pragma once
+
+// The two message operations, shared by the main window, the wizard and the
+// command line, for both formats: the entry that checks the inputs and picks
+// the classic format (classic/Message.h) or the sealed one (sealed/Message.h).
+//
+// Each operation comes in two halves, so that a window can run the work off
+// its thread and show the end on it: encryptMessage() and decryptMessage() do
+// the work and report to a base::Progress; present() then shows the outcome on
+// a MessageHost (the text box, the closing message). EncryptMessage() and
+// DecryptMessage() do both, one after the other, on the calling thread.
+
+#include "base/AppInfo.h"
+#include "base/Progress.h"
+#include "cipher/Format.h"
+#include "cipher/MessageHost.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace cipher {
+
+inline const QString kErrorTitle = QStringLiteral("Error");
+inline const QString kFinished = QStringLiteral("Finished");
+inline const QString kDecrypted = QStringLiteral("Decrypted");
+inline const QString kFileNotFound = QStringLiteral("No file loaded or File not found");
+
+// A closing message.
+struct Notice {
+    QString text;
+    QString title = base::kAppTitle;
+    MessageIcon icon = MessageIcon::None;
+};
+
+struct EncryptRequest {
+    QString text;     // the message, line breaks as CR LF
+    QString password; // as typed
+    QString path;     // the message file to write
+    bool pic = false;
+    bool junkBitz = false;
+    QString scratchPath; // empty: ScratchFile::defaultPath()
+    int scratchWaitMs = 10000; // how long to wait for another encryption's scratch file
+    bool toStandardOutput = false; // the message file goes to standard output, not to path
+    // Sealed ignores pic and junkBitz, and takes any character in the text
+    // and the password.
+    Format format = Format::Classic;
+};
+
+enum class EncryptResult {
+    Empty,    // nothing to encrypt; nothing happened
+    Finished, // the file is complete
+    Failed,   // refused or failed; the user was told why and no file changed
+    Cancelled, // cancelled; nothing was written and nothing is said
+};
+
+struct EncryptOutcome {
+    EncryptResult result = EncryptResult::Empty;
+    std::optional<Notice> notice; // none for Empty and Cancelled
+};
+
+EncryptOutcome encryptMessage(const EncryptRequest& request, base::Progress& progress);
+void present(const EncryptOutcome& outcome, MessageHost& host);
+EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host,
+                             base::Progress& progress);
+
+struct DecryptRequest {
+    QString path;     // the message file to read
+    QString password; // as typed
+    // Sealed chosen: the file must be a sealed message; a classic one is
+    // refused, with notSealedHint saying how to open it instead.
+    bool requireSealed = false;
+    QString notSealedHint = QStringLiteral("To open a classic message file, turn Sealed off.");
+    // Refuse a file that begins with neither a tag line nor a number, which
+    // the windows would show as an empty text (the command line's rule).
+    bool requireMessage = false;
+};
+
+enum class DecryptResult {
+    Decrypted, // the text went to the host's output
+    NotFound,  // the file could not be opened
+    Refused,   // the password cannot be used
+    TooLarge,  // the file is far larger than any message; the output is untouched
+    NotOpened, // a sealed message that did not authenticate (a wrong password, a
+               // changed file); the output is untouched
+    Damaged,   // almost a sealed message: a damaged one, never read as classic;
+               // the output is untouched
+    NotSealed, // a classic file where a sealed one was required; the output is untouched
+    NotAMessage, // neither a tag line nor a number (requireMessage); the output is untouched
+};
+
+struct DecryptOutcome {
+    DecryptResult result = DecryptResult::NotFound;
+    // The output is emptied first: by every classic read, and when the file
+    // cannot be opened; a refusal before reading leaves it as it was.
+    bool clearsOutput = false;
+    QByteArray codes;            // a classic message's character codes
+    std::optional<QString> text; // a sealed message's text, which may hold any character
+    Notice notice;
+};
+
+DecryptOutcome decryptMessage(const DecryptRequest& request, base::Progress& progress);
+void present(const DecryptOutcome& outcome, MessageHost& host);
+DecryptResult DecryptMessage(const DecryptRequest& request, MessageHost& host,
+                             base::Progress& progress);
+
+} // namespace cipher

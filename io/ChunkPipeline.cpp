@@ -1,0 +1,380 @@
+#include "io/ChunkPipeline.h"
+
+#include "io/ReadFully.h"
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <cstring>
+#include <memory>
+#include <mutex>
+#include <new>
+#include <sodium.h>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+namespace io {
+namespace {
+
+// A batch's chunks are claimed one at a time by whichever thread is free. The
+// claim counter carries the number of the batch the slot holds in its high
+// bits, so that a thread that looked at a slot just before it was refilled
+// never claims a chunk of the new batch early.
+constexpr int kIndexBits = 32;
+constexpr quint64 kIndexMask = (quint64(1) << kIndexBits) - 1;
+
+quint64 claimWord(quint64 batch, quint64 index) {
+    return (batch << kIndexBits) | index;
+}
+
+// One batch of consecutive chunks. Each chunk has a room of outputChunk bytes
+// at a fixed place, so that both threads can work on any of them.
+struct Batch {
+    std::unique_ptr<unsigned char[]> data;
+    qint64 capacity = 0; // chunks it has room for
+    qint64 used = 0;     // bytes ever filled, to be wiped
+
+    quint64 number = 0;  // which batch of the stream it holds
+    quint64 first = 0;   // the stream index of its first chunk
+    // Read by a thread that looks for work while the slot may be refilled.
+    std::atomic<qint64> count{0};
+    bool final = false;  // its last chunk is the stream's last
+    qint64 consumed = 0; // input bytes it took
+    qint64 through = 0;  // input bytes of the stream up to its end
+    std::vector<qint64> sizes; // per chunk: input size, then output size (-1: refused)
+
+    std::atomic<quint64> claim{claimWord(~quint64(0) >> kIndexBits, kIndexMask)};
+    std::atomic<qint64> done{0};
+};
+
+const ChunkPipeline::Result kNoFailure{ChunkPipeline::Status::Done, {}};
+
+} // namespace
+
+class ChunkPipeline::Run {
+public:
+    Run(const Shape& shape, base::Progress& progress, const Read& read, const Transform& transform,
+        const Write& write, const Prepare& prepare)
+        : m_shape(shape), m_progress(progress), m_read(read), m_transform(transform),
+          m_write(write), m_prepare(prepare), m_slots(static_cast<size_t>(std::max(1, shape.batches))),
+          m_chunksPerBatch(batchChunks(shape)) {}
+
+    ~Run() {
+        stop(kNoFailure);
+        if (m_worker.joinable())
+            m_worker.join();
+        for (Batch& batch : m_slots) {
+            if (batch.data)
+                sodium_memzero(batch.data.get(), static_cast<size_t>(batch.used));
+        }
+    }
+
+    Result run() {
+        if (fitsOneBatch() || !startWorker())
+            return alone();
+        return front();
+    }
+
+private:
+    // How many chunks a batch holds: fewer when the whole input needs fewer.
+    static qint64 batchChunks(const Shape& shape) {
+        qint64 chunks = std::max<qint64>(1, shape.chunksPerBatch);
+        if (shape.expectedInput >= 0)
+            chunks = std::min(chunks, shape.expectedInput / shape.inputChunk + 1);
+        return chunks;
+    }
+
+    bool fitsOneBatch() const {
+        return m_shape.expectedInput >= 0 &&
+               m_shape.expectedInput / m_shape.inputChunk + 1 <= m_chunksPerBatch;
+    }
+
+    Batch& slot(quint64 number) { return m_slots[number % m_slots.size()]; }
+
+    // ---- On the calling thread alone --------------------------------------
+
+    Result alone() {
+        QString error;
+        if (m_prepare && !m_prepare(&error))
+            return {Status::Failed, error};
+        for (quint64 number = 0;; ++number) {
+            if (m_progress.cancelled())
+                return {Status::Cancelled, {}};
+            Batch& batch = slot(number);
+            if (Result filled = fill(batch, number); !filled.ok())
+                return filled;
+            publish(batch, number);
+            while (claimAndTransform(number)) {
+            }
+            if (Result written = writeOut(batch); !written.ok())
+                return written;
+            m_progress.setPosition(batch.through);
+            if (batch.final)
+                return {Status::Done, {}};
+        }
+    }
+
+    // ---- Two threads ---------------------------------------------------------
+
+    bool startWorker() {
+        try {
+            m_worker = std::thread([this] { worker(); });
+            return true;
+        } catch (const std::system_error&) {
+            return false; // no second thread: the calling thread does all
+        }
+    }
+
+    // Reads ahead while there is room, transforms while there is work, and
+    // waits for the worker otherwise; reports progress as batches are written.
+    Result front() {
+        quint64 reading = 0;
+        quint64 reported = 0; // batches whose position the display has heard
+        bool readAll = false;
+        for (;;) {
+            reported = report(reported);
+            if (m_progress.cancelled())
+                stop({Status::Cancelled, {}});
+            if (stopped())
+                break;
+            // A slot is refilled only once its batch's position was reported.
+            if (!readAll && reading < reported + m_slots.size()) {
+                Batch& batch = slot(reading);
+                if (Result filled = fill(batch, reading); !filled.ok()) {
+                    stop(filled);
+                    break;
+                }
+                readAll = batch.final;
+                publish(batch, reading++);
+                continue;
+            }
+            if (transformAny())
+                continue;
+            const quint64 written = m_written.load();
+            if (readAll && written == reading)
+                break;
+            waitForChange(written, !readAll);
+        }
+        stop(kNoFailure);
+        m_worker.join();
+        if (m_failure.ok())
+            report(reported);
+        return m_failure;
+    }
+
+    // The position after each batch written since the last report, in turn.
+    quint64 report(quint64 reported) {
+        for (const quint64 written = m_written.load(); reported < written; ++reported)
+            m_progress.setPosition(slot(reported).through);
+        return reported;
+    }
+
+    // Derives what the transforms need first, then writes each batch in turn
+    // once it is whole and transforms chunks meanwhile.
+    void worker() {
+        QString error;
+        if (m_prepare && !m_prepare(&error)) {
+            stop({Status::Failed, error});
+            return;
+        }
+        {
+            std::lock_guard lock(m_mutex);
+            m_prepared.store(true);
+        }
+        m_changed.notify_all();
+        while (!stopped()) {
+            if (m_progress.cancelled()) {
+                stop({Status::Cancelled, {}});
+                return;
+            }
+            const quint64 next = m_written.load();
+            if (next < m_published.load() && slot(next).done.load() == slot(next).count) {
+                if (Result written = writeOut(slot(next)); !written.ok()) {
+                    stop(written);
+                    return;
+                }
+                {
+                    std::lock_guard lock(m_mutex);
+                    m_written.store(next + 1);
+                }
+                m_changed.notify_all();
+                continue;
+            }
+            if (transformAny())
+                continue;
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [&] {
+                const quint64 w = m_written.load();
+                return m_stopping || (w < m_published.load() && slot(w).done.load() == slot(w).count) ||
+                       hasUnclaimed();
+            });
+        }
+    }
+
+    // ---- The steps -----------------------------------------------------------
+
+    bool hasRoomFor(quint64 number) const { return number < m_written.load() + m_slots.size(); }
+
+    // Reads the chunks of one batch. A short read ends the stream.
+    Result fill(Batch& batch, quint64 number) {
+        const qint64 room = m_shape.outputChunk;
+        if (!batch.data) {
+            batch.capacity = m_chunksPerBatch;
+            batch.data.reset(new (std::nothrow) unsigned char[static_cast<size_t>(batch.capacity * room)]);
+            if (!batch.data)
+                return {Status::Failed, QStringLiteral("There was not enough memory.")};
+            batch.sizes.resize(static_cast<size_t>(batch.capacity));
+        }
+        batch.number = number;
+        batch.first = m_nextChunk;
+        batch.final = false;
+        batch.consumed = 0;
+        qint64 count = 0;
+        while (count < batch.capacity && !batch.final) {
+            unsigned char* at = batch.data.get() + count * room;
+            const qint64 got = readFully([&](char* into, qint64 n) { return m_read(into, n); },
+                                         reinterpret_cast<char*>(at), m_shape.inputChunk);
+            if (got < 0)
+                return {Status::ReadFailed, {}};
+            batch.used = std::max(batch.used, count * room + room);
+            batch.sizes[static_cast<size_t>(count)] = got;
+            batch.consumed += got;
+            batch.final = got < m_shape.inputChunk;
+            ++count;
+        }
+        batch.count.store(count);
+        m_nextChunk += static_cast<quint64>(count);
+        m_bytesRead += batch.consumed;
+        batch.through = m_bytesRead;
+        return {Status::Done, {}};
+    }
+
+    void publish(Batch& batch, quint64 number) {
+        batch.done.store(0);
+        batch.claim.store(claimWord(number, 0));
+        {
+            std::lock_guard lock(m_mutex);
+            m_published.store(number + 1);
+        }
+        m_changed.notify_all();
+    }
+
+    // Claims and transforms one chunk of any batch that has one left.
+    bool transformAny() {
+        if (!m_prepared.load())
+            return false;
+        for (quint64 number = m_written.load(); number < m_published.load(); ++number) {
+            if (claimAndTransform(number))
+                return true;
+        }
+        return false;
+    }
+
+    bool hasUnclaimed() {
+        if (!m_prepared.load())
+            return false;
+        for (quint64 number = m_written.load(); number < m_published.load(); ++number) {
+            const Batch& batch = slot(number);
+            const quint64 word = batch.claim.load();
+            if ((word >> kIndexBits) == number && qint64(word & kIndexMask) < batch.count)
+                return true;
+        }
+        return false;
+    }
+
+    bool claimAndTransform(quint64 number) {
+        Batch& batch = slot(number);
+        quint64 word = batch.claim.load();
+        for (;;) {
+            if ((word >> kIndexBits) != number || qint64(word & kIndexMask) >= batch.count)
+                return false;
+            if (batch.claim.compare_exchange_weak(word, word + 1))
+                break;
+        }
+        const qint64 j = qint64(word & kIndexMask);
+        const bool final = batch.final && j == batch.count - 1;
+        qint64& size = batch.sizes[static_cast<size_t>(j)];
+        size = m_transform(batch.first + static_cast<quint64>(j),
+                           batch.data.get() + j * m_shape.outputChunk, size, final);
+        if (batch.done.fetch_add(1) + 1 == batch.count) {
+            std::lock_guard lock(m_mutex);
+            m_changed.notify_all();
+        }
+        return true;
+    }
+
+    // Writes a whole batch in order; a refused chunk stops the run before any
+    // of its batch is written.
+    Result writeOut(const Batch& batch) {
+        for (qint64 j = 0; j < batch.count; ++j) {
+            if (batch.sizes[static_cast<size_t>(j)] < 0)
+                return {Status::Refused, {}};
+        }
+        QString error;
+        for (qint64 j = 0; j < batch.count; ++j) {
+            const qint64 size = batch.sizes[static_cast<size_t>(j)];
+            const char* at = reinterpret_cast<const char*>(batch.data.get() + j * m_shape.outputChunk);
+            if (size > 0 && !m_write(at, size, &error))
+                return {m_progress.cancelled() ? Status::Cancelled : Status::WriteFailed, error};
+        }
+        return {Status::Done, {}};
+    }
+
+    // Until a batch is written, there is room to read into, or a chunk to
+    // transform.
+    void waitForChange(quint64 written, bool reading) {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&] {
+            return m_stopping || m_written.load() != written ||
+                   (reading && hasRoomFor(m_published.load())) || hasUnclaimed();
+        });
+    }
+
+    // Stops both threads; the first failure is the one reported.
+    void stop(const Result& failure) {
+        {
+            std::lock_guard lock(m_mutex);
+            if (!m_stopping && failure.status != Status::Done)
+                m_failure = failure;
+            m_stopping = true;
+        }
+        m_changed.notify_all();
+    }
+
+    bool stopped() {
+        std::lock_guard lock(m_mutex);
+        return m_stopping;
+    }
+
+    const Shape m_shape;
+    base::Progress& m_progress;
+    const Read& m_read;
+    const Transform& m_transform;
+    const Write& m_write;
+    const Prepare& m_prepare;
+    std::vector<Batch> m_slots;
+    const qint64 m_chunksPerBatch;
+    quint64 m_nextChunk = 0; // the caller's: the index of the next chunk to read
+    qint64 m_bytesRead = 0;  // the caller's: input bytes read so far
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::atomic<quint64> m_published{0}; // batches read
+    std::atomic<quint64> m_written{0};   // batches written
+    std::atomic<bool> m_prepared{false};
+    bool m_stopping = false;
+    Result m_failure = kNoFailure;
+    std::thread m_worker;
+};
+
+ChunkPipeline::ChunkPipeline(const Shape& shape, base::Progress& progress)
+    : m_shape(shape), m_progress(progress) {}
+
+ChunkPipeline::Result ChunkPipeline::run(const Read& read, const Transform& transform,
+                                         const Write& write, const Prepare& prepare) {
+    Run run(m_shape, m_progress, read, transform, write, prepare);
+    return run.run();
+}
+
+} // namespace io

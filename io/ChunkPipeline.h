@@ -1,0 +1,70 @@
+#pragma once
+
+// The one way the program streams a file through a cipher: reads it in chunks,
+// transforms the chunks on both cores, and writes them in their order, with a
+// few batches of chunks in memory whatever the file's length. The classic file
+// pass and the sealed engine both run on it.
+//
+// Threads: the calling thread reads (and calls the progress display), a worker
+// writes, and both transform. A step to do before the first transform (a key
+// to derive) runs on the worker while the caller reads ahead. An input that is
+// known to fit in one batch is done on the calling thread alone, in buffers of
+// its size.
+//
+// Memory: `batches` buffers of chunksPerBatch * outputChunk bytes, wiped
+// before they are freed (they held plain data).
+
+#include "base/Progress.h"
+
+#include <QString>
+#include <functional>
+
+namespace io {
+
+class ChunkPipeline {
+public:
+    struct Shape {
+        qint64 inputChunk = 0;     // bytes read per chunk; a shorter read ends the stream
+        qint64 outputChunk = 0;    // room per chunk: what a transform may grow it to
+        qint64 chunksPerBatch = 1; // chunks handed between the threads at a time
+        int batches = 3;           // batches in memory at once
+        qint64 expectedInput = -1; // the input's length when known
+    };
+
+    // Reads up to size bytes: how many, fewer only at the end of the stream;
+    // -1 on an error. Called on the calling thread only.
+    using Read = std::function<qint64(char* data, qint64 size)>;
+    // Transforms chunk `index` of the stream (counting from 0) in place: size
+    // input bytes in a room of outputChunk bytes. `final` marks the stream's
+    // last chunk, which holds fewer than inputChunk bytes (maybe none). Returns
+    // the output's size, or -1 to refuse the chunk. Called on both threads at
+    // once, for different chunks.
+    using Transform =
+        std::function<qint64(quint64 index, unsigned char* data, qint64 size, bool final)>;
+    // Writes an output chunk; false with the cause in error. Chunks come in
+    // their order, one call at a time.
+    using Write = std::function<bool(const char* data, qint64 size, QString* error)>;
+    // Runs before the first transform; false, with a sentence, stops the run.
+    using Prepare = std::function<bool(QString* error)>;
+
+    enum class Status { Done, ReadFailed, Refused, WriteFailed, Cancelled, Failed };
+    struct Result {
+        Status status = Status::Failed;
+        QString error; // ReadFailed, WriteFailed: the cause; Failed: a sentence
+        bool ok() const { return status == Status::Done; }
+    };
+
+    // The progress display hears of the input bytes whose output is written,
+    // and its cancel stops the run between chunks.
+    ChunkPipeline(const Shape& shape, base::Progress& progress);
+
+    Result run(const Read& read, const Transform& transform, const Write& write,
+               const Prepare& prepare = {});
+
+private:
+    class Run;
+    Shape m_shape;
+    base::Progress& m_progress;
+};
+
+} // namespace io

@@ -1,0 +1,697 @@
+#include "io/OutputFile.h"
+
+#include "io/ChangeWatch.h"
+#include "io/Errors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <cstdio>
+#include <utility>
+
+#if defined(Q_OS_UNIX)
+#include <climits>
+#include <fcntl.h> // sync_file_range on Linux
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#else
+#include <QSaveFile>
+#endif
+
+namespace io {
+namespace {
+
+// The system gets the data in pieces of this size, as cp's in-kernel copy
+// gives it. It makes its cached pages as large as a write; large ones come
+// from large free areas of memory, which a virtual machine may have handed
+// back to its host and must then fetch again page by page: 1 MiB writes ran
+// up to five times slower than these there.
+constexpr qint64 kWriteSize = 64 * 1024;
+
+// Where the system cannot tell when a FIFO's reader comes: how long to wait
+// for a cancel before the next try.
+constexpr int kReaderRetryMs = 50;
+
+// The data goes to the disk as it comes, this much at a time, rather than all
+// in the final sync: the disk works while the next blocks are made.
+constexpr qint64 kWritebackStep = qint64(8) << 20;
+
+OutputProblem problemOf(OutputProblem::Kind kind, const QString& text, const QString& folder = {}) {
+    return {kind, text, folder};
+}
+
+OutputProblem missingFolder(const QString& folder) {
+    const QString where = shown(QFileInfo(folder).absoluteFilePath());
+    return problemOf(OutputProblem::Kind::MissingFolder,
+                     QStringLiteral("the folder \"%1\" does not exist").arg(where), where);
+}
+
+const OutputProblem kNoName =
+    problemOf(OutputProblem::Kind::NoName, QStringLiteral("no file name was given"));
+const OutputProblem kFolder = problemOf(OutputProblem::Kind::Folder, QStringLiteral("it is a folder"));
+
+} // namespace
+
+QString describeFileError(const QFileDevice& file) {
+    QString text = file.errorString();
+    if (text.isEmpty() || text == QLatin1String("Unknown error"))
+        text = systemError(errno);
+    return text;
+}
+
+std::optional<QString> outputProblem(const QString& path) {
+    if (const auto problem = checkOutput(path))
+        return problem->text;
+    return std::nullopt;
+}
+
+#if defined(Q_OS_UNIX)
+
+namespace {
+
+// A descriptor that closes when it goes.
+class Fd {
+public:
+    Fd() = default;
+    explicit Fd(int fd) : m_fd(fd) {}
+    ~Fd() { reset(); }
+    Fd(Fd&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    Fd& operator=(Fd&& other) noexcept {
+        if (this != &other)
+            reset(std::exchange(other.m_fd, -1));
+        return *this;
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+    void reset(int fd = -1) {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = fd;
+    }
+
+private:
+    int m_fd = -1;
+};
+
+} // namespace
+
+// Where an output goes once the rules are applied: a name in an open folder,
+// and what stands at that name now.
+struct OutputTarget {
+    Fd folder;
+    QByteArray name;
+    bool exists = false;
+    struct stat info {}; // of the entry itself, never of what a link names
+};
+
+namespace {
+
+// A folder that others may write into and that keeps their entries apart (the
+// sticky bit, as /tmp has): a link, FIFO or file there that belongs to neither
+// the user nor the folder's owner was planted by someone else.
+bool planted(const struct stat& folder, const struct stat& entry) {
+    const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & (S_IWOTH | S_IWGRP));
+    const bool kind = S_ISLNK(entry.st_mode) || S_ISFIFO(entry.st_mode) || S_ISREG(entry.st_mode);
+    return shared && kind && entry.st_uid != ::geteuid() && entry.st_uid != folder.st_uid;
+}
+
+// Opens the folder of path and looks at what stands at its name there, not
+// following a link; target is filled in, and planted() says whether the
+// folder's rule refuses it.
+std::optional<OutputProblem> inspect(const QString& path, OutputTarget* target, bool* isPlanted) {
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    const QString folderPath = info.path();
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return QFileInfo(path).isDir() ? kFolder : missingFolder(path);
+    Fd folder(::open(QFile::encodeName(folderPath).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.valid()) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return missingFolder(folderPath);
+        return problemOf(OutputProblem::Kind::Other,
+                         QStringLiteral("the folder \"%1\" cannot be used (%2)")
+                             .arg(shown(folderPath), systemError(errno)));
+    }
+    struct stat folderInfo {};
+    struct stat entry {};
+    const QByteArray encoded = QFile::encodeName(name);
+    if (::fstat(folder.get(), &folderInfo) != 0)
+        return problemOf(OutputProblem::Kind::Other, systemError(errno));
+    const bool exists = ::fstatat(folder.get(), encoded.constData(), &entry, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!exists && errno != ENOENT)
+        return problemOf(OutputProblem::Kind::Other, systemError(errno));
+    target->folder = std::move(folder);
+    target->name = encoded;
+    target->exists = exists;
+    target->info = entry;
+    *isPlanted = exists && planted(folderInfo, entry);
+    return std::nullopt;
+}
+
+// Where the link at target points, as a path.
+std::optional<QString> linked(const OutputTarget& target, const QString& linkPath) {
+    char to[PATH_MAX];
+    const ssize_t n = ::readlinkat(target.folder.get(), target.name.constData(), to, sizeof to);
+    if (n < 0 || n >= static_cast<ssize_t>(sizeof to))
+        return std::nullopt;
+    const QString where = QFile::decodeName(QByteArray(to, static_cast<qsizetype>(n)));
+    return QDir::isAbsolutePath(where) ? where : QFileInfo(linkPath).dir().filePath(where);
+}
+
+// Follows the path to the entry an output replaces or creates, link by link,
+// applying every rule on the way. Nothing on success, with target filled in.
+std::optional<OutputProblem> locate(const QString& path, OutputTarget* target) {
+    if (path.isEmpty())
+        return kNoName;
+    QString current = path;
+    // Bounded, as the system bounds a chain of links.
+    for (int depth = 0; depth < 40; ++depth) {
+        bool isPlanted = false;
+        if (const auto problem = inspect(current, target, &isPlanted))
+            return problem;
+        if (!target->exists)
+            return std::nullopt;
+        if (isPlanted) {
+            return problemOf(OutputProblem::Kind::Planted,
+                             QStringLiteral("it belongs to another user, in a folder that others "
+                                            "may write"));
+        }
+        if (S_ISLNK(target->info.st_mode)) {
+            const auto next = linked(*target, current);
+            if (!next)
+                return problemOf(OutputProblem::Kind::Other, systemError(errno));
+            current = *next;
+            continue;
+        }
+        if (S_ISDIR(target->info.st_mode))
+            return kFolder;
+        // A replacement goes in by a rename, which the folder's permissions
+        // allow even where the file itself is protected: the protection is
+        // respected as if the file were written in place.
+        if (::faccessat(target->folder.get(), target->name.constData(), W_OK, AT_EACCESS) != 0)
+            return problemOf(OutputProblem::Kind::WriteProtected,
+                             QStringLiteral("it is write-protected"));
+        return std::nullopt;
+    }
+    return problemOf(OutputProblem::Kind::Other, systemError(ELOOP));
+}
+
+// The process's umask, read without changing it where the system tells it.
+mode_t currentUmask() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok)
+                    return static_cast<mode_t>(mask);
+            }
+        }
+    }
+    const mode_t mask = ::umask(077);
+    ::umask(mask);
+    return mask;
+}
+
+// A name for the new file beside the target while it has none of its own:
+// hidden, recognisable, and never one that exists.
+QByteArray temporaryName(const QByteArray& target) {
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray name = '.' + target.left(200) + ".tessera-";
+    for (int i = 0; i < 6; ++i)
+        name += kLetters[QRandomGenerator::system()->bounded(int(sizeof kLetters - 1))];
+    return name;
+}
+
+// An unnamed file can be given a name only through /proc.
+bool canNameUnnamedFiles() {
+    static const bool can = ::access("/proc/self/fd", X_OK) == 0;
+    return can;
+}
+
+QByteArray procPath(int fd) {
+    return QByteArray("/proc/self/fd/") + QByteArray::number(fd);
+}
+
+} // namespace
+
+// The new file for a regular target: private until complete, then given its
+// mode and the target's name in one rename.
+class OutputFile::Replacement {
+public:
+    ~Replacement() { discard(); }
+
+    bool open(OutputTarget target, QString* error) {
+        m_target = std::move(target);
+        const int folder = m_target.folder.get();
+#if defined(O_TMPFILE)
+        if (canNameUnnamedFiles()) {
+            const int fd = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+            if (fd >= 0) {
+                m_file.reset(fd);
+                return true;
+            }
+            if (errno == EACCES || errno == EROFS || errno == ENOSPC || errno == EDQUOT) {
+                *error = systemError(errno);
+                return false;
+            }
+            // The file system has no unnamed files: a named one instead.
+        }
+#endif
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QByteArray name = temporaryName(m_target.name);
+            const int fd = ::openat(folder, name.constData(),
+                                    O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
+            if (fd >= 0) {
+                m_file.reset(fd);
+                m_temporary = name;
+                return true;
+            }
+            if (errno != EEXIST) {
+                *error = systemError(errno);
+                return false;
+            }
+        }
+        *error = systemError(EEXIST);
+        return false;
+    }
+
+    bool write(const char* data, qint64 size, QString* error) {
+        while (size > 0) {
+            const ssize_t n = ::write(m_file.get(), data, static_cast<size_t>(qMin(size, kWriteSize)));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                *error = systemError(n < 0 ? errno : ENOSPC);
+                return false;
+            }
+            data += n;
+            size -= n;
+            m_written += n;
+        }
+#if defined(Q_OS_LINUX)
+        if (m_written - m_flushed >= kWritebackStep) {
+            ::sync_file_range(m_file.get(), m_flushed, m_written - m_flushed,
+                              SYNC_FILE_RANGE_WRITE);
+            m_flushed = m_written;
+        }
+#endif
+        return true;
+    }
+
+    // Puts the data on the disk, asks the cancel check once more, then gives
+    // the file its owner, mode and name.
+    bool commit(const base::CancelToken* cancel, bool* wasCancelled, QString* error) {
+        if (::fdatasync(m_file.get()) != 0 && errno != EINVAL && errno != EROFS) {
+            *error = systemError(errno);
+            return false;
+        }
+        if (cancel && cancel->cancelled()) {
+            *wasCancelled = true;
+            *error = QStringLiteral("cancelled");
+            return false;
+        }
+        setOwnerAndMode();
+        if (!takeName(error))
+            return false;
+        // The new name on the disk as well: a crash just after keeps it.
+        ::fsync(m_target.folder.get());
+        m_file.reset();
+        return true;
+    }
+
+    // The new file goes; the target keeps what it held.
+    void discard() {
+        if (!m_temporary.isEmpty() && m_target.folder.valid())
+            ::unlinkat(m_target.folder.get(), m_temporary.constData(), 0);
+        m_temporary.clear();
+        m_file.reset();
+    }
+
+private:
+    void setOwnerAndMode() {
+        const int fd = m_file.get();
+        mode_t mode = 0666 & ~currentUmask();
+        if (m_target.exists) {
+            const struct stat& old = m_target.info;
+            // The owner and group where the process may set them (the
+            // superuser may); else at least the group, where the user is in it.
+            const bool givenBack = ::fchown(fd, old.st_uid, old.st_gid) == 0;
+            if (!givenBack && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+                // the user's own file, in the user's group
+            }
+            // Another user's bits never come onto the user's file, and the
+            // special bits never come onto a new one.
+            if (givenBack || old.st_uid == ::geteuid())
+                mode = old.st_mode & 0777;
+        }
+        ::fchmod(fd, mode);
+    }
+
+    bool takeName(QString* error) {
+        const int folder = m_target.folder.get();
+        if (m_temporary.isEmpty()) {
+            const QByteArray self = procPath(m_file.get());
+            if (!m_target.exists &&
+                ::linkat(AT_FDCWD, self.constData(), folder, m_target.name.constData(),
+                         AT_SYMLINK_FOLLOW) == 0)
+                return true;
+            if (!m_target.exists && errno != EEXIST) {
+                *error = systemError(errno);
+                return false;
+            }
+            // A file is there: the new one gets a name of its own first, and
+            // then takes the target's in one rename.
+            for (int attempt = 0; m_temporary.isEmpty(); ++attempt) {
+                const QByteArray name = temporaryName(m_target.name);
+                if (::linkat(AT_FDCWD, self.constData(), folder, name.constData(),
+                             AT_SYMLINK_FOLLOW) == 0)
+                    m_temporary = name;
+                else if (errno != EEXIST || attempt == 100) {
+                    *error = systemError(errno);
+                    return false;
+                }
+            }
+        }
+        if (::renameat(folder, m_temporary.constData(), folder, m_target.name.constData()) != 0) {
+            *error = systemError(errno);
+            return false;
+        }
+        m_temporary.clear();
+        return true;
+    }
+
+    OutputTarget m_target;
+    Fd m_file;
+    QByteArray m_temporary; // the new file's name while it has one of its own
+    qint64 m_written = 0;
+    qint64 m_flushed = 0; // of which the system was asked to put on the disk
+};
+
+// A FIFO, a device or standard output, written in place.
+class OutputFile::Stream {
+public:
+    ~Stream() { close(); }
+
+    bool open(const OutputTarget& target, const OutputFile& owner, QString* error) {
+        // A FIFO that nobody reads yet: wait for a reader, as a blocking open
+        // would, but one that a cancel ends. The watch comes first, so that a
+        // reader who arrives between a try and the wait is not missed.
+        const ChangeWatch watch(procPath(target.folder.get()) + '/' + target.name,
+                                ChangeWatch::Opened, kReaderRetryMs);
+        for (;;) {
+            m_fd = ::openat(target.folder.get(), target.name.constData(),
+                            O_WRONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
+            if (m_fd >= 0)
+                break;
+            if (errno != ENXIO && errno != EINTR) {
+                *error = systemError(errno);
+                return false;
+            }
+            if (watch.wait(owner.m_cancel) == base::Wait::Cancelled) {
+                *error = QStringLiteral("cancelled");
+                return false;
+            }
+        }
+        // What was opened must be what the rules were applied to.
+        struct stat opened {};
+        if (::fstat(m_fd, &opened) != 0 || opened.st_dev != target.info.st_dev ||
+            opened.st_ino != target.info.st_ino) {
+            *error = QStringLiteral("it was replaced while it was being opened");
+            close();
+            return false;
+        }
+        return true;
+    }
+
+    void adopt(int fd) {
+        m_fd = fd;
+        m_owned = false;
+    }
+
+    bool write(const char* data, qint64 size, const OutputFile& owner, QString* error,
+               bool* cancelled) {
+        while (size > 0) {
+            const ssize_t n = ::write(m_fd, data, static_cast<size_t>(qMin<qint64>(size, 1 << 20)));
+            if (n > 0) {
+                data += n;
+                size -= n;
+                continue;
+            }
+            if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+                *error = systemError(errno);
+                return false;
+            }
+            // The reader is not keeping up (or not reading at all).
+            if (base::waitFor(m_fd, POLLOUT, owner.m_cancel) == base::Wait::Cancelled) {
+                *cancelled = true;
+                *error = QStringLiteral("cancelled");
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool close(QString* error = nullptr) {
+        if (m_fd < 0 || !m_owned) {
+            m_fd = -1;
+            return true;
+        }
+        const int fd = std::exchange(m_fd, -1);
+        if (::close(fd) != 0 && errno != EINTR) {
+            if (error)
+                *error = systemError(errno);
+            return false;
+        }
+        return true;
+    }
+
+private:
+    int m_fd = -1;
+    bool m_owned = true;
+};
+
+std::optional<OutputProblem> checkOutput(const QString& path) {
+    OutputTarget target;
+    return locate(path, &target);
+}
+
+bool OutputFile::open(QString* error) {
+    if (m_standardOutput) {
+        m_stream = std::make_unique<Stream>();
+        m_stream->adopt(1);
+        return true;
+    }
+    OutputTarget target;
+    if (const auto problem = locate(m_path, &target)) {
+        *error = problem->text;
+        return false;
+    }
+    if (target.exists && !S_ISREG(target.info.st_mode)) {
+        m_isStream = true;
+        m_stream = std::make_unique<Stream>();
+        if (m_stream->open(target, *this, error))
+            return true;
+        m_wasCancelled = cancelRequested();
+        m_stream.reset();
+        return false;
+    }
+    m_replacement = std::make_unique<Replacement>();
+    if (m_replacement->open(std::move(target), error))
+        return true;
+    m_replacement.reset();
+    return false;
+}
+
+#else
+
+// Elsewhere: QSaveFile's own new file beside the target, and a plain open for
+// what is not a regular file.
+
+std::optional<OutputProblem> checkOutput(const QString& path) {
+    if (path.isEmpty())
+        return kNoName;
+    const QFileInfo target(path);
+    if (target.isDir())
+        return kFolder;
+    if (!target.exists()) {
+        if (!QFileInfo(target.absolutePath()).isDir())
+            return missingFolder(target.absolutePath());
+        return std::nullopt;
+    }
+    if (!target.isWritable())
+        return problemOf(OutputProblem::Kind::WriteProtected, QStringLiteral("it is write-protected"));
+    return std::nullopt;
+}
+
+class OutputFile::Replacement {
+public:
+    explicit Replacement(const QString& path) : m_file(path) {}
+    bool open(QString* error) {
+        if (m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return true;
+        *error = describeFileError(m_file);
+        return false;
+    }
+    bool write(const char* data, qint64 size, QString* error) {
+        while (size > 0) {
+            const qint64 n = m_file.write(data, qMin(size, kWriteSize));
+            if (n <= 0) {
+                *error = describeFileError(m_file);
+                return false;
+            }
+            data += n;
+            size -= n;
+        }
+        return true;
+    }
+    bool commit(const base::CancelToken* cancel, bool* wasCancelled, QString* error) {
+        if (cancel && cancel->cancelled()) {
+            *wasCancelled = true;
+            *error = QStringLiteral("cancelled");
+            return false;
+        }
+        if (m_file.commit())
+            return true;
+        *error = describeFileError(m_file);
+        return false;
+    }
+    void discard() { m_file.cancelWriting(); }
+
+private:
+    QSaveFile m_file;
+};
+
+class OutputFile::Stream {
+public:
+    bool open(const QString& path, QString* error) {
+        m_file.setFileName(path);
+        if (m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return true;
+        *error = describeFileError(m_file);
+        return false;
+    }
+    void adopt(int fd) {
+        m_file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+    }
+    bool write(const char* data, qint64 size, const OutputFile&, QString* error, bool*) {
+        while (size > 0) {
+            const qint64 n = m_file.write(data, size);
+            if (n <= 0) {
+                *error = describeFileError(m_file);
+                return false;
+            }
+            data += n;
+            size -= n;
+        }
+        return true;
+    }
+    bool close(QString* error = nullptr) {
+        const bool ok = m_file.flush();
+        if (!ok && error)
+            *error = describeFileError(m_file);
+        m_file.close();
+        return ok;
+    }
+
+private:
+    QFile m_file;
+};
+
+bool OutputFile::open(QString* error) {
+    if (m_standardOutput) {
+        m_stream = std::make_unique<Stream>();
+        m_stream->adopt(1);
+        return true;
+    }
+    if (const auto problem = checkOutput(m_path)) {
+        *error = problem->text;
+        return false;
+    }
+    const QFileInfo info(m_path);
+    if (info.exists() && !info.isFile()) {
+        m_isStream = true;
+        m_stream = std::make_unique<Stream>();
+        if (m_stream->open(m_path, error))
+            return true;
+        m_stream.reset();
+        return false;
+    }
+    m_replacement = std::make_unique<Replacement>(m_path);
+    if (m_replacement->open(error))
+        return true;
+    m_replacement.reset();
+    return false;
+}
+
+#endif
+
+// ---- The output ---------------------------------------------------------------
+
+OutputFile::OutputFile(QString path) : m_path(std::move(path)) {}
+
+OutputFile OutputFile::standardOutput() {
+    OutputFile out;
+    out.m_standardOutput = true;
+    return out;
+}
+
+OutputFile::OutputFile(OutputFile&&) noexcept = default;
+
+OutputFile::~OutputFile() {
+    if (!m_finished)
+        cancel();
+}
+
+bool OutputFile::write(const char* data, qint64 size, QString* error) {
+    if (m_stream) {
+        bool cancelled = false;
+        const bool ok = m_stream->write(data, size, *this, error, &cancelled);
+        if (cancelled)
+            m_wasCancelled = true;
+        else if (ok)
+            m_written += size;
+        return ok;
+    }
+    if (!m_replacement->write(data, size, error))
+        return false;
+    m_written += size;
+    return true;
+}
+
+bool OutputFile::commit(QString* error) {
+    if (m_stream) {
+        const bool ok = m_stream->close(error);
+        m_stream.reset();
+        m_finished = true;
+        return ok;
+    }
+    if (!m_replacement->commit(m_cancel, &m_wasCancelled, error)) {
+        cancel();
+        return false;
+    }
+    m_replacement.reset();
+    m_finished = true;
+    return true;
+}
+
+void OutputFile::cancel() {
+    m_finished = true;
+    if (m_replacement) {
+        m_replacement->discard();
+        m_replacement.reset();
+    }
+    if (m_stream) {
+        m_stream->close();
+        m_stream.reset();
+    }
+}
+
+} // namespace io

@@ -1,0 +1,142 @@
+#pragma once
+
+// The Sealed format: password-based authenticated encryption for messages and
+// files, beside the classic formats. FORMAT.md in this folder describes the
+// bytes and the rule for recognising sealed input.
+//
+// The parts:
+//  - Header.h (this file): the header, its parameters and the reader's
+//    limits, the results every part reports, and how an input is recognised.
+//  - Key.h: the key derived from the password.
+//  - Stream.h: files, sealed or opened as they stream (seal() and open()).
+//  - Message.h: message files, made and read whole in memory.
+//
+// Every function reports through a Result: a Status for the program and a
+// sentence for the user (or, for ReadFailed and WriteFailed, the cause, for the
+// caller to put beside the file's name). Readers take Limits: parameters of a
+// file beyond them are refused before any key derivation or allocation, so a
+// hostile file cannot exhaust the machine. Everything here is safe to call
+// from any thread, several at once.
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace sealed {
+
+// The first eight bytes of every sealed file: a byte with its high bit set, the
+// letters "TSEAL", CR LF. A transfer that mangles line ends or the eighth bit
+// changes them, so such damage shows as "not sealed" at once.
+inline constexpr std::array<unsigned char, 8> kMagic = {0x89, 'T', 'S', 'E', 'A', 'L', '\r',
+                                                        '\n'};
+inline constexpr int kVersion = 1;
+inline constexpr int kKdfArgon2id13 = 1;
+
+inline constexpr qint64 kSaltSize = 16;
+inline constexpr qint64 kNoncePrefixSize = 15;
+inline constexpr qint64 kTagSize = 16; // the authentication tag after each chunk
+inline constexpr qint64 kKeySize = 32;
+inline constexpr qint64 kHeaderSize = 57;
+
+inline constexpr qint64 kDefaultChunkSize = 64 * 1024;
+// A chunk size below this would spend more on tags than on data; above the
+// reader's limit it would cost memory. Any size in between is valid.
+inline constexpr qint64 kMinChunkSize = 64;
+
+inline constexpr quint64 kDefaultMemlimit = quint64(64) << 20; // bytes
+inline constexpr quint64 kDefaultOpslimit = 3;                 // passes
+
+// What a writer puts in a new file.
+struct Params {
+    quint64 memlimit = kDefaultMemlimit;
+    quint64 opslimit = kDefaultOpslimit;
+    qint64 chunkSize = kDefaultChunkSize;
+
+    // The cheapest key derivation the format allows: for tests and fuzzing
+    // only, since it gives a guessed password almost no resistance.
+    static Params fastest();
+};
+
+// What a reader accepts. A file asking for more is refused before its key is
+// derived or any buffer allocated.
+struct Limits {
+    quint64 maxMemlimit = quint64(1) << 30;
+    quint64 maxOpslimit = 10;
+    qint64 maxChunkSize = qint64(1) << 20;
+};
+
+enum class Status {
+    Ok,
+    NotSealed,              // no sealed file or message at all
+    WrongPasswordOrDamaged, // a chunk did not authenticate, or the file is cut short
+    BadEncoding,            // a sealed message's text is not clean base64
+    Unsupported,            // an unknown version or key derivation; text that is not UTF-8
+    LimitsExceeded,         // parameters beyond the reader's limits, or an input too large
+    ReadFailed,             // the source failed; message holds its cause
+    WriteFailed,            // the sink failed; message holds its cause
+    Cancelled,              // the progress display's cancel came
+    Failed,                 // the library or the memory for the key was not available
+};
+
+struct Result {
+    Status status = Status::Failed;
+    QString message; // a sentence for the user, or the cause of a read or write failure
+
+    bool ok() const { return status == Status::Ok; }
+    static Result success() { return {Status::Ok, {}}; }
+};
+
+// The one message for a chunk that does not authenticate, whatever the reason:
+// the program cannot tell a wrong password from a changed file, and must not try.
+inline const QString kWrongPasswordOrDamaged =
+    QStringLiteral("The password is wrong, or the file was changed or cut short.");
+
+// The header's fields. The whole encoded header is the associated data of every
+// chunk, so no field can change without every chunk failing.
+struct Header {
+    int version = kVersion;
+    int kdf = kKdfArgon2id13;
+    quint64 opslimit = 0;
+    quint64 memlimit = 0;
+    std::array<unsigned char, kSaltSize> salt{};
+    qint64 chunkSize = 0;
+    std::array<unsigned char, kNoncePrefixSize> noncePrefix{};
+};
+
+using HeaderBytes = std::array<unsigned char, kHeaderSize>;
+
+// A header for a new file: the parameters given, a fresh random salt and nonce prefix.
+Header newHeader(const Params& params);
+HeaderBytes encodeHeader(const Header& header);
+
+// Reads a header from the first bytes of a file and checks it against the
+// limits, in this order: the magic (NotSealed), the length (a file cut inside
+// its header: WrongPasswordOrDamaged), the version and the key derivation
+// (Unsupported), then the parameters (LimitsExceeded).
+Result parseHeader(const unsigned char* data, qint64 size, const Limits& limits, Header* header);
+
+// Whether parameters are ones a reader with these limits accepts.
+Result checkParams(quint64 memlimit, quint64 opslimit, qint64 chunkSize, const Limits& limits);
+
+// What a reader makes of an input. One that is almost sealed is a sealed one
+// that was damaged, and is never read as classic: a changed byte must not turn
+// "refused" into "succeeded". FORMAT.md states the rules, under
+// "Recognising sealed input".
+enum class Recognition {
+    Sealed,  // begins exactly as a sealed file or message does
+    Damaged, // begins almost so: refused, never read as classic
+    Classic, // anything else
+};
+
+// firstBytes: the file's first 8 bytes, or the whole file when it is shorter.
+// (Message.h recognises message files.)
+Recognition recogniseFile(const QByteArray& firstBytes);
+
+// An amount of memory as the messages give it: "64 MiB", "48 KiB".
+QString describeMemory(quint64 bytes);
+
+// The size of the sealed file for an input of so many bytes.
+qint64 sealedSize(qint64 plainSize, qint64 chunkSize = kDefaultChunkSize);
+
+} // namespace sealed

@@ -1,0 +1,65 @@
+#include "sealed/Key.h"
+
+#include "base/Limits.h"
+
+#include <sodium.h>
+
+namespace sealed {
+
+static_assert(kKeySize == crypto_aead_xchacha20poly1305_ietf_KEYBYTES);
+
+bool sodiumReady() {
+    // sodium_init is itself safe to call from several threads; the static
+    // makes the answer cheap to ask for again.
+    static const bool ready = sodium_init() >= 0;
+    return ready;
+}
+
+QByteArray passwordBytes(const QString& password) {
+    QString normalised = password.normalized(QString::NormalizationForm_C);
+    QByteArray bytes = normalised.toUtf8();
+    // A copy made by the normalisation is ours alone to wipe; when there was
+    // nothing to change it is the caller's own string.
+    if (normalised.constData() != password.constData())
+        sodium_memzero(normalised.data(), static_cast<size_t>(normalised.size()) * sizeof(QChar));
+    return bytes;
+}
+
+SecretKey::SecretKey() {
+    if (sodiumReady())
+        m_data = static_cast<unsigned char*>(sodium_malloc(kKeySize));
+}
+
+SecretKey::~SecretKey() {
+    // sodium_free wipes the memory before it lets it go.
+    if (m_data)
+        sodium_free(m_data);
+}
+
+Result deriveKey(const QString& password, const Header& header, SecretKey* key) {
+    if (!sodiumReady())
+        return Result{Status::Failed, QStringLiteral("The encryption library could not start.")};
+    if (!key->m_data)
+        return Result{Status::Failed, QStringLiteral("There was not enough memory to keep the key.")};
+    QByteArray bytes = passwordBytes(password);
+    sodium_mprotect_readwrite(key->m_data);
+    const int rc = crypto_pwhash(key->m_data, kKeySize, bytes.constData(),
+                                 static_cast<unsigned long long>(bytes.size()), header.salt.data(),
+                                 header.opslimit, static_cast<size_t>(header.memlimit),
+                                 crypto_pwhash_ALG_ARGON2ID13);
+    sodium_memzero(bytes.data(), static_cast<size_t>(bytes.size()));
+    // Read-only from here on: the engine's threads only read it.
+    sodium_mprotect_readonly(key->m_data);
+    if (rc != 0) {
+        return Result{Status::Failed,
+                      QStringLiteral("There was not enough memory to derive the key (%1).")
+                          .arg(describeMemory(header.memlimit))};
+    }
+    return Result::success();
+}
+
+std::optional<QString> passwordProblem(const QString& password) {
+    return base::passwordLengthProblem(password);
+}
+
+} // namespace sealed

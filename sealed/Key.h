@@ -1,0 +1,47 @@
+#pragma once
+
+// The key of a sealed file: Argon2id of the password, with the header's salt
+// and parameters, kept in guarded memory.
+
+#include "sealed/Header.h"
+
+#include <optional>
+
+namespace sealed {
+
+// The bytes the key is derived from: the UTF-8 of the password in Unicode
+// normalisation form C, so that the same password typed on two systems (one
+// composing "é" from "e" and an accent, one not) gives the same key.
+QByteArray passwordBytes(const QString& password);
+
+// The key, in memory from libsodium's guarded allocator, readable only once it
+// is derived and wiped when freed.
+class SecretKey {
+public:
+    SecretKey();
+    ~SecretKey();
+    SecretKey(const SecretKey&) = delete;
+    SecretKey& operator=(const SecretKey&) = delete;
+
+    bool allocated() const { return m_data != nullptr; }
+    const unsigned char* data() const { return m_data; }
+
+private:
+    friend Result deriveKey(const QString& password, const Header& header, SecretKey* key);
+    unsigned char* m_data = nullptr;
+};
+
+// Argon2id with the header's salt and parameters. The parameters must already
+// have been checked (parseHeader, or newHeader from checked Params).
+Result deriveKey(const QString& password, const Header& header, SecretKey* key);
+
+// False when libsodium could not start (no source of randomness); every entry
+// point checks this itself, and the result is cached.
+bool sodiumReady();
+
+// Why a password cannot be used for the sealed format, whose key comes from
+// the password's UTF-8: any character may be used, and only the length is
+// bounded. A clause that begins with "the password"; nothing when it can.
+std::optional<QString> passwordProblem(const QString& password);
+
+} // namespace sealed

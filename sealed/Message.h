@@ -1,0 +1,41 @@
+#pragma once
+
+// Sealed message files, made and read whole in memory: a sealed message is
+// small (the message window's 10000 characters at most). Read at most
+// kMaxMessageFileSize + 1 bytes of a message file: anything longer is refused
+// without being decoded.
+
+#include "base/Limits.h"
+#include "sealed/Header.h"
+
+namespace sealed {
+
+inline const QByteArray kSealedTag = QByteArrayLiteral("Tessera v2.0 Sealed");
+inline constexpr int kBase64LineLength = 64;
+// A sealed message holds at most the message window's 10000 characters; its
+// file is far smaller than the ceiling every message file has, which leaves
+// room for other chunk sizes.
+inline constexpr qint64 kMaxMessageFileSize = base::kMaxMessageFileBytes;
+
+// The whole message file: the quoted tag line, then the sealed bytes of the
+// text's UTF-8 in base64, 64 characters a line, every line ending in CR LF.
+// The text is sealed as given (a caller converts line breaks to CR LF first).
+Result sealMessage(const QString& text, const QString& password, QByteArray* file,
+                   const Params& params = {});
+
+// The text of a sealed message file. Accepts LF as well as CR LF line ends and
+// a missing final line end, and nothing else around the base64.
+Result openMessage(const QByteArray& file, const QString& password, QString* text,
+                   const Limits& limits = {});
+
+// A message file's first field (as the classic reader reads it) names the sealed format.
+bool isSealedTag(const QByteArray& field);
+
+// A message file's content, recognised by its first line.
+Recognition recogniseMessage(const QByteArray& content);
+
+// The bytes begin with the quoted tag line of a sealed message (its line end
+// may be missing when only the line itself is given).
+bool looksLikeSealedMessage(const QByteArray& firstBytes);
+
+} // namespace sealed

@@ -1,0 +1,196 @@
+#include "sealed/Stream.h"
+
+#include "io/ChunkPipeline.h"
+#include "io/ReadFully.h"
+#include "sealed/Key.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <sodium.h>
+
+namespace sealed {
+
+static_assert(kTagSize == crypto_aead_xchacha20poly1305_ietf_ABYTES);
+
+qint64 MemorySource::read(char* data, qint64 size) {
+    const qint64 n = std::min(size, m_size - m_pos);
+    if (n > 0)
+        std::memcpy(data, m_data + m_pos, static_cast<size_t>(n));
+    m_pos += n;
+    return n;
+}
+
+bool ByteArraySink::write(const char* data, qint64 size, QString* error) {
+    if (size > m_cap - m_out->size()) {
+        *error = QStringLiteral("the output is larger than expected");
+        return false;
+    }
+    m_out->append(data, static_cast<qsizetype>(size));
+    return true;
+}
+
+namespace {
+
+// A batch is this many bytes of chunks: large enough that handing batches
+// between the threads costs little next to enciphering them, small enough that
+// three of them stay well inside the memory budget.
+constexpr qint64 kBatchBytes = qint64(4) << 20;
+
+enum class Mode { Seal, Open };
+
+// Chunk i of the file as a record: sealed or opened under the key, with the
+// whole header as associated data and a nonce of the prefix, the counter and
+// the final flag.
+class Records {
+public:
+    Records(const HeaderBytes& headerBytes, const Header& header, const SecretKey& key)
+        : m_headerBytes(headerBytes), m_prefix(header.noncePrefix), m_key(key) {}
+
+    // In place: size bytes of plain data become the record (size + kTagSize).
+    qint64 seal(quint64 index, unsigned char* data, qint64 size, bool final) const {
+        const auto nonce = nonceOf(index, final);
+        crypto_aead_xchacha20poly1305_ietf_encrypt(
+            data, nullptr, data, static_cast<unsigned long long>(size), m_headerBytes.data(),
+            m_headerBytes.size(), nullptr, nonce.data(), m_key.data());
+        return size + kTagSize;
+    }
+
+    // In place: a record becomes its plain data; -1 when it does not authenticate.
+    qint64 open(quint64 index, unsigned char* data, qint64 size, bool final) const {
+        if (size < kTagSize)
+            return -1; // cut before its tag
+        const auto nonce = nonceOf(index, final);
+        if (crypto_aead_xchacha20poly1305_ietf_decrypt(
+                data, nullptr, nullptr, data, static_cast<unsigned long long>(size),
+                m_headerBytes.data(), m_headerBytes.size(), nonce.data(), m_key.data()) != 0)
+            return -1;
+        return size - kTagSize;
+    }
+
+private:
+    std::array<unsigned char, crypto_aead_xchacha20poly1305_ietf_NPUBBYTES>
+    nonceOf(quint64 index, bool final) const {
+        std::array<unsigned char, crypto_aead_xchacha20poly1305_ietf_NPUBBYTES> nonce{};
+        std::memcpy(nonce.data(), m_prefix.data(), m_prefix.size());
+        for (int i = 0; i < 8; ++i)
+            nonce[kNoncePrefixSize + i] = static_cast<unsigned char>(index >> (8 * i));
+        nonce[kNoncePrefixSize + 8] = final ? 1 : 0;
+        return nonce;
+    }
+
+    const HeaderBytes& m_headerBytes;
+    const std::array<unsigned char, kNoncePrefixSize> m_prefix;
+    const SecretKey& m_key;
+};
+
+// Its two calls do nothing and it keeps no state, so every caller may share it.
+base::Progress& quietProgress() {
+    static base::Progress progress;
+    return progress;
+}
+
+// Counts the bytes taken from the source from an offset: the header read
+// before the records.
+class Offset final : public base::Progress {
+public:
+    Offset(base::Progress& display, qint64 offset)
+        : base::Progress(display.cancelToken()), m_display(display), m_offset(offset) {}
+    void setPosition(qint64 done) override { m_display.setPosition(m_offset + done); }
+
+private:
+    base::Progress& m_display;
+    qint64 m_offset;
+};
+
+// The records of the whole stream, through the pipeline: the key is derived
+// on the worker while the first chunks are read.
+Result runRecords(Mode mode, Source& source, Sink& sink, const QString& password,
+                  const HeaderBytes& headerBytes, const Header& header, base::Progress& progress) {
+    SecretKey key;
+    const Records records(headerBytes, header, key);
+    const qint64 chunk = header.chunkSize;
+    io::ChunkPipeline::Shape shape;
+    shape.inputChunk = mode == Mode::Seal ? chunk : chunk + kTagSize;
+    shape.outputChunk = chunk + kTagSize;
+    shape.chunksPerBatch = std::max<qint64>(1, kBatchBytes / chunk);
+    shape.expectedInput = source.remaining();
+    Result derived = Result::success();
+    Offset counted(progress, mode == Mode::Open ? kHeaderSize : 0);
+    const io::ChunkPipeline::Result run = io::ChunkPipeline(shape, counted).run(
+        [&](char* data, qint64 size) { return source.read(data, size); },
+        [&](quint64 index, unsigned char* data, qint64 size, bool final) {
+            return mode == Mode::Seal ? records.seal(index, data, size, final)
+                                      : records.open(index, data, size, final);
+        },
+        [&](const char* data, qint64 size, QString* error) { return sink.write(data, size, error); },
+        [&](QString* error) {
+            derived = deriveKey(password, header, &key);
+            *error = derived.message;
+            return derived.ok();
+        });
+    using Status_ = io::ChunkPipeline::Status;
+    switch (run.status) {
+    case Status_::Done:
+        return Result::success();
+    case Status_::ReadFailed:
+        return {Status::ReadFailed, source.errorString()};
+    case Status_::Refused:
+        return {Status::WrongPasswordOrDamaged, kWrongPasswordOrDamaged};
+    case Status_::WriteFailed:
+        return {Status::WriteFailed, run.error};
+    case Status_::Cancelled:
+        return {Status::Cancelled, QStringLiteral("Cancelled")};
+    case Status_::Failed:
+        break;
+    }
+    return derived.ok() ? Result{Status::Failed, run.error} : derived;
+}
+
+} // namespace
+
+Result seal(Source& source, Sink& sink, const QString& password, const Params& params,
+            base::Progress& progress) {
+    if (!sodiumReady())
+        return {Status::Failed, QStringLiteral("The encryption library could not start.")};
+    // A writer makes only files that a reader with the default limits opens.
+    if (Result checked = checkParams(params.memlimit, params.opslimit, params.chunkSize, {});
+        !checked.ok())
+        return checked;
+    if (progress.cancelled())
+        return {Status::Cancelled, QStringLiteral("Cancelled")};
+    const Header header = newHeader(params);
+    const HeaderBytes headerBytes = encodeHeader(header);
+    QString error;
+    if (!sink.write(reinterpret_cast<const char*>(headerBytes.data()), kHeaderSize, &error))
+        return {Status::WriteFailed, error};
+    return runRecords(Mode::Seal, source, sink, password, headerBytes, header, progress);
+}
+
+Result seal(Source& source, Sink& sink, const QString& password, const Params& params) {
+    return seal(source, sink, password, params, quietProgress());
+}
+
+Result open(Source& source, Sink& sink, const QString& password, const Limits& limits,
+            base::Progress& progress) {
+    if (!sodiumReady())
+        return {Status::Failed, QStringLiteral("The encryption library could not start.")};
+    HeaderBytes headerBytes{};
+    const qint64 got = io::readFully(
+        [&](char* into, qint64 n) { return source.read(into, n); },
+        reinterpret_cast<char*>(headerBytes.data()), kHeaderSize);
+    if (got < 0)
+        return {Status::ReadFailed, source.errorString()};
+    Header header;
+    if (Result parsed = parseHeader(headerBytes.data(), got, limits, &header); !parsed.ok())
+        return parsed;
+    if (progress.cancelled())
+        return {Status::Cancelled, QStringLiteral("Cancelled")};
+    return runRecords(Mode::Open, source, sink, password, headerBytes, header, progress);
+}
+
+Result open(Source& source, Sink& sink, const QString& password, const Limits& limits) {
+    return open(source, sink, password, limits, quietProgress());
+}
+
+} // namespace sealed

@@ -1,0 +1,17 @@
+#include "ui/common/MainSettings.h"
+
+namespace ui {
+
+void MainSettings::setOptions(const MessageOptions& options) {
+    if (options == m_options)
+        return;
+    m_options = options;
+    emit optionsChanged(m_options);
+}
+
+void MainSettings::setPicture(const QPixmap& picture) {
+    m_picture = picture;
+    emit pictureChanged();
+}
+
+} // namespace ui
