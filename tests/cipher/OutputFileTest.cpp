@@ -8,11 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <atomic>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 using cipher::OutputFile;
@@ -154,16 +152,13 @@ TEST_F(Output, ACancelDuringTheFinalSyncStillLeavesTheEarlierFile) {
 
 TEST_F(Output, WaitingForAFifosReaderEndsOnCancel) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    std::atomic<bool> cancel = false;
+    // The wait asks once a turn; the cancel comes while it waits, on its second turn.
+    int asked = 0;
     OutputFile out(path);
-    out.setCancelCheck([&] { return cancel.load(); });
-    std::thread canceller([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        cancel = true;
-    });
+    out.setCancelCheck([&] { return ++asked >= 2; });
     QString error;
     EXPECT_FALSE(out.open(&error)); // nobody ever reads
-    canceller.join();
+    EXPECT_GE(asked, 2);
     EXPECT_TRUE(out.wasCancelled());
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
@@ -175,18 +170,15 @@ TEST_F(Output, AReaderThatStallsCannotHoldAWriteForEver) {
     // A reader that opens the FIFO and never reads from it.
     const int reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(reader, 0);
-    std::atomic<bool> cancel = false;
+    // The wait for room asks once a turn; the cancel comes on its second turn.
+    int asked = 0;
     OutputFile out(path);
-    out.setCancelCheck([&] { return cancel.load(); });
+    out.setCancelCheck([&] { return ++asked >= 2; });
     QString error;
     ASSERT_TRUE(out.open(&error)) << error.toStdString();
-    std::thread canceller([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        cancel = true;
-    });
     // Far more than a pipe holds.
     EXPECT_FALSE(out.write(QByteArray(8 << 20, 'x'), &error));
-    canceller.join();
+    EXPECT_GE(asked, 2);
     EXPECT_TRUE(out.wasCancelled());
     ::close(reader);
 }

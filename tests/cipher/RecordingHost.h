@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <functional>
 
 struct RecordedMessage {
     QString text;
@@ -32,7 +33,11 @@ public:
         output.clear();
     }
     void appendOutput(quint8 code) override { output.append(static_cast<char>(code)); }
-    void waiting(const QString&) override { ++waits; }
+    void waiting(const QString&) override {
+        ++waits;
+        if (onWaiting)
+            onWaiting();
+    }
     bool cancelRequested() const override { return cancelAfterWaiting && waits > 0; }
 
     QString text() const { return cipher::codepage::decode(output); }
@@ -47,6 +52,7 @@ public:
     int clears = 0;
     int waits = 0;
     bool cancelAfterWaiting = false; // cancel once the command has had to wait
+    std::function<void()> onWaiting; // what happens while the command waits
 };
 
 // An encryption of text under password into path, its scratch file where a

@@ -15,7 +15,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -139,12 +138,8 @@ TEST_F(Scratch, ASecondEncryptionWaitsForTheFirst) {
     // The first ends while the second waits: the second goes on.
     host.messages.clear();
     host.waits = 0;
-    std::thread release([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        first.reset();
-    });
+    host.onWaiting = [&] { first.reset(); };
     EXPECT_EQ(encrypt(), EncryptResult::Finished);
-    release.join();
     EXPECT_EQ(host.waits, 1);
     EXPECT_EQ(host.lastMessage(), "Finished");
 }
