@@ -4,12 +4,16 @@
 // folder (optionally as an unprivileged user) and small disks of their own.
 
 #include "tests/support/Files.h"
+#include "tests/support/Waits.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <unistd.h>
@@ -26,10 +30,24 @@ using testsupport::modeOf;
 using testsupport::partials;
 using testsupport::randomBytes;
 using testsupport::readAll;
+using testsupport::sleepsOrPolls;
 using testsupport::writeAll;
 using testsupport::writeZeros;
 
 inline constexpr uid_t kNobody = 65534;
+
+// Looks again every few milliseconds until `ready` holds; false when it did
+// not within the deadline.
+inline bool waitUntil(const std::function<bool()>& ready, int deadlineMs = 20000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!ready()) {
+        if (clock.elapsed() > deadlineMs)
+            return false;
+        QThread::msleep(5);
+    }
+    return true;
+}
 
 inline bool canRunAsNobody() {
     return ::geteuid() == 0 && QFileInfo::exists(QStringLiteral("/usr/bin/setpriv"));

@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/mount.h>
@@ -176,15 +175,15 @@ TEST_F(Faults, KilledFilePassNeverLeavesAPartialTarget) {
     // Wait until the pass is under way: the process has written some megabytes
     // (into a temporary file that may have no name yet).
     const QString io = QStringLiteral("/proc/%1/io").arg(p.processId());
-    bool started = false;
-    for (int i = 0; i < 400 && !started; ++i) {
-        QThread::msleep(10);
-        const QByteArray stats = readAll(io);
-        const qsizetype at = stats.indexOf("wchar:");
-        started =
-            at >= 0 && stats.mid(at + 6, stats.indexOf('\n', at) - at - 6).trimmed().toLongLong() >
-                           8 * 1024 * 1024;
-    }
+    const bool started = waitUntil(
+        [&] {
+            const QByteArray stats = readAll(io);
+            const qsizetype at = stats.indexOf("wchar:");
+            return at >= 0 &&
+                   stats.mid(at + 6, stats.indexOf('\n', at) - at - 6).trimmed().toLongLong() >
+                       8 * 1024 * 1024;
+        },
+        4000);
     ASSERT_TRUE(started) << "the pass never began writing";
     ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
     p.waitForFinished();

@@ -6,10 +6,8 @@
 
 #include "FaultFixture.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QThread>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -244,15 +242,12 @@ TEST_F(SealedIntegrity, WithoutUnnamedFilesTheNewFileIsPrivateUntilComplete) {
     ASSERT_TRUE(p.waitForStarted());
     // Caught while it is written: hidden, recognisable, and the user's alone.
     QString partial;
-    QElapsedTimer clock;
-    clock.start();
-    while (partial.isEmpty() && clock.elapsed() < 20000 && p.state() == QProcess::Running) {
+    waitUntil([&] {
         const QStringList found = partials(dir.path());
         if (!found.isEmpty())
             partial = dir.filePath(found.first());
-        else
-            QThread::usleep(200);
-    }
+        return !partial.isEmpty() || p.state() != QProcess::Running;
+    });
     ASSERT_FALSE(partial.isEmpty()) << "no new file was seen beside the target";
     ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
     p.waitForFinished(10000);

@@ -7,8 +7,6 @@
 
 #include "FaultFixture.h"
 
-#include <QElapsedTimer>
-#include <QThread>
 #include <csignal>
 #include <fcntl.h>
 #include <pty.h>
@@ -32,17 +30,6 @@ bool catches(qint64 pid, int signal) {
     const qsizetype end = status.indexOf('\n', at);
     const quint64 mask = status.mid(at + 7, end - at - 7).trimmed().toULongLong(nullptr, 16);
     return mask & (quint64(1) << (signal - 1));
-}
-
-bool waitUntil(const std::function<bool()>& ready, int deadlineMs = 20000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!ready()) {
-        if (clock.elapsed() > deadlineMs)
-            return false;
-        QThread::msleep(5);
-    }
-    return true;
 }
 
 class Hardening : public Faults {
@@ -92,7 +79,9 @@ TEST_F(Hardening, ASignalWhileWaitingRemovesScratchAndLockAndSaysSoOnce) {
         p.start(QStringLiteral(TESSERA_CLI), encryptTo(target));
         ASSERT_TRUE(p.waitForStarted());
         ASSERT_TRUE(waitUntil([&] { return catches(p.processId(), signal); }));
-        QThread::msleep(50); // into the wait for the lock
+        // Into the wait for the lock: asleep between tries.
+        ASSERT_TRUE(waitUntil(
+            [&] { return sleepsOrPolls(QStringLiteral("/proc/%1").arg(p.processId())); }));
         ::kill(static_cast<pid_t>(p.processId()), signal);
         ASSERT_TRUE(p.waitForFinished(20000));
         EXPECT_EQ(p.exitStatus(), QProcess::CrashExit)

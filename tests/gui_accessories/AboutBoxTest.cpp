@@ -45,7 +45,7 @@ private:
 class AboutBoxTest : public GuiFixture {
 protected:
     QDialog* openAbout() {
-        auto* about = qobject_cast<QDialog*>(registry.show(QStringLiteral("frmAbout")));
+        auto* about = qobject_cast<QDialog*>(registry.show<ui::frmAbout>());
         EXPECT_NE(about, nullptr);
         if (about) {
             EXPECT_TRUE(QTest::qWaitForWindowActive(about));
@@ -56,7 +56,7 @@ protected:
     // The box deletes itself when it closes; the registry then forgets it.
     bool unloadedAfterEvents() {
         flushDeletes();
-        return !registry.isLoaded(QStringLiteral("frmAbout"));
+        return !registry.isLoaded<ui::frmAbout>();
     }
 };
 
@@ -131,15 +131,15 @@ TEST_F(AboutBoxTest, AFlashThatHoldsIsNotRepeatedUntilTheBoxLosesTheFocus) {
     QDialog* about = openAbout();
     auto* timer = about->findChild<QTimer*>(QStringLiteral("Timer1"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return flasher.callsFor(about) >= 1; }, 2000));
-    QTest::qWait(60);
+    ASSERT_TRUE(ticksPass(6, timer->interval()));
     EXPECT_EQ(flasher.callsFor(about), 1) << "no needless wake-ups";
     EXPECT_FALSE(timer->isActive());
 
     // The user turns to another window: the box asks for attention again.
-    QWidget* main = registry.show(QStringLiteral("frmMain"));
+    QWidget* main = registry.show<ui::frmMain>();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     EXPECT_TRUE(QTest::qWaitFor([&] { return flasher.callsFor(about) >= 2; }, 2000));
-    QTest::qWait(60);
+    ASSERT_TRUE(ticksPass(6, timer->interval()));
     EXPECT_EQ(flasher.callsFor(about), 2);
 }
 
@@ -165,7 +165,7 @@ TEST_F(AboutBoxTest, OkUnloadsAndTheNextOpenBuildsTheBoxAnew) {
     EXPECT_TRUE(unloadedAfterEvents());
     EXPECT_TRUE(first.isNull());
     const int callsBefore = int(flasher.calls.size());
-    QTest::qWait(40);
+    ASSERT_TRUE(ticksPass(4, 10)); // the box's timer ticked every 10 ms
     EXPECT_EQ(flasher.calls.size(), callsBefore) << "the flashing ends with the box";
 
     QDialog* again = openAbout();
@@ -195,7 +195,7 @@ TEST_F(AboutBoxTest, EnterEscapeAndTheCloseBoxCloseItAsOkDoes) {
 
     // The application exit's unload works on a box that is open.
     openAbout();
-    registry.unload(QStringLiteral("frmAbout"));
+    registry.unload<ui::frmAbout>();
     EXPECT_TRUE(unloadedAfterEvents());
 }
 

@@ -3,6 +3,7 @@
 
 #include "tests/support/Files.h"
 #include "tests/support/GuiFixture.h"
+#include "ui/main/frmBack.h"
 #include "ui/main/frmMain.h"
 
 #include <QDir>
@@ -29,7 +30,7 @@ class BackgroundWindowTest : public GuiFixture {
 protected:
     void SetUp() override {
         GuiFixture::SetUp();
-        back = registry.show(QStringLiteral("frmBack"));
+        back = registry.show<ui::frmBack>();
         ASSERT_NE(back, nullptr);
         txtFile = child<QLineEdit>(back, "txtFile");
         cmdLoad = child<QPushButton>(back, "cmdLoad");
@@ -203,9 +204,9 @@ TEST_F(BackgroundWindowTest, CloseHidesAndTheNextOpenShowsTheSameContents) {
     cmdBrowse->click();
     child<QPushButton>(back, "cmdCancel")->click();
     EXPECT_FALSE(back->isVisible());
-    EXPECT_EQ(registry.loaded(QStringLiteral("frmBack")), back) << "hidden, not unloaded";
+    EXPECT_EQ(registry.loaded<ui::frmBack>(), back) << "hidden, not unloaded";
 
-    QWidget* again = registry.show(QStringLiteral("frmBack"));
+    QWidget* again = registry.show<ui::frmBack>();
     EXPECT_EQ(again, back);
     EXPECT_EQ(txtFile->text(), QStringLiteral("/picked/by/dialog.bmp"));
     // The dialog starts from its last name too.
@@ -214,7 +215,7 @@ TEST_F(BackgroundWindowTest, CloseHidesAndTheNextOpenShowsTheSameContents) {
 }
 
 TEST_F(BackgroundWindowTest, TheMainWindowShowsThePictureUnscaledFromItsTopLeftCorner) {
-    auto* main = qobject_cast<QMainWindow*>(registry.show(QStringLiteral("frmMain")));
+    auto* main = qobject_cast<QMainWindow*>(registry.show<ui::frmMain>());
     ASSERT_NE(main, nullptr);
     QWidget* area = main->centralWidget();
     ASSERT_NE(area, nullptr);

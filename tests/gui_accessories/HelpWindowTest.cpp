@@ -5,6 +5,7 @@
 #include "tests/support/GuiFixture.h"
 
 #include "cipher/ScratchFile.h"
+#include "ui/main/frmHelp.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,7 +32,7 @@ protected:
         ASSERT_FALSE(scratch.startsWith(QDir::homePath() + QStringLiteral("/.cache")));
         QDir().mkpath(QFileInfo(scratch).absolutePath());
         QFile::remove(scratch);
-        help = registry.show(QStringLiteral("frmHelp"));
+        help = registry.show<ui::frmHelp>();
         ASSERT_NE(help, nullptr);
         fix = child<QPushButton>(help, "cmdKillEnc");
     }
@@ -164,8 +165,8 @@ TEST_F(HelpWindowTest, EnterWhenTheWindowOpensRunsTheRepair) {
 TEST_F(HelpWindowTest, CloseHidesAndKeepsTheWindowLoaded) {
     child<QPushButton>(help, "cmdClose")->click();
     EXPECT_FALSE(help->isVisible());
-    EXPECT_EQ(registry.loaded(QStringLiteral("frmHelp")), help);
-    EXPECT_EQ(registry.show(QStringLiteral("frmHelp")), help);
+    EXPECT_EQ(registry.loaded<ui::frmHelp>(), help);
+    EXPECT_EQ(registry.show<ui::frmHelp>(), help);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(quits, 0);
 }

@@ -13,8 +13,8 @@ namespace {
 using SecretWindowTest = GuiFixture;
 
 TEST_F(SecretWindowTest, ShowsOneLargePictureAndExitClosesOnlyThisWindow) {
-    QWidget* main = registry.show(QStringLiteral("frmMain"));
-    QWidget* secret = registry.show(QStringLiteral("frmSecret"));
+    QWidget* main = registry.show<ui::frmMain>();
+    QWidget* secret = registry.show<ui::frmSecret>();
     ASSERT_NE(secret, nullptr);
     const QList<QLabel*> pictures = secret->findChildren<QLabel*>();
     ASSERT_EQ(pictures.size(), 1);

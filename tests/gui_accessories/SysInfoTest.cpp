@@ -247,7 +247,7 @@ TEST_F(SysInfoTest, KeysThatGrantOnlyReadingAreEnough) {
 }
 
 TEST_F(SysInfoTest, AToolThatWillNotStartGivesTheMessageAndTheBoxStaysOpen) {
-    registry.show(QStringLiteral("frmAbout"));
+    registry.show<ui::frmAbout>();
     reg.setString(kHKeyLocalMachine, kPathKey, QStringLiteral("PATH"), QStringLiteral("/broken"));
     launcher.succeeds = false;
     child<QPushButton>(about, "cmdSysInfo")->click();

@@ -86,20 +86,21 @@ TEST_F(FormRegistryTest, EveryWindowIsFoundByItsClassUnderItsOwnName) {
 
 TEST_F(FormRegistryTest, EveryWindowWearsTheIconItsArtworkNames) {
     const QImage app = iconImage(resources::appIcon());
-    const QImage file = iconImage(resources::windowIcon(QStringLiteral("frmEncFile")));
-    const QImage globe = iconImage(resources::windowIcon(QStringLiteral("frmBrowser")));
+    const QImage file = iconImage(resources::windowIcon(nameOf<ui::frmEncFile>()));
+    const QImage globe = iconImage(resources::windowIcon(nameOf<ui::frmBrowser>()));
     ASSERT_NE(file, app);
     ASSERT_NE(globe, app);
     EXPECT_EQ(iconImage(registry.form<ui::frmEncFile>()->windowIcon()), file);
     EXPECT_EQ(iconImage(registry.createNew<ui::frmBrowser>()->windowIcon()), globe);
-    for (const char* name : {"frmMain", "frmAdvanced", "frmHelp", "frmPW", "frmCompile"}) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(iconImage(registry.form(QString::fromLatin1(name))->windowIcon()), app);
+    for (QWidget* window :
+         forms<ui::frmMain, ui::frmAdvanced, ui::frmHelp, ui::frmPW, ui::frmCompile>()) {
+        SCOPED_TRACE(qPrintable(window->objectName()));
+        EXPECT_EQ(iconImage(window->windowIcon()), app);
     }
 }
 
 TEST_F(FormRegistryTest, AStandInUnderAWindowsNameIsShownButNeverTakenForThatWindow) {
-    registry.registerForm(QStringLiteral("frmSecret"),
+    registry.registerForm(nameOf<ui::frmSecret>(),
                           [](ui::FormRegistry&) -> QWidget* { return new QWidget; });
     QWidget* shown = registry.show<ui::frmSecret>();
     ASSERT_NE(shown, nullptr);

@@ -5,6 +5,16 @@
 
 #include "tests/support/GuiFixture.h"
 #include "ui/common/WindowLook.h"
+#include "ui/filecipher/frmEncFile.h"
+#include "ui/main/frmAdvanced.h"
+#include "ui/main/frmBack.h"
+#include "ui/main/frmHelp.h"
+#include "ui/main/frmMain.h"
+#include "ui/startup/frmAbout.h"
+#include "ui/startup/frmLoad.h"
+#include "ui/wizard/frmCompile.h"
+#include "ui/wizard/frmPW.h"
+#include "ui/wizard/frmWizard1.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,10 +29,11 @@ using WindowLookTest = testsupport::GuiFixture;
 TEST_F(WindowLookTest, EveryWindowOfTheClassicDesignUsesTheOneClassicFace) {
     const QString face = QFontInfo(ui::classicFont()).family();
     ASSERT_FALSE(face.isEmpty());
-    for (const char* name : {"frmMain", "frmAdvanced", "frmEncFile", "frmBack", "frmHelp",
-                             "frmAbout", "frmLoad", "frmWizard1", "frmPW", "frmCompile"}) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(QFontInfo(registry.form(QString::fromLatin1(name))->font()).family(), face);
+    for (QWidget* window :
+         forms<ui::frmMain, ui::frmAdvanced, ui::frmEncFile, ui::frmBack, ui::frmHelp, ui::frmAbout,
+               ui::frmLoad, ui::frmWizard1, ui::frmPW, ui::frmCompile>()) {
+        SCOPED_TRACE(qPrintable(window->objectName()));
+        EXPECT_EQ(QFontInfo(window->font()).family(), face);
     }
     // The sizes and weights the windows ask for, in that one face.
     const QFont heading = ui::classicFont(9.75, true);
@@ -114,23 +125,23 @@ TEST_F(WindowLookTest, ShrinkingTakesTheTextDownInQuarterPointsButNoFurtherThanT
 }
 
 TEST_F(WindowLookTest, WindowsOpenCentredAndStayWhereTheUserPutsThem) {
-    for (const char* name :
-         {"frmMain", "frmAdvanced", "frmEncFile", "frmHelp", "frmBack", "frmSecret", "frmLoad",
-          "frmWizard1", "frmEncDec", "frmPW", "frmFile", "frmTextEnc", "frmWizardAdvanced",
-          "frmPrintShow", "frmFinish", "frmCompile"}) {
-        SCOPED_TRACE(name);
-        QWidget* window = registry.show(QString::fromLatin1(name));
-        ASSERT_NE(window, nullptr);
-        const QRect screen = window->screen()->availableGeometry();
-        EXPECT_LE((window->frameGeometry().center() - screen.center()).manhattanLength(), 1);
+    forEach<ui::frmMain, ui::frmAdvanced, ui::frmEncFile, ui::frmHelp, ui::frmBack, ui::frmSecret,
+            ui::frmLoad, ui::frmWizard1, ui::frmEncDec, ui::frmPW, ui::frmFile, ui::frmTextEnc,
+            ui::frmWizardAdvanced, ui::frmPrintShow, ui::frmFinish, ui::frmCompile>(
+        [this]<class Form> {
+            SCOPED_TRACE(qPrintable(nameOf<Form>()));
+            QWidget* window = registry.show<Form>();
+            ASSERT_NE(window, nullptr);
+            const QRect screen = window->screen()->availableGeometry();
+            EXPECT_LE((window->frameGeometry().center() - screen.center()).manhattanLength(), 1);
 
-        const QPoint moved = window->pos() + QPoint(37, 23);
-        window->move(moved);
-        window->hide();
-        window->show();
-        EXPECT_EQ(window->pos(), moved) << "centred only when first shown";
-        window->hide();
-    }
+            const QPoint moved = window->pos() + QPoint(37, 23);
+            window->move(moved);
+            window->hide();
+            window->show();
+            EXPECT_EQ(window->pos(), moved) << "centred only when first shown";
+            window->hide();
+        });
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "tests/support/Files.h"
 #include "tests/support/GuiFixture.h"
+#include "tests/support/Waits.h"
 #include "ui/filecipher/frmEncFile.h"
 
 #include <QCheckBox>
@@ -45,6 +46,18 @@ QByteArray cipherBytes(const QByteArray& input, const QByteArray& password, int 
         out[j] = static_cast<char>((static_cast<quint8>(input[j]) + sign * p + 256) % 256);
     }
     return out;
+}
+
+// Whether the pass waits in the system: asleep between tries to open a FIFO
+// that nobody reads, or polling for room in a full pipe. Its threads (the
+// pass's and its writer's) carry the pass's class name.
+bool passWaits() {
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    const QStringList all = tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    return std::any_of(all.begin(), all.end(), [&](const QString& task) {
+        return readAll(tasks.filePath(task) + "/comm").contains("FilePass") &&
+               testsupport::sleepsOrPolls(tasks.filePath(task));
+    });
 }
 
 class EncFileWindow : public testsupport::GuiFixture {
@@ -138,7 +151,8 @@ TEST_F(EncFileWindow, OpensCentredWithItsControlsInPlaceAndFocusOnThePassword) {
 
     // Resizing leaves every control where it was; the bar follows the bottom edge.
     window->resize(420, 330);
-    QTest::qWait(0);
+    // Checked once the window has handled its new size: the bar has moved.
+    ASSERT_TRUE(waitFor([&] { return child<QWidget>(window, "pbar")->y() != 0; }));
     EXPECT_EQ(child<QWidget>(window, "txtPW")->geometry(), QRect(16, 24, 273, 25));
     EXPECT_EQ(child<QWidget>(window, "cmdClose")->geometry(), QRect(208, 160, 81, 17));
     EXPECT_EQ(child<QWidget>(window, "pbar")->geometry(), QRect(0, 313, 420, 17));
@@ -483,7 +497,8 @@ TEST_F(EncFileCancel, ACopyToAFifoThatNobodyReadsCannotHoldTheWindowOpen) {
         child<QLineEdit>(window, "txtFileEnc")->setText(fifo);
         QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
         ASSERT_TRUE(window->passRunning());
-        QTest::qWait(200); // into the wait: for a reader, or for room in the pipe
+        ASSERT_TRUE(waitFor(passWaits, kWait))
+            << "into the wait: for a reader, or for room in the pipe";
         ASSERT_TRUE(window->passRunning());
 
         QTest::mouseClick(child<QPushButton>(window, "cmdClose"), Qt::LeftButton);

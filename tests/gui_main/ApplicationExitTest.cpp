@@ -3,6 +3,7 @@
 
 #include "ui/common/ApplicationExit.h"
 #include "tests/support/GuiFixture.h"
+#include "ui/main/frmMain.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -17,7 +18,7 @@ protected:
         // Plain windows stand in for those of the list that other parts build,
         // so that only the order is watched here.
         for (const char* name : ui::kExitUnloadOrder) {
-            if (QString::fromLatin1(name) != QStringLiteral("frmMain"))
+            if (QString::fromLatin1(name) != nameOf<ui::frmMain>())
                 registry.registerForm(QString::fromLatin1(name),
                                       [](ui::FormRegistry&) { return new QWidget; });
         }
@@ -31,15 +32,16 @@ protected:
 
 TEST_F(ApplicationExitOrder, UnloadsTheListInOrderThenTheRestThenEnds) {
     // Loaded in another order than the list's, some shown, some hidden.
-    for (const char* name : {"frmMain", "frmWizard1", "frmHelp", "frmTextEnc", "frmFinish",
-                             "frmFile", "frmEncDec", "frmCompile", "frmAbout", "frmAdvanced"})
-        registry.form(QString::fromLatin1(name));
-    registry.show(QStringLiteral("frmHelp"));
-    registry.show(QStringLiteral("frmAbout"));
+    // The stand-ins are no windows of their classes: they are loaded by name.
+    forEach<ui::frmMain, ui::frmWizard1, ui::frmHelp, ui::frmTextEnc, ui::frmFinish, ui::frmFile,
+            ui::frmEncDec, ui::frmCompile, ui::frmAbout, ui::frmAdvanced>(
+        [this]<class Form> { registry.form(nameOf<Form>()); });
+    registry.show<ui::frmHelp>();
+    registry.show<ui::frmAbout>();
     QPointer<QWidget> viewer = new QWidget;
     registry.adopt(viewer);
     viewer->show();
-    QPointer<QWidget> main = registry.loaded(QStringLiteral("frmMain"));
+    QPointer<QWidget> main = registry.loaded<ui::frmMain>();
 
     ui::ApplicationExit(registry);
 
@@ -59,7 +61,7 @@ TEST_F(ApplicationExitOrder, UnloadsTheListInOrderThenTheRestThenEnds) {
 }
 
 TEST_F(ApplicationExitOrder, WithOnlyTheHiddenMainWindowLoadedItUnloadsThatAndEnds) {
-    registry.form(QStringLiteral("frmMain"));
+    registry.form<ui::frmMain>();
     ui::ApplicationExit(registry);
     EXPECT_EQ(events, (QStringList{"frmMain", "quit"}));
 }

@@ -683,7 +683,7 @@ TEST_F(MainWindow, EscapeAnywhereRunsTheApplicationExit) {
         const int before = quits;
         QTest::keyClick(target, Qt::Key_Escape);
         ASSERT_TRUE(QTest::qWaitFor([&] { return quits == before + 1; })) << name;
-        EXPECT_FALSE(registry.isLoaded(QStringLiteral("frmMain"))) << name;
+        EXPECT_FALSE(registry.isLoaded<ui::frmMain>()) << name;
         main = registry.form<ui::frmMain>();
     }
 }
@@ -694,7 +694,7 @@ TEST_F(MainWindow, ExitButtonMenuAndFrameCloseEndTheProgram) {
         const int before = quits;
         start();
         const bool ended = QTest::qWaitFor([&] { return quits == before + 1; });
-        const bool unloaded = !registry.isLoaded(QStringLiteral("frmMain"));
+        const bool unloaded = !registry.isLoaded<ui::frmMain>();
         main = registry.form<ui::frmMain>();
         return ended && unloaded;
     };
@@ -732,33 +732,34 @@ TEST_F(MainWindow, WebPageAsksFirstAndOpensAFreshViewerEachTime) {
 }
 
 TEST_F(MainWindow, CommandsShowTheirWindowsBesideTheMainWindow) {
-    for (const char* name : {"frmEncFile", "frmBack", "frmAbout", "frmHelp", "frmWizard1"})
-        registry.registerForm(QString::fromLatin1(name), stubWindow);
+    forEach<ui::frmEncFile, ui::frmBack, ui::frmAbout, ui::frmHelp, ui::frmWizard1>(
+        [this]<class Form> { registry.registerForm(nameOf<Form>(), stubWindow); });
     showActive();
     const struct {
         std::function<void()> run;
-        const char* opens;
+        QString opens;
     } commands[] = {
-        {[&] { button("cmdFileEnc")->click(); }, "frmEncFile"},
-        {[&] { button("cmdBack")->click(); }, "frmBack"},
-        {[&] { action("mnuViewBack")->trigger(); }, "frmBack"},
-        {[&] { action("mnuViewAbout")->trigger(); }, "frmAbout"},
-        {[&] { action("mnuHelpHow")->trigger(); }, "frmHelp"},
+        {[&] { button("cmdFileEnc")->click(); }, nameOf<ui::frmEncFile>()},
+        {[&] { button("cmdBack")->click(); }, nameOf<ui::frmBack>()},
+        {[&] { action("mnuViewBack")->trigger(); }, nameOf<ui::frmBack>()},
+        {[&] { action("mnuViewAbout")->trigger(); }, nameOf<ui::frmAbout>()},
+        {[&] { action("mnuHelpHow")->trigger(); }, nameOf<ui::frmHelp>()},
     };
     for (const auto& command : commands) {
-        registry.hide(QString::fromLatin1(command.opens));
+        SCOPED_TRACE(qPrintable(command.opens));
+        registry.hide(command.opens);
         command.run();
-        QWidget* opened = registry.loaded(QString::fromLatin1(command.opens));
-        ASSERT_NE(opened, nullptr) << command.opens;
-        EXPECT_TRUE(opened->isVisible()) << command.opens;
-        EXPECT_TRUE(main->isVisible()) << command.opens;
+        QWidget* opened = registry.loaded(command.opens);
+        ASSERT_NE(opened, nullptr);
+        EXPECT_TRUE(opened->isVisible());
+        EXPECT_TRUE(main->isVisible());
     }
 
     // Go to Wizard hides the main window, keeping its fields, and shows the chooser.
     fill(QStringLiteral("pw"), QStringLiteral("text"), QStringLiteral("f.txt"));
     action("mnuViewGoTo")->trigger();
     EXPECT_FALSE(main->isVisible());
-    EXPECT_TRUE(registry.loaded(QStringLiteral("frmWizard1"))->isVisible());
+    EXPECT_TRUE(visible<ui::frmWizard1>());
     registry.show<ui::frmMain>();
     EXPECT_EQ(txtPW()->text(), QStringLiteral("pw"));
     EXPECT_EQ(txtIn()->toPlainText(), QStringLiteral("text"));
@@ -769,7 +770,7 @@ TEST(MainWindowAlone, CommandsForWindowsNotBuiltDoNothing) {
     ScriptedDialogs dialogs;
     ui::FormRegistry registry;
     ui::registerMainForms(registry);
-    auto* main = qobject_cast<ui::frmMain*>(registry.show(QStringLiteral("frmMain")));
+    auto* main = qobject_cast<ui::frmMain*>(registry.show<ui::frmMain>());
     ASSERT_NE(main, nullptr);
     main->cmdFileEnc_Click();
     main->cmdBack_Click();
@@ -778,22 +779,22 @@ TEST(MainWindowAlone, CommandsForWindowsNotBuiltDoNothing) {
     main->cmdWeb_Click();
     main->mnuViewGoTo_Click();
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(registry.loadedNames(), QStringList{"frmMain"});
+    EXPECT_EQ(registry.loadedNames(), QStringList{ui::FormRegistry::nameOf<ui::frmMain>()});
     EXPECT_TRUE(registry.adopted().isEmpty());
 }
 
 TEST_F(MainWindow, SecretEntryOpensThePictureWindowOnlyWhileBrowseHasTheFocus) {
-    registry.registerForm(QStringLiteral("frmSecret"), stubWindow);
+    registry.registerForm(nameOf<ui::frmSecret>(), stubWindow);
     showActive();
     txtPW()->setFocus();
     action("Secret")->trigger();
-    EXPECT_FALSE(registry.isLoaded(QStringLiteral("frmSecret")));
+    EXPECT_FALSE(registry.isLoaded<ui::frmSecret>());
 
     button("cmdBrowse")->setFocus();
     EXPECT_TRUE(main->browseHasFocus());
     action("Secret")->trigger();
-    ASSERT_TRUE(registry.isLoaded(QStringLiteral("frmSecret")));
-    EXPECT_TRUE(registry.loaded(QStringLiteral("frmSecret"))->isVisible());
+    ASSERT_TRUE(registry.isLoaded<ui::frmSecret>());
+    EXPECT_TRUE(visible<ui::frmSecret>());
 
     txtPW()->setFocus();
     EXPECT_FALSE(main->browseHasFocus());

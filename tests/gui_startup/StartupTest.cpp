@@ -2,6 +2,7 @@
 // mode chooser.
 
 #include "tests/support/GuiFixture.h"
+#include "ui/main/frmMain.h"
 #include "ui/startup/frmFlash.h"
 #include "ui/startup/frmLoad.h"
 
@@ -31,7 +32,7 @@ protected:
 };
 
 TEST_F(StartupTest, SplashWindowLooksAsDesigned) {
-    QWidget* w = registry.show("frmLoad");
+    QWidget* w = registry.show<ui::frmLoad>();
     EXPECT_EQ(w->windowTitle(), "Tessera 2.0");
     EXPECT_EQ(w->size(), QSize(229, 67));
     EXPECT_EQ(w->minimumSize(), w->maximumSize());
@@ -61,16 +62,16 @@ TEST_F(StartupTest, TheBarShowsOneToFourThenEmpties) {
 }
 
 TEST_F(StartupTest, AfterFiveSecondsTheIntroTakesOverOnce) {
-    registry.form("frmMain");
-    registry.show("frmLoad");
+    registry.form<ui::frmMain>();
+    registry.show<ui::frmLoad>();
     int introsLoaded = 0;
     QObject::connect(&registry, &ui::FormRegistry::formLoaded,
-                     [&](const QString& name) { introsLoaded += name == "frmFlash"; });
+                     [&](const QString& name) { introsLoaded += name == nameOf<ui::frmFlash>(); });
     splash()->tmrLook_Timer();
-    EXPECT_TRUE(visible("frmFlash"));
-    EXPECT_FALSE(registry.isLoaded("frmLoad")) << "the intro unloads the splash window";
-    EXPECT_TRUE(registry.isLoaded("frmMain"));
-    EXPECT_FALSE(visible("frmMain"));
+    EXPECT_TRUE(visible<ui::frmFlash>());
+    EXPECT_FALSE(registry.isLoaded<ui::frmLoad>()) << "the intro unloads the splash window";
+    EXPECT_TRUE(registry.isLoaded<ui::frmMain>());
+    EXPECT_FALSE(visible<ui::frmMain>());
     EXPECT_EQ(introsLoaded, 1);
 }
 
@@ -78,13 +79,13 @@ TEST_F(StartupTest, LookStopsItsTimerEvenWhenTheSplashWindowStays) {
     // An intro that leaves the splash window loaded: the splash window must
     // still never ask for the intro a second time.
     int shown = 0;
-    registry.registerForm("frmFlash", [&](ui::FormRegistry&) -> QWidget* {
+    registry.registerForm(nameOf<ui::frmFlash>(), [&](ui::FormRegistry&) -> QWidget* {
         ++shown;
         return new QWidget;
     });
     ui::frmLoad* load = splash();
     load->tmrLook_Timer();
-    ASSERT_TRUE(registry.isLoaded("frmLoad"));
+    ASSERT_TRUE(registry.isLoaded<ui::frmLoad>());
     EXPECT_FALSE(load->tmrLook()->isActive());
     EXPECT_TRUE(load->tmdKewl()->isActive()) << "the bar goes on";
     EXPECT_EQ(shown, 1);
@@ -152,28 +153,28 @@ TEST_F(StartupTest, TheGapRunsLeftToRightAndWraps) {
 }
 
 TEST_F(StartupTest, StartLeadsToTheModeChooser) {
-    registry.show("frmFlash");
+    registry.show<ui::frmFlash>();
     intro()->findChild<QPushButton*>("cmdStart")->click();
-    EXPECT_FALSE(registry.isLoaded("frmFlash"));
-    EXPECT_TRUE(visible("frmWizard1"));
+    EXPECT_FALSE(registry.isLoaded<ui::frmFlash>());
+    EXPECT_TRUE(visible<ui::frmWizard1>());
     EXPECT_EQ(quits, 0);
 }
 
 TEST_F(StartupTest, ExitAndTheFrameCloseEndTheProgram) {
-    registry.form("frmMain");
-    registry.show("frmFlash");
+    registry.form<ui::frmMain>();
+    registry.show<ui::frmFlash>();
     intro()->findChild<QPushButton*>("cmdExit")->click();
     EXPECT_EQ(quits, 1);
     EXPECT_TRUE(registry.loadedNames().isEmpty()) << registry.loadedNames().join(',').toStdString();
 
-    registry.show("frmFlash")->close();
+    registry.show<ui::frmFlash>()->close();
     EXPECT_EQ(quits, 2);
-    EXPECT_FALSE(registry.isLoaded("frmFlash"));
+    EXPECT_FALSE(registry.isLoaded<ui::frmFlash>());
 }
 
 TEST_F(StartupTest, ClosingTheSplashWindowEndsTheProgram) {
-    registry.form("frmMain");
-    registry.show("frmLoad")->close();
+    registry.form<ui::frmMain>();
+    registry.show<ui::frmLoad>()->close();
     EXPECT_EQ(quits, 1);
     EXPECT_TRUE(registry.loadedNames().isEmpty()) << "no hidden window is left running";
 }
@@ -183,9 +184,9 @@ TEST_F(StartupTest, TheWholeSequenceFromTheStartWindowToTheModeChooser) {
     QElapsedTimer clock;
     clock.start();
     ui::startProgram(registry);
-    ASSERT_TRUE(registry.isLoaded("frmMain"));
-    EXPECT_FALSE(visible("frmMain"));
-    EXPECT_TRUE(visible("frmLoad"));
+    ASSERT_TRUE(registry.isLoaded<ui::frmMain>());
+    EXPECT_FALSE(visible<ui::frmMain>());
+    EXPECT_TRUE(visible<ui::frmLoad>());
 
     QList<int> bar;
     QProgressBar* progress = splash()->pbKewl();
@@ -196,9 +197,9 @@ TEST_F(StartupTest, TheWholeSequenceFromTheStartWindowToTheModeChooser) {
             bar << v;
     });
     // Generous deadlines: a busy machine delays timers, it never hurries them.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return visible("frmFlash"); }, 15000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return visible<ui::frmFlash>(); }, 15000));
     EXPECT_GE(clock.elapsed(), 4700); // a coarse timer may fire up to 5 % early
-    EXPECT_FALSE(registry.isLoaded("frmLoad"));
+    EXPECT_FALSE(registry.isLoaded<ui::frmLoad>());
     // The bar stepped once a second on the way: 1, 2, 3, 4 (a late tick may
     // lose the race with the five-second timer).
     ASSERT_GE(bar.size(), 2);
@@ -211,9 +212,9 @@ TEST_F(StartupTest, TheWholeSequenceFromTheStartWindowToTheModeChooser) {
 
     QPushButton* start = intro()->findChild<QPushButton*>("cmdStart");
     QTest::mouseClick(start, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return visible("frmWizard1"); }, 5000));
-    EXPECT_FALSE(registry.isLoaded("frmFlash"));
-    EXPECT_FALSE(visible("frmMain"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return visible<ui::frmWizard1>(); }, 5000));
+    EXPECT_FALSE(registry.isLoaded<ui::frmFlash>());
+    EXPECT_FALSE(visible<ui::frmMain>());
     EXPECT_EQ(quits, 0);
 }
 

@@ -24,55 +24,54 @@ QByteArray firstLine(const QString& file) {
 TEST_F(WizardFinishTest, EncryptionEndsAtTheModeChooserAndTheMainWindowReadsIt) {
     const QString file = path("wizard.txt");
     walkEncryption("Pa55word", file, "Dear friend,\nmeet me at noon.", true, true);
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     EXPECT_EQ(dialogs.texts(), QStringList{"Finished"});
-    EXPECT_EQ(onScreen(), "frmWizard1");
+    EXPECT_TRUE(onScreen<ui::frmWizard1>());
     EXPECT_EQ(firstLine(file), "\"Tessera v2.0 PIC JB\"");
 
     // The main window decrypts what the wizard wrote, line break and all.
     dialogs.clear();
-    registry.show("frmMain");
-    child<QLineEdit>("frmMain", "txtPW")->setText("Pa55word");
-    child<QLineEdit>("frmMain", "txtFile")->setText(file);
-    qobject_cast<ui::frmMain*>(form("frmMain"))->cmdDecrypt_Click();
+    registry.show<ui::frmMain>();
+    edit<ui::frmMain>("txtPW")->setText("Pa55word");
+    edit<ui::frmMain>("txtFile")->setText(file);
+    registry.form<ui::frmMain>()->cmdDecrypt_Click();
     EXPECT_EQ(dialogs.texts(), QStringList{"Decrypted"});
-    EXPECT_EQ(child<QPlainTextEdit>("frmMain", "txtIn")->toPlainText(),
-              "Dear friend,\nmeet me at noon.");
+    EXPECT_EQ(textEdit<ui::frmMain>("txtIn")->toPlainText(), "Dear friend,\nmeet me at noon.");
 }
 
 TEST_F(WizardFinishTest, EnterOnTheFinishPageRunsFinish) {
     const QString file = path("enter.txt");
     walkEncryption("pw", file, "x");
-    ASSERT_TRUE(activate(form("frmFinish")));
+    ASSERT_TRUE(activate(registry.form<ui::frmFinish>()));
     // Enter goes to whatever has the focus on arrival: that must be Finish.
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
     EXPECT_EQ(focused->objectName(), QStringLiteral("cmdNext"));
     QTest::keyClick(focused, Qt::Key_Return);
     EXPECT_TRUE(QFile::exists(file));
-    EXPECT_EQ(onScreen(), "frmWizard1");
+    EXPECT_TRUE(onScreen<ui::frmWizard1>());
 }
 
 TEST_F(WizardFinishTest, TheMainWindowsFileDecryptsInTheResultWindow) {
     const QString file = path("main.txt");
-    registry.show("frmMain");
-    child<QLineEdit>("frmMain", "txtPW")->setText("shared");
-    child<QLineEdit>("frmMain", "txtFile")->setText(file);
-    child<QPlainTextEdit>("frmMain", "txtIn")->setPlainText("from the main window\nbye");
-    qobject_cast<ui::frmMain*>(form("frmMain"))->CmdEnc_Click();
+    registry.show<ui::frmMain>();
+    edit<ui::frmMain>("txtPW")->setText("shared");
+    edit<ui::frmMain>("txtFile")->setText(file);
+    textEdit<ui::frmMain>("txtIn")->setPlainText("from the main window\nbye");
+    registry.form<ui::frmMain>()->CmdEnc_Click();
     ASSERT_EQ(dialogs.texts(), QStringList{"Finished"});
-    registry.hide("frmMain");
+    registry.hide<ui::frmMain>();
     dialogs.clear();
 
     walkDecryption("shared", file, true, false);
     bool resultShownFirst = false;
     dialogs.onMessage = [&](const testsupport::ScriptedDialogs::Message&) {
-        resultShownFirst = visible("frmCompile") && !visible("frmFinish");
+        resultShownFirst = visible<ui::frmCompile>() && !visible<ui::frmFinish>();
     };
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     EXPECT_EQ(dialogs.texts(), QStringList{"Decrypted"});
     EXPECT_TRUE(resultShownFirst);
-    EXPECT_EQ(onScreen(), "frmCompile");
+    EXPECT_TRUE(onScreen<ui::frmCompile>());
     // The result window shows the password, the text and the file name.
     EXPECT_EQ(resultText()->toPlainText(), "from the main window\nbye");
     EXPECT_EQ(resultPassword()->text(), "shared");
@@ -88,11 +87,11 @@ TEST_F(WizardFinishTest, ALongestMessageArrivesWholeInTheResultWindow) {
     for (int i = 0; text.size() < 10000; ++i)
         text += QChar(u'a' + i % 26);
     walkEncryption("long", file, text, false, true);
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     ASSERT_EQ(dialogs.texts(), QStringList{"Finished"});
     dialogs.clear();
     walkDecryption("long", file, true, false);
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     EXPECT_EQ(dialogs.texts(), QStringList{"Decrypted"});
     EXPECT_EQ(resultText()->toPlainText(), text);
     EXPECT_EQ(answers().text, text);
@@ -104,15 +103,15 @@ TEST_F(WizardFinishTest, AMissingFileLeavesTheResultWindowEmptyAndPrintsNothing)
         dialogs.clear();
         resultText()->setPlainText("from before");
         walkDecryption("pw", path("nowhere.txt"), true, print);
-        click("frmFinish", "cmdNext");
+        click<ui::frmFinish>("cmdNext");
         ASSERT_EQ(dialogs.texts(), QStringList{cipher::kFileNotFound});
         EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::Stop);
-        EXPECT_EQ(onScreen(), "frmCompile");
+        EXPECT_TRUE(onScreen<ui::frmCompile>());
         EXPECT_EQ(resultText()->toPlainText(), "");
         EXPECT_EQ(answers().text, "");
         EXPECT_TRUE(printer.documents.isEmpty());
         EXPECT_EQ(quits, 0);
-        click("frmCompile", "cmdBack");
+        click<ui::frmCompile>("cmdBack");
     }
 }
 
@@ -129,13 +128,13 @@ TEST_F(WizardFinishTest, AFileFarLargerThanAnyMessageIsRefusedAndNothingPrinted)
     }
     resultText()->setPlainText("from before");
     walkDecryption("pw", file, true, true);
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].text.contains("was not decrypted: it is larger than 1 MB"))
         << dialogs.messages[0].text.toStdString();
     EXPECT_EQ(dialogs.messages[0].title, "Error");
     EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::Stop);
-    EXPECT_EQ(onScreen(), "frmCompile");
+    EXPECT_TRUE(onScreen<ui::frmCompile>());
     EXPECT_EQ(resultText()->toPlainText(), "");
     EXPECT_TRUE(printer.documents.isEmpty());
     EXPECT_EQ(quits, 0);
@@ -147,9 +146,9 @@ protected:
         WizardFixture::SetUp();
         file = path("to-print.txt");
         walkEncryption("printme", file, "first line\nsecond line");
-        click("frmFinish", "cmdNext");
+        click<ui::frmFinish>("cmdNext");
         ASSERT_TRUE(QFile::exists(file));
-        registry.hide("frmWizard1");
+        registry.hide<ui::frmWizard1>();
         dialogs.clear(); // the encryption's own "Finished"
     }
     QString file;
@@ -158,7 +157,7 @@ protected:
 TEST_F(WizardPrintTest, PrintOnlyPrintsAndEndsTheProgram) {
     walkDecryption("printme", file, false, true);
     EXPECT_EQ(answers().output, Outputs(Output::Print));
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     EXPECT_EQ(dialogs.texts(), QStringList{"Decrypted"});
     ASSERT_EQ(printer.documents, QStringList{"first line\nsecond line"});
     EXPECT_EQ(printer.pointSizes, QList<int>{14});
@@ -169,7 +168,7 @@ TEST_F(WizardPrintTest, PrintOnlyPrintsAndEndsTheProgram) {
 TEST_F(WizardPrintTest, AFailedPrintIsReportedAndTheProgramStillEnds) {
     printer.available = false;
     walkDecryption("printme", file, false, true);
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     ASSERT_EQ(dialogs.messages.size(), 2);
     EXPECT_EQ(dialogs.messages[0].text, "Decrypted");
     EXPECT_TRUE(dialogs.messages[1].text.contains("not printed"))
@@ -180,32 +179,32 @@ TEST_F(WizardPrintTest, AFailedPrintIsReportedAndTheProgramStillEnds) {
 
 TEST_F(WizardPrintTest, PrintAndShowPrintsAndStays) {
     walkDecryption("printme", file, true, true);
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     EXPECT_EQ(printer.documents, QStringList{"first line\nsecond line"});
-    EXPECT_EQ(onScreen(), "frmCompile");
+    EXPECT_TRUE(onScreen<ui::frmCompile>());
     EXPECT_EQ(resultText()->toPlainText(), "first line\nsecond line");
     EXPECT_EQ(answers().output, Output::View | Output::Print);
     EXPECT_EQ(quits, 0);
 
     // A later pass with neither box checked keeps "PS" and prints again.
-    click("frmCompile", "cmdBack");
+    click<ui::frmCompile>("cmdBack");
     walkDecryption("printme", file, false, false);
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     EXPECT_EQ(printer.documents.size(), 2);
     EXPECT_EQ(quits, 0);
 }
 
 TEST_F(WizardPrintTest, ShowOnlyPrintsNothing) {
     walkDecryption("printme", file, true, false);
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     EXPECT_TRUE(printer.documents.isEmpty());
-    EXPECT_EQ(onScreen(), "frmCompile");
+    EXPECT_TRUE(onScreen<ui::frmCompile>());
 }
 
 TEST_F(WizardPrintTest, NeitherBoxOnTheFirstPassPrintsNothing) {
     walkDecryption("printme", file, false, false);
     EXPECT_EQ(answers().output, Outputs());
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     EXPECT_EQ(resultText()->toPlainText(), "first line\nsecond line");
     EXPECT_TRUE(printer.documents.isEmpty());
 }
@@ -213,35 +212,36 @@ TEST_F(WizardPrintTest, NeitherBoxOnTheFirstPassPrintsNothing) {
 TEST_F(WizardFinishTest, AFailedEncryptionKeepsTheFinishPage) {
     // A folder where the file should go: the cipher refuses and says why.
     walkEncryption("pw", dir.path(), "text");
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::Stop);
-    EXPECT_EQ(onScreen(), "frmFinish");
-    EXPECT_EQ(form("frmFinish")->cursor().shape(), Qt::ArrowCursor) << "the busy pointer is gone";
+    EXPECT_TRUE(onScreen<ui::frmFinish>());
+    EXPECT_EQ(registry.form<ui::frmFinish>()->cursor().shape(), Qt::ArrowCursor)
+        << "the busy pointer is gone";
 
     // Back leads to the page that needs mending, and forward again works.
-    click("frmFinish", "cmdBack");
-    click("frmTextEnc", "cmdBack");
+    click<ui::frmFinish>("cmdBack");
+    click<ui::frmTextEnc>("cmdBack");
     enterFile(path("mended.txt"));
-    click("frmTextEnc", "cmdNext");
-    click("frmWizardAdvanced", "cmdNext");
-    click("frmFinish", "cmdNext");
+    click<ui::frmTextEnc>("cmdNext");
+    click<ui::frmWizardAdvanced>("cmdNext");
+    click<ui::frmFinish>("cmdNext");
     EXPECT_TRUE(QFile::exists(path("mended.txt")));
-    EXPECT_EQ(onScreen(), "frmWizard1");
+    EXPECT_TRUE(onScreen<ui::frmWizard1>());
 }
 
 TEST_F(WizardFinishTest, FinishWithoutTextOrOperationDoesNothing) {
-    registry.show("frmFinish");
+    registry.show<ui::frmFinish>();
     wizard().setOperation(Operation::Encrypt);
     wizard().setFile(path("never.txt"));
     wizard().setPassword("pw");
-    click("frmFinish", "cmdNext"); // no text
+    click<ui::frmFinish>("cmdNext"); // no text
     wizard().setOperation(Operation::None);
     wizard().setText("text");
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_FALSE(QFile::exists(path("never.txt")));
-    EXPECT_EQ(onScreen(), "frmFinish");
+    EXPECT_TRUE(onScreen<ui::frmFinish>());
 }
 
 } // namespace

@@ -14,7 +14,17 @@
 
 #include "tests/support/GuiFixture.h"
 #include "tests/support/RecordingPrinter.h"
+#include "ui/main/frmMain.h"
 #include "ui/wizard/WizardController.h"
+#include "ui/wizard/frmCompile.h"
+#include "ui/wizard/frmEncDec.h"
+#include "ui/wizard/frmFile.h"
+#include "ui/wizard/frmFinish.h"
+#include "ui/wizard/frmPW.h"
+#include "ui/wizard/frmPrintShow.h"
+#include "ui/wizard/frmTextEnc.h"
+#include "ui/wizard/frmWizard1.h"
+#include "ui/wizard/frmWizardAdvanced.h"
 
 class WizardFixture : public testsupport::GuiFixture {
 protected:
@@ -22,83 +32,87 @@ protected:
     using Output = ui::WizardState::Output;
     using Outputs = ui::WizardState::Outputs;
 
-    QWidget* form(const QString& name) { return registry.form(name); }
-
-    QPushButton* button(const QString& f, const QString& n) { return child<QPushButton>(f, n); }
-    QLineEdit* edit(const QString& f, const QString& n) { return child<QLineEdit>(f, n); }
-    QCheckBox* check(const QString& f, const QString& n) { return child<QCheckBox>(f, n); }
+    template <class Form> QPushButton* button(const QString& n) {
+        return child<Form, QPushButton>(n);
+    }
+    template <class Form> QLineEdit* edit(const QString& n) { return child<Form, QLineEdit>(n); }
+    template <class Form> QCheckBox* check(const QString& n) { return child<Form, QCheckBox>(n); }
+    template <class Form> QLabel* label(const QString& n) { return child<Form, QLabel>(n); }
+    template <class Form> QPlainTextEdit* textEdit(const QString& n) {
+        return child<Form, QPlainTextEdit>(n);
+    }
 
     // A click as the user makes it; whatever it does is done when it returns.
-    void click(const QString& f, const QString& n) {
-        QPushButton* b = button(f, n);
+    template <class Form> void click(const QString& n) {
+        QPushButton* b = button<Form>(n);
         ASSERT_NE(b, nullptr);
-        ASSERT_TRUE(b->isVisible()) << qPrintable(f) << "." << qPrintable(n) << " is not on screen";
+        ASSERT_TRUE(b->isVisible())
+            << qPrintable(nameOf<Form>()) << "." << qPrintable(n) << " is not on screen";
         b->click();
     }
 
-    // The one wizard window on the screen, by name; empty when none or many.
-    QString onScreen() const {
-        static const QStringList names = {
-            "frmWizard1",        "frmEncDec",    "frmPW",     "frmFile",    "frmTextEnc",
-            "frmWizardAdvanced", "frmPrintShow", "frmFinish", "frmCompile", "frmMain"};
-        QStringList shown;
-        for (const QString& n : names) {
-            if (visible(n))
-                shown << n;
-        }
-        return shown.size() == 1 ? shown.first() : shown.join(QLatin1Char('+'));
+    // Whether the window is the one wizard window on the screen; when not,
+    // which are.
+    template <class Form> testing::AssertionResult onScreen() const {
+        const QStringList names = shown<ui::frmWizard1, ui::frmEncDec, ui::frmPW, ui::frmFile,
+                                        ui::frmTextEnc, ui::frmWizardAdvanced, ui::frmPrintShow,
+                                        ui::frmFinish, ui::frmCompile, ui::frmMain>();
+        if (names == QStringList{nameOf<Form>()})
+            return testing::AssertionSuccess();
+        return testing::AssertionFailure()
+               << "on the screen: " << qPrintable(names.isEmpty() ? "nothing" : names.join('+'));
     }
 
     // The wizard's answers, and where they hand them in.
     ui::WizardController& wizard() { return ui::WizardController::of(registry); }
     const ui::WizardState& answers() { return wizard().state(); }
     // What the result window shows.
-    QLineEdit* resultPassword() { return child<QLineEdit>("frmCompile", "txtPW"); }
-    QPlainTextEdit* resultText() { return child<QPlainTextEdit>("frmCompile", "txtIn"); }
-    QLineEdit* resultFile() { return child<QLineEdit>("frmCompile", "txtFile"); }
+    QLineEdit* resultPassword() { return edit<ui::frmCompile>("txtPW"); }
+    QPlainTextEdit* resultText() { return textEdit<ui::frmCompile>("txtIn"); }
+    QLineEdit* resultFile() { return edit<ui::frmCompile>("txtFile"); }
 
     // Mode chooser -> encrypt/decrypt page.
     void startWizard() {
-        registry.show(QStringLiteral("frmWizard1"));
-        click("frmWizard1", "cmdWizard");
+        registry.show<ui::frmWizard1>();
+        click<ui::frmWizard1>("cmdWizard");
     }
     void enterPasswords(const QString& password, const QString& confirm) {
-        edit("frmPW", "txtPW")->setText(password);
-        edit("frmPW", "txtPWconfirm")->setText(confirm);
-        click("frmPW", "cmdNext");
+        edit<ui::frmPW>("txtPW")->setText(password);
+        edit<ui::frmPW>("txtPWconfirm")->setText(confirm);
+        click<ui::frmPW>("cmdNext");
     }
     void enterFile(const QString& file) {
-        edit("frmFile", "txtFile")->setText(file);
-        click("frmFile", "cmdNext");
+        edit<ui::frmFile>("txtFile")->setText(file);
+        click<ui::frmFile>("cmdNext");
     }
 
     // From the mode chooser to the finish page on the way to encryption.
     void walkEncryption(const QString& password, const QString& file, const QString& text,
                         bool pic = false, bool junkBitz = false) {
         startWizard();
-        click("frmEncDec", "cmdChoseEnc");
+        click<ui::frmEncDec>("cmdChoseEnc");
         enterPasswords(password, password);
         enterFile(file);
-        child<QPlainTextEdit>("frmTextEnc", "txtInput")->setPlainText(text);
-        click("frmTextEnc", "cmdNext");
-        if (check("frmWizardAdvanced", "chkNone")->isChecked())
-            check("frmWizardAdvanced", "chkNone")->click();
-        check("frmWizardAdvanced", "chkPIC")->setChecked(pic);
-        check("frmWizardAdvanced", "chkJB")->setChecked(junkBitz);
-        click("frmWizardAdvanced", "cmdNext");
-        ASSERT_EQ(onScreen(), "frmFinish");
+        textEdit<ui::frmTextEnc>("txtInput")->setPlainText(text);
+        click<ui::frmTextEnc>("cmdNext");
+        if (check<ui::frmWizardAdvanced>("chkNone")->isChecked())
+            check<ui::frmWizardAdvanced>("chkNone")->click();
+        check<ui::frmWizardAdvanced>("chkPIC")->setChecked(pic);
+        check<ui::frmWizardAdvanced>("chkJB")->setChecked(junkBitz);
+        click<ui::frmWizardAdvanced>("cmdNext");
+        ASSERT_TRUE(onScreen<ui::frmFinish>());
     }
 
     // From the mode chooser to the finish page on the way to decryption.
     void walkDecryption(const QString& password, const QString& file, bool view, bool print) {
         startWizard();
-        click("frmEncDec", "cmdChoseDec");
+        click<ui::frmEncDec>("cmdChoseDec");
         enterPasswords(password, password);
         enterFile(file);
-        check("frmPrintShow", "chkView")->setChecked(view);
-        check("frmPrintShow", "chkPrint")->setChecked(print);
-        click("frmPrintShow", "cmdNext");
-        ASSERT_EQ(onScreen(), "frmFinish");
+        check<ui::frmPrintShow>("chkView")->setChecked(view);
+        check<ui::frmPrintShow>("chkPrint")->setChecked(print);
+        click<ui::frmPrintShow>("cmdNext");
+        ASSERT_TRUE(onScreen<ui::frmFinish>());
     }
 
     testsupport::RecordingPrinter printer;

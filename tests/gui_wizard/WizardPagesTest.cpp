@@ -34,15 +34,20 @@ struct Text {
     const char* control;
     const char* text;
 };
+// Shows a page through the registry.
+template <class Page> QWidget* showPage(ui::FormRegistry& registry) {
+    return registry.show<Page>();
+}
+
 struct PageLook {
-    const char* name;
+    QWidget* (*show)(ui::FormRegistry&);
     const char* caption;
     QSize client;
     std::vector<Text> texts;
 };
 
 const std::vector<PageLook> kPages = {
-    {"frmEncDec",
+    {showPage<ui::frmEncDec>,
      "Do you want to Encrypt or Decrypt?",
      {380, 191},
      {{"lblWhat", "What do you want to do? Press either Encrypt or Decrypt"},
@@ -52,7 +57,7 @@ const std::vector<PageLook> kPages = {
       {"lblDec1", "Decryption is the mathmatical system of using a password or key to make an "
                   "encrypted message legible.  Press decrypt if you want to read or print a "
                   "message which has been encrypted using this program."}}},
-    {"frmPW",
+    {showPage<ui::frmPW>,
      "Enter Password",
      {312, 272},
      {{"lblTellPW", "Every crypto program requires a password or a key.  Below fill in a password "
@@ -62,7 +67,7 @@ const std::vector<PageLook> kPages = {
       {"lblConfirm", "Confirm Password"},
       {"cmdBack", "Back"},
       {"cmdNext", "Next"}}},
-    {"frmFile",
+    {showPage<ui::frmFile>,
      "File to read or create",
      {312, 226},
      {{"lblReadCreate", "If you are Encrypting enter the name of the file you wish to create "
@@ -72,13 +77,13 @@ const std::vector<PageLook> kPages = {
       {"cmdBrowse", "&Browse"},
       {"cmdBack", "Back"},
       {"cmdNext", "Next"}}},
-    {"frmTextEnc",
+    {showPage<ui::frmTextEnc>,
      "Text to Encrypt",
      {312, 346},
      {{"lblEncText", "Below enter the body of the text which is the message."},
       {"cmdBack", "Back"},
       {"cmdNext", "Next"}}},
-    {"frmPrintShow",
+    {showPage<ui::frmPrintShow>,
      "Which would you like?",
      {312, 177},
      {{"lblWhich", "You now have the option to simply print out the decrypted file, view the "
@@ -88,7 +93,7 @@ const std::vector<PageLook> kPages = {
       {"chkPrint", "Print Text"},
       {"cmdBack", "Back"},
       {"cmdNext", "Next"}}},
-    {"frmWizardAdvanced",
+    {showPage<ui::frmWizardAdvanced>,
      "Advanced Properties",
      {400, 461}, // one row taller than the classic page: the Sealed choice
      {{"lblTitle", "These options allow you to fortify your encryption."},
@@ -110,7 +115,7 @@ const std::vector<PageLook> kPages = {
       {"chkSealed", "Sealed (strong, authenticated)"},
       {"cmdBack", "Back"},
       {"cmdNext", "Next"}}},
-    {"frmFinish",
+    {showPage<ui::frmFinish>,
      "Finish",
      {312, 148},
      {{"lblFinsihed", "Now you have finished all the necessary information.  You may press the "
@@ -132,8 +137,8 @@ using WizardPagesTest = WizardFixture;
 
 TEST_F(WizardPagesTest, EveryPageHasItsCaptionSizeAndTexts) {
     for (const PageLook& page : kPages) {
-        SCOPED_TRACE(page.name);
-        QWidget* w = registry.show(page.name);
+        QWidget* w = page.show(registry);
+        SCOPED_TRACE(qPrintable(w->objectName()));
         EXPECT_EQ(w->windowTitle(), page.caption);
         EXPECT_EQ(w->size(), page.client);
         EXPECT_EQ(w->minimumSize(), w->maximumSize()) << "a page has a fixed size";
@@ -147,16 +152,18 @@ TEST_F(WizardPagesTest, EveryPageHasItsCaptionSizeAndTexts) {
             // Nothing sticks out of its window.
             EXPECT_TRUE(w->rect().contains(control->geometry())) << t.control;
         }
-        registry.hide(page.name);
+        w->hide();
     }
 }
 
 // Whatever face the system gives, every text fits its place: nothing is cut off
 // at the bottom of a label.
 TEST_F(WizardPagesTest, NoTextIsCutOff) {
-    for (const char* name : {"frmWizard1", "frmEncDec", "frmPW", "frmFile", "frmTextEnc",
-                             "frmPrintShow", "frmWizardAdvanced", "frmFinish", "frmCompile"}) {
-        const auto labels = form(name)->findChildren<QLabel*>();
+    for (QWidget* page :
+         forms<ui::frmWizard1, ui::frmEncDec, ui::frmPW, ui::frmFile, ui::frmTextEnc,
+               ui::frmPrintShow, ui::frmWizardAdvanced, ui::frmFinish, ui::frmCompile>()) {
+        const std::string name = page->objectName().toStdString();
+        const auto labels = page->findChildren<QLabel*>();
         for (QLabel* label : labels) {
             if (label->text().isEmpty() || label->isHidden())
                 continue;
@@ -172,52 +179,53 @@ TEST_F(WizardPagesTest, NoTextIsCutOff) {
 }
 
 TEST_F(WizardPagesTest, PicturesColoursAndInputs) {
-    EXPECT_EQ(button("frmEncDec", "cmdChoseEnc")->accessibleName(), "Encrypt");
-    EXPECT_EQ(button("frmEncDec", "cmdChoseDec")->accessibleName(), "Decrypt");
-    EXPECT_EQ(button("frmEncDec", "cmdChoseEnc")->geometry(), QRect(56, 136, 89, 41));
-    EXPECT_EQ(child<QLabel>("frmEncDec", "lblWhat")->palette().color(QPalette::WindowText),
+    EXPECT_EQ(button<ui::frmEncDec>("cmdChoseEnc")->accessibleName(), "Encrypt");
+    EXPECT_EQ(button<ui::frmEncDec>("cmdChoseDec")->accessibleName(), "Decrypt");
+    EXPECT_EQ(button<ui::frmEncDec>("cmdChoseEnc")->geometry(), QRect(56, 136, 89, 41));
+    EXPECT_EQ(label<ui::frmEncDec>("lblWhat")->palette().color(QPalette::WindowText),
               QColor(255, 0, 0));
-    EXPECT_FALSE(child<QLabel>("frmPW", "Picture1")->pixmap().isNull());
-    EXPECT_FALSE(child<QLabel>("frmTextEnc", "Image1")->pixmap().isNull());
+    EXPECT_FALSE(label<ui::frmPW>("Picture1")->pixmap().isNull());
+    EXPECT_FALSE(label<ui::frmTextEnc>("Image1")->pixmap().isNull());
     // Every password box shows "*", as the main window's does.
     for (const char* name : {"txtPW", "txtPWconfirm"}) {
-        QLineEdit* box = edit("frmPW", name);
+        QLineEdit* box = edit<ui::frmPW>(name);
         EXPECT_EQ(box->echoMode(), QLineEdit::Password) << name;
         box->setText("pw!");
         EXPECT_EQ(box->displayText(), "***") << name;
         box->clear();
     }
-    EXPECT_EQ(edit("frmFile", "txtFile")->text(),
+    EXPECT_EQ(edit<ui::frmFile>("txtFile")->text(),
               testsupport::offeredFile(QStringLiteral("File.txt")));
-    EXPECT_EQ(button("frmFile", "cmdBrowse")->toolTip(), "Search for file to create or decrypt.");
-    auto* title = child<QLabel>("frmWizardAdvanced", "lblTitle");
+    EXPECT_EQ(button<ui::frmFile>("cmdBrowse")->toolTip(), "Search for file to create or decrypt.");
+    auto* title = label<ui::frmWizardAdvanced>("lblTitle");
     EXPECT_TRUE(title->font().bold());
     EXPECT_EQ(title->font().pointSize(), 12);
     EXPECT_EQ(title->palette().color(QPalette::Window), QColor(0, 0, 128));
     EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_EQ(check("frmWizardAdvanced", "chkJB")->font().pointSize(), 18);
+    EXPECT_EQ(check<ui::frmWizardAdvanced>("chkJB")->font().pointSize(), 18);
     for (const char* box : {"chkPIC", "chkJB", "chkNone"}) {
-        EXPECT_FALSE(check("frmWizardAdvanced", box)->isChecked()) << box;
-        EXPECT_TRUE(check("frmWizardAdvanced", box)->isEnabled()) << box;
+        EXPECT_FALSE(check<ui::frmWizardAdvanced>(box)->isChecked()) << box;
+        EXPECT_TRUE(check<ui::frmWizardAdvanced>(box)->isEnabled()) << box;
     }
     // "View Text" starts checked, "Print Text" not.
-    EXPECT_TRUE(check("frmPrintShow", "chkView")->isChecked());
-    EXPECT_FALSE(check("frmPrintShow", "chkPrint")->isChecked());
+    EXPECT_TRUE(check<ui::frmPrintShow>("chkView")->isChecked());
+    EXPECT_FALSE(check<ui::frmPrintShow>("chkPrint")->isChecked());
 }
 
 TEST_F(WizardPagesTest, DefaultButtonsAndTabOrder) {
-    for (const char* page : {"frmPW", "frmFile", "frmPrintShow", "frmFinish"}) {
-        auto* p = qobject_cast<ui::WizardPage*>(form(page));
-        EXPECT_EQ(p->defaultButton(), button(page, "cmdNext")) << page;
+    for (QWidget* page : forms<ui::frmPW, ui::frmFile, ui::frmPrintShow, ui::frmFinish>()) {
+        auto* p = qobject_cast<ui::WizardPage*>(page);
+        EXPECT_EQ(p->defaultButton(), child<QPushButton>(page, "cmdNext"))
+            << qPrintable(page->objectName());
     }
-    for (const char* page : {"frmTextEnc", "frmWizardAdvanced", "frmEncDec"}) {
-        auto* p = qobject_cast<ui::WizardPage*>(form(page));
-        EXPECT_EQ(p->defaultButton(), nullptr) << page;
+    for (QWidget* page : forms<ui::frmTextEnc, ui::frmWizardAdvanced, ui::frmEncDec>()) {
+        auto* p = qobject_cast<ui::WizardPage*>(page);
+        EXPECT_EQ(p->defaultButton(), nullptr) << qPrintable(page->objectName());
     }
-    QWidget* pw = registry.show("frmPW");
-    edit("frmPW", "txtPW")->setFocus();
+    QWidget* pw = registry.show<ui::frmPW>();
+    edit<ui::frmPW>("txtPW")->setFocus();
     QStringList order;
-    for (QWidget* w = edit("frmPW", "txtPW"); order.size() < 4; w = w->nextInFocusChain()) {
+    for (QWidget* w = edit<ui::frmPW>("txtPW"); order.size() < 4; w = w->nextInFocusChain()) {
         if (w->focusPolicy() & Qt::TabFocus)
             order << w->objectName();
     }
@@ -227,19 +235,19 @@ TEST_F(WizardPagesTest, DefaultButtonsAndTabOrder) {
 
 // The arrows are drawn: the middle of each shaft has the arrow's colour.
 TEST_F(WizardPagesTest, ArrowsAreDrawnBesideBackAndNext) {
-    auto* finish = qobject_cast<ui::WizardPage*>(form("frmFinish"));
+    ui::WizardPage* finish = registry.form<ui::frmFinish>();
     ASSERT_EQ(finish->lines().size(), 3);
     EXPECT_EQ(finish->lines()[0].twips, QLine(720, 1680, 360, 1680));
     EXPECT_EQ(finish->lines()[1].twips, QLine(360, 1680, 480, 1560));
     EXPECT_EQ(finish->lines()[2].twips, QLine(360, 1680, 480, 1800));
 
-    for (const char* name :
-         {"frmPW", "frmFile", "frmTextEnc", "frmPrintShow", "frmWizardAdvanced", "frmFinish"}) {
-        SCOPED_TRACE(name);
-        auto* page = qobject_cast<ui::WizardPage*>(form(name));
+    for (QWidget* w : forms<ui::frmPW, ui::frmFile, ui::frmTextEnc, ui::frmPrintShow,
+                            ui::frmWizardAdvanced, ui::frmFinish>()) {
+        SCOPED_TRACE(qPrintable(w->objectName()));
+        auto* page = qobject_cast<ui::WizardPage*>(w);
         const QImage image = page->grab().toImage();
-        const QRect back = button(name, "cmdBack")->geometry();
-        const QRect next = button(name, "cmdNext")->geometry();
+        const QRect back = child(page, "cmdBack")->geometry();
+        const QRect next = child(page, "cmdNext")->geometry();
         int red = 0, green = 0;
         for (const ui::WizardPage::Line& line : page->lines()) {
             const QLine px(line.twips.p1() / 15, line.twips.p2() / 15);
@@ -257,82 +265,82 @@ TEST_F(WizardPagesTest, ArrowsAreDrawnBesideBackAndNext) {
             EXPECT_TRUE(page->rect().contains(px.p1()) && page->rect().contains(px.p2()));
         }
         EXPECT_EQ(red, 3);
-        EXPECT_EQ(green, QString(name) == "frmFinish" ? 0 : 3);
+        EXPECT_EQ(green, page == finish ? 0 : 3);
     }
 }
 
 TEST_F(WizardPagesTest, EncryptionPathForwardAndBack) {
     startWizard();
-    click("frmEncDec", "cmdChoseEnc");
-    EXPECT_EQ(onScreen(), "frmPW");
+    click<ui::frmEncDec>("cmdChoseEnc");
+    EXPECT_TRUE(onScreen<ui::frmPW>());
     EXPECT_EQ(answers().operation, Operation::Encrypt);
 
-    click("frmPW", "cmdBack");
-    EXPECT_EQ(onScreen(), "frmEncDec");
-    click("frmEncDec", "cmdChoseEnc");
+    click<ui::frmPW>("cmdBack");
+    EXPECT_TRUE(onScreen<ui::frmEncDec>());
+    click<ui::frmEncDec>("cmdChoseEnc");
 
     enterPasswords("abcde", "abcde"); // shorter than the page asks for, still accepted
-    EXPECT_EQ(onScreen(), "frmFile");
+    EXPECT_TRUE(onScreen<ui::frmFile>());
     EXPECT_EQ(answers().password, "abcde");
 
-    click("frmFile", "cmdBack");
-    EXPECT_EQ(onScreen(), "frmPW");
-    click("frmPW", "cmdNext");
+    click<ui::frmFile>("cmdBack");
+    EXPECT_TRUE(onScreen<ui::frmPW>());
+    click<ui::frmPW>("cmdNext");
     enterFile(path("message.txt"));
-    EXPECT_EQ(onScreen(), "frmTextEnc");
+    EXPECT_TRUE(onScreen<ui::frmTextEnc>());
     EXPECT_EQ(answers().file, path("message.txt"));
 
-    click("frmTextEnc", "cmdBack");
-    EXPECT_EQ(onScreen(), "frmFile");
-    click("frmFile", "cmdNext");
-    child<QPlainTextEdit>("frmTextEnc", "txtInput")->setPlainText("line one\nline two");
-    click("frmTextEnc", "cmdNext");
-    EXPECT_EQ(onScreen(), "frmWizardAdvanced");
+    click<ui::frmTextEnc>("cmdBack");
+    EXPECT_TRUE(onScreen<ui::frmFile>());
+    click<ui::frmFile>("cmdNext");
+    textEdit<ui::frmTextEnc>("txtInput")->setPlainText("line one\nline two");
+    click<ui::frmTextEnc>("cmdNext");
+    EXPECT_TRUE(onScreen<ui::frmWizardAdvanced>());
     EXPECT_EQ(answers().text, "line one\nline two");
 
-    click("frmWizardAdvanced", "cmdBack");
-    EXPECT_EQ(onScreen(), "frmTextEnc");
-    click("frmTextEnc", "cmdNext");
-    check("frmWizardAdvanced", "chkPIC")->setChecked(true);
-    click("frmWizardAdvanced", "cmdNext");
-    EXPECT_EQ(onScreen(), "frmFinish");
+    click<ui::frmWizardAdvanced>("cmdBack");
+    EXPECT_TRUE(onScreen<ui::frmTextEnc>());
+    click<ui::frmTextEnc>("cmdNext");
+    check<ui::frmWizardAdvanced>("chkPIC")->setChecked(true);
+    click<ui::frmWizardAdvanced>("cmdNext");
+    EXPECT_TRUE(onScreen<ui::frmFinish>());
     EXPECT_TRUE(answers().options.pic);
     EXPECT_FALSE(answers().options.junkBitz);
 
     // Back from the finish page skips the options, and the text is still there.
-    click("frmFinish", "cmdBack");
-    EXPECT_EQ(onScreen(), "frmTextEnc");
-    EXPECT_EQ(child<QPlainTextEdit>("frmTextEnc", "txtInput")->toPlainText(), "line one\nline two");
+    click<ui::frmFinish>("cmdBack");
+    EXPECT_TRUE(onScreen<ui::frmTextEnc>());
+    EXPECT_EQ(textEdit<ui::frmTextEnc>("txtInput")->toPlainText(), "line one\nline two");
     EXPECT_EQ(answers().output, Outputs()) << "the encryption path never writes the print choice";
 }
 
 TEST_F(WizardPagesTest, DecryptionPathForwardAndBack) {
     startWizard();
-    click("frmEncDec", "cmdChoseDec");
+    click<ui::frmEncDec>("cmdChoseDec");
     EXPECT_EQ(answers().operation, Operation::Decrypt);
     enterPasswords("", ""); // the empty password passes when both boxes are empty
     EXPECT_EQ(answers().password, "");
     enterFile(""); // not checked either
-    EXPECT_EQ(onScreen(), "frmPrintShow");
+    EXPECT_TRUE(onScreen<ui::frmPrintShow>());
     EXPECT_EQ(answers().file, "");
 
-    click("frmPrintShow", "cmdBack");
-    EXPECT_EQ(onScreen(), "frmFile");
-    click("frmFile", "cmdNext");
-    click("frmPrintShow", "cmdNext");
-    EXPECT_EQ(onScreen(), "frmFinish");
+    click<ui::frmPrintShow>("cmdBack");
+    EXPECT_TRUE(onScreen<ui::frmFile>());
+    click<ui::frmFile>("cmdNext");
+    click<ui::frmPrintShow>("cmdNext");
+    EXPECT_TRUE(onScreen<ui::frmFinish>());
     EXPECT_EQ(answers().output, Outputs(Output::View));
 
-    click("frmFinish", "cmdBack");
-    EXPECT_EQ(onScreen(), "frmPrintShow");
+    click<ui::frmFinish>("cmdBack");
+    EXPECT_TRUE(onScreen<ui::frmPrintShow>());
     EXPECT_EQ(answers().text, "") << "the decryption pages never write the text";
 }
 
 TEST_F(WizardPagesTest, PasswordsThatDifferAreRefusedAndBothBoxesEmptied) {
     startWizard();
-    click("frmEncDec", "cmdChoseEnc");
+    click<ui::frmEncDec>("cmdChoseEnc");
     enterPasswords("good", "good");
-    click("frmFile", "cmdBack");
+    click<ui::frmFile>("cmdBack");
 
     for (const auto& [password, confirm] : std::vector<std::pair<QString, QString>>{
              {"Secret", "secret"}, {"secret", "secret "}, {"abc", ""}, {"", "x"}}) {
@@ -341,7 +349,8 @@ TEST_F(WizardPagesTest, PasswordsThatDifferAreRefusedAndBothBoxesEmptied) {
         // Both boxes are still full while the message is up; emptied after it.
         QStringList duringMessage;
         dialogs.onMessage = [&](const testsupport::ScriptedDialogs::Message&) {
-            duringMessage = {edit("frmPW", "txtPW")->text(), edit("frmPW", "txtPWconfirm")->text()};
+            duringMessage = {edit<ui::frmPW>("txtPW")->text(),
+                             edit<ui::frmPW>("txtPWconfirm")->text()};
         };
         enterPasswords(password, confirm);
         ASSERT_EQ(dialogs.messages.size(), 1);
@@ -350,9 +359,9 @@ TEST_F(WizardPagesTest, PasswordsThatDifferAreRefusedAndBothBoxesEmptied) {
         EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::None);
         EXPECT_EQ(dialogs.messages[0].buttons, platform::Buttons::Ok);
         EXPECT_EQ(duringMessage, QStringList({password, confirm}));
-        EXPECT_EQ(edit("frmPW", "txtPW")->text(), "");
-        EXPECT_EQ(edit("frmPW", "txtPWconfirm")->text(), "");
-        EXPECT_EQ(onScreen(), "frmPW");
+        EXPECT_EQ(edit<ui::frmPW>("txtPW")->text(), "");
+        EXPECT_EQ(edit<ui::frmPW>("txtPWconfirm")->text(), "");
+        EXPECT_TRUE(onScreen<ui::frmPW>());
         EXPECT_EQ(answers().password, "good") << "the answer stays as it was";
     }
 }
@@ -361,11 +370,11 @@ TEST_F(WizardPagesTest, PasswordsThatDifferAreRefusedAndBothBoxesEmptied) {
 // both are typed again, from the first box.
 TEST_F(WizardPagesTest, PasswordsThatDifferPutTheFocusBackInTheFirstBox) {
     startWizard();
-    click("frmEncDec", "cmdChoseEnc");
-    QWidget* page = form("frmPW");
+    click<ui::frmEncDec>("cmdChoseEnc");
+    QWidget* page = registry.form<ui::frmPW>();
     ASSERT_TRUE(activate(page));
-    QLineEdit* pw = edit("frmPW", "txtPW");
-    QLineEdit* confirm = edit("frmPW", "txtPWconfirm");
+    QLineEdit* pw = edit<ui::frmPW>("txtPW");
+    QLineEdit* confirm = edit<ui::frmPW>("txtPWconfirm");
     pw->setText("one");
     confirm->setFocus();
     QTest::keyClicks(confirm, "two");
@@ -380,92 +389,92 @@ TEST_F(WizardPagesTest, PasswordsThatDifferPutTheFocusBackInTheFirstBox) {
 // Back leaves the focus on the Back button of the page it leaves. Coming back
 // to that page, Enter must press its default Next, not Back again.
 TEST_F(WizardPagesTest, EnterAfterComingBackPressesNextNotBack) {
-    const auto pressEnter = [this](const char* page) {
-        ASSERT_TRUE(activate(form(page)));
+    const auto pressEnter = [](QWidget* page) {
+        ASSERT_TRUE(activate(page));
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCoreApplication::processEvents(); // the next page's arrival and focus
     };
     // Back pressed from the keyboard, as the focus on Back comes about.
-    const auto keyBack = [&](const char* page) {
-        ASSERT_TRUE(activate(form(page)));
-        button(page, "cmdBack")->setFocus();
-        QTest::keyClick(button(page, "cmdBack"), Qt::Key_Return);
+    const auto keyBack = [](QWidget* page) {
+        ASSERT_TRUE(activate(page));
+        child(page, "cmdBack")->setFocus();
+        QTest::keyClick(child(page, "cmdBack"), Qt::Key_Return);
         QCoreApplication::processEvents(); // the page before's arrival and focus
     };
 
     startWizard();
-    click("frmEncDec", "cmdChoseDec");
+    click<ui::frmEncDec>("cmdChoseDec");
     // The first arrival on a page where the user is to type starts in its box.
-    ASSERT_TRUE(activate(form("frmPW")));
-    EXPECT_EQ(QApplication::focusWidget(), edit("frmPW", "txtPW"));
-    keyBack("frmPW");
-    ASSERT_EQ(onScreen(), "frmEncDec");
-    click("frmEncDec", "cmdChoseDec");
-    pressEnter("frmPW");
-    EXPECT_EQ(onScreen(), "frmFile");
+    ASSERT_TRUE(activate(registry.form<ui::frmPW>()));
+    EXPECT_EQ(QApplication::focusWidget(), edit<ui::frmPW>("txtPW"));
+    keyBack(registry.form<ui::frmPW>());
+    ASSERT_TRUE(onScreen<ui::frmEncDec>());
+    click<ui::frmEncDec>("cmdChoseDec");
+    pressEnter(registry.form<ui::frmPW>());
+    EXPECT_TRUE(onScreen<ui::frmFile>());
 
-    keyBack("frmFile");
-    ASSERT_EQ(onScreen(), "frmPW");
-    click("frmPW", "cmdNext");
-    pressEnter("frmFile");
-    EXPECT_EQ(onScreen(), "frmPrintShow");
+    keyBack(registry.form<ui::frmFile>());
+    ASSERT_TRUE(onScreen<ui::frmPW>());
+    click<ui::frmPW>("cmdNext");
+    pressEnter(registry.form<ui::frmFile>());
+    EXPECT_TRUE(onScreen<ui::frmPrintShow>());
 
-    keyBack("frmPrintShow");
-    ASSERT_EQ(onScreen(), "frmFile");
-    click("frmFile", "cmdNext");
-    pressEnter("frmPrintShow");
-    EXPECT_EQ(onScreen(), "frmFinish");
+    keyBack(registry.form<ui::frmPrintShow>());
+    ASSERT_TRUE(onScreen<ui::frmFile>());
+    click<ui::frmFile>("cmdNext");
+    pressEnter(registry.form<ui::frmPrintShow>());
+    EXPECT_TRUE(onScreen<ui::frmFinish>());
 }
 
 TEST_F(WizardPagesTest, EnterPressesNextOnThePasswordPage) {
     startWizard();
-    click("frmEncDec", "cmdChoseEnc");
-    ASSERT_TRUE(activate(form("frmPW")));
-    QLineEdit* pw = edit("frmPW", "txtPW");
+    click<ui::frmEncDec>("cmdChoseEnc");
+    ASSERT_TRUE(activate(registry.form<ui::frmPW>()));
+    QLineEdit* pw = edit<ui::frmPW>("txtPW");
     pw->setFocus();
     QTest::keyClicks(pw, "pass");
     QTest::keyClick(pw, Qt::Key_Tab);
-    QLineEdit* confirm = edit("frmPW", "txtPWconfirm");
+    QLineEdit* confirm = edit<ui::frmPW>("txtPWconfirm");
     ASSERT_TRUE(confirm->hasFocus());
     QTest::keyClicks(confirm, "pass");
     QTest::keyClick(confirm, Qt::Key_Return);
-    EXPECT_EQ(onScreen(), "frmFile");
+    EXPECT_TRUE(onScreen<ui::frmFile>());
     EXPECT_EQ(answers().password, "pass");
 }
 
 TEST_F(WizardPagesTest, EnterInTheMessageIsALineBreak) {
     startWizard();
-    click("frmEncDec", "cmdChoseEnc");
+    click<ui::frmEncDec>("cmdChoseEnc");
     enterPasswords("pw", "pw");
     enterFile(path("m.txt"));
-    auto* text = child<QPlainTextEdit>("frmTextEnc", "txtInput");
+    auto* text = textEdit<ui::frmTextEnc>("txtInput");
     text->setFocus();
     QTest::keyClicks(text, "a");
     QTest::keyClick(text, Qt::Key_Return);
     QTest::keyClicks(text, "b");
-    EXPECT_EQ(onScreen(), "frmTextEnc");
+    EXPECT_TRUE(onScreen<ui::frmTextEnc>());
     EXPECT_EQ(text->toPlainText(), "a\nb");
 }
 
 TEST_F(WizardPagesTest, PictureDoubleClickNamesTheAuthorAndNothingElse) {
     startWizard();
-    click("frmEncDec", "cmdChoseEnc");
-    edit("frmPW", "txtPW")->setText("typed");
-    QTest::mouseDClick(child<QLabel>("frmPW", "Picture1"), Qt::LeftButton);
+    click<ui::frmEncDec>("cmdChoseEnc");
+    edit<ui::frmPW>("txtPW")->setText("typed");
+    QTest::mouseDClick(label<ui::frmPW>("Picture1"), Qt::LeftButton);
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].text, "This program was created by OrBiT");
     EXPECT_EQ(dialogs.messages[0].title, "Tessera2");
     EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::None);
-    EXPECT_EQ(edit("frmPW", "txtPW")->text(), "typed");
-    EXPECT_EQ(onScreen(), "frmPW");
+    EXPECT_EQ(edit<ui::frmPW>("txtPW")->text(), "typed");
+    EXPECT_TRUE(onScreen<ui::frmPW>());
     EXPECT_EQ(answers().password, "");
 }
 
 TEST_F(WizardPagesTest, BrowseKeepsTheLastChosenName) {
-    QLineEdit* file = edit("frmFile", "txtFile");
-    registry.show("frmFile");
-    click("frmFile", "cmdBrowse"); // cancelled, nothing chosen ever
+    QLineEdit* file = edit<ui::frmFile>("txtFile");
+    registry.show<ui::frmFile>();
+    click<ui::frmFile>("cmdBrowse"); // cancelled, nothing chosen ever
     EXPECT_EQ(file->text(), testsupport::offeredFile(QStringLiteral("File.txt")));
     ASSERT_EQ(dialogs.fileRequests.size(), 1);
     EXPECT_EQ(dialogs.fileRequests[0].title, "Tessera File");
@@ -477,49 +486,49 @@ TEST_F(WizardPagesTest, BrowseKeepsTheLastChosenName) {
 #endif
 
     dialogs.files.enqueue(path("chosen.txt"));
-    click("frmFile", "cmdBrowse");
+    click<ui::frmFile>("cmdBrowse");
     EXPECT_EQ(file->text(), path("chosen.txt"));
 
     file->setText("typed by hand");
-    click("frmFile", "cmdBrowse"); // a cancel gives back the last name
+    click<ui::frmFile>("cmdBrowse"); // a cancel gives back the last name
     EXPECT_EQ(file->text(), path("chosen.txt"));
 }
 
 TEST_F(WizardPagesTest, OnlyTheEmptyTextIsRefused) {
     startWizard();
-    click("frmEncDec", "cmdChoseEnc");
+    click<ui::frmEncDec>("cmdChoseEnc");
     enterPasswords("pw", "pw");
     enterFile(path("m.txt"));
-    click("frmTextEnc", "cmdNext");
+    click<ui::frmTextEnc>("cmdNext");
     ASSERT_EQ(dialogs.texts(), QStringList{"You must have at least one character"});
     EXPECT_EQ(dialogs.messages[0].title, "Tessera2");
     EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::None);
-    EXPECT_EQ(onScreen(), "frmTextEnc");
+    EXPECT_TRUE(onScreen<ui::frmTextEnc>());
     EXPECT_EQ(answers().text, "");
 
     for (const QString& blank : {QString("   "), QString("\n\n")}) {
-        registry.hide("frmWizardAdvanced");
-        registry.show("frmTextEnc");
-        child<QPlainTextEdit>("frmTextEnc", "txtInput")->setPlainText(blank);
-        click("frmTextEnc", "cmdNext");
-        EXPECT_EQ(onScreen(), "frmWizardAdvanced");
+        registry.hide<ui::frmWizardAdvanced>();
+        registry.show<ui::frmTextEnc>();
+        textEdit<ui::frmTextEnc>("txtInput")->setPlainText(blank);
+        click<ui::frmTextEnc>("cmdNext");
+        EXPECT_TRUE(onScreen<ui::frmWizardAdvanced>());
         EXPECT_EQ(answers().text, blank);
     }
     EXPECT_EQ(dialogs.messages.size(), 1);
 }
 
 TEST_F(WizardPagesTest, NoneDisablesTheOptionsAndStoresNeither) {
-    registry.show("frmWizardAdvanced");
-    QCheckBox* pic = check("frmWizardAdvanced", "chkPIC");
-    QCheckBox* jb = check("frmWizardAdvanced", "chkJB");
-    QCheckBox* none = check("frmWizardAdvanced", "chkNone");
+    registry.show<ui::frmWizardAdvanced>();
+    QCheckBox* pic = check<ui::frmWizardAdvanced>("chkPIC");
+    QCheckBox* jb = check<ui::frmWizardAdvanced>("chkJB");
+    QCheckBox* none = check<ui::frmWizardAdvanced>("chkNone");
     pic->setChecked(true);
     jb->setChecked(true);
-    click("frmWizardAdvanced", "cmdNext");
+    click<ui::frmWizardAdvanced>("cmdNext");
     EXPECT_TRUE(answers().options.pic);
     EXPECT_TRUE(answers().options.junkBitz);
 
-    registry.show("frmWizardAdvanced");
+    registry.show<ui::frmWizardAdvanced>();
     QTest::mouseClick(none, Qt::LeftButton, {}, QPoint(10, none->height() / 2));
     ASSERT_TRUE(none->isChecked());
     EXPECT_FALSE(pic->isChecked());
@@ -537,13 +546,13 @@ TEST_F(WizardPagesTest, NoneDisablesTheOptionsAndStoresNeither) {
         EXPECT_LE(lightestCaptionPixel(box), 192);
     }
     EXPECT_EQ(lightestCaptionPixel(none), 255) << "an enabled caption is white";
-    click("frmWizardAdvanced", "cmdNext");
+    click<ui::frmWizardAdvanced>("cmdNext");
     EXPECT_FALSE(answers().options.pic);
     EXPECT_FALSE(answers().options.junkBitz);
 
     // Unchecking None enables the two again, still unchecked; checking one of
     // them leaves None alone.
-    registry.show("frmWizardAdvanced");
+    registry.show<ui::frmWizardAdvanced>();
     QTest::mouseClick(none, Qt::LeftButton, {}, QPoint(10, none->height() / 2));
     EXPECT_FALSE(none->isChecked());
     EXPECT_TRUE(pic->isEnabled());
@@ -553,7 +562,7 @@ TEST_F(WizardPagesTest, NoneDisablesTheOptionsAndStoresNeither) {
     QTest::mouseClick(jb, Qt::LeftButton, {}, QPoint(10, jb->height() / 2));
     EXPECT_TRUE(jb->isChecked());
     EXPECT_FALSE(none->isChecked());
-    click("frmWizardAdvanced", "cmdNext");
+    click<ui::frmWizardAdvanced>("cmdNext");
     EXPECT_FALSE(answers().options.pic);
     EXPECT_TRUE(answers().options.junkBitz);
 }
@@ -571,42 +580,42 @@ TEST_F(WizardPagesTest, PrintAndViewChoices) {
                                      {false, false, Output::View}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.view) + std::to_string(c.print));
-        registry.show("frmPrintShow");
-        check("frmPrintShow", "chkView")->setChecked(c.view);
-        check("frmPrintShow", "chkPrint")->setChecked(c.print);
-        click("frmPrintShow", "cmdNext");
+        registry.show<ui::frmPrintShow>();
+        check<ui::frmPrintShow>("chkView")->setChecked(c.view);
+        check<ui::frmPrintShow>("chkPrint")->setChecked(c.print);
+        click<ui::frmPrintShow>("cmdNext");
         EXPECT_EQ(answers().output, c.expected);
-        EXPECT_EQ(onScreen(), "frmFinish");
-        registry.hide("frmFinish");
+        EXPECT_TRUE(onScreen<ui::frmFinish>());
+        registry.hide<ui::frmFinish>();
     }
 }
 
 TEST_F(WizardPagesTest, ClosingAPageThroughItsFrameReturnsToTheModeChooser) {
-    for (const char* name : {"frmEncDec", "frmPW", "frmFile", "frmTextEnc", "frmWizardAdvanced",
-                             "frmPrintShow", "frmFinish"}) {
-        SCOPED_TRACE(name);
-        registry.show(name)->close();
-        EXPECT_EQ(onScreen(), "frmWizard1");
-        EXPECT_TRUE(registry.isLoaded(name)) << "the page keeps its contents";
-        registry.hide("frmWizard1");
-    }
+    forEach<ui::frmEncDec, ui::frmPW, ui::frmFile, ui::frmTextEnc, ui::frmWizardAdvanced,
+            ui::frmPrintShow, ui::frmFinish>([this]<class Page> {
+        SCOPED_TRACE(qPrintable(ui::FormRegistry::nameOf<Page>()));
+        registry.show<Page>()->close();
+        EXPECT_TRUE(onScreen<ui::frmWizard1>());
+        EXPECT_TRUE(registry.isLoaded<Page>()) << "the page keeps its contents";
+        registry.hide<ui::frmWizard1>();
+    });
     EXPECT_EQ(quits, 0);
 }
 
 TEST_F(WizardPagesTest, ASecondPassFindsTheLastAnswers) {
     walkEncryption("first", path("one.txt"), "hello", true, false);
-    registry.hide("frmFinish");
-    check("frmWizardAdvanced", "chkNone")->click();
+    registry.hide<ui::frmFinish>();
+    check<ui::frmWizardAdvanced>("chkNone")->click();
     startWizard();
-    click("frmEncDec", "cmdChoseEnc");
-    EXPECT_EQ(edit("frmPW", "txtPW")->text(), "first");
-    click("frmPW", "cmdNext");
-    EXPECT_EQ(edit("frmFile", "txtFile")->text(), path("one.txt"));
-    click("frmFile", "cmdNext");
-    EXPECT_EQ(child<QPlainTextEdit>("frmTextEnc", "txtInput")->toPlainText(), "hello");
-    click("frmTextEnc", "cmdNext");
-    EXPECT_TRUE(check("frmWizardAdvanced", "chkNone")->isChecked());
-    EXPECT_FALSE(check("frmWizardAdvanced", "chkPIC")->isEnabled());
+    click<ui::frmEncDec>("cmdChoseEnc");
+    EXPECT_EQ(edit<ui::frmPW>("txtPW")->text(), "first");
+    click<ui::frmPW>("cmdNext");
+    EXPECT_EQ(edit<ui::frmFile>("txtFile")->text(), path("one.txt"));
+    click<ui::frmFile>("cmdNext");
+    EXPECT_EQ(textEdit<ui::frmTextEnc>("txtInput")->toPlainText(), "hello");
+    click<ui::frmTextEnc>("cmdNext");
+    EXPECT_TRUE(check<ui::frmWizardAdvanced>("chkNone")->isChecked());
+    EXPECT_FALSE(check<ui::frmWizardAdvanced>("chkPIC")->isEnabled());
 }
 
 } // namespace

@@ -16,16 +16,16 @@ const QString kText = QStringLiteral("\u00bfQu\u00e9 tal? \u2603 \u4e2d\u6587\nl
 using WizardSealedTest = WizardFixture;
 
 TEST_F(WizardSealedTest, TheOptionsPageOffersSealedAndTheOthersThenDoNotApply) {
-    registry.show(QStringLiteral("frmWizardAdvanced"));
-    QCheckBox* sealed = check("frmWizardAdvanced", "chkSealed");
-    QCheckBox* pic = check("frmWizardAdvanced", "chkPIC");
-    QCheckBox* jb = check("frmWizardAdvanced", "chkJB");
-    QCheckBox* none = check("frmWizardAdvanced", "chkNone");
+    registry.show<ui::frmWizardAdvanced>();
+    QCheckBox* sealed = check<ui::frmWizardAdvanced>("chkSealed");
+    QCheckBox* pic = check<ui::frmWizardAdvanced>("chkPIC");
+    QCheckBox* jb = check<ui::frmWizardAdvanced>("chkJB");
+    QCheckBox* none = check<ui::frmWizardAdvanced>("chkNone");
     EXPECT_EQ(sealed->text(), QStringLiteral("Sealed (strong, authenticated)"));
     EXPECT_EQ(sealed->font().pointSize(), 18) << "in the style of its neighbours";
     EXPECT_FALSE(sealed->accessibleName().isEmpty());
     EXPECT_FALSE(sealed->toolTip().isEmpty());
-    const QRect back = button("frmWizardAdvanced", "cmdBack")->geometry();
+    const QRect back = button<ui::frmWizardAdvanced>("cmdBack")->geometry();
     EXPECT_LT(sealed->geometry().bottom(), back.top());
     EXPECT_GT(sealed->geometry().top(), jb->geometry().top());
 
@@ -44,28 +44,28 @@ TEST_F(WizardSealedTest, TheOptionsPageOffersSealedAndTheOthersThenDoNotApply) {
 
 TEST_F(WizardSealedTest, ASealedMessageGoesThroughTheWholeWizardBothWays) {
     startWizard();
-    click("frmEncDec", "cmdChoseEnc");
+    click<ui::frmEncDec>("cmdChoseEnc");
     enterPasswords(QStringLiteral("s\u00e9same"), QStringLiteral("s\u00e9same"));
     enterFile(path("sealed.txt"));
-    child<QPlainTextEdit>("frmTextEnc", "txtInput")->setPlainText(kText);
-    click("frmTextEnc", "cmdNext");
-    check("frmWizardAdvanced", "chkSealed")->setChecked(true);
-    click("frmWizardAdvanced", "cmdNext");
+    textEdit<ui::frmTextEnc>("txtInput")->setPlainText(kText);
+    click<ui::frmTextEnc>("cmdNext");
+    check<ui::frmWizardAdvanced>("chkSealed")->setChecked(true);
+    click<ui::frmWizardAdvanced>("cmdNext");
     EXPECT_TRUE(answers().options.sealed());
-    click("frmFinish", "cmdNext");
-    EXPECT_EQ(onScreen(), "frmWizard1");
+    click<ui::frmFinish>("cmdNext");
+    EXPECT_TRUE(onScreen<ui::frmWizard1>());
     EXPECT_TRUE(testsupport::readAll(path("sealed.txt")).startsWith("\"Tessera v2.0 Sealed\"\r\n"));
 
     walkDecryption(QStringLiteral("s\u00e9same"), path("sealed.txt"), true, false);
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     EXPECT_EQ(resultText()->toPlainText(), kText);
     EXPECT_EQ(dialogs.messages.last().text, QStringLiteral("Decrypted"));
 
     // The wrong password: the one message, and nothing to print.
-    click("frmCompile", "cmdBack");
+    click<ui::frmCompile>("cmdBack");
     dialogs.clear();
     walkDecryption(QStringLiteral("sesame"), path("sealed.txt"), true, true);
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     ASSERT_FALSE(dialogs.messages.isEmpty());
     EXPECT_EQ(dialogs.messages.last().text, kWrong);
     EXPECT_TRUE(printer.documents.isEmpty());
@@ -73,16 +73,16 @@ TEST_F(WizardSealedTest, ASealedMessageGoesThroughTheWholeWizardBothWays) {
 
 TEST_F(WizardSealedTest, WithSealedChosenAClassicMessageIsRefusedAndSaysHowToOpenIt) {
     walkEncryption(QStringLiteral("pw"), path("classic.txt"), QStringLiteral("plain old"));
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     ASSERT_TRUE(testsupport::readAll(path("classic.txt")).startsWith("\"Tessera v2.0\""));
     // Sealed chosen on the options page; the decryption that follows insists on it.
-    registry.show(QStringLiteral("frmWizardAdvanced"));
-    check("frmWizardAdvanced", "chkSealed")->setChecked(true);
-    click("frmWizardAdvanced", "cmdNext");
-    registry.hide(QStringLiteral("frmFinish"));
+    registry.show<ui::frmWizardAdvanced>();
+    check<ui::frmWizardAdvanced>("chkSealed")->setChecked(true);
+    click<ui::frmWizardAdvanced>("cmdNext");
+    registry.hide<ui::frmFinish>();
     dialogs.clear();
     walkDecryption(QStringLiteral("pw"), path("classic.txt"), true, true);
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].text.endsWith(
         QStringLiteral("is not a sealed message. To open a classic message file, turn Sealed off.")))

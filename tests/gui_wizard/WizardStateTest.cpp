@@ -18,10 +18,10 @@ TEST_F(WizardStateTest, OneWizardPerRegistryWhoseAnswersOutliveTheResultWindow) 
     EXPECT_NE(&ui::WizardController::of(other), &wizard());
 
     walkDecryption("pw", path("m.txt"), true, true);
-    ASSERT_TRUE(registry.isLoaded("frmCompile"));
+    ASSERT_TRUE(registry.isLoaded<ui::frmCompile>());
     ui::ApplicationExit(registry);
     flushDeletes();
-    EXPECT_FALSE(registry.isLoaded("frmCompile"));
+    EXPECT_FALSE(registry.isLoaded<ui::frmCompile>());
 
     // A result window made afterwards shows the answers it finds.
     EXPECT_EQ(answers().operation, Operation::Decrypt);
@@ -56,23 +56,23 @@ TEST_F(WizardStateTest, TheResultWindowShowsEveryAnswerAnew) {
 // stand-in): the answers are kept all the same, an encryption works, and a
 // decryption, with no window to show its text in, does nothing at all.
 TEST_F(WizardStateTest, WithoutARealResultWindowTheWizardStillWorks) {
-    registry.registerForm(QStringLiteral("frmCompile"),
+    registry.registerForm(nameOf<ui::frmCompile>(),
                           [](ui::FormRegistry&) -> QWidget* { return new QWidget; });
     const QString file = path("stand-in.txt");
     walkEncryption("pw", file, "text");
     EXPECT_EQ(answers().text, "text");
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     EXPECT_EQ(dialogs.texts(), QStringList{"Finished"});
-    EXPECT_EQ(onScreen(), "frmWizard1");
+    EXPECT_TRUE(onScreen<ui::frmWizard1>());
     const QByteArray written = testsupport::readAll(file);
     EXPECT_TRUE(written.startsWith("\"Tessera v2.0\"\r\n"));
 
     dialogs.clear();
     walkDecryption("pw", file, true, true);
-    click("frmFinish", "cmdNext");
+    click<ui::frmFinish>("cmdNext");
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_TRUE(printer.documents.isEmpty());
-    EXPECT_EQ(onScreen(), "frmFinish");
+    EXPECT_TRUE(onScreen<ui::frmFinish>());
     EXPECT_EQ(quits, 0);
 }
 

@@ -4,6 +4,7 @@
 
 #include "io/OutputFile.h"
 #include "tests/support/Files.h"
+#include "tests/support/Waits.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,14 +36,9 @@ protected:
     // Until the test's own thread sleeps in a wait of the system's (for a
     // FIFO's reader, for room in a pipe), as the output's wait does.
     void waitUntilBlocked() {
-        const QString state = QStringLiteral("/proc/self/task/%1/stat").arg(m_thread);
-        for (;;) {
-            const QByteArray stat = readAll(state);
-            const qsizetype end = stat.lastIndexOf(')');
-            if (end > 0 && stat.mid(end + 2, 1) == "S")
-                return;
+        const QString task = QStringLiteral("/proc/self/task/%1").arg(m_thread);
+        while (!testsupport::sleepsOrPolls(task))
             std::this_thread::yield();
-        }
     }
     const pid_t m_thread = static_cast<pid_t>(::gettid());
 };

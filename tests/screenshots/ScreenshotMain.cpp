@@ -10,9 +10,10 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QPointer>
+#include <QSet>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <cstdio>
 #ifdef Q_OS_UNIX
@@ -33,14 +34,27 @@ public:
     }
 };
 
-// Lets a window lay itself out, run its first timers and paint.
+// Lets a window lay itself out, run its first timers and paint: once it is
+// exposed, waits until every timer of its own that is due within `milliseconds`
+// has ticked, then handles what the ticks asked for.
 void settle(QWidget* window, int milliseconds) {
     if (window && window->windowHandle() && !QTest::qWaitForWindowExposed(window, 2000))
         std::fprintf(stderr, "  %s was not exposed in time\n", qPrintable(window->objectName()));
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds)
-        QTest::qWait(20);
+    if (!window)
+        return;
+    const QPointer<QWidget> alive = window;
+    const QString name = window->objectName();
+    QObject watch; // ends the watch with this call
+    QSet<QTimer*> due;
+    for (QTimer* timer : window->findChildren<QTimer*>()) {
+        if (!timer->isActive() || timer->interval() > milliseconds)
+            continue;
+        due.insert(timer);
+        QObject::connect(timer, &QTimer::timeout, &watch, [&due, timer] { due.remove(timer); });
+    }
+    if (!QTest::qWaitFor([&] { return !alive || due.isEmpty(); }, milliseconds + 2000))
+        std::fprintf(stderr, "  %s: a timer did not tick in time\n", qPrintable(name));
+    QCoreApplication::sendPostedEvents();
 }
 
 bool save(QWidget* window, const QString& folder, const QString& name) {

@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
@@ -43,6 +44,9 @@ protected:
         flushDeletes();
     }
 
+    // The name a window class is registered under, for a stand-in of one's own.
+    template <class Form> static QString nameOf() { return ui::FormRegistry::nameOf<Form>(); }
+
     // A file in the test's own folder.
     QString path(const QString& name) const { return dir.filePath(name); }
 
@@ -58,14 +62,31 @@ protected:
                                   << name.toStdString();
         return found;
     }
-    // A control of a registered window, which is created when it is not loaded.
-    template <class T = QWidget> T* child(const QString& windowName, const QString& name) {
-        return child<T>(registry.form(windowName), name);
+    // A control of a window, which is created when it is not loaded:
+    // child<ui::frmPW, QLineEdit>("txtPW"); inside a check's macro the comma
+    // wants brackets, or a helper of one type such as the wizard fixture's.
+    template <class Form, class T = QWidget> T* child(const QString& name) {
+        return child<T>(registry.form<Form>(), name);
     }
 
-    bool visible(const QString& windowName) const {
-        const QWidget* window = registry.loaded(windowName);
+    // Whether a window is loaded under the class's name (a stand-in too) and on
+    // the screen.
+    template <class Form> bool visible() const {
+        const QWidget* window = registry.loaded(nameOf<Form>());
         return window && window->isVisible();
+    }
+    // The names of the given windows that are on the screen, in that order.
+    template <class... Forms> QStringList shown() const {
+        QStringList names;
+        ((visible<Forms>() ? void(names << nameOf<Forms>()) : void()), ...);
+        return names;
+    }
+    // The given windows, each created when it is not loaded.
+    template <class... Forms> QList<QWidget*> forms() { return {registry.form<Forms>()...}; }
+    // Takes `step` once for each window class, in order:
+    // forEach<ui::frmPW, ui::frmFile>([&]<class Form> { ... }).
+    template <class... Forms, class Step> static void forEach(Step&& step) {
+        (step.template operator()<Forms>(), ...);
     }
 
     // Shows the window and makes it the active one, where key presses go.
@@ -78,6 +99,18 @@ protected:
     // Handles events until `done` holds; false when it did not within the time.
     static bool waitFor(const std::function<bool()>& done, int timeoutMs = 5000) {
         return QTest::qWaitFor(done, timeoutMs);
+    }
+
+    // Lets `ticks` ticks of a timer of our own pass, started now with the
+    // interval of a window's timer: a timer of that interval started before it
+    // would have ticked as often by then, had it run on.
+    static bool ticksPass(int ticks, int intervalMs) {
+        QTimer clock;
+        clock.setTimerType(Qt::PreciseTimer);
+        int ticked = 0;
+        QObject::connect(&clock, &QTimer::timeout, [&] { ++ticked; });
+        clock.start(intervalMs);
+        return waitFor([&] { return ticked >= ticks; });
     }
 
     // Destroys the windows that were unloaded or closed themselves, as the
