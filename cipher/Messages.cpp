@@ -260,6 +260,11 @@ DecryptOutcome decryptMessage(const DecryptRequest& request, base::Progress& pro
 }
 
 void present(const DecryptOutcome& outcome, MessageHost& host) {
+    presentText(outcome, host);
+    presentNotice(outcome, host);
+}
+
+void presentText(const DecryptOutcome& outcome, MessageHost& host) {
     if (outcome.clearsOutput) {
         host.clearOutput();
         if (outcome.text) {
@@ -270,6 +275,9 @@ void present(const DecryptOutcome& outcome, MessageHost& host) {
         }
         host.finishOutput();
     }
+}
+
+void presentNotice(const DecryptOutcome& outcome, MessageHost& host) {
     host.showMessage(outcome.notice.text, outcome.notice.title, outcome.notice.icon);
 }
 

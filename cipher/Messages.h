@@ -100,7 +100,11 @@ struct DecryptOutcome {
 };
 
 DecryptOutcome decryptMessage(const DecryptRequest& request, base::Progress& progress);
+// present() is presentText() then presentNotice(): a window restores its
+// pointer between the two, once the text is in and before the closing message.
 void present(const DecryptOutcome& outcome, MessageHost& host);
+void presentText(const DecryptOutcome& outcome, MessageHost& host);
+void presentNotice(const DecryptOutcome& outcome, MessageHost& host);
 DecryptResult DecryptMessage(const DecryptRequest& request, MessageHost& host,
                              base::Progress& progress);
 

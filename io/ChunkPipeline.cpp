@@ -1,5 +1,6 @@
 #include "io/ChunkPipeline.h"
 
+#include "base/ThreadName.h"
 #include "io/ReadFully.h"
 
 #include <algorithm>
@@ -119,7 +120,10 @@ private:
 
     bool startWorker() {
         try {
-            m_worker = std::thread([this] { worker(); });
+            m_worker = std::thread([this] {
+                base::nameThisThread("tessera-chunks");
+                worker();
+            });
             return true;
         } catch (const std::system_error&) {
             return false; // no second thread: the calling thread does all

@@ -31,8 +31,10 @@ namespace {
 // up to five times slower than these there.
 constexpr qint64 kWriteSize = 64 * 1024;
 
-// Where the system cannot tell when a FIFO's reader comes: how long to wait
-// for a cancel before the next try.
+// How long a wait for a FIFO's reader lasts before the next try. A reader
+// that opens without waiting is seen at once; one that waits in its open()
+// for a writer (cat, most programs) is counted by the system but announced
+// to nobody, so only a new try finds it.
 constexpr int kReaderRetryMs = 50;
 
 // The data goes to the disk as it comes, this much at a time, rather than all
@@ -402,8 +404,8 @@ public:
 
     bool open(const OutputTarget& target, const OutputFile& owner, QString* error) {
         // A FIFO that nobody reads yet: wait for a reader, as a blocking open
-        // would, but one that a cancel ends. The watch comes first, so that a
-        // reader who arrives between a try and the wait is not missed.
+        // would, but one that a cancel ends at once. The watch comes first,
+        // so that a reader who arrives between a try and the wait is not missed.
         const ChangeWatch watch(procPath(target.folder.get()) + '/' + target.name,
                                 ChangeWatch::Opened, kReaderRetryMs);
         for (;;) {
@@ -415,7 +417,7 @@ public:
                 *error = systemError(errno);
                 return false;
             }
-            if (watch.wait(owner.m_cancel) == base::Wait::Cancelled) {
+            if (watch.wait(owner.m_cancel, kReaderRetryMs) == base::Wait::Cancelled) {
                 *error = QStringLiteral("cancelled");
                 return false;
             }

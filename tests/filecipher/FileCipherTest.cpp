@@ -158,8 +158,9 @@ TEST(Throttle, PositionsMoveNoMoreThanThirtyTimesASecondButTheEndsAlways) {
     EXPECT_EQ(display.positions[display.positions.size() - 2], 40) << "the last of the range always";
     EXPECT_EQ(display.positions.back(), 0) << "the end always";
     EXPECT_LT(display.positions.size(), 40u / 4) << "far fewer than the blocks";
+    // (Two clocks read to the millisecond: one may be short by one.)
     for (std::size_t i = 1; i + 2 < display.positions.size(); ++i)
-        EXPECT_GE(display.times[i] - display.times[i - 1], cipher::kProgressInterval);
+        EXPECT_GE(display.times[i] - display.times[i - 1], cipher::kProgressInterval - 1);
 }
 
 TEST_F(FilePass, EnciphersAFileInPlaceAndBack) {

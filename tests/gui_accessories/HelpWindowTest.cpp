@@ -4,7 +4,7 @@
 #include "tests/support/Files.h"
 #include "tests/support/GuiFixture.h"
 
-#include "cipher/ScratchFile.h"
+#include "io/ScratchFile.h"
 #include "ui/main/frmHelp.h"
 
 #include <QDir>
@@ -27,7 +27,7 @@ class HelpWindowTest : public GuiFixture {
 protected:
     void SetUp() override {
         GuiFixture::SetUp();
-        scratch = cipher::ScratchFile::defaultPath();
+        scratch = io::ScratchFile::defaultPath();
         // The test main points the cache folder at a private place.
         ASSERT_FALSE(scratch.startsWith(QDir::homePath() + QStringLiteral("/.cache")));
         QDir().mkpath(QFileInfo(scratch).absolutePath());

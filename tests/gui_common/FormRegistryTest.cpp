@@ -86,8 +86,8 @@ TEST_F(FormRegistryTest, EveryWindowIsFoundByItsClassUnderItsOwnName) {
 
 TEST_F(FormRegistryTest, EveryWindowWearsTheIconItsArtworkNames) {
     const QImage app = iconImage(resources::appIcon());
-    const QImage file = iconImage(resources::windowIcon(nameOf<ui::frmEncFile>()));
-    const QImage globe = iconImage(resources::windowIcon(nameOf<ui::frmBrowser>()));
+    const QImage file = iconImage(resources::windowIcon(resources::WindowIcon::File));
+    const QImage globe = iconImage(resources::windowIcon(resources::WindowIcon::Globe));
     ASSERT_NE(file, app);
     ASSERT_NE(globe, app);
     EXPECT_EQ(iconImage(registry.form<ui::frmEncFile>()->windowIcon()), file);

@@ -50,12 +50,12 @@ QByteArray cipherBytes(const QByteArray& input, const QByteArray& password, int 
 
 // Whether the pass waits in the system: asleep between tries to open a FIFO
 // that nobody reads, or polling for room in a full pipe. Its threads (the
-// pass's and its writer's) carry the pass's class name.
+// job's and the chunk pipeline's) carry the program's name.
 bool passWaits() {
     const QDir tasks(QStringLiteral("/proc/self/task"));
     const QStringList all = tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     return std::any_of(all.begin(), all.end(), [&](const QString& task) {
-        return readAll(tasks.filePath(task) + "/comm").contains("FilePass") &&
+        return readAll(tasks.filePath(task) + "/comm").startsWith("tessera-") &&
                testsupport::sleepsOrPolls(tasks.filePath(task));
     });
 }
@@ -275,7 +275,7 @@ TEST_F(EncFileWindow, EveryInputIsDisabledWhileAPassRunsAndComesBackAfterItsMess
     for (const char* name : inputs)
         EXPECT_TRUE(child<QWidget>(window, name)->isEnabled()) << name;
     EXPECT_EQ(QApplication::focusWidget(), command1);
-    EXPECT_EQ(ended.at(0).at(0).value<filecipher::PassStatus>(), filecipher::PassStatus::Refused);
+    EXPECT_EQ(ended.at(0).at(0).value<cipher::PassStatus>(), cipher::PassStatus::Refused);
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Error"));
     EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::Stop);

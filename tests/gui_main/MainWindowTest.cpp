@@ -2,8 +2,9 @@
 // round trip with the file's bytes, Clear, Browse, Print, the length watch,
 // Enter and Escape, the windows it opens, and its background picture.
 
-#include "cipher/CodePage.h"
-#include "cipher/MessageFormat.h"
+#include "classic/CodePage.h"
+#include "base/Limits.h"
+#include "classic/MessageFormat.h"
 #include "platform/Dialogs.h"
 #include "tests/support/Files.h"
 #include "tests/support/GuiFixture.h"
@@ -186,6 +187,7 @@ TEST_F(MainWindow, FocusStartsInThePasswordAndFollowsTheTabOrder) {
                            "cmdBrowse", "cmdFileEnc", "txtPW"};
     for (const char* name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_TRUE(settle());
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
     }
@@ -277,6 +279,7 @@ TEST_F(MainWindow, EncryptWritesTheMessageFileAndDecryptReadsItBack) {
         EXPECT_NE(main->cursor().shape(), Qt::WaitCursor);
     };
     button("CmdEnc")->click();
+    EXPECT_TRUE(settle());
     EXPECT_EQ(dialogs.texts(), QStringList{"Finished"});
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Tessera2"));
     EXPECT_EQ(child<QProgressBar>("pbarEnc")->value(), 0);
@@ -287,7 +290,7 @@ TEST_F(MainWindow, EncryptWritesTheMessageFileAndDecryptReadsItBack) {
     EXPECT_EQ(lines[0], QByteArray("\"Tessera v2.0\"\r"));
     const QByteArray message("Hi\r\nyou");
     const QByteArray key("key");
-    cipher::KeyStream keys(key);
+    classic::KeyStream keys(key);
     for (int i = 0; i < message.size(); ++i)
         EXPECT_EQ(lines[i + 1], QByteArray::number(message[i] + keys.next()) + '\r') << i;
 
@@ -297,11 +300,13 @@ TEST_F(MainWindow, EncryptWritesTheMessageFileAndDecryptReadsItBack) {
     txtFile()->setText(file);
     dialogs.clear();
     button("cmdDecrypt")->click();
+    EXPECT_TRUE(settle());
     EXPECT_EQ(txtIn()->toPlainText(), QStringLiteral("Hi\nyou"));
     EXPECT_EQ(dialogs.texts(), QStringList{"Decrypted"});
 
     // A second run replaces the text of the first.
     button("cmdDecrypt")->click();
+    EXPECT_TRUE(settle());
     EXPECT_EQ(txtIn()->toPlainText(), QStringLiteral("Hi\nyou"));
 }
 
@@ -309,6 +314,7 @@ TEST_F(MainWindow, EncryptWithAnEmptyMessageDoesNothing) {
     const QString file = path("none.txt");
     fill(QStringLiteral("key"), QString(), file);
     button("CmdEnc")->click();
+    EXPECT_TRUE(settle());
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_FALSE(QFile::exists(file));
 }
@@ -316,6 +322,7 @@ TEST_F(MainWindow, EncryptWithAnEmptyMessageDoesNothing) {
 TEST_F(MainWindow, DecryptOfAMissingFileSaysSoAndLeavesTheBoxEmpty) {
     fill(QStringLiteral("key"), QStringLiteral("old text"), path("missing.txt"));
     button("cmdDecrypt")->click();
+    EXPECT_TRUE(settle());
     EXPECT_TRUE(txtIn()->toPlainText().isEmpty());
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("No file loaded or File not found"));
@@ -328,23 +335,28 @@ TEST_F(MainWindow, MenuShortcutsRunTheSameHandlers) {
     const QString file = path("keys.txt");
     fill(QStringLiteral("pw"), QStringLiteral("abc"), file);
     QTest::keyClick(main, Qt::Key_F5);
+    EXPECT_TRUE(settle());
     EXPECT_EQ(dialogs.texts(), QStringList{"Finished"});
     ASSERT_EQ(testsupport::readLines(file).size(), 4);
 
     QTest::keyClick(main, Qt::Key_F7);
+    EXPECT_TRUE(settle());
     EXPECT_TRUE(txtPW()->text().isEmpty());
     EXPECT_EQ(txtFile()->text(), testsupport::offeredFile(QStringLiteral("File.txt")));
 
     fill(QStringLiteral("pw"), QString(), file);
     QTest::keyClick(main, Qt::Key_F6);
+    EXPECT_TRUE(settle());
     EXPECT_EQ(txtIn()->toPlainText(), QStringLiteral("abc"));
 
     dialogs.files.enqueue(path("chosen.txt"));
     QTest::keyClick(main, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(settle());
     EXPECT_EQ(txtFile()->text(), path("chosen.txt"));
 
     testsupport::RecordingPrinter printer;
     QTest::keyClick(main, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_TRUE(settle());
     EXPECT_EQ(printer.documents, QStringList{"abc"});
 }
 
@@ -370,6 +382,7 @@ TEST_F(MainWindow, OptionsChooseTheTagOfTheNextEncryptionAndShowInTheFlags) {
         EXPECT_EQ(label("lblPIC")->text(), c.pic ? QStringLiteral("Y") : QString());
         EXPECT_EQ(label("lblJB")->text(), c.jb ? QStringLiteral("Y") : QString());
         button("CmdEnc")->click();
+        EXPECT_TRUE(settle());
         const QList<QByteArray> lines = testsupport::readLines(file);
         ASSERT_EQ(lines.size(), c.lines) << c.tag.constData();
         EXPECT_EQ(lines[0], c.tag);
@@ -377,6 +390,7 @@ TEST_F(MainWindow, OptionsChooseTheTagOfTheNextEncryptionAndShowInTheFlags) {
         // The reader learns the options from the tag.
         txtIn()->clear();
         button("cmdDecrypt")->click();
+        EXPECT_TRUE(settle());
         EXPECT_EQ(txtIn()->toPlainText(), QStringLiteral("ab")) << c.tag.constData();
         txtIn()->setPlainText(QStringLiteral("ab"));
     }
@@ -429,6 +443,7 @@ TEST(MainWindowDefaults, TheDefaultMessageFileLiesInTheHomeFolder) {
         main->findChild<QPlainTextEdit*>(QStringLiteral("txtIn"))
             ->setPlainText(QStringLiteral("hi"));
         main->CmdEnc_Click();
+        EXPECT_TRUE(testsupport::settle());
         EXPECT_EQ(dialogs.texts(), QStringList{"Finished"});
         EXPECT_TRUE(QFileInfo(expected).isFile());
         EXPECT_TRUE(QDir(startedIn.path()).isEmpty()) << "nothing lands where the program started";
@@ -499,6 +514,7 @@ TEST_F(MainWindow, LengthWatchFiresOnlyAtExactlyTenThousandTyped) {
     txtIn()->moveCursor(QTextCursor::End);
 
     QTest::keyClick(txtIn(), Qt::Key_B);
+    EXPECT_TRUE(settle());
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].text, kMaximum);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Maximum"));
@@ -507,17 +523,21 @@ TEST_F(MainWindow, LengthWatchFiresOnlyAtExactlyTenThousandTyped) {
 
     // Typing goes on past the maximum without a word; back to it, the message again.
     QTest::keyClick(txtIn(), Qt::Key_C);
+    EXPECT_TRUE(settle());
     EXPECT_EQ(txtIn()->toPlainText().size(), 10001);
     EXPECT_EQ(count(kMaximum), 1);
     QTest::keyClick(txtIn(), Qt::Key_Backspace);
+    EXPECT_TRUE(settle());
     EXPECT_EQ(count(kMaximum), 2);
     QTest::keyClick(txtIn(), Qt::Key_Backspace);
+    EXPECT_TRUE(settle());
     EXPECT_EQ(count(kMaximum), 2);
 
     // A line break counts two: 9998 characters and one Enter make 10000.
     txtIn()->setPlainText(QString(9998, QLatin1Char('a')));
     txtIn()->moveCursor(QTextCursor::End);
     QTest::keyClick(txtIn(), Qt::Key_Return);
+    EXPECT_TRUE(settle());
     EXPECT_EQ(count(kMaximum), 3);
     EXPECT_EQ(main->messageLength(), 10000);
 }
@@ -532,8 +552,10 @@ TEST_F(MainWindow, LengthWatchIgnoresAPastePastTheMaximumUntilDeletedBack) {
 
     for (int i = 0; i < 9; ++i)
         QTest::keyClick(txtIn(), Qt::Key_Backspace);
+        EXPECT_TRUE(settle());
     EXPECT_EQ(count(kMaximum), 0);
     QTest::keyClick(txtIn(), Qt::Key_Backspace);
+    EXPECT_TRUE(settle());
     EXPECT_EQ(count(kMaximum), 1);
 }
 
@@ -568,12 +590,13 @@ TEST_F(MainWindow, DecryptedTextReachingTheMaximumWarnsOnceMidwayAndGoesOn) {
     };
     fill(QStringLiteral("pw"), QString(), file);
     button("cmdDecrypt")->click();
+    EXPECT_TRUE(settle());
     EXPECT_EQ(dialogs.texts(), (QStringList{kMaximum, "Decrypted"}));
     EXPECT_EQ(lengthAtMessage, 10000);
     EXPECT_EQ(pointerAtMessage, Qt::WaitCursor);
     EXPECT_TRUE(textShownAtMessage);
     EXPECT_EQ(main->messageLength(), 10010);
-    EXPECT_EQ(cipher::toMessageLineEnds(txtIn()->toPlainText()).toLatin1(), text);
+    EXPECT_EQ(classic::toMessageLineEnds(txtIn()->toPlainText()).toLatin1(), text);
 }
 
 TEST_F(MainWindow, ALongDecryptedParagraphIsLaidOutAndEditableAfterwards) {
@@ -582,6 +605,7 @@ TEST_F(MainWindow, ALongDecryptedParagraphIsLaidOutAndEditableAfterwards) {
     registry.show<ui::frmMain>();
     fill(QStringLiteral("pw"), QString(), file);
     button("cmdDecrypt")->click();
+    EXPECT_TRUE(settle());
     QApplication::processEvents();
     const QTextBlock paragraph = txtIn()->document()->firstBlock();
     ASSERT_EQ(paragraph.length(), 3001);
@@ -606,13 +630,14 @@ TEST_F(MainWindow, AFileFarLargerThanAnyMessageIsRefusedAndTheTextStays) {
     const QString huge = path("huge.txt");
     testsupport::writeClassicMessage(huge, QByteArray(1000000, 'A'), "pw");
     const QString many = path("many.txt");
-    testsupport::writeClassicMessage(many, QByteArray(cipher::kMaxFileValues + 1, 'A'), "pw");
+    testsupport::writeClassicMessage(many, QByteArray(base::kMaxFileValues + 1, 'A'), "pw");
 
     for (const QString& file : {huge, many}) {
         SCOPED_TRACE(file.toStdString());
         dialogs.clear();
         fill(QStringLiteral("pw"), QStringLiteral("my own notes"), file);
         button("cmdDecrypt")->click();
+        EXPECT_TRUE(settle());
         ASSERT_EQ(dialogs.messages.size(), 1) << dialogs.texts().join('|').toStdString();
         EXPECT_TRUE(dialogs.messages[0].text.startsWith(
             QStringLiteral("The file \"%1\" was not decrypted: it ")
@@ -624,15 +649,16 @@ TEST_F(MainWindow, AFileFarLargerThanAnyMessageIsRefusedAndTheTextStays) {
     }
 
     const QString largest = path("largest.txt");
-    testsupport::writeClassicMessage(largest, QByteArray(cipher::kMaxFileValues, 'A'), "pw");
+    testsupport::writeClassicMessage(largest, QByteArray(base::kMaxFileValues, 'A'), "pw");
     dialogs.clear();
     fill(QStringLiteral("pw"), QString(), largest);
     button("cmdDecrypt")->click();
+    EXPECT_TRUE(settle());
     EXPECT_EQ(dialogs.texts(), (QStringList{kMaximum, "Decrypted"}));
-    EXPECT_EQ(main->messageLength(), cipher::kMaxFileValues);
+    EXPECT_EQ(main->messageLength(), base::kMaxFileValues);
     txtIn()->moveCursor(QTextCursor::End);
     QTest::keyClicks(txtIn(), QStringLiteral("B"));
-    EXPECT_EQ(main->messageLength(), cipher::kMaxFileValues + 1);
+    EXPECT_EQ(main->messageLength(), base::kMaxFileValues + 1);
 }
 
 // ---- Enter and Escape -----------------------------------------------------------------
@@ -646,11 +672,13 @@ TEST_F(MainWindow, EnterEncryptsOutsideTheMessageBoxAndBreaksLinesInside) {
     txtPW()->setFocus();
     ASSERT_TRUE(txtPW()->hasFocus());
     QTest::keyClick(txtPW(), Qt::Key_Return);
+    EXPECT_TRUE(settle());
     EXPECT_EQ(count(QStringLiteral("Finished")), 1);
     ASSERT_TRUE(QFile::remove(file));
 
     txtFile()->setFocus();
     QTest::keyClick(txtFile(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(settle());
     EXPECT_EQ(count(QStringLiteral("Finished")), 2);
     EXPECT_TRUE(QFile::exists(file));
 
@@ -660,17 +688,20 @@ TEST_F(MainWindow, EnterEncryptsOutsideTheMessageBoxAndBreaksLinesInside) {
     EXPECT_FALSE(button("CmdEnc")->isDefault());
     txtIn()->moveCursor(QTextCursor::End);
     QTest::keyClick(txtIn(), Qt::Key_Return);
+    EXPECT_TRUE(settle());
     EXPECT_EQ(txtIn()->toPlainText(), QStringLiteral("ab\n"));
     EXPECT_EQ(count(QStringLiteral("Finished")), 2);
 
     // Leaving the box makes it the default button again.
     QTest::keyClick(txtIn(), Qt::Key_Tab);
+    EXPECT_TRUE(settle());
     EXPECT_TRUE(txtFile()->hasFocus());
     EXPECT_TRUE(button("CmdEnc")->isDefault());
 
     // A focused button answers Enter itself.
     button("cmdClear")->setFocus();
     QTest::keyClick(button("cmdClear"), Qt::Key_Return);
+    EXPECT_TRUE(settle());
     EXPECT_TRUE(txtIn()->toPlainText().isEmpty());
     EXPECT_EQ(count(QStringLiteral("Finished")), 2);
 }
@@ -682,6 +713,7 @@ TEST_F(MainWindow, EscapeAnywhereRunsTheApplicationExit) {
         target->setFocus();
         const int before = quits;
         QTest::keyClick(target, Qt::Key_Escape);
+        EXPECT_TRUE(settle());
         ASSERT_TRUE(QTest::qWaitFor([&] { return quits == before + 1; })) << name;
         EXPECT_FALSE(registry.isLoaded<ui::frmMain>()) << name;
         main = registry.form<ui::frmMain>();

@@ -218,7 +218,10 @@ TEST_F(OptionsWindow, ChosenOptionsGiveTheTagOfTheMessageFile) {
         const QList<QByteArray> lines = testsupport::readLines(file);
         return lines.isEmpty() ? QByteArray() : lines.first() + '\n';
     };
-    const auto encrypt = [&] { in<QPushButton>(main, "CmdEnc")->click(); };
+    const auto encrypt = [&] {
+        in<QPushButton>(main, "CmdEnc")->click();
+        EXPECT_TRUE(settle());
+    };
 
     ui::frmAdvanced* options = openOptions();
     box(options, "chkPIC")->click();
@@ -267,6 +270,7 @@ protected:
         in<QPlainTextEdit>(main, "txtIn")->setPlainText(text);
         in<QLineEdit>(main, "txtFile")->setText(path("message.txt"));
         in<QPushButton>(main, "CmdEnc")->click();
+        EXPECT_TRUE(settle());
     }
 };
 
@@ -333,6 +337,7 @@ TEST_F(SealedChoice, TheMainWindowSealsAnyTextAndStaysAliveWhileTheKeyIsDerived)
     chooseSealed(false);
     in<QPlainTextEdit>(main, "txtIn")->clear();
     in<QPushButton>(main, "cmdDecrypt")->click();
+    EXPECT_TRUE(settle());
     EXPECT_EQ(in<QPlainTextEdit>(main, "txtIn")->toPlainText(), kText);
     EXPECT_EQ(dialogs.messages.last().text, QStringLiteral("Decrypted"));
 }
@@ -343,6 +348,7 @@ TEST_F(SealedChoice, WithSealedChosenOnlyASealedMessageIsOpened) {
     in<QPlainTextEdit>(main, "txtIn")->setPlainText(QStringLiteral("my own notes"));
     dialogs.clear();
     in<QPushButton>(main, "cmdDecrypt")->click();
+    EXPECT_TRUE(settle());
     EXPECT_EQ(in<QPlainTextEdit>(main, "txtIn")->toPlainText(), QStringLiteral("my own notes"));
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].text.endsWith(
@@ -358,6 +364,7 @@ TEST_F(SealedChoice, AWrongPasswordLeavesTheTextBoxAsItWasAndSaysSo) {
     in<QLineEdit>(main, "txtPW")->setText(QStringLiteral("wrong"));
     dialogs.clear();
     in<QPushButton>(main, "cmdDecrypt")->click();
+    EXPECT_TRUE(settle());
     EXPECT_EQ(in<QPlainTextEdit>(main, "txtIn")->toPlainText(), QStringLiteral("my own notes"));
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].text, kWrong);

@@ -3,7 +3,7 @@
 // passed between the wizard and the main window.
 
 #include "WizardFixture.h"
-#include "cipher/MessageCipher.h"
+#include "cipher/Messages.h"
 #include "tests/support/Files.h"
 #include "ui/main/frmMain.h"
 
@@ -35,6 +35,7 @@ TEST_F(WizardFinishTest, EncryptionEndsAtTheModeChooserAndTheMainWindowReadsIt) 
     edit<ui::frmMain>("txtPW")->setText("Pa55word");
     edit<ui::frmMain>("txtFile")->setText(file);
     registry.form<ui::frmMain>()->cmdDecrypt_Click();
+    ASSERT_TRUE(settle());
     EXPECT_EQ(dialogs.texts(), QStringList{"Decrypted"});
     EXPECT_EQ(textEdit<ui::frmMain>("txtIn")->toPlainText(), "Dear friend,\nmeet me at noon.");
 }
@@ -48,6 +49,7 @@ TEST_F(WizardFinishTest, EnterOnTheFinishPageRunsFinish) {
     ASSERT_NE(focused, nullptr);
     EXPECT_EQ(focused->objectName(), QStringLiteral("cmdNext"));
     QTest::keyClick(focused, Qt::Key_Return);
+    ASSERT_TRUE(settle());
     EXPECT_TRUE(QFile::exists(file));
     EXPECT_TRUE(onScreen<ui::frmWizard1>());
 }
@@ -59,6 +61,7 @@ TEST_F(WizardFinishTest, TheMainWindowsFileDecryptsInTheResultWindow) {
     edit<ui::frmMain>("txtFile")->setText(file);
     textEdit<ui::frmMain>("txtIn")->setPlainText("from the main window\nbye");
     registry.form<ui::frmMain>()->CmdEnc_Click();
+    ASSERT_TRUE(settle());
     ASSERT_EQ(dialogs.texts(), QStringList{"Finished"});
     registry.hide<ui::frmMain>();
     dialogs.clear();
@@ -232,16 +235,17 @@ TEST_F(WizardFinishTest, AFailedEncryptionKeepsTheFinishPage) {
 
 TEST_F(WizardFinishTest, FinishWithoutTextOrOperationDoesNothing) {
     registry.show<ui::frmFinish>();
-    wizard().setOperation(Operation::Encrypt);
-    wizard().setFile(path("never.txt"));
-    wizard().setPassword("pw");
+    wizard().textEntered("text");
+    click<ui::frmFinish>("cmdNext"); // no operation
+    wizard().operationChosen(Operation::Encrypt);
+    wizard().passwordEntered("pw");
+    wizard().fileEntered(path("never.txt"));
+    wizard().textEntered(QString());
     click<ui::frmFinish>("cmdNext"); // no text
-    wizard().setOperation(Operation::None);
-    wizard().setText("text");
-    click<ui::frmFinish>("cmdNext");
+    EXPECT_EQ(ui::Job::unfinished(), 0) << "nothing was started";
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_FALSE(QFile::exists(path("never.txt")));
-    EXPECT_TRUE(onScreen<ui::frmFinish>());
+    EXPECT_TRUE(visible<ui::frmFinish>());
 }
 
 } // namespace

@@ -15,7 +15,7 @@
 #include "tests/support/GuiFixture.h"
 #include "tests/support/RecordingPrinter.h"
 #include "ui/main/frmMain.h"
-#include "ui/wizard/WizardController.h"
+#include "ui/wizard/Wizard.h"
 #include "ui/wizard/frmCompile.h"
 #include "ui/wizard/frmEncDec.h"
 #include "ui/wizard/frmFile.h"
@@ -49,6 +49,7 @@ protected:
         ASSERT_TRUE(b->isVisible())
             << qPrintable(nameOf<Form>()) << "." << qPrintable(n) << " is not on screen";
         b->click();
+        ASSERT_TRUE(settle());
     }
 
     // Whether the window is the one wizard window on the screen; when not,
@@ -64,7 +65,7 @@ protected:
     }
 
     // The wizard's answers, and where they hand them in.
-    ui::WizardController& wizard() { return ui::WizardController::of(registry); }
+    ui::Wizard& wizard() { return *registry.part<ui::Wizard>(); }
     const ui::WizardState& answers() { return wizard().state(); }
     // What the result window shows.
     QLineEdit* resultPassword() { return edit<ui::frmCompile>("txtPW"); }

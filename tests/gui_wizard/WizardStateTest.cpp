@@ -1,4 +1,4 @@
-// The wizard's answers live in one controller per registry, not in a window:
+// The wizard's answers live in one Wizard per registry, not in a window:
 // they outlive the result window, the result window shows them whenever it is
 // made, and a result window that is not there cannot break the wizard.
 
@@ -13,9 +13,11 @@ namespace {
 using WizardStateTest = WizardFixture;
 
 TEST_F(WizardStateTest, OneWizardPerRegistryWhoseAnswersOutliveTheResultWindow) {
-    EXPECT_EQ(&ui::WizardController::of(registry), &wizard());
     ui::FormRegistry other;
-    EXPECT_NE(&ui::WizardController::of(other), &wizard());
+    EXPECT_EQ(other.part<ui::Wizard>(), nullptr) << "made with the wizard's windows";
+    ui::registerWizardForms(other);
+    ASSERT_NE(other.part<ui::Wizard>(), nullptr);
+    EXPECT_NE(other.part<ui::Wizard>(), &wizard());
 
     walkDecryption("pw", path("m.txt"), true, true);
     ASSERT_TRUE(registry.isLoaded<ui::frmCompile>());
@@ -33,13 +35,13 @@ TEST_F(WizardStateTest, OneWizardPerRegistryWhoseAnswersOutliveTheResultWindow) 
 // The boxes of the result window may be edited; every answer handed in is
 // shown again, one equal to the last as well.
 TEST_F(WizardStateTest, TheResultWindowShowsEveryAnswerAnew) {
-    wizard().setPassword("answer");
-    wizard().setText("line one\nline two");
+    wizard().passwordEntered("answer");
+    wizard().textEntered("line one\nline two");
     resultPassword()->setText("edited");
     resultText()->setPlainText("edited too");
     EXPECT_EQ(answers().password, "answer") << "an edit reaches no answer";
 
-    wizard().setPassword("answer");
+    wizard().passwordEntered("answer");
     EXPECT_EQ(resultPassword()->text(), "answer");
     EXPECT_EQ(resultText()->toPlainText(), "line one\nline two");
 
@@ -48,7 +50,7 @@ TEST_F(WizardStateTest, TheResultWindowShowsEveryAnswerAnew) {
     resultText()->moveCursor(QTextCursor::Down);
     const int at = resultText()->textCursor().position();
     ASSERT_GT(at, 0);
-    wizard().setFile("f.txt");
+    wizard().fileEntered("f.txt");
     EXPECT_EQ(resultText()->textCursor().position(), at);
 }
 

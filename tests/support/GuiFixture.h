@@ -7,6 +7,7 @@
 
 #include "tests/support/ScriptedDialogs.h"
 #include "ui/FormRegistry.h"
+#include "ui/common/Job.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,6 +29,12 @@ inline QString offeredFile(const QString& name) {
 #else
     return QDir::toNativeSeparators(QDir::homePath() + QLatin1Char('/') + name);
 #endif
+}
+
+// Until every command the windows started off their thread has ended and
+// shown its outcome, as a user sees it done.
+inline bool settle(int timeoutMs = 60000) {
+    return QTest::qWaitFor([] { return ui::Job::unfinished() == 0; }, timeoutMs);
 }
 
 class GuiFixture : public ::testing::Test {
@@ -100,6 +107,8 @@ protected:
     static bool waitFor(const std::function<bool()>& done, int timeoutMs = 5000) {
         return QTest::qWaitFor(done, timeoutMs);
     }
+
+    static bool settle(int timeoutMs = 60000) { return testsupport::settle(timeoutMs); }
 
     // Lets `ticks` ticks of a timer of our own pass, started now with the
     // interval of a window's timer: a timer of that interval started before it

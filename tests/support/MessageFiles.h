@@ -3,7 +3,8 @@
 // Classic message files made by the format's own rules rather than by the
 // cipher under test, for tests and benchmarks that need one of a given text.
 
-#include "cipher/MessageFormat.h"
+#include "base/Limits.h"
+#include "classic/MessageFormat.h"
 #include "tests/support/Files.h"
 
 #include <QByteArray>
@@ -15,10 +16,10 @@ namespace testsupport {
 // password: the plain tag, then one value per character, no options.
 inline QByteArray classicMessage(const QByteArray& text, const QByteArray& password) {
     QByteArray content;
-    cipher::appendTextLine(content, cipher::formatTag(false, false));
-    cipher::KeyStream key(cipher::formKey(password, false));
+    classic::appendTextLine(content, classic::formatTag(false, false));
+    classic::KeyStream key(classic::formKey(password, false));
     for (const char c : text)
-        cipher::appendNumberLine(content, static_cast<quint8>(c) + key.next());
+        classic::appendNumberLine(content, static_cast<quint8>(c) + key.next());
     return content;
 }
 

@@ -1,5 +1,7 @@
 #include "ui/common/Job.h"
 
+#include "base/ThreadName.h"
+
 #include <QtConcurrent/QtConcurrentRun>
 #include <chrono>
 #include <condition_variable>
@@ -53,6 +55,7 @@ bool Job::start(Work work) {
     m_returned = std::make_shared<Returned>();
     m_watcher.setFuture(QtConcurrent::run(
         [work = std::move(work), report = m_report.get(), returned = m_returned] {
+            base::nameThisThread("tessera-job");
             work(*report);
             {
                 std::lock_guard lock(returned->mutex);

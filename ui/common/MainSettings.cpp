@@ -1,6 +1,10 @@
 #include "ui/common/MainSettings.h"
 
+#include "resources/Artwork.h"
+
 namespace ui {
+
+MainSettings::MainSettings() : m_picture(resources::mainBackground()) {}
 
 void MainSettings::setOptions(const MessageOptions& options) {
     if (options == m_options)

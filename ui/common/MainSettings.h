@@ -15,6 +15,9 @@ namespace ui {
 class MainSettings : public QObject {
     Q_OBJECT
 public:
+    // The program's own picture at first.
+    MainSettings();
+
     // The options of every encryption from the main window; all off at first.
     const MessageOptions& options() const { return m_options; }
     void setOptions(const MessageOptions& options);

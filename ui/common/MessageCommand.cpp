@@ -65,6 +65,7 @@ void MessageCommand::encrypt(const cipher::EncryptRequest& request,
         return;
     auto outcome = std::make_shared<cipher::EncryptOutcome>();
     m_present = [this, outcome, done = std::move(done)] {
+        m_hold.reset();
         WindowCipherHost host(m_window);
         cipher::present(*outcome, host);
         if (done)
@@ -83,10 +84,15 @@ void MessageCommand::decrypt(const cipher::DecryptRequest& request, QPlainTextEd
     if (!begin(window))
         return;
     auto outcome = std::make_shared<cipher::DecryptOutcome>();
-    m_present = [outcome, window = QPointer<QWidget>(window),
+    m_present = [this, outcome, window = QPointer<QWidget>(window),
                  output = QPointer<QPlainTextEdit>(output), done = std::move(done)] {
         WindowCipherHost host(window, output);
-        cipher::present(*outcome, host);
+        // The text arrives while the window is still busy (a change handler
+        // of the box may speak up meanwhile); the closing message comes with
+        // the normal pointer.
+        cipher::presentText(*outcome, host);
+        m_hold.reset();
+        cipher::presentNotice(*outcome, host);
         if (done)
             done(outcome->result);
     };
@@ -104,15 +110,17 @@ bool MessageCommand::begin(QWidget* window) {
     return true;
 }
 
-// The pointer first, then the outcome, then the bar: the closing message
-// comes with the normal pointer, and the bar goes back to 0 once it is read.
+// The outcome, with the pointer restored before the closing message, then the
+// bar back at 0 once the message is read.
 void MessageCommand::end() {
-    m_hold.reset();
     const std::function<void()> present = std::exchange(m_present, {});
     const QPointer<MessageCommand> self(this);
     if (present)
         present();
-    if (!self || !m_bar)
+    if (!self)
+        return; // the window went while its message was open
+    m_hold.reset();
+    if (!m_bar)
         return;
     m_bar->setRange(0, m_barMaximum);
     m_bar->setValue(0);

@@ -68,7 +68,6 @@ frmMain::frmMain(FormRegistry& registry, MainSettings& settings, QWidget* parent
     // The background picture is painted under every control of the client area.
     centralWidget()->setAttribute(Qt::WA_OpaquePaintEvent);
     centralWidget()->installEventFilter(this);
-    setPicture(resources::mainBackground());
     connect(&m_settings, &MainSettings::pictureChanged, centralWidget(),
             qOverload<>(&QWidget::update));
     connect(&m_settings, &MainSettings::optionsChanged, this, &frmMain::showOptions);

@@ -135,7 +135,9 @@ void Wizard::encrypted() {
 // text there to be taken for this file's.
 QPlainTextEdit* Wizard::openResult() {
     write(&WizardState::text, QString());
-    if (!m_registry.isRegistered<frmCompile>())
+    // Made by the write, it has handed over its box; something else under
+    // its name has none, and then nothing opens.
+    if (!m_resultBox)
         return nullptr;
     show<frmCompile>();
     hide<frmFinish>();
