@@ -95,8 +95,12 @@ int encryptCommand(const Options& options) {
     if (!password)
         return kFailed;
 
-    cipher::EncryptRequest request{text, password->text(), options.output, options.pic,
-                                   options.junkBitz};
+    cipher::EncryptRequest request;
+    request.text = text;
+    request.password = password->text();
+    request.path = options.output;
+    request.pic = options.pic;
+    request.junkBitz = options.junkBitz;
     request.toStandardOutput = isStandardStream(options.output);
     request.format = options.sealed ? cipher::Format::Sealed : cipher::Format::Classic;
     CliHost host;

@@ -103,9 +103,7 @@ StopSignals::StopSignals() {
     }
 }
 
-StopSignals::~StopSignals() {
-    restore();
-}
+StopSignals::~StopSignals() = default;
 
 void StopSignals::restore() {
     for (const Installed& entry : g_installed) {

@@ -19,7 +19,9 @@ public:
     // stays ignored. Interrupted system calls are not restarted, so a command
     // that waits for input hears of the signal at once.
     StopSignals();
-    // Restores the handlers there were.
+    // The handlers stay until the process ends: a signal that comes once the
+    // command has put its result in place, even while the process ends,
+    // changes nothing.
     ~StopSignals();
     StopSignals(const StopSignals&) = delete;
     StopSignals& operator=(const StopSignals&) = delete;

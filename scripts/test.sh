@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Sets up this machine, builds Tessera2 and runs the whole test suite through
 # ctest: the tests of the ordinary build; a build without the desktop program
-# (TESSERA_BUILD_GUI=OFF) and its tests; the suite built with AddressSanitizer
-# and UndefinedBehaviorSanitizer; then the fuzzers for a bounded time.
+# (TESSERA_BUILD_GUI=OFF) and its tests; the core's and the command line's
+# tests built with ThreadSanitizer; the suite built with AddressSanitizer and
+# UndefinedBehaviorSanitizer; then the fuzzers for a bounded time.
 # TESSERA_QUICK=1 runs the first stage only. Extra arguments go to ctest.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 ASAN_DIR="${ASAN_DIR:-$ROOT/build-asan}"
+TSAN_DIR="${TSAN_DIR:-$ROOT/build-tsan}"
 NOGUI_DIR="${NOGUI_DIR:-$ROOT/build-nogui}"
 "$ROOT/scripts/setup.sh"
 
@@ -34,6 +36,16 @@ if [ "${TESSERA_QUICK:-}" = "1" ]; then exit 0; fi
 echo "== Without the desktop program"
 BUILD_DIR="$NOGUI_DIR" "$ROOT/scripts/setup.sh" -DTESSERA_BUILD_GUI=OFF
 ctest --test-dir "$NOGUI_DIR" --output-on-failure --timeout 600 -j2 "$@"
+
+# Both cores at work in the chunk pipeline and the windows' jobs: the core and
+# tessera-cli (which the fault tests run) under ThreadSanitizer. A test
+# process that starts tessera-cli forks while other threads run; the child
+# only execs, which ThreadSanitizer must be told to allow.
+echo "== The core and tessera-cli under ThreadSanitizer"
+BUILD_DIR="$TSAN_DIR" BUILD_TYPE=RelWithDebInfo "$ROOT/scripts/setup.sh" \
+  -DTESSERA_SANITIZE_THREAD=ON -DTESSERA_BUILD_GUI=OFF -DTESSERA_BUILD_BENCH=OFF
+TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:die_after_fork=0" \
+  ctest --test-dir "$TSAN_DIR" --output-on-failure --timeout 900 -j2 "$@"
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 BUILD_DIR="$ASAN_DIR" BUILD_TYPE=Debug "$ROOT/scripts/setup.sh" \

@@ -67,9 +67,11 @@ protected:
 
     // How a command is run: as whom, under which umask, with what else set.
     struct As {
-        uid_t uid = ::geteuid(); // another runs it through setpriv
-        const char* umask = nullptr;
-        QStringList environment; // NAME=value
+        explicit As(uid_t who = ::geteuid(), const char* mask = nullptr, QStringList extra = {})
+            : uid(who), umask(mask), environment(std::move(extra)) {}
+        uid_t uid;                // another runs it through setpriv
+        const char* umask;
+        QStringList environment;  // NAME=value
     };
 
     QProcessEnvironment environment(const QStringList& extra = {}) const {
@@ -110,7 +112,7 @@ protected:
 
     Result cli(const QStringList& args, const QByteArray& input = {}, bool asNobody = false,
                int timeoutMs = 120000) {
-        return run(args, As{asNobody ? kNobody : ::geteuid()}, input, timeoutMs);
+        return run(args, As(asNobody ? kNobody : ::geteuid()), input, timeoutMs);
     }
 
     // A tmpfs of a few kilobytes in the test's own folder; false where mounting

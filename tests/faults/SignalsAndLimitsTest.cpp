@@ -242,12 +242,12 @@ TEST_F(Hardening, NewOutputsFollowTheUmaskAndReplacedOnesKeepTheirMode) {
              dir.filePath("g" + tag)},
         };
         for (const auto& c : commands) {
-            const Result r = run(c.args, As{.umask = mask});
+            const Result r = run(c.args, As(::geteuid(), mask));
             ASSERT_EQ(r.status, 0) << c.what << r.err.constData();
             EXPECT_EQ(modeOf(c.out), expected) << c.what << " under umask " << mask;
             // Run again over the file it made, now with its own mode: kept.
             ASSERT_EQ(::chmod(QFile::encodeName(c.out).constData(), 0640), 0);
-            ASSERT_EQ(run(c.args, As{.umask = "000"}).status, 0);
+            ASSERT_EQ(run(c.args, As(::geteuid(), "000")).status, 0);
             EXPECT_EQ(modeOf(c.out), 0640u) << c.what << " replacing a file";
         }
     }

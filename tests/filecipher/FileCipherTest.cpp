@@ -139,8 +139,9 @@ TEST_F(FilePass, ProgressMovesPerBlockAndEndsAtZero) {
     EXPECT_LE(moves, 21u) << "one move per block at most";
     for (std::size_t i = 0; i < moves; ++i) {
         EXPECT_TRUE(host.positions[i] % kBlockSize == 0 || host.positions[i] == n);
-        if (i > 0)
+        if (i > 0) {
             EXPECT_GT(host.positions[i], host.positions[i - 1]);
+        }
     }
 }
 

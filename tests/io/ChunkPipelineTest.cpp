@@ -141,8 +141,9 @@ TEST(ChunkPipeline, AFaultStopsItWithNothingOfTheFaultyBatchWritten) {
             EXPECT_LE(run.output.size(), c.writtenAtMost);
             EXPECT_LT(run.output.size(), expectedOutput(run.input).size());
             EXPECT_TRUE(expectedOutput(run.input).startsWith(run.output)) << "written in order";
-            if (c.status == Status::Failed)
+            if (c.status == Status::Failed) {
                 EXPECT_EQ(result.error, QStringLiteral("no key"));
+            }
         }
     }
 }
