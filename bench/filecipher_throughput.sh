@@ -26,11 +26,12 @@
 # ours to cp (1.0 = as fast as cp) and the peak memory from /usr/bin/time -v.
 # The targets are judged on the new-file table, on the best of the rounds:
 # classic at least 0.9 of cp, faster than openssl, under 32 MiB; sealed at
-# least 1.2 times as fast as age both ways, under 64 + 32 MiB. The best of the
-# rounds, because on a virtual
+# least 1.4 times as fast as age both ways (1.8 the aim), at most 96 MiB. The
+# best of the rounds, because on a virtual
 # machine a run that lands on memory the host has taken back can take several
 # times as long, whichever tool it is, and the best time is the one such
-# stalls do not distort. Use a Release build. TMPDIR chooses the disk.
+# stalls do not distort; the medians are printed beside them. Use a Release
+# build. TMPDIR chooses the disk: a tmpfs measures the programs, not the disk.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -175,15 +176,20 @@ for scenario in new replace; do
     read -r _ open_best open_kib <<<"$(stats "$work/$scenario-sealed-d.txt")"
     read -r _ age_best _ <<<"$(stats "$work/$scenario-age.txt")"
     read -r _ aged_best _ <<<"$(stats "$work/$scenario-age-d.txt")"
+    read -r seal_med _ _ <<<"$(stats "$work/$scenario-sealed.txt")"
+    read -r open_med _ _ <<<"$(stats "$work/$scenario-sealed-d.txt")"
+    read -r age_med _ _ <<<"$(stats "$work/$scenario-age.txt")"
+    read -r aged_med _ _ <<<"$(stats "$work/$scenario-age-d.txt")"
     awk -v s="$seal_best" -v o="$open_best" -v a="$age_best" -v d="$aged_best" \
-        'BEGIN {printf "  sealed against age (best): encrypting %.2f times as fast, decrypting %.2f times\n",
-                a / s, d / o}'
+        -v sm="$seal_med" -v om="$open_med" -v am="$age_med" -v dm="$aged_med" \
+        'BEGIN {printf "  sealed against age: encrypting %.2f times as fast (median %.2f), decrypting %.2f times (median %.2f)\n",
+                a / s, am / sm, d / o, dm / om}'
     if awk -v s="$seal_best" -v o="$open_best" -v a="$age_best" -v d="$aged_best" \
         -v k1="$seal_kib" -v k2="$open_kib" \
-        'BEGIN {exit !(a / s >= 1.2 && d / o >= 1.2 && k1 <= 96 * 1024 && k2 <= 96 * 1024)}'; then
-        echo "  sealed: targets met (best of $rounds): at least 1.2 times as fast as age both ways, at most 96 MiB"
+        'BEGIN {exit !(a / s >= 1.4 && d / o >= 1.4 && k1 <= 96 * 1024 && k2 <= 96 * 1024)}'; then
+        echo "  sealed: targets met (best of $rounds): at least 1.4 times as fast as age both ways, at most 96 MiB"
     else
-        echo "  sealed: TARGETS MISSED (best of $rounds: at least 1.2 times as fast as age both ways, at most 96 MiB)"
+        echo "  sealed: TARGETS MISSED (best of $rounds: at least 1.4 times as fast as age both ways, at most 96 MiB)"
         verdict=1
     fi
 done

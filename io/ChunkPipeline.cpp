@@ -33,8 +33,9 @@ quint64 claimWord(quint64 batch, quint64 index) {
 // at a fixed place, so that both threads can work on any of them.
 struct Batch {
     std::unique_ptr<unsigned char[]> data;
-    qint64 capacity = 0; // chunks it has room for
-    qint64 used = 0;     // bytes ever filled, to be wiped
+    qint64 capacity = 0;  // chunks it has room for
+    qint64 allocated = 0; // bytes
+    qint64 used = 0;      // bytes ever filled, to be wiped
 
     quint64 number = 0;  // which batch of the stream it holds
     quint64 first = 0;   // the stream index of its first chunk
@@ -221,12 +222,35 @@ private:
     bool hasRoomFor(quint64 number) const { return number < m_written.load() + m_slots.size(); }
 
     // Reads the chunks of one batch. A short read ends the stream.
+    // A one-chunk input known to be short: its buffer is its size (and one
+    // byte more, to see whether it is longer than it was said to be).
+    qint64 shortInput() const {
+        const qint64 expected = m_shape.expectedInput;
+        return m_chunksPerBatch == 1 && expected >= 0 && expected < m_shape.inputChunk ? expected + 1
+                                                                                        : -1;
+    }
+
+    bool allocate(Batch& batch, qint64 bytes) {
+        std::unique_ptr<unsigned char[]> data(new (std::nothrow) unsigned char[size_t(bytes)]);
+        if (!data)
+            return false;
+        if (batch.data) {
+            std::memcpy(data.get(), batch.data.get(), size_t(batch.used));
+            sodium_memzero(batch.data.get(), size_t(batch.used));
+        }
+        batch.data = std::move(data);
+        batch.allocated = bytes;
+        return true;
+    }
+
+    // Reads the chunks of one batch. A short read ends the stream.
     Result fill(Batch& batch, quint64 number) {
         const qint64 room = m_shape.outputChunk;
+        const qint64 growth = m_shape.outputChunk - m_shape.inputChunk;
+        const qint64 small = shortInput();
         if (!batch.data) {
             batch.capacity = m_chunksPerBatch;
-            batch.data.reset(new (std::nothrow) unsigned char[static_cast<size_t>(batch.capacity * room)]);
-            if (!batch.data)
+            if (!allocate(batch, small >= 0 ? small + growth : batch.capacity * room))
                 return {Status::Failed, QStringLiteral("There was not enough memory.")};
             batch.sizes.resize(static_cast<size_t>(batch.capacity));
         }
@@ -236,12 +260,17 @@ private:
         batch.consumed = 0;
         qint64 count = 0;
         while (count < batch.capacity && !batch.final) {
-            unsigned char* at = batch.data.get() + count * room;
-            const qint64 got = readFully([&](char* into, qint64 n) { return m_read(into, n); },
-                                         reinterpret_cast<char*>(at), m_shape.inputChunk);
+            const qint64 want = small >= 0 ? small : m_shape.inputChunk;
+            qint64 got = readInto(batch, count * room, want);
+            if (got == want && want < m_shape.inputChunk) {
+                // Longer than it was said to be: the whole room after all.
+                if (!allocate(batch, room))
+                    return {Status::Failed, QStringLiteral("There was not enough memory.")};
+                const qint64 more = readInto(batch, got, m_shape.inputChunk - got);
+                got = more < 0 ? more : got + more;
+            }
             if (got < 0)
                 return {Status::ReadFailed, {}};
-            batch.used = std::max(batch.used, count * room + room);
             batch.sizes[static_cast<size_t>(count)] = got;
             batch.consumed += got;
             batch.final = got < m_shape.inputChunk;
@@ -252,6 +281,17 @@ private:
         m_bytesRead += batch.consumed;
         batch.through = m_bytesRead;
         return {Status::Done, {}};
+    }
+
+    // Reads up to size bytes to the offset of the batch's buffer; fewer only
+    // at the end, -1 on an error.
+    qint64 readInto(Batch& batch, qint64 offset, qint64 size) {
+        const qint64 got = readFully([&](char* into, qint64 n) { return m_read(into, n); },
+                                     reinterpret_cast<char*>(batch.data.get() + offset), size);
+        const qint64 growth = m_shape.outputChunk - m_shape.inputChunk;
+        const qint64 filled = offset + std::max<qint64>(got, 0) + growth;
+        batch.used = std::min(batch.allocated, std::max(batch.used, filled));
+        return got;
     }
 
     void publish(Batch& batch, quint64 number) {

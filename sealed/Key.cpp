@@ -2,6 +2,7 @@
 
 #include "base/Limits.h"
 
+#include <cstring>
 #include <sodium.h>
 
 namespace sealed {
@@ -56,6 +57,29 @@ Result deriveKey(const QString& password, const Header& header, SecretKey* key) 
                           .arg(describeMemory(header.memlimit))};
     }
     return Result::success();
+}
+
+bool SecretKey::assign(const unsigned char* bytes) {
+    if (!m_data)
+        return false;
+    sodium_mprotect_readwrite(m_data);
+    std::memcpy(m_data, bytes, kKeySize);
+    sodium_mprotect_readonly(m_data);
+    return true;
+}
+
+KeySource passwordKey(const QString& password) {
+    return [password](const Header& header, SecretKey* key) {
+        return deriveKey(password, header, key);
+    };
+}
+
+KeySource fixedKey(const std::array<unsigned char, kKeySize>& bytes) {
+    return [bytes](const Header&, SecretKey* key) {
+        return key->assign(bytes.data())
+                   ? Result::success()
+                   : Result{Status::Failed, QStringLiteral("There was not enough memory to keep the key.")};
+    };
 }
 
 std::optional<QString> passwordProblem(const QString& password) {

@@ -5,6 +5,8 @@
 
 #include "sealed/Header.h"
 
+#include <array>
+#include <functional>
 #include <optional>
 
 namespace sealed {
@@ -25,6 +27,8 @@ public:
 
     bool allocated() const { return m_data != nullptr; }
     const unsigned char* data() const { return m_data; }
+    // A key given whole (kKeySize bytes), for a stream whose key is not derived.
+    bool assign(const unsigned char* bytes);
 
 private:
     friend Result deriveKey(const QString& password, const Header& header, SecretKey* key);
@@ -34,6 +38,13 @@ private:
 // Argon2id with the header's salt and parameters. The parameters must already
 // have been checked (parseHeader, or newHeader from checked Params).
 Result deriveKey(const QString& password, const Header& header, SecretKey* key);
+
+// Where a stream's key comes from once its header is known: derived from a
+// password, the program's way, or given whole, for tests and fuzzers, which
+// must not pay for a derivation on every input.
+using KeySource = std::function<Result(const Header& header, SecretKey* key)>;
+KeySource passwordKey(const QString& password);
+KeySource fixedKey(const std::array<unsigned char, kKeySize>& bytes);
 
 // False when libsodium could not start (no source of randomness); every entry
 // point checks this itself, and the result is cached.

@@ -107,7 +107,7 @@ Result decodeBase64(const QByteArray& base64, QByteArray* bytes) {
 }
 
 // The sealed bytes' text, which must authenticate and be UTF-8.
-Result openText(const QByteArray& sealedBytes, const QString& password, const Limits& limits,
+Result openText(const QByteArray& sealedBytes, const KeySource& key, const Limits& limits,
                 QString* text) {
     QByteArray plain;
     // Room for the whole plaintext at once: a growing array would leave
@@ -115,7 +115,8 @@ Result openText(const QByteArray& sealedBytes, const QString& password, const Li
     plain.reserve(sealedBytes.size());
     MemorySource source(sealedBytes);
     ByteArraySink sink(&plain);
-    const Result result = open(source, sink, password, limits);
+    base::Progress quiet;
+    const Result result = open(source, sink, key, limits, quiet);
     if (!result.ok()) {
         base::wipe(plain);
         // The tag promised a sealed message: bytes without the magic under it
@@ -137,6 +138,11 @@ Result openText(const QByteArray& sealedBytes, const QString& password, const Li
 
 Result sealMessage(const QString& text, const QString& password, QByteArray* file,
                    const Params& params) {
+    return sealMessage(text, passwordKey(password), file, params);
+}
+
+Result sealMessage(const QString& text, const KeySource& key, QByteArray* file,
+                   const Params& params) {
     if (text.size() > base::kMaxMessageLength) {
         return refuse(Status::LimitsExceeded,
                       QStringLiteral("The message has %1 characters (a line break counts as two), "
@@ -149,7 +155,8 @@ Result sealMessage(const QString& text, const QString& password, QByteArray* fil
     sealedBytes.reserve(sealedSize(plain.size(), std::max(params.chunkSize, kMinChunkSize)));
     MemorySource source(plain);
     ByteArraySink sink(&sealedBytes);
-    const Result result = seal(source, sink, password, params);
+    base::Progress quiet;
+    const Result result = seal(source, sink, key, params, quiet);
     base::wipe(plain);
     if (!result.ok())
         return result;
@@ -158,6 +165,11 @@ Result sealMessage(const QString& text, const QString& password, QByteArray* fil
 }
 
 Result openMessage(const QByteArray& file, const QString& password, QString* text,
+                   const Limits& limits) {
+    return openMessage(file, passwordKey(password), text, limits);
+}
+
+Result openMessage(const QByteArray& file, const KeySource& key, QString* text,
                    const Limits& limits) {
     if (file.size() > kMaxMessageFileSize) {
         return refuse(Status::LimitsExceeded,
@@ -171,7 +183,7 @@ Result openMessage(const QByteArray& file, const QString& password, QString* tex
     if (result.ok())
         result = decodeBase64(base64, &sealedBytes);
     if (result.ok())
-        result = openText(sealedBytes, password, limits, text);
+        result = openText(sealedBytes, key, limits, text);
     return result;
 }
 

@@ -7,6 +7,7 @@
 
 #include "base/Limits.h"
 #include "sealed/Header.h"
+#include "sealed/Key.h"
 
 namespace sealed {
 
@@ -22,10 +23,14 @@ inline constexpr qint64 kMaxMessageFileSize = base::kMaxMessageFileBytes;
 // The text is sealed as given (a caller converts line breaks to CR LF first).
 Result sealMessage(const QString& text, const QString& password, QByteArray* file,
                    const Params& params = {});
+Result sealMessage(const QString& text, const KeySource& key, QByteArray* file,
+                   const Params& params = {});
 
 // The text of a sealed message file. Accepts LF as well as CR LF line ends and
 // a missing final line end, and nothing else around the base64.
 Result openMessage(const QByteArray& file, const QString& password, QString* text,
+                   const Limits& limits = {});
+Result openMessage(const QByteArray& file, const KeySource& key, QString* text,
                    const Limits& limits = {});
 
 // A message file's first field (as the classic reader reads it) names the sealed format.

@@ -3,6 +3,7 @@
 #include "io/ChunkPipeline.h"
 #include "io/ReadFully.h"
 #include "sealed/Key.h"
+#include "sealed/Records.h"
 
 #include <algorithm>
 #include <array>
@@ -11,7 +12,6 @@
 
 namespace sealed {
 
-static_assert(kTagSize == crypto_aead_xchacha20poly1305_ietf_ABYTES);
 
 qint64 MemorySource::read(char* data, qint64 size) {
     const qint64 n = std::min(size, m_size - m_pos);
@@ -50,28 +50,24 @@ public:
     // In place: size bytes of plain data become the record (size + kTagSize).
     qint64 seal(quint64 index, unsigned char* data, qint64 size, bool final) const {
         const auto nonce = nonceOf(index, final);
-        crypto_aead_xchacha20poly1305_ietf_encrypt(
-            data, nullptr, data, static_cast<unsigned long long>(size), m_headerBytes.data(),
-            m_headerBytes.size(), nullptr, nonce.data(), m_key.data());
+        if (!sealRecord(m_key.data(), nonce.data(), m_headerBytes.data(), m_headerBytes.size(),
+                        data, size_t(size)))
+            return -1;
         return size + kTagSize;
     }
 
     // In place: a record becomes its plain data; -1 when it does not authenticate.
     qint64 open(quint64 index, unsigned char* data, qint64 size, bool final) const {
-        if (size < kTagSize)
-            return -1; // cut before its tag
         const auto nonce = nonceOf(index, final);
-        if (crypto_aead_xchacha20poly1305_ietf_decrypt(
-                data, nullptr, nullptr, data, static_cast<unsigned long long>(size),
-                m_headerBytes.data(), m_headerBytes.size(), nonce.data(), m_key.data()) != 0)
+        if (!openRecord(m_key.data(), nonce.data(), m_headerBytes.data(), m_headerBytes.size(),
+                        data, size_t(size)))
             return -1;
         return size - kTagSize;
     }
 
 private:
-    std::array<unsigned char, crypto_aead_xchacha20poly1305_ietf_NPUBBYTES>
-    nonceOf(quint64 index, bool final) const {
-        std::array<unsigned char, crypto_aead_xchacha20poly1305_ietf_NPUBBYTES> nonce{};
+    std::array<unsigned char, kRecordNonceSize> nonceOf(quint64 index, bool final) const {
+        std::array<unsigned char, kRecordNonceSize> nonce{};
         std::memcpy(nonce.data(), m_prefix.data(), m_prefix.size());
         for (int i = 0; i < 8; ++i)
             nonce[kNoncePrefixSize + i] = static_cast<unsigned char>(index >> (8 * i));
@@ -105,7 +101,7 @@ private:
 
 // The records of the whole stream, through the pipeline: the key is derived
 // on the worker while the first chunks are read.
-Result runRecords(Mode mode, Source& source, Sink& sink, const QString& password,
+Result runRecords(Mode mode, Source& source, Sink& sink, const KeySource& keySource,
                   const HeaderBytes& headerBytes, const Header& header, base::Progress& progress) {
     SecretKey key;
     const Records records(headerBytes, header, key);
@@ -125,7 +121,7 @@ Result runRecords(Mode mode, Source& source, Sink& sink, const QString& password
         },
         [&](const char* data, qint64 size, QString* error) { return sink.write(data, size, error); },
         [&](QString* error) {
-            derived = deriveKey(password, header, &key);
+            derived = keySource(header, &key);
             *error = derived.message;
             return derived.ok();
         });
@@ -136,6 +132,8 @@ Result runRecords(Mode mode, Source& source, Sink& sink, const QString& password
     case Status_::ReadFailed:
         return {Status::ReadFailed, source.errorString()};
     case Status_::Refused:
+        if (mode == Mode::Seal)
+            return {Status::Failed, QStringLiteral("The encryption library failed.")};
         return {Status::WrongPasswordOrDamaged, kWrongPasswordOrDamaged};
     case Status_::WriteFailed:
         return {Status::WriteFailed, run.error};
@@ -149,7 +147,7 @@ Result runRecords(Mode mode, Source& source, Sink& sink, const QString& password
 
 } // namespace
 
-Result seal(Source& source, Sink& sink, const QString& password, const Params& params,
+Result seal(Source& source, Sink& sink, const KeySource& key, const Params& params,
             base::Progress& progress) {
     if (!sodiumReady())
         return {Status::Failed, QStringLiteral("The encryption library could not start.")};
@@ -164,14 +162,19 @@ Result seal(Source& source, Sink& sink, const QString& password, const Params& p
     QString error;
     if (!sink.write(reinterpret_cast<const char*>(headerBytes.data()), kHeaderSize, &error))
         return {Status::WriteFailed, error};
-    return runRecords(Mode::Seal, source, sink, password, headerBytes, header, progress);
+    return runRecords(Mode::Seal, source, sink, key, headerBytes, header, progress);
+}
+
+Result seal(Source& source, Sink& sink, const QString& password, const Params& params,
+            base::Progress& progress) {
+    return seal(source, sink, passwordKey(password), params, progress);
 }
 
 Result seal(Source& source, Sink& sink, const QString& password, const Params& params) {
-    return seal(source, sink, password, params, quietProgress());
+    return seal(source, sink, passwordKey(password), params, quietProgress());
 }
 
-Result open(Source& source, Sink& sink, const QString& password, const Limits& limits,
+Result open(Source& source, Sink& sink, const KeySource& key, const Limits& limits,
             base::Progress& progress) {
     if (!sodiumReady())
         return {Status::Failed, QStringLiteral("The encryption library could not start.")};
@@ -186,11 +189,16 @@ Result open(Source& source, Sink& sink, const QString& password, const Limits& l
         return parsed;
     if (progress.cancelled())
         return {Status::Cancelled, QStringLiteral("Cancelled")};
-    return runRecords(Mode::Open, source, sink, password, headerBytes, header, progress);
+    return runRecords(Mode::Open, source, sink, key, headerBytes, header, progress);
+}
+
+Result open(Source& source, Sink& sink, const QString& password, const Limits& limits,
+            base::Progress& progress) {
+    return open(source, sink, passwordKey(password), limits, progress);
 }
 
 Result open(Source& source, Sink& sink, const QString& password, const Limits& limits) {
-    return open(source, sink, password, limits, quietProgress());
+    return open(source, sink, passwordKey(password), limits, quietProgress());
 }
 
 } // namespace sealed

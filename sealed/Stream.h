@@ -28,6 +28,7 @@
 
 #include "base/Progress.h"
 #include "sealed/Header.h"
+#include "sealed/Key.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -99,6 +100,8 @@ private:
 
 // Seals everything the source gives, until its end: the header, then the
 // chunks. The parameters must be ones a reader with default Limits accepts.
+Result seal(Source& source, Sink& sink, const KeySource& key, const Params& params,
+            base::Progress& progress);
 Result seal(Source& source, Sink& sink, const QString& password, const Params& params,
             base::Progress& progress);
 Result seal(Source& source, Sink& sink, const QString& password, const Params& params = {});
@@ -106,6 +109,8 @@ Result seal(Source& source, Sink& sink, const QString& password, const Params& p
 // Opens a sealed stream: checks the header against the limits, derives the key,
 // then authenticates and writes the chunks in order. Ok only when the final
 // chunk authenticated and the source ended just after it.
+Result open(Source& source, Sink& sink, const KeySource& key, const Limits& limits,
+            base::Progress& progress);
 Result open(Source& source, Sink& sink, const QString& password, const Limits& limits,
             base::Progress& progress);
 Result open(Source& source, Sink& sink, const QString& password, const Limits& limits = {});
