@@ -1,6 +1,6 @@
 // A full 10000-character message sealed and opened with the default key
 // derivation (64 MiB, 3 passes), beside the key derivation alone: each of the
-// two should take at most the derivation's time plus 5 ms. The same with the
+// two should take at most the derivation's time plus 2 ms. The same with the
 // cheapest derivation (Arg 1) shows that remainder on its own, free of the
 // derivation's noise.
 //   build/bench/bench_sealed_message

@@ -3,6 +3,7 @@
 #include "base/Limits.h"
 
 #include <cstring>
+#include <memory>
 #include <sodium.h>
 
 namespace sealed {
@@ -26,21 +27,31 @@ QByteArray passwordBytes(const QString& password) {
     return bytes;
 }
 
-SecretKey::SecretKey() {
-    if (sodiumReady())
-        m_data = static_cast<unsigned char*>(sodium_malloc(kKeySize));
-}
-
 SecretKey::~SecretKey() {
     // sodium_free wipes the memory before it lets it go.
-    if (m_data)
+    if (m_owned)
         sodium_free(m_data);
+}
+
+bool SecretKey::allocate() {
+    if (!m_owned) {
+        m_data = static_cast<unsigned char*>(sodium_malloc(kKeySize));
+        m_owned = m_data != nullptr;
+    }
+    return m_owned;
+}
+
+void SecretKey::borrow(const SecretKey& other) {
+    if (m_owned)
+        sodium_free(m_data);
+    m_data = other.m_data;
+    m_owned = false;
 }
 
 Result deriveKey(const QString& password, const Header& header, SecretKey* key) {
     if (!sodiumReady())
         return Result{Status::Failed, QStringLiteral("The encryption library could not start.")};
-    if (!key->m_data)
+    if (!key->allocate())
         return Result{Status::Failed, QStringLiteral("There was not enough memory to keep the key.")};
     QByteArray bytes = passwordBytes(password);
     sodium_mprotect_readwrite(key->m_data);
@@ -60,7 +71,7 @@ Result deriveKey(const QString& password, const Header& header, SecretKey* key) 
 }
 
 bool SecretKey::assign(const unsigned char* bytes) {
-    if (!m_data)
+    if (!sodiumReady() || !allocate())
         return false;
     sodium_mprotect_readwrite(m_data);
     std::memcpy(m_data, bytes, kKeySize);
@@ -75,10 +86,15 @@ KeySource passwordKey(const QString& password) {
 }
 
 KeySource fixedKey(const std::array<unsigned char, kKeySize>& bytes) {
-    return [bytes](const Header&, SecretKey* key) {
-        return key->assign(bytes.data())
-                   ? Result::success()
-                   : Result{Status::Failed, QStringLiteral("There was not enough memory to keep the key.")};
+    // Kept once, in guarded memory, and lent to every stream.
+    auto kept = std::make_shared<SecretKey>();
+    if (!kept->assign(bytes.data()))
+        kept.reset();
+    return [kept](const Header&, SecretKey* key) {
+        if (!kept)
+            return Result{Status::Failed, QStringLiteral("There was not enough memory to keep the key.")};
+        key->borrow(*kept);
+        return Result::success();
     };
 }
 

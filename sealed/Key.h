@@ -16,23 +16,27 @@ namespace sealed {
 // composing "é" from "e" and an accent, one not) gives the same key.
 QByteArray passwordBytes(const QString& password);
 
-// The key, in memory from libsodium's guarded allocator, readable only once it
-// is derived and wiped when freed.
+// The key, in memory from libsodium's guarded allocator (taken when the key is
+// derived or given), readable only once it is there and wiped when freed.
 class SecretKey {
 public:
-    SecretKey();
+    SecretKey() = default;
     ~SecretKey();
     SecretKey(const SecretKey&) = delete;
     SecretKey& operator=(const SecretKey&) = delete;
 
-    bool allocated() const { return m_data != nullptr; }
     const unsigned char* data() const { return m_data; }
     // A key given whole (kKeySize bytes), for a stream whose key is not derived.
     bool assign(const unsigned char* bytes);
+    // Reads another key's memory, which must outlive this one: one key given
+    // to many streams in turn then costs no allocation each.
+    void borrow(const SecretKey& other);
 
 private:
     friend Result deriveKey(const QString& password, const Header& header, SecretKey* key);
+    bool allocate();
     unsigned char* m_data = nullptr;
+    bool m_owned = false;
 };
 
 // Argon2id with the header's salt and parameters. The parameters must already

@@ -20,15 +20,6 @@ QByteArray quotedTag() {
     return '"' + kSealedTag + '"';
 }
 
-bool isBase64Character(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           c == '+' || c == '/' || c == '=';
-}
-
-} // namespace
-
-namespace {
-
 const Result kBadEncoding{Status::BadEncoding,
                           QStringLiteral("The sealed message is damaged: its text is not clean "
                                          "base64.")};
@@ -75,10 +66,7 @@ Result collectBase64(const QByteArray& file, QByteArray* base64) {
         } else {
             if (end == pos)
                 return kBadEncoding; // a blank line
-            for (qsizetype i = pos; i < end; ++i) {
-                if (!isBase64Character(file[i]))
-                    return kBadEncoding;
-            }
+            // Whether it holds base64 alone, the decoder says.
             base64->append(file.constData() + pos, end - pos);
         }
         pos = next;
@@ -190,11 +178,14 @@ Result openMessage(const QByteArray& file, const KeySource& key, QString* text,
 Recognition recogniseMessage(const QByteArray& content) {
     if (looksLikeSealedMessage(content))
         return Recognition::Sealed;
-    // The first line without a byte order mark (UTF-8 or UTF-16, whose other
-    // bytes are zeros here), white space and quotes, in lower case.
+    // The first line (up to its first CR or LF: a lone CR ends a line too),
+    // without a byte order mark (UTF-8 or UTF-16, whose other bytes are zeros
+    // here), white space and quotes, in lower case.
     QByteArrayView line(content);
-    if (const qsizetype end = line.indexOf('\n'); end >= 0)
-        line = line.first(end);
+    for (const char end : {'\n', '\r'}) {
+        if (const qsizetype at = line.indexOf(end); at >= 0)
+            line = line.first(at);
+    }
     for (const char* mark : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
         if (line.startsWith(mark))
             line = line.sliced(qstrlen(mark));

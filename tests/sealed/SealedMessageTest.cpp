@@ -185,6 +185,7 @@ TEST(SealedRecognition, FilesAndMessagesThatAreAlmostSealedAreDamaged) {
         {"\"Tessera v2.0 Sealed\" \r\nAAAA\r\n", Recognition::Damaged},
         {"\xEF\xBB\xBF\"Tessera v2.0 Sealed\"\r\nAAAA", Recognition::Damaged},
         {"Tessera  v2.0\tSealed\nAAAA", Recognition::Damaged},
+        {"\"tessera v2.0 sealed\"\riVRTR\nAAAA", Recognition::Damaged}, // a line ended by CR alone
         {QByteArray("\xFF\xFE\"\0T\0e\0s\0s\0e\0r\0a\0 \0v\0002\0.\0000\0 \0S\0e\0a\0l\0e\0d\0\"\0", 42),
          Recognition::Damaged},
         {"\"Tessera v2.0\"\r\n169\r\n", Recognition::Classic},

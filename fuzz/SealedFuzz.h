@@ -1,0 +1,33 @@
+#pragma once
+
+// What the sealed fuzzers share: the key every input is opened with, so that no
+// input pays for a key derivation and mutations of the seeds (sealed under this
+// key by fuzz_seeds) get past the first record; and limits low enough that no
+// input makes a run slow.
+
+#include "sealed/Key.h"
+
+#include <array>
+
+namespace fuzzing {
+
+inline constexpr std::array<unsigned char, sealed::kKeySize> kKey = {
+    0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88, 0x99, 0xaa, 0xbb, 0xcc, 0xdd, 0xee, 0xff,
+    0x0f, 0x1e, 0x2d, 0x3c, 0x4b, 0x5a, 0x69, 0x78, 0x87, 0x96, 0xa5, 0xb4, 0xc3, 0xd2, 0xe1, 0xf0};
+
+inline const sealed::KeySource& key() {
+    static const sealed::KeySource source = sealed::fixedKey(kKey);
+    return source;
+}
+
+inline constexpr sealed::Limits kLimits{64 * 1024, 2, 4096};
+
+// The cheapest parameters, with the chunk size a byte of the input picks, so
+// that chunk boundaries fall everywhere.
+inline sealed::Params params(unsigned char chunkByte) {
+    sealed::Params params = sealed::Params::fastest();
+    params.chunkSize = sealed::kMinChunkSize + chunkByte;
+    return params;
+}
+
+} // namespace fuzzing
