@@ -69,6 +69,7 @@ private:
 
 BrowserControlFactory g_factory = nullptr;
 BrowserControlFactory g_systemFactory = nullptr;
+BrowserCheck g_systemCheck = nullptr;
 
 } // namespace
 
@@ -76,8 +77,15 @@ BrowserControl* createSystemBrowserControl(QWidget* parent) {
     return g_systemFactory ? g_systemFactory(parent) : new BlankBrowserControl(parent);
 }
 
-void setSystemBrowserControlFactory(BrowserControlFactory factory) {
+void setSystemBrowserControlFactory(BrowserControlFactory factory, BrowserCheck problem) {
     g_systemFactory = factory;
+    g_systemCheck = problem;
+}
+
+std::optional<QString> browserProblem() {
+    if (g_factory || !g_systemCheck)
+        return std::nullopt;
+    return g_systemCheck();
 }
 
 BrowserControl* createBrowserControl(QWidget* parent) {

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 class QUrl;
 
@@ -68,8 +69,17 @@ BrowserControlFactory setBrowserControlFactory(BrowserControlFactory factory);
 // else a blank page that only remembers the addresses it was sent to.
 BrowserControl* createSystemBrowserControl(QWidget* parent = nullptr);
 
-// Makes `factory` the program's own control. The web engine's library calls it
-// as it is loaded, so that linking that library is all a program needs to do.
-void setSystemBrowserControlFactory(BrowserControlFactory factory);
+// Why the program's own control cannot start on this machine, as a clause
+// ("the web engine's helper program … is missing"); nothing when it can, and
+// nothing while a test's factory is in force. Asked before every new viewer:
+// an engine that fails to start may end the whole process, and the typed
+// message with it.
+std::optional<QString> browserProblem();
+
+// Makes `factory` the program's own control, and `problem` what tells whether
+// it can start. The web engine's library calls it as it is loaded, so that
+// linking that library is all a program needs to do.
+using BrowserCheck = std::optional<QString> (*)();
+void setSystemBrowserControlFactory(BrowserControlFactory factory, BrowserCheck problem = nullptr);
 
 } // namespace platform

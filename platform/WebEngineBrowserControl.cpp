@@ -4,12 +4,19 @@
 
 #include "platform/BrowserControl.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace platform {
 namespace {
@@ -112,9 +119,60 @@ BrowserControl* createWebEngineBrowserControl(QWidget* parent) {
     return new WebEngineBrowserControl(parent);
 }
 
+// Where the engine finds one of its files: only in the folder its variable
+// names, when there is one and it is set; else the first of its usual folders
+// that holds the file. Empty when none does.
+QString findEngineFile(const char* variable, const QStringList& folders, const QString& name) {
+    const QStringList searched =
+        variable && qEnvironmentVariableIsSet(variable) ? QStringList{qEnvironmentVariable(variable)}
+                                                        : folders;
+    for (const QString& folder : searched) {
+        const QString path = folder + QLatin1Char('/') + name;
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
+bool sandboxSwitchedOff() {
+    const QString flag = QStringLiteral("--no-sandbox");
+    return qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX") ||
+           qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").split(QLatin1Char(' ')).contains(flag) ||
+           QCoreApplication::arguments().contains(flag);
+}
+
+// What would stop the engine as it starts: it ends the process then (as root
+// with its sandbox on, or without its helper program or its resources), so
+// each is checked before the engine is asked for anything.
+std::optional<QString> webEngineProblem() {
+#ifdef Q_OS_UNIX
+    if (geteuid() == 0 && !sandboxSwitchedOff()) {
+        return QStringLiteral("the web engine does not run for the administrator (root) with its "
+                              "sandbox on. Run Tessera2 as an ordinary user, or set "
+                              "QTWEBENGINE_DISABLE_SANDBOX=1 to switch the sandbox off");
+    }
+#endif
+    const QString appDir = QCoreApplication::applicationDirPath();
+    // The helper's variable names the program itself, not its folder.
+    const QString process =
+        qEnvironmentVariableIsSet("QTWEBENGINEPROCESS_PATH")
+            ? qEnvironmentVariable("QTWEBENGINEPROCESS_PATH")
+            : findEngineFile(nullptr, {appDir, QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath)},
+                             QStringLiteral("QtWebEngineProcess"));
+    if (process.isEmpty() || !QFileInfo(process).isExecutable())
+        return QStringLiteral("the web engine's helper program (QtWebEngineProcess) is missing");
+    const QString data = QLibraryInfo::path(QLibraryInfo::DataPath);
+    if (findEngineFile("QTWEBENGINE_RESOURCES_PATH", {data + QStringLiteral("/resources"), data, appDir},
+                       QStringLiteral("qtwebengine_resources.pak"))
+            .isEmpty())
+        return QStringLiteral("the web engine's resources (qtwebengine_resources.pak) are missing");
+    return std::nullopt;
+}
+
 // Installed while the program is loaded, before main(): nothing can ask for a
 // control earlier, and no program that links this file can forget to.
-[[maybe_unused]] const bool g_installed = (setSystemBrowserControlFactory(&createWebEngineBrowserControl), true);
+[[maybe_unused]] const bool g_installed =
+    (setSystemBrowserControlFactory(&createWebEngineBrowserControl, &webEngineProblem), true);
 
 } // namespace
 } // namespace platform

@@ -4,6 +4,8 @@
 #include "LoopbackServer.h"
 #include "platform/BrowserControl.h"
 #include "tests/support/GuiFixture.h"
+#include "ui/AppInfo.h"
+#include "ui/main/frmMain.h"
 #include "ui/startup/frmBrowser.h"
 
 #include <QAction>
@@ -11,11 +13,14 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 // Readable strings in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -194,6 +199,51 @@ TEST_F(BrowserEngineTest, TwoViewersBrowseIndependently) {
 // Saves the viewer showing a loopback page as frmBrowser.png in the folder
 // named by TESSERA_SCREENSHOT_DIR, else in the build's screenshot folder when
 // run as the "screenshots" labelled test.
+// An engine that cannot start ends the process it starts in, and the typed
+// message with it: the web command says so in one box instead, and the main
+// window goes on as it was. Each case is one the engine dies of here.
+TEST_F(BrowserEngineTest, TheWebCommandSaysWhyTheEngineCannotStartAndTheProgramGoesOn) {
+    struct Case {
+        const char* name;
+        const char* variable;
+        const char* value; // nullptr: the variable is unset
+        const char* why;
+    };
+    QList<Case> cases = {
+        {"no helper", "QTWEBENGINEPROCESS_PATH", "/nonexistent/QtWebEngineProcess",
+         "the web engine's helper program (QtWebEngineProcess) is missing"},
+        {"no resources", "QTWEBENGINE_RESOURCES_PATH", "/nonexistent",
+         "the web engine's resources (qtwebengine_resources.pak) are missing"},
+    };
+    if (geteuid() == 0) // as the test scripts run, but without their sandbox switch
+        cases.prepend({"root", "QTWEBENGINE_DISABLE_SANDBOX", nullptr,
+                       "the web engine does not run for the administrator (root)"});
+    auto* main = registry.form<ui::frmMain>();
+    ASSERT_TRUE(activate(main));
+    auto* text = child<QPlainTextEdit>(main, QStringLiteral("txtIn"));
+    const QString typed = QStringLiteral("A message typed before the web page was asked for.");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray before = qgetenv(c.variable);
+        const bool wasSet = qEnvironmentVariableIsSet(c.variable);
+        c.value ? qputenv(c.variable, c.value) : qunsetenv(c.variable);
+        text->setPlainText(typed);
+        dialogs.clear();
+        child<QPushButton>(main, QStringLiteral("cmdWeb"))->click(); // the first box: go on
+        wasSet ? qputenv(c.variable, before) : qunsetenv(c.variable);
+        ASSERT_EQ(dialogs.messages.size(), 2);
+        EXPECT_TRUE(dialogs.messages[1].text.startsWith(
+            QStringLiteral("The web page cannot be shown here: ") + QLatin1String(c.why)))
+            << dialogs.messages[1].text.toStdString();
+        EXPECT_TRUE(dialogs.messages[1].text.endsWith(ui::kAuthorWebPage + QLatin1Char('.')));
+        EXPECT_EQ(dialogs.messages[1].icon, platform::Icon::Warning);
+        EXPECT_TRUE(registry.adopted().isEmpty());
+        EXPECT_TRUE(main->isVisible());
+        EXPECT_EQ(text->toPlainText(), typed);
+    }
+    dialogs.clear();
+}
+
 TEST_F(BrowserEngineTest, Screenshot) {
     QString folder = qEnvironmentVariable("TESSERA_SCREENSHOT_DIR");
     if (folder.isEmpty())

@@ -246,7 +246,7 @@ void frmMain::cmdWeb_Click() {
     if (answer == platform::Answer::Cancel)
         return;
     // A fresh viewer on every run, beside any that are already open.
-    openWebPage(m_registry, kAuthorWebPage);
+    openWebPage(m_registry, this, kAuthorWebPage);
 }
 
 void frmMain::mnuViewVisit_Click() {

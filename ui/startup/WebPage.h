@@ -5,11 +5,15 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace ui {
 
 class FormRegistry;
 
 // Opens a fresh viewer on address; nothing when this build has no viewer.
-void openWebPage(FormRegistry& registry, const QString& address);
+// When the web engine cannot start here, says so in one box over `parent`
+// and opens nothing: the program goes on as it was.
+void openWebPage(FormRegistry& registry, QWidget* parent, const QString& address);
 
 } // namespace ui

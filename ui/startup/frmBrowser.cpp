@@ -2,6 +2,7 @@
 #include "ui/startup/WebPage.h"
 
 #include "platform/BrowserControl.h"
+#include "platform/Dialogs.h"
 #include "resources/Artwork.h"
 #include "ui/AppInfo.h"
 #include "ui/FormRegistry.h"
@@ -45,9 +46,16 @@ const QString kWorking = QStringLiteral("Working...");
 
 } // namespace
 
-void openWebPage(FormRegistry& registry, const QString& address) {
+void openWebPage(FormRegistry& registry, QWidget* parent, const QString& address) {
     if (!registry.isRegistered<frmBrowser>())
         return;
+    if (const std::optional<QString> problem = platform::browserProblem()) {
+        platform::messageBox(parent,
+                             QStringLiteral("The web page cannot be shown here: %1.\n\nIts address is %2.")
+                                 .arg(*problem, address),
+                             base::kAppTitle, platform::Icon::Warning);
+        return;
+    }
     frmBrowser* viewer = registry.createNew<frmBrowser>();
     if (!viewer)
         return;
