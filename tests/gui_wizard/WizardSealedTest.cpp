@@ -29,17 +29,22 @@ TEST_F(WizardSealedTest, TheOptionsPageOffersSealedAndTheOthersThenDoNotApply) {
     EXPECT_LT(sealed->geometry().bottom(), back.top());
     EXPECT_GT(sealed->geometry().top(), jb->geometry().top());
 
+    // While Sealed holds, every classic choice, None too, is greyed and keeps
+    // its tick: a click on None can neither tick it nor clear PIC.
+    pic->click();
     sealed->click();
-    EXPECT_FALSE(pic->isEnabled());
-    EXPECT_FALSE(jb->isEnabled());
-    EXPECT_EQ(pic->palette().color(QPalette::Disabled, QPalette::WindowText), ui::kDisabledText);
-    // None, ticked and unticked again, does not bring them back while Sealed holds.
-    none->click();
-    none->click();
-    EXPECT_FALSE(pic->isEnabled());
+    for (QCheckBox* box : {pic, jb, none}) {
+        EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
+        EXPECT_EQ(box->palette().color(QPalette::Disabled, QPalette::WindowText), ui::kDisabledText);
+    }
+    QTest::mouseClick(none, Qt::LeftButton);
+    EXPECT_FALSE(none->isChecked());
+    EXPECT_TRUE(pic->isChecked());
+    EXPECT_FALSE(jb->isChecked());
     sealed->click();
-    EXPECT_TRUE(pic->isEnabled());
-    EXPECT_TRUE(jb->isEnabled());
+    for (QCheckBox* box : {pic, jb, none})
+        EXPECT_TRUE(box->isEnabled()) << box->objectName().toStdString();
+    EXPECT_TRUE(pic->isChecked());
 }
 
 TEST_F(WizardSealedTest, ASealedMessageGoesThroughTheWholeWizardBothWays) {

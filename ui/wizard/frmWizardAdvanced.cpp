@@ -26,8 +26,9 @@ frmWizardAdvanced::frmWizardAdvanced(FormRegistry& registry, Wizard& wizard, QWi
     fitText(m_ui->chkSealed, Fit::Grow);
 
     // Clicked, not toggled: only the user's click on None guards the others.
+    // Sealed greys them however it comes to be ticked.
     connect(m_ui->chkNone, &QCheckBox::clicked, this, &frmWizardAdvanced::chkNone_Click);
-    connect(m_ui->chkSealed, &QCheckBox::clicked, this, &frmWizardAdvanced::chkSealed_Click);
+    connect(m_ui->chkSealed, &QCheckBox::toggled, this, &frmWizardAdvanced::chkSealed_Click);
     connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmWizardAdvanced::cmdBack_Click);
     connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmWizardAdvanced::cmdNext_Click);
 }
@@ -46,10 +47,12 @@ void frmWizardAdvanced::chkSealed_Click() {
     enableClassicOptions();
 }
 
-// PIC and JunkBitz can be chosen unless None is, or Sealed, to which they do
-// not apply.
+// PIC and JunkBitz can be chosen unless None is. None of the three applies to
+// Sealed: while it holds, all are greyed and keep their ticks for later.
 void frmWizardAdvanced::enableClassicOptions() {
-    const bool open = !m_ui->chkNone->isChecked() && !m_ui->chkSealed->isChecked();
+    const bool classic = !m_ui->chkSealed->isChecked();
+    const bool open = classic && !m_ui->chkNone->isChecked();
+    m_ui->chkNone->setEnabled(classic);
     m_ui->chkPIC->setEnabled(open);
     m_ui->chkJB->setEnabled(open);
 }
