@@ -17,6 +17,8 @@ int fileCommand(const QString& name, const Options& options, cipher::Direction d
     const auto password = obtainPassword(options.passwordFile);
     if (!password)
         return kFailed;
+    if (options.sealed && direction == cipher::Direction::Encipher)
+        warnOfWeakPassword(*password);
     TerminalProgress progress(true);
     cipher::PassRequest request;
     request.input = options.positional.at(0);

@@ -94,6 +94,8 @@ int encryptCommand(const Options& options) {
     const auto password = obtainPassword(options.passwordFile);
     if (!password)
         return kFailed;
+    if (options.sealed)
+        warnOfWeakPassword(*password);
 
     cipher::EncryptRequest request;
     request.text = text;

@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/Input.h"
 #include "cli/Signals.h"
+#include "sealed/Strength.h"
 
 
 #if defined(Q_OS_UNIX)
@@ -196,6 +197,17 @@ std::optional<Secret> obtainPassword(const QString& passwordFile) {
     else if (bytes.endsWith('\n'))
         bytes.chop(1);
     return checked(bytes, passwordFile);
+}
+
+void warnOfWeakPassword(const Secret& password) {
+    if (!stderrIsTerminal())
+        return;
+    const std::optional<sealed::Strength> strength = sealed::passwordStrength(password.text());
+    if (!strength || !strength->weak())
+        return;
+    reportError(QStringLiteral("warning: %1 password (%2 to guess); a sealed file is only as "
+                               "strong as its password")
+                    .arg(strength->words(), sealed::describeDuration(strength->seconds)));
 }
 
 } // namespace cli

@@ -31,4 +31,9 @@ private:
 // been reported). The bytes it was read from are wiped at once.
 std::optional<Secret> obtainPassword(const QString& passwordFile);
 
+// For a sealed encryption, whose file is only as strong as its password: one
+// warning line on standard error for a weak password, when standard error is
+// a terminal (a script's log is left alone). Nothing is refused.
+void warnOfWeakPassword(const Secret& password);
+
 } // namespace cli

@@ -14,7 +14,7 @@ PACKAGES=(
   xvfb xauth xdotool xclip imagemagick fonts-dejavu-core fonts-liberation2
   cups cups-bsd printer-driver-cups-pdf poppler-utils
   openssl time clang libclang-rt-14-dev dpkg-dev desktop-file-utils help2man lintian
-  libsodium-dev libssl-dev age
+  libsodium-dev libssl-dev libzxcvbn-dev age
 )
 
 missing=()

@@ -6,6 +6,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -207,4 +212,67 @@ TEST_F(Cli, StoredSealedFilesStillOpen) {
     ASSERT_EQ(plain.size(), 65536 + 100);
     for (qsizetype i = 0; i < plain.size(); ++i)
         ASSERT_EQ(static_cast<quint8>(plain[i]), (i * 131 + (i >> 8)) & 0xFF) << i;
+}
+
+// Runs tessera-cli with standard error on a terminal of its own (standard
+// input and output stay pipes' and files'); gives what the terminal showed.
+QByteArray stderrOnTerminal(const QList<QByteArray>& args) {
+    int master = -1;
+    const pid_t child = ::forkpty(&master, nullptr, nullptr, nullptr);
+    if (child == 0) {
+        const int null = ::open("/dev/null", O_RDWR);
+        ::dup2(null, STDIN_FILENO);
+        ::dup2(null, STDOUT_FILENO);
+        std::vector<char*> argv{const_cast<char*>(TESSERA_CLI)};
+        for (const QByteArray& a : args)
+            argv.push_back(const_cast<char*>(a.constData()));
+        argv.push_back(nullptr);
+        ::execv(TESSERA_CLI, argv.data());
+        ::_exit(127);
+    }
+    QByteArray shown;
+    char buffer[512];
+    ssize_t n;
+    while ((n = ::read(master, buffer, sizeof buffer)) > 0) // EIO once the child is gone
+        shown.append(buffer, n);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::close(master);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << shown.constData();
+    return shown;
+}
+
+// Sealed encryption warns of a weak password on a terminal, once, and goes on;
+// a strong password, the classic format, decryption and a script's log see
+// nothing.
+TEST_F(Cli, AWeakSealedPasswordIsWarnedOfOnATerminalOnly) {
+    write(path("strong.txt"), "correct horse battery staple");
+    write(path("in.bin"), "data");
+    const QByteArray weak = QFile::encodeName(pw), strong = QFile::encodeName(path("strong.txt"));
+    const QByteArray in = QFile::encodeName(path("in.bin")), out = QFile::encodeName(path("out"));
+    const struct {
+        QList<QByteArray> args;
+        bool warned;
+    } cases[] = {
+        {{"encrypt", "--sealed", "--password-file", weak, "--output", out, in}, true},
+        {{"encrypt-file", "--sealed", "--password-file", weak, in, out}, true},
+        {{"decrypt-file", "--sealed", "--password-file", weak, out, in + ".back"}, false},
+        {{"encrypt-file", "--sealed", "--password-file", strong, in, out}, false},
+        {{"encrypt-file", "--password-file", weak, in, out}, false},
+    };
+    for (const auto& c : cases) {
+        const QByteArray shown = stderrOnTerminal(c.args);
+        SCOPED_TRACE(c.args.join(' ').constData());
+        EXPECT_EQ(shown.count("warning"), c.warned ? 1 : 0) << shown.constData();
+        if (c.warned) {
+            EXPECT_TRUE(shown.contains("tessera-cli: warning: very weak password (less than a "
+                                       "second to guess); a sealed file is only as strong as its "
+                                       "password"))
+                << shown.constData();
+        }
+    }
+    const CliRun r =
+        cli({"encrypt-file", "--sealed", "--password-file", pw, path("in.bin"), path("out")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.err.isEmpty()) << "not on a pipe: " << r.err.constData();
 }

@@ -6,6 +6,7 @@
 #include "WizardFixture.h"
 
 #include "tests/support/Files.h"
+#include "ui/common/PasswordMeter.h"
 #include "ui/common/WindowLook.h"
 
 namespace {
@@ -45,6 +46,24 @@ TEST_F(WizardSealedTest, TheOptionsPageOffersSealedAndTheOthersThenDoNotApply) {
     for (QCheckBox* box : {pic, jb, none})
         EXPECT_TRUE(box->isEnabled()) << box->objectName().toStdString();
     EXPECT_TRUE(pic->isChecked());
+}
+
+// The password page rates the password while the wizard's options say Sealed
+// (chosen on a run before, or on the way back), and not for the classic format.
+TEST_F(WizardSealedTest, ThePasswordPageRatesThePasswordWhileSealedIsChosen) {
+    registry.show<ui::frmPW>();
+    auto* meter = child<ui::frmPW, ui::PasswordMeter>(QStringLiteral("meterPW"));
+    edit<ui::frmPW>("txtPW")->setText(QStringLiteral("hunter2"));
+    EXPECT_FALSE(meter->isVisible());
+    ui::MessageOptions options;
+    options.format = cipher::Format::Sealed;
+    wizard().optionsChosen(options);
+    registry.show<ui::frmPW>();
+    ASSERT_TRUE(meter->isVisible());
+    EXPECT_TRUE(meter->text().startsWith(QStringLiteral("Very weak: "))) << meter->text().toStdString();
+    EXPECT_LT(meter->geometry().bottom(), button<ui::frmPW>("cmdNext")->geometry().top());
+    wizard().optionsChosen(ui::MessageOptions{});
+    EXPECT_FALSE(meter->isVisible());
 }
 
 TEST_F(WizardSealedTest, ASealedMessageGoesThroughTheWholeWizardBothWays) {

@@ -7,8 +7,14 @@
 
 #include "platform/Dialogs.h"
 #include "ui/FormRegistry.h"
+#include "ui/filecipher/frmEncFile.h"
+#include "ui/main/frmMain.h"
+#include "ui/wizard/Wizard.h"
+#include "ui/wizard/frmPW.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QDir>
 #include <QPointer>
 #include <QSet>
@@ -62,6 +68,28 @@ bool save(QWidget* window, const QString& folder, const QString& name) {
     const bool ok = window->grab().save(path);
     std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
     return ok;
+}
+
+// The windows with Sealed chosen and a password typed: the format caption and
+// the password's strength, as <name>-sealed.png.
+int saveSealedViews(ui::FormRegistry& registry, const QString& folder, int wait) {
+    ui::MessageOptions sealedOptions;
+    sealedOptions.format = cipher::Format::Sealed;
+    registry.form<ui::frmMain>()->setOptions(sealedOptions);
+    registry.form<ui::frmEncFile>()->findChild<QCheckBox*>(QStringLiteral("chkSealed"))->setChecked(true);
+    registry.part<ui::Wizard>()->optionsChosen(sealedOptions);
+    int failures = 0;
+    for (QWidget* window : {static_cast<QWidget*>(registry.form<ui::frmMain>()),
+                            static_cast<QWidget*>(registry.form<ui::frmEncFile>()),
+                            static_cast<QWidget*>(registry.form<ui::frmPW>())}) {
+        window->findChild<QLineEdit*>(QStringLiteral("txtPW"))->setText(QStringLiteral("hunter22"));
+        window->show();
+        settle(window, wait);
+        if (!save(window, folder, window->objectName() + QStringLiteral("-sealed")))
+            ++failures;
+        window->hide();
+    }
+    return failures;
 }
 
 } // namespace
@@ -124,6 +152,7 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
     }
 
+    failures += saveSealedViews(registry, folder, wait);
     platform::setDialogProvider(nullptr);
     return failures == 0 ? 0 : 1;
 }

@@ -1,12 +1,15 @@
 #include "ui/filecipher/frmEncFile.h"
 
 #include "ui/FormRegistry.h"
+#include "ui/common/FileDrops.h"
 #include "ui/common/FileNames.h"
+#include "ui/common/FormatCaption.h"
 #include "ui/common/Job.h"
 #include "ui/common/PasswordBox.h"
 #include "ui/common/WindowLook.h"
 #include "ui_frmEncFile.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDeadlineTimer>
 #include <QFocusEvent>
@@ -35,6 +38,9 @@ frmEncFile::frmEncFile(FormRegistry& registry, QWidget* parent)
     // The classic 8 point dialog face, like the main window: the labels were
     // sized for it.
     setFont(classicFont());
+    // What Encrypt will write, and while it is Sealed, the password's strength.
+    m_ui->meterPW->watch(m_ui->txtPW);
+    formatChosen(m_ui->chkSealed->isChecked());
     // The labels' widths were measured in the old face; where this system's
     // face runs a little wider, a label grows to the right rather than cutting
     // off its last letters (a label has no background, nothing else moves).
@@ -50,7 +56,15 @@ frmEncFile::frmEncFile(FormRegistry& registry, QWidget* parent)
     connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &frmEncFile::cmdBrowse_Click);
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmEncFile::cmdClose_Click);
     connect(this, &frmEncFile::passEnded, this, &frmEncFile::restoreInputs);
+    connect(m_ui->chkSealed, &QCheckBox::toggled, this, &frmEncFile::formatChosen);
     m_ui->txtFile->installEventFilter(this);
+    // A file dropped on the window is the input, as if chosen with Browse.
+    acceptFileDrops(this, [this](const QString& path) {
+        if (passRunning())
+            return;
+        m_ui->txtFile->setText(path);
+        AppendInputExtension();
+    });
 
     m_ui->txtPW->setFocus();
     centreOnFirstShow(this);
@@ -83,6 +97,11 @@ void frmEncFile::cmdBrowse_Click() {
     // or nothing on first use.
     m_ui->txtFile->setText(m_CommonDialog1.run(this));
     AppendInputExtension();
+}
+
+void frmEncFile::formatChosen(bool sealed) {
+    showFormat(m_ui->lblFormat, m_ui->Command1, m_ui->CmdDec, sealed, true);
+    m_ui->meterPW->setSealed(sealed);
 }
 
 void frmEncFile::txtFile_LostFocus() {

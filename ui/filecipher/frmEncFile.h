@@ -61,6 +61,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Shows the format the Sealed box chose, and the meter with it.
+    void formatChosen(bool sealed);
     void runPass(cipher::Direction direction);
     void setInputsEnabled(bool enabled);
     void setProgressRange(qint64 n);

@@ -9,6 +9,8 @@
 #include "ui/FormRegistry.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/MainSettings.h"
+#include "ui/common/FileDrops.h"
+#include "ui/common/FormatCaption.h"
 #include "ui/common/MessageCommand.h"
 #include "ui/common/PasswordBox.h"
 #include "ui/common/WindowCipherHost.h"
@@ -91,9 +93,17 @@ frmMain::frmMain(FormRegistry& registry, MainSettings& settings, QWidget* parent
     }
     m_ui->CmdEnc->setDefault(true);
 
-    for (QLabel* label : {m_ui->lblPW, m_ui->lblText, m_ui->lblCreate})
+    for (QWidget* label : {static_cast<QWidget*>(m_ui->lblPW), static_cast<QWidget*>(m_ui->lblText),
+                           static_cast<QWidget*>(m_ui->lblCreate),
+                           static_cast<QWidget*>(m_ui->lblFormat),
+                           static_cast<QWidget*>(m_ui->meterPW)})
         setColours(label, Qt::white, Qt::black);
     makePasswordBox(m_ui->txtPW);
+    // What Encrypt will write, and while it is Sealed, the password's strength.
+    m_ui->meterPW->watch(m_ui->txtPW);
+    showFormatChoice(options());
+    // A file dropped anywhere on the window names the message file.
+    acceptFileDrops(this, [this](const QString& path) { m_ui->txtFile->setText(path); });
     m_ui->txtFile->setText(defaultFilePath(kDefaultFile));
     // The Commandz frame stands behind the button column on the window's grey.
     m_ui->frame->setAutoFillBackground(true);
@@ -176,7 +186,14 @@ void frmMain::setOptions(const MessageOptions& options) {
 void frmMain::showOptions(const MessageOptions& options) {
     m_ui->lblPIC->setText(flagText(options.pic));
     m_ui->lblJB->setText(flagText(options.junkBitz));
+    showFormatChoice(options);
     emit optionsChanged(options);
+}
+
+void frmMain::showFormatChoice(const MessageOptions& options) {
+    // The buttons keep the tooltips of their design.
+    showFormat(m_ui->lblFormat, m_ui->CmdEnc, m_ui->cmdDecrypt, options.sealed(), false);
+    m_ui->meterPW->setSealed(options.sealed());
 }
 
 int frmMain::messageLength() const {

@@ -93,6 +93,7 @@ private:
     void connectHandlers();
     void paintClientArea(QWidget* area);
     void showOptions(const MessageOptions& options);
+    void showFormatChoice(const MessageOptions& options);
     // Shows a window of the program when it exists in this build.
     template <class Form> void showForm();
 

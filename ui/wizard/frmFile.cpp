@@ -1,6 +1,7 @@
 #include "ui/wizard/frmFile.h"
 
 #include "ui/FormRegistry.h"
+#include "ui/common/FileDrops.h"
 #include "ui/common/FileNames.h"
 #include "ui_frmFile.h"
 
@@ -19,6 +20,8 @@ frmFile::frmFile(FormRegistry& registry, Wizard& wizard, QWidget* parent)
     connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmFile::cmdBack_Click);
     connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &frmFile::cmdBrowse_Click);
     connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmFile::cmdNext_Click);
+    // A file dropped on the page fills the box, as Browse would.
+    acceptFileDrops(this, [this](const QString& path) { m_ui->txtFile->setText(path); });
 }
 
 frmFile::~frmFile() = default;

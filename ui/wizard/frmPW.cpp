@@ -4,6 +4,8 @@
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
 #include "ui/common/PasswordBox.h"
+#include "ui/common/PasswordMeter.h"
+#include "ui/wizard/Wizard.h"
 #include "ui_frmPW.h"
 
 #include <QEvent>
@@ -24,6 +26,11 @@ frmPW::frmPW(FormRegistry& registry, Wizard& wizard, QWidget* parent)
 
     connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmPW::cmdBack_Click);
     connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmPW::cmdNext_Click);
+    // The strength of the password, while the wizard's options say Sealed.
+    m_ui->meterPW->watch(m_ui->txtPW);
+    const auto follow = [this] { m_ui->meterPW->setSealed(m_wizard.state().options.sealed()); };
+    connect(&m_wizard, &Wizard::changed, this, follow);
+    follow();
 }
 
 frmPW::~frmPW() = default;
