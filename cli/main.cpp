@@ -82,6 +82,8 @@ const char kUsageText[] =
     "           decrypt and decrypt-file recognise a sealed input by themselves; with\n"
     "           --sealed they insist on one and refuse a classic input. An input that is\n"
     "           almost sealed is refused as damaged, never read as classic.\n"
+    "           A sealed file is only as strong as its password: on a terminal, encrypt\n"
+    "           and encrypt-file warn in one line of a password guessed in under a year.\n"
     "\n"
     "PW holds the password (one trailing line end is ignored); without --password-file\n"
     "the password is asked on the terminal. Text is UTF-8; a classic message must fit the\n"
