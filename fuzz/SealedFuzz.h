@@ -7,7 +7,10 @@
 
 #include "sealed/Key.h"
 
+#include <QByteArray>
 #include <array>
+#include <cstddef>
+#include <cstdint>
 
 namespace fuzzing {
 
@@ -28,6 +31,16 @@ inline sealed::Params params(unsigned char chunkByte) {
     sealed::Params params = sealed::Params::fastest();
     params.chunkSize = sealed::kMinChunkSize + chunkByte;
     return params;
+}
+
+// The first byte of an input picks what the rest is: even, bytes to open; odd,
+// a plaintext for a round trip.
+inline void pick(const uint8_t* data, size_t size, void (*open)(const QByteArray&),
+                 void (*roundTrip)(const QByteArray&)) {
+    if (size == 0)
+        return;
+    const QByteArray rest(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+    (data[0] % 2 == 0 ? open : roundTrip)(rest);
 }
 
 } // namespace fuzzing

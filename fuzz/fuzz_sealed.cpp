@@ -65,13 +65,6 @@ void roundTrip(const QByteArray& input) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size == 0)
-        return 0;
-    const QByteArray input(reinterpret_cast<const char*>(data + 1),
-                           static_cast<qsizetype>(size - 1));
-    if (data[0] % 2 == 0)
-        openFile(input);
-    else
-        roundTrip(input);
+    fuzzing::pick(data, size, openFile, roundTrip);
     return 0;
 }
