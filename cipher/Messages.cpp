@@ -159,7 +159,8 @@ namespace {
 // A file is refused before anything is decrypted, which leaves the text the
 // user had; nothing when a reader may take it.
 std::optional<std::pair<DecryptResult, QString>> refusal(const DecryptRequest& request,
-                                                         const QByteArray& content) {
+                                                         const QByteArray& content,
+                                                         sealed::Recognition recognised) {
     const QString file = nativePath(request.path);
     if (content.size() > base::kMaxMessageFileBytes) {
         return std::pair{DecryptResult::TooLarge,
@@ -167,7 +168,7 @@ std::optional<std::pair<DecryptResult, QString>> refusal(const DecryptRequest& r
                                         "1 MB, far larger than any message file.")
                              .arg(file)};
     }
-    switch (sealed::recogniseMessage(content)) {
+    switch (recognised) {
     case sealed::Recognition::Sealed:
         return std::nullopt;
     case sealed::Recognition::Damaged:
@@ -245,9 +246,10 @@ DecryptOutcome decryptMessage(const DecryptRequest& request, base::Progress& pro
                         file.open(QIODevice::ReadOnly);
     const QByteArray content = opened ? file.read(base::kMaxMessageFileBytes + 1) : QByteArray();
     if (opened) {
-        if (const auto refused = refusal(request, content))
+        const sealed::Recognition recognised = sealed::recogniseMessage(content);
+        if (const auto refused = refusal(request, content, recognised))
             return {refused->first, false, {}, {}, errorNotice(refused->second)};
-        if (sealed::recogniseMessage(content) == sealed::Recognition::Sealed)
+        if (recognised == sealed::Recognition::Sealed)
             return decryptSealed(content, request.password, progress);
     }
     if (const auto problem = classic::passwordProblem(request.password)) {

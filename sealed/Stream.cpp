@@ -12,7 +12,6 @@
 
 namespace sealed {
 
-
 qint64 MemorySource::read(char* data, qint64 size) {
     const qint64 n = std::min(size, m_size - m_pos);
     if (n > 0)

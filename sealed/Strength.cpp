@@ -1,9 +1,9 @@
 #include "sealed/Strength.h"
 
+#include "base/Wipe.h"
 #include "sealed/Key.h"
 
 #include <cmath>
-#include <sodium.h>
 
 #if defined(TESSERA_HAVE_ZXCVBN)
 #include <zxcvbn.h>
@@ -84,7 +84,7 @@ std::optional<Strength> passwordStrength(const QString& password) {
     QByteArray bytes = passwordBytes(password).left(kLongestRated);
     Strength strength;
     strength.bits = std::max(0.0, ZxcvbnMatch(bytes.constData(), nullptr, nullptr));
-    sodium_memzero(bytes.data(), static_cast<size_t>(bytes.size()));
+    base::wipe(bytes);
     // Half the guesses, on average, find it.
     strength.seconds = std::exp2(strength.bits - 1) / kGuessesPerSecond;
     strength.level = levelFor(strength.seconds);

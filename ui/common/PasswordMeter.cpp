@@ -47,11 +47,6 @@ void PasswordMeter::rate() {
     update();
 }
 
-QSize PasswordMeter::sizeHint() const {
-    return {kSteps * (kStepWidth + kStepGap) + fontMetrics().horizontalAdvance(text()) + 4,
-            fontMetrics().height()};
-}
-
 void PasswordMeter::paintEvent(QPaintEvent*) {
     if (!m_strength)
         return;

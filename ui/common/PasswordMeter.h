@@ -28,9 +28,6 @@ public:
 
     // The words shown; empty while hidden.
     QString text() const;
-    std::optional<sealed::Strength> strength() const { return m_strength; }
-
-    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -26,6 +26,7 @@
 #include <QLayout>
 #include <QPainter>
 #include <QTextDocument>
+#include <initializer_list>
 
 namespace ui {
 namespace {
@@ -93,10 +94,8 @@ frmMain::frmMain(FormRegistry& registry, MainSettings& settings, QWidget* parent
     }
     m_ui->CmdEnc->setDefault(true);
 
-    for (QWidget* label : {static_cast<QWidget*>(m_ui->lblPW), static_cast<QWidget*>(m_ui->lblText),
-                           static_cast<QWidget*>(m_ui->lblCreate),
-                           static_cast<QWidget*>(m_ui->lblFormat),
-                           static_cast<QWidget*>(m_ui->meterPW)})
+    for (QWidget* label : std::initializer_list<QWidget*>{m_ui->lblPW, m_ui->lblText, m_ui->lblCreate,
+                                                          m_ui->lblFormat, m_ui->meterPW})
         setColours(label, Qt::white, Qt::black);
     makePasswordBox(m_ui->txtPW);
     // What Encrypt will write, and while it is Sealed, the password's strength.
