@@ -221,7 +221,6 @@ private:
 
     bool hasRoomFor(quint64 number) const { return number < m_written.load() + m_slots.size(); }
 
-    // Reads the chunks of one batch. A short read ends the stream.
     // A one-chunk input known to be short: its buffer is its size (and one
     // byte more, to see whether it is longer than it was said to be).
     qint64 shortInput() const {
