@@ -1,6 +1,7 @@
 #include "io/ChunkPipeline.h"
 
 #include "base/ThreadName.h"
+#include "base/Wipe.h"
 #include "io/ReadFully.h"
 
 #include <algorithm>
@@ -10,7 +11,6 @@
 #include <memory>
 #include <mutex>
 #include <new>
-#include <sodium.h>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -68,7 +68,7 @@ public:
             m_worker.join();
         for (Batch& batch : m_slots) {
             if (batch.data)
-                sodium_memzero(batch.data.get(), static_cast<size_t>(batch.used));
+                base::wipe(batch.data.get(), static_cast<size_t>(batch.used));
         }
     }
 
@@ -235,7 +235,7 @@ private:
             return false;
         if (batch.data) {
             std::memcpy(data.get(), batch.data.get(), size_t(batch.used));
-            sodium_memzero(batch.data.get(), size_t(batch.used));
+            base::wipe(batch.data.get(), size_t(batch.used));
         }
         batch.data = std::move(data);
         batch.allocated = bytes;
