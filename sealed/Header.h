@@ -71,12 +71,17 @@ enum class Status {
     NotSealed,              // no sealed file or message at all
     WrongPasswordOrDamaged, // a chunk did not authenticate, or the file is cut short
     BadEncoding,            // a sealed message's text is not clean base64
+    Cut,                    // cut short inside the header
     Unsupported,            // an unknown version or key derivation; text that is not UTF-8
     LimitsExceeded,         // parameters beyond the reader's limits, or an input too large
     ReadFailed,             // the source failed; message holds its cause
     WriteFailed,            // the sink failed; message holds its cause
     Cancelled,              // the progress display's cancel came
     Failed,                 // the library or the memory for the key was not available
+    // Sealed to people (Recipients.h):
+    NotForThisIdentity, // no entry opens with the identities given (or the entries were changed)
+    NeedsIdentity,      // sealed to people, and no identity was given
+    NeedsPassword,      // sealed with a password, and only identities were given
 };
 
 struct Result {

@@ -43,14 +43,14 @@ enum class Mode { Seal, Open };
 // the final flag.
 class Records {
 public:
-    Records(const HeaderBytes& headerBytes, const Header& header, const SecretKey& key)
-        : m_headerBytes(headerBytes), m_prefix(header.noncePrefix), m_key(key) {}
+    Records(const RecordLayout& layout, const SecretKey& key)
+        : m_ad(reinterpret_cast<const unsigned char*>(layout.header.data())),
+          m_adSize(size_t(layout.header.size())), m_prefix(layout.noncePrefix), m_key(key) {}
 
     // In place: size bytes of plain data become the record (size + kTagSize).
     qint64 seal(quint64 index, unsigned char* data, qint64 size, bool final) const {
         const auto nonce = nonceOf(index, final);
-        if (!sealRecord(m_key.data(), nonce.data(), m_headerBytes.data(), m_headerBytes.size(),
-                        data, size_t(size)))
+        if (!sealRecord(m_key.data(), nonce.data(), m_ad, m_adSize, data, size_t(size)))
             return -1;
         return size + kTagSize;
     }
@@ -58,8 +58,7 @@ public:
     // In place: a record becomes its plain data; -1 when it does not authenticate.
     qint64 open(quint64 index, unsigned char* data, qint64 size, bool final) const {
         const auto nonce = nonceOf(index, final);
-        if (!openRecord(m_key.data(), nonce.data(), m_headerBytes.data(), m_headerBytes.size(),
-                        data, size_t(size)))
+        if (!openRecord(m_key.data(), nonce.data(), m_ad, m_adSize, data, size_t(size)))
             return -1;
         return size - kTagSize;
     }
@@ -74,7 +73,8 @@ private:
         return nonce;
     }
 
-    const HeaderBytes& m_headerBytes;
+    const unsigned char* m_ad;
+    const size_t m_adSize;
     const std::array<unsigned char, kNoncePrefixSize> m_prefix;
     const SecretKey& m_key;
 };
@@ -98,20 +98,22 @@ private:
     qint64 m_offset;
 };
 
+using KeyMaker = std::function<Result(SecretKey* key)>;
+
 // The records of the whole stream, through the pipeline: the key is derived
 // on the worker while the first chunks are read.
-Result runRecords(Mode mode, Source& source, Sink& sink, const KeySource& keySource,
-                  const HeaderBytes& headerBytes, const Header& header, base::Progress& progress) {
+Result runRecords(Mode mode, Source& source, Sink& sink, const KeyMaker& keyMaker,
+                  const RecordLayout& layout, base::Progress& progress) {
     SecretKey key;
-    const Records records(headerBytes, header, key);
-    const qint64 chunk = header.chunkSize;
+    const Records records(layout, key);
+    const qint64 chunk = layout.chunkSize;
     io::ChunkPipeline::Shape shape;
     shape.inputChunk = mode == Mode::Seal ? chunk : chunk + kTagSize;
     shape.outputChunk = chunk + kTagSize;
     shape.chunksPerBatch = std::max<qint64>(1, kBatchBytes / chunk);
     shape.expectedInput = source.remaining();
     Result derived = Result::success();
-    Offset counted(progress, mode == Mode::Open ? kHeaderSize : 0);
+    Offset counted(progress, mode == Mode::Open ? layout.header.size() : 0);
     const io::ChunkPipeline::Result run = io::ChunkPipeline(shape, counted).run(
         [&](char* data, qint64 size) { return source.read(data, size); },
         [&](quint64 index, unsigned char* data, qint64 size, bool final) {
@@ -120,7 +122,7 @@ Result runRecords(Mode mode, Source& source, Sink& sink, const KeySource& keySou
         },
         [&](const char* data, qint64 size, QString* error) { return sink.write(data, size, error); },
         [&](QString* error) {
-            derived = keySource(header, &key);
+            derived = keyMaker(&key);
             *error = derived.message;
             return derived.ok();
         });
@@ -144,7 +146,30 @@ Result runRecords(Mode mode, Source& source, Sink& sink, const KeySource& keySou
     return derived.ok() ? Result{Status::Failed, run.error} : derived;
 }
 
+RecordLayout layoutOf(const HeaderBytes& headerBytes, const Header& header) {
+    return {QByteArrayView(reinterpret_cast<const char*>(headerBytes.data()), kHeaderSize),
+            header.chunkSize, header.noncePrefix};
+}
+
+// The key given whole, lent to the records.
+KeyMaker lent(const SecretKey& given) {
+    return [&given](SecretKey* key) {
+        key->borrow(given);
+        return Result::success();
+    };
+}
+
 } // namespace
+
+Result sealRecords(Source& source, Sink& sink, const RecordLayout& layout, const SecretKey& key,
+                   base::Progress& progress) {
+    return runRecords(Mode::Seal, source, sink, lent(key), layout, progress);
+}
+
+Result openRecords(Source& source, Sink& sink, const RecordLayout& layout, const SecretKey& key,
+                   base::Progress& progress) {
+    return runRecords(Mode::Open, source, sink, lent(key), layout, progress);
+}
 
 Result seal(Source& source, Sink& sink, const KeySource& key, const Params& params,
             base::Progress& progress) {
@@ -161,7 +186,9 @@ Result seal(Source& source, Sink& sink, const KeySource& key, const Params& para
     QString error;
     if (!sink.write(reinterpret_cast<const char*>(headerBytes.data()), kHeaderSize, &error))
         return {Status::WriteFailed, error};
-    return runRecords(Mode::Seal, source, sink, key, headerBytes, header, progress);
+    return runRecords(
+        Mode::Seal, source, sink, [&](SecretKey* derived) { return key(header, derived); },
+        layoutOf(headerBytes, header), progress);
 }
 
 Result seal(Source& source, Sink& sink, const QString& password, const Params& params,
@@ -188,7 +215,9 @@ Result open(Source& source, Sink& sink, const KeySource& key, const Limits& limi
         return parsed;
     if (progress.cancelled())
         return {Status::Cancelled, QStringLiteral("Cancelled")};
-    return runRecords(Mode::Open, source, sink, key, headerBytes, header, progress);
+    return runRecords(
+        Mode::Open, source, sink, [&](SecretKey* derived) { return key(header, derived); },
+        layoutOf(headerBytes, header), progress);
 }
 
 Result open(Source& source, Sink& sink, const QString& password, const Limits& limits,

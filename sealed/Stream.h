@@ -31,6 +31,7 @@
 #include "sealed/Key.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QIODevice>
 #include <QString>
 
@@ -97,6 +98,23 @@ private:
     QByteArray* m_out;
     qint64 m_cap;
 };
+
+// The records of a stream, after its header: the header's bytes (the
+// associated data of every record), the chunk size and the nonce prefix.
+struct RecordLayout {
+    QByteArrayView header;
+    qint64 chunkSize = kDefaultChunkSize;
+    std::array<unsigned char, kNoncePrefixSize> noncePrefix{};
+};
+
+// The records alone, under a key the caller holds, for a kind of sealed file
+// whose header and key another part makes (Recipients.h): seals everything the
+// source gives, or opens records until the final one, as seal() and open() do
+// after the header. The header's bytes and the key must outlive the call.
+Result sealRecords(Source& source, Sink& sink, const RecordLayout& layout, const SecretKey& key,
+                   base::Progress& progress);
+Result openRecords(Source& source, Sink& sink, const RecordLayout& layout, const SecretKey& key,
+                   base::Progress& progress);
 
 // Seals everything the source gives, until its end: the header, then the
 // chunks. The parameters must be ones a reader with default Limits accepts.
