@@ -98,6 +98,7 @@ struct Person {
 struct PeopleProblem {
     int line = 0;
     KeyTextProblem problem = KeyTextProblem::None;
+    QString given; // the line's text before any comment, for describe()
 };
 std::optional<QList<Person>> parsePeople(const QByteArray& content, PeopleProblem* problem);
 // A people file's text: each person's line, "recipient  # name".

@@ -103,6 +103,7 @@ std::optional<QList<Person>> parsePeople(const QByteArray& content, PeopleProble
         const auto recipient = parseRecipient(QString::fromUtf8(key), &problem->problem);
         if (!recipient) {
             problem->line = number;
+            problem->given = QString::fromUtf8(key);
             return false;
         }
         person.recipient = *recipient;
