@@ -110,36 +110,130 @@ struct OutputTarget {
     QByteArray name;
     bool exists = false;
     struct stat info {}; // of the entry itself, never of what a link names
+    struct stat folderInfo {};
 };
 
 namespace {
 
+#if defined(O_PATH)
+constexpr int kPassThrough = O_PATH; // a folder on the way needs only search permission
+#else
+constexpr int kPassThrough = O_RDONLY;
+#endif
+
 // A folder that others may write into and that keeps their entries apart (the
-// sticky bit, as /tmp has): a link, FIFO or file there that belongs to neither
-// the user nor the folder's owner was planted by someone else.
+// sticky bit, as /tmp has).
+bool isShared(const struct stat& folder) {
+    return (folder.st_mode & S_ISVTX) && (folder.st_mode & (S_IWOTH | S_IWGRP));
+}
+
+// A link, FIFO or file in a shared folder that belongs to neither the user nor
+// the folder's owner was planted by someone else.
 bool planted(const struct stat& folder, const struct stat& entry) {
-    const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & (S_IWOTH | S_IWGRP));
     const bool kind = S_ISLNK(entry.st_mode) || S_ISFIFO(entry.st_mode) || S_ISREG(entry.st_mode);
-    return shared && kind && entry.st_uid != ::geteuid() && entry.st_uid != folder.st_uid;
+    return isShared(folder) && kind && entry.st_uid != ::geteuid() && entry.st_uid != folder.st_uid;
+}
+
+// The folder and name parts of a path, split at its last slash and nowhere
+// else: "a/link/.." stays as written, for the walk to resolve as the system does.
+std::pair<QString, QString> splitPath(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return {QStringLiteral("."), path};
+    return {slash == 0 ? QStringLiteral("/") : path.left(slash), path.mid(slash + 1)};
+}
+
+std::optional<OutputProblem> folderProblem(const QString& folderPath, int error) {
+    if (error == ENOENT || error == ENOTDIR)
+        return missingFolder(folderPath);
+    return problemOf(OutputProblem::Kind::Other,
+                     QStringLiteral("the folder \"%1\" cannot be used (%2)")
+                         .arg(shown(folderPath), systemError(error)));
+}
+
+// A walk through a path one name at a time, as the system looks a path up.
+struct Walk {
+    Fd at;                     // the folder reached so far
+    QByteArray where;          // the way to it, as walked
+    QList<QByteArray> pending; // the names still to go, the next one last
+    int links = 0;
+};
+
+// Puts the names of path before those still to go; an absolute path starts
+// again at the root.
+bool enter(Walk* walk, const QByteArray& path) {
+    if (path.startsWith('/') || !walk->at.valid()) {
+        const bool absolute = path.startsWith('/');
+        walk->at.reset(::open(absolute ? "/" : ".", kPassThrough | O_DIRECTORY | O_CLOEXEC));
+        walk->where = absolute ? "/" : "";
+    }
+    const QList<QByteArray> names = path.split('/');
+    for (auto name = names.crbegin(); name != names.crend(); ++name) {
+        if (!name->isEmpty() && *name != ".")
+            walk->pending.append(*name);
+    }
+    return walk->at.valid();
+}
+
+// Takes the next name of the walk: a folder is entered; a link gives way to
+// the path it holds, unless it is another user's in a shared folder. That is
+// the rule the kernel applies to every link of a path there when its
+// protections are on, applied whatever the system's settings.
+std::optional<OutputProblem> step(Walk* walk, const QString& folderPath) {
+    const QByteArray name = walk->pending.takeLast();
+    QByteArray where = walk->where;
+    if (!where.isEmpty() && !where.endsWith('/'))
+        where += '/';
+    where += name;
+    struct stat entry {};
+    struct stat folder {};
+    if (::fstatat(walk->at.get(), name.constData(), &entry, AT_SYMLINK_NOFOLLOW) != 0 ||
+        ::fstat(walk->at.get(), &folder) != 0)
+        return folderProblem(folderPath, errno);
+    if (!S_ISLNK(entry.st_mode)) {
+        walk->at.reset(::openat(walk->at.get(), name.constData(),
+                                kPassThrough | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        walk->where = where;
+        return walk->at.valid() ? std::nullopt : folderProblem(folderPath, errno);
+    }
+    if (planted(folder, entry)) {
+        return problemOf(OutputProblem::Kind::Planted,
+                         QStringLiteral("its way passes through \"%1\", another user's link, in a "
+                                        "folder that others may write")
+                             .arg(shown(QFile::decodeName(where))));
+    }
+    char to[PATH_MAX];
+    const ssize_t n = ::readlinkat(walk->at.get(), name.constData(), to, sizeof to);
+    if (n < 0 || n >= static_cast<ssize_t>(sizeof to) || ++walk->links > 40)
+        return folderProblem(folderPath, n < 0 ? errno : ELOOP);
+    if (!enter(walk, QByteArray(to, static_cast<qsizetype>(n))))
+        return folderProblem(folderPath, errno);
+    return std::nullopt;
+}
+
+// Opens the folder at path, following its links only where step() allows.
+std::optional<OutputProblem> openFolder(const QString& folderPath, Fd* result) {
+    Walk walk;
+    if (!enter(&walk, QFile::encodeName(folderPath)))
+        return folderProblem(folderPath, errno);
+    while (!walk.pending.isEmpty()) {
+        if (const auto problem = step(&walk, folderPath))
+            return problem;
+    }
+    // The folder the output goes in is read and synced, not only passed through.
+    result->reset(::openat(walk.at.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return result->valid() ? std::nullopt : folderProblem(folderPath, errno);
 }
 
 // Opens the folder of path and looks at what stands at its name there, not
-// following a link; target is filled in, and planted() says whether the
-// folder's rule refuses it.
-std::optional<OutputProblem> inspect(const QString& path, OutputTarget* target, bool* isPlanted) {
-    const QFileInfo info(path);
-    const QString name = info.fileName();
-    const QString folderPath = info.path();
+// following a link; target is filled in.
+std::optional<OutputProblem> inspect(const QString& path, OutputTarget* target) {
+    const auto [folderPath, name] = splitPath(path);
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return QFileInfo(path).isDir() ? kFolder : missingFolder(path);
-    Fd folder(::open(QFile::encodeName(folderPath).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!folder.valid()) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            return missingFolder(folderPath);
-        return problemOf(OutputProblem::Kind::Other,
-                         QStringLiteral("the folder \"%1\" cannot be used (%2)")
-                             .arg(shown(folderPath), systemError(errno)));
-    }
+    Fd folder;
+    if (const auto problem = openFolder(folderPath, &folder))
+        return problem;
     struct stat folderInfo {};
     struct stat entry {};
     const QByteArray encoded = QFile::encodeName(name);
@@ -152,7 +246,27 @@ std::optional<OutputProblem> inspect(const QString& path, OutputTarget* target, 
     target->name = encoded;
     target->exists = exists;
     target->info = entry;
-    *isPlanted = exists && planted(folderInfo, entry);
+    target->folderInfo = folderInfo;
+    return std::nullopt;
+}
+
+// What no output may be, and what the rules of a shared folder refuse there.
+std::optional<OutputProblem> refused(const OutputTarget& target) {
+    const struct stat& entry = target.info;
+    if (S_ISSOCK(entry.st_mode))
+        return problemOf(OutputProblem::Kind::Other, QStringLiteral("it is a socket, not a file"));
+    if (planted(target.folderInfo, entry)) {
+        return problemOf(OutputProblem::Kind::Planted,
+                         QStringLiteral("it belongs to another user, in a folder that others "
+                                        "may write"));
+    }
+    // The user's own file, but another name of it may be anybody's doing: a
+    // file open to all can be linked there by anyone.
+    if (isShared(target.folderInfo) && S_ISREG(entry.st_mode) && entry.st_nlink > 1) {
+        return problemOf(OutputProblem::Kind::Planted,
+                         QStringLiteral("it has more than one name (a hard link), in a folder "
+                                        "that others may write"));
+    }
     return std::nullopt;
 }
 
@@ -163,7 +277,7 @@ std::optional<QString> linked(const OutputTarget& target, const QString& linkPat
     if (n < 0 || n >= static_cast<ssize_t>(sizeof to))
         return std::nullopt;
     const QString where = QFile::decodeName(QByteArray(to, static_cast<qsizetype>(n)));
-    return QDir::isAbsolutePath(where) ? where : QFileInfo(linkPath).dir().filePath(where);
+    return QDir::isAbsolutePath(where) ? where : splitPath(linkPath).first + '/' + where;
 }
 
 // Follows the path to the entry an output replaces or creates, link by link,
@@ -174,16 +288,12 @@ std::optional<OutputProblem> locate(const QString& path, OutputTarget* target) {
     QString current = path;
     // Bounded, as the system bounds a chain of links.
     for (int depth = 0; depth < 40; ++depth) {
-        bool isPlanted = false;
-        if (const auto problem = inspect(current, target, &isPlanted))
+        if (const auto problem = inspect(current, target))
             return problem;
         if (!target->exists)
             return std::nullopt;
-        if (isPlanted) {
-            return problemOf(OutputProblem::Kind::Planted,
-                             QStringLiteral("it belongs to another user, in a folder that others "
-                                            "may write"));
-        }
+        if (const auto problem = refused(*target))
+            return problem;
         if (S_ISLNK(target->info.st_mode)) {
             const auto next = linked(*target, current);
             if (!next)
@@ -349,12 +459,24 @@ private:
             if (!givenBack && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
                 // the user's own file, in the user's group
             }
-            // Another user's bits never come onto the user's file, and the
-            // special bits never come onto a new one.
-            if (givenBack || old.st_uid == ::geteuid())
+            // Another user's bits never come onto the user's file, nor do
+            // the bits of a file with another name, which anyone may have
+            // made where the file is open to all; the special bits never
+            // come onto a new one.
+            if ((givenBack || old.st_uid == ::geteuid()) && hasOneName())
                 mode = old.st_mode & 0777;
         }
         ::fchmod(fd, mode);
+    }
+
+    // Whether the replaced file still has only the name it had when the
+    // output was opened: a name made since counts too.
+    bool hasOneName() const {
+        struct stat now {};
+        return ::fstatat(m_target.folder.get(), m_target.name.constData(), &now,
+                         AT_SYMLINK_NOFOLLOW) == 0 &&
+               now.st_dev == m_target.info.st_dev && now.st_ino == m_target.info.st_ino &&
+               now.st_nlink == 1;
     }
 
     bool takeName(QString* error) {
@@ -413,8 +535,14 @@ public:
                             O_WRONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
             if (m_fd >= 0)
                 break;
-            if (errno != ENXIO && errno != EINTR) {
+            // Only a FIFO answers "no reader yet" with ENXIO; a device says
+            // it has gone, a socket never opens.
+            if (errno != EINTR && (errno != ENXIO || !S_ISFIFO(target.info.st_mode))) {
                 *error = systemError(errno);
+                return false;
+            }
+            if (!stillThere(target)) {
+                *error = QStringLiteral("it was replaced while it was being opened");
                 return false;
             }
             if (watch.wait(owner.m_cancel, kReaderRetryMs) == base::Wait::Cancelled) {
@@ -431,6 +559,13 @@ public:
             return false;
         }
         return true;
+    }
+
+    static bool stillThere(const OutputTarget& target) {
+        struct stat now {};
+        const int folder = target.folder.get();
+        return ::fstatat(folder, target.name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
+               now.st_dev == target.info.st_dev && now.st_ino == target.info.st_ino;
     }
 
     void adopt(int fd) {

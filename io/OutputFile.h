@@ -11,18 +11,23 @@
 //   leaves any earlier file as it was.
 // - A new file gets the usual permissions, 0666 less the umask. A replaced
 //   file keeps its permission bits only when it is the user's own (or when the
-//   superuser gives it back to its owner); setuid, setgid and sticky bits are
+//   superuser gives it back to its owner) and has no other name: anyone may
+//   have linked a file that is open to all. Setuid, setgid and sticky bits are
 //   never carried over. Its owner and group are kept where the process may set
 //   them.
 // - A file that the user could not open for writing is refused, although the
 //   folder would allow the rename that replaces it.
 // - In a folder that others may write and that has the sticky bit (/tmp), a
 //   link, FIFO or regular file at the name that belongs to neither the user
-//   nor the folder's owner is refused: someone else planted it. This is the
-//   rule the kernel applies there when its protections are on, applied
-//   whatever the system's settings.
-// - Elsewhere a symbolic link is written through to the file it names, as an
-//   editor does.
+//   nor the folder's owner is refused: someone else planted it. So is a
+//   regular file there with more than one name, the user's own included: the
+//   other name may be anybody's. A link of that kind is refused wherever it
+//   stands in the path, as a folder on the way too ("/tmp/reports" leading
+//   into another user's folder). This is the rule the kernel applies there
+//   when its protections are on, applied whatever the system's settings.
+// - Elsewhere a symbolic link is followed, to the file it names as an editor
+//   does, or as a folder on the way.
+// - A socket is never an output: it is refused at once.
 // - A device or a FIFO is written in place and never replaced (renaming over a
 //   device node would swap the node itself for a plain file). It is opened
 //   without blocking, so that a cancel ends the wait for a FIFO's reader or for
@@ -106,8 +111,9 @@ struct OutputProblem {
         Folder,        // the path names a folder
         MissingFolder, // the folder it would go in does not exist (folder names it)
         WriteProtected,
-        Planted,       // someone else's link, FIFO or file in a shared folder
-        Other,         // the folder cannot be used; text says why
+        Planted,       // someone else's link, FIFO or file in a shared folder, a
+                       // second name of a file there, or someone else's link on the way
+        Other,         // a socket, or the folder cannot be used; text says why
     };
     Kind kind = Kind::Other;
     QString text;   // a clause for the user, such as "it is write-protected"
