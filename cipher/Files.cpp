@@ -3,14 +3,19 @@
 #include "base/Wipe.h"
 #include "classic/CodePage.h"
 #include "classic/Password.h"
+#include "io/DescriptorInput.h"
 #include "io/OutputFile.h"
 #include "sealed/Key.h"
+#include "sealed/Recognition.h"
 #include "sealed/Stream.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <memory>
 #include <optional>
+#include <utility>
 
 namespace cipher {
 namespace {
@@ -45,21 +50,25 @@ std::optional<QString> inputRefusal(const PassRequest& request) {
 // A sealed file opens by itself: its first bytes say what it is, and the
 // reader never has to. One that is almost sealed was damaged, and is refused
 // rather than deciphered as classic; so is a classic one when Sealed was asked.
-std::optional<QString> recognitionRefusal(const PassRequest& request, QFile& input, bool* sealed) {
-    switch (sealed::recogniseFile(input.peek(sealed::kMagic.size()))) {
+std::optional<std::pair<SealedRefusal, QString>> recognitionRefusal(const PassRequest& request,
+                                                                    QFile& input, bool* sealed) {
+    switch (sealed::recogniseFile(input.peek(sealed::kRecognitionWindow))) {
     case sealed::Recognition::Sealed:
         *sealed = true;
         return std::nullopt;
     case sealed::Recognition::Damaged:
-        return QStringLiteral("The file \"%1\" was not decrypted: it is a sealed file whose "
-                              "first bytes were changed or that was cut short.")
-            .arg(shown(request.input));
+        return std::pair{SealedRefusal::Damaged,
+                         QStringLiteral("The file \"%1\" was not decrypted: it is a sealed file "
+                                        "whose first bytes were changed or that was cut short.")
+                             .arg(shown(request.input))};
     case sealed::Recognition::Classic:
         break;
     }
     if (*sealed) {
-        return QStringLiteral("The file \"%1\" was not decrypted: it is not a sealed file. %2")
-            .arg(shown(request.input), request.notSealedHint);
+        return std::pair{SealedRefusal::NotSealed,
+                         QStringLiteral("The file \"%1\" was not decrypted: it is not a sealed "
+                                        "file. %2")
+                             .arg(shown(request.input), request.notSealedHint)};
     }
     return std::nullopt;
 }
@@ -68,6 +77,11 @@ std::optional<QString> recognitionRefusal(const PassRequest& request, QFile& inp
 // sealed pass takes an empty input (a sealed empty file is valid) and any
 // character in the password; the classic cipher takes neither.
 std::optional<QString> refusal(const PassRequest& request, qint64 inputSize, bool isSealed) {
+    if (!isSealed && inputSize < 0) {
+        return QStringLiteral("The classic file cipher needs the length of its input, and \"%1\" "
+                              "is a stream that has none: give a file instead.")
+            .arg(shown(request.input));
+    }
     if (!isSealed && inputSize <= 0) {
         return QStringLiteral("The file \"%1\" is empty: there is nothing to %2.")
             .arg(shown(request.input), verbOf(request.direction));
@@ -79,6 +93,8 @@ std::optional<QString> refusal(const PassRequest& request, qint64 inputSize, boo
         problem->replace(0, 1, problem->at(0).toUpper());
         return *problem + QLatin1Char('.');
     }
+    if (request.outputDescriptor >= 0)
+        return std::nullopt;
     if (request.output.isEmpty())
         return QStringLiteral("Enter the name of the copy to create.");
     if (const auto problem = io::checkOutput(request.output)) {
@@ -93,11 +109,16 @@ std::optional<QString> refusal(const PassRequest& request, qint64 inputSize, boo
     return std::nullopt;
 }
 
+PassResult cancelledPass(const PassRequest& request) {
+    return {PassStatus::Cancelled,
+            QStringLiteral("Cancelled: no copy was written to \"%1\".").arg(shown(request.output))};
+}
+
 // One pass with its files open.
 class Pass {
 public:
     Pass(const PassRequest& request, QFile& input, base::Progress& progress)
-        : m_request(request), m_input(input), m_output(request.output), m_progress(progress),
+        : m_request(request), m_input(input), m_output(outputOf(request)), m_progress(progress),
           m_outputName(shown(request.output)) {
         m_output.setCancel(progress.cancelToken());
     }
@@ -133,20 +154,28 @@ private:
         } sink(m_output);
         sealed::DeviceSource source(m_input);
         m_progress.setRange(0);
-        RangeOnFirstMove ranged(m_progress, size);
+        RangeOnFirstMove ranged(m_progress, std::max<qint64>(size, 0));
+        const sealed::KeySource key = sealed::passwordKey(
+            m_request.password, m_progress.cancelToken(), m_request.confirmCost);
         const sealed::Result result =
             m_request.direction == Direction::Encipher
-                ? sealed::seal(source, sink, m_request.password, sealed::Params{}, ranged)
-                : sealed::open(source, sink, m_request.password, sealed::Limits{}, ranged);
+                ? sealed::seal(source, sink, key, sealed::Params{}, ranged)
+                : sealed::open(source, sink, key, sealed::Limits{}, ranged);
         switch (result.status) {
         case sealed::Status::Ok:
             return {PassStatus::Done, kDone};
         case sealed::Status::Cancelled:
             return cancelled();
         case sealed::Status::ReadFailed:
-            return readFailed(result.message);
+            return m_progress.cancelled() ? cancelled() : readFailed(result.message);
         case sealed::Status::WriteFailed:
             return m_output.wasCancelled() ? cancelled() : writeFailed(result.message);
+        case sealed::Status::WrongPasswordOrDamaged:
+            return {PassStatus::Failed, result.message, SealedRefusal::NotOpened};
+        case sealed::Status::Cut:
+        case sealed::Status::Unsupported:
+        case sealed::Status::LimitsExceeded:
+            return {PassStatus::Failed, result.message, SealedRefusal::Damaged};
         default:
             return {PassStatus::Failed, result.message};
         }
@@ -206,10 +235,12 @@ private:
         bool m_ranged = false;
     };
 
-    PassResult cancelled() const {
-        return {PassStatus::Cancelled,
-                QStringLiteral("Cancelled: no copy was written to \"%1\".").arg(m_outputName)};
+    static io::OutputFile outputOf(const PassRequest& request) {
+        return request.outputDescriptor >= 0 ? io::OutputFile::descriptor(request.outputDescriptor)
+                                             : io::OutputFile(request.output);
     }
+
+    PassResult cancelled() const { return cancelledPass(m_request); }
     PassResult readFailed(const QString& cause) const {
         return {PassStatus::Failed, QStringLiteral("The file \"%1\" could not be read (%2).")
                                         .arg(shown(m_request.input), cause)};
@@ -244,24 +275,38 @@ private:
 } // namespace
 
 PassResult FileCipherPass(const PassRequest& request, base::Progress& display) {
-    if (const auto text = inputRefusal(request))
+    const bool stream = request.inputDescriptor >= 0;
+    if (const auto text = stream ? std::nullopt : inputRefusal(request))
         return {PassStatus::Refused, *text};
-    QFile input(request.input);
-    if (!input.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    const std::unique_ptr<QFile> input =
+        stream ? std::make_unique<io::DescriptorInput>(request.inputDescriptor, display.cancelToken())
+               : std::make_unique<QFile>(request.input);
+    if (!stream && !input->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         return {PassStatus::Failed, QStringLiteral("The file \"%1\" could not be read (%2).")
-                                        .arg(shown(request.input), io::describeFileError(input))};
+                                        .arg(shown(request.input), io::describeFileError(*input))};
     }
-    // The length of the open file, taken once: what is added later is not read.
-    const qint64 size = input.size();
+    // The length of the open file, taken once: what is added later is not
+    // read. A stream has none.
+    const qint64 size = stream ? -1 : input->size();
     bool isSealed = request.format == Format::Sealed;
     if (request.direction == Direction::Decipher) {
-        if (const auto text = recognitionRefusal(request, input, &isSealed))
-            return {PassStatus::Refused, *text};
+        const auto text = recognitionRefusal(request, *input, &isSealed);
+        if (display.cancelled())
+            return cancelledPass(request);
+        if (text)
+            return {PassStatus::Refused, text->second, text->first};
     }
     if (const auto text = refusal(request, size, isSealed))
         return {PassStatus::Refused, *text};
     base::ThrottledProgress progress(display, kProgressInterval);
-    return Pass(request, input, progress).run(isSealed, size);
+    return Pass(request, *input, progress).run(isSealed, size);
+}
+
+std::optional<sealed::Cost> sealedFileCost(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return sealed::fileCost(file.read(sealed::kHeaderSize));
 }
 
 } // namespace cipher

@@ -9,8 +9,10 @@
 #include "base/Progress.h"
 #include "cipher/Format.h"
 #include "classic/FilePass.h"
+#include "sealed/Key.h"
 
 #include <QString>
+#include <optional>
 
 namespace cipher {
 
@@ -26,6 +28,15 @@ struct PassRequest {
     // with notSealedHint saying how to decipher it instead.
     Format format = Format::Classic;
     QString notSealedHint = QStringLiteral("To decrypt a classic file, turn Sealed off.");
+    // Descriptors the caller holds open (standard input, standard output),
+    // read or written instead of the paths, which then only name them in
+    // messages. Such an input has no length, which the classic pass needs.
+    int inputDescriptor = -1;
+    int outputDescriptor = -1;
+    // Asked on the pass's thread before a key that costs more than the
+    // default is derived (a sealed file's header sets the cost); false
+    // cancels the pass.
+    sealed::CostCheck confirmCost = {};
 };
 
 enum class PassStatus {
@@ -35,9 +46,18 @@ enum class PassStatus {
     Cancelled, // cancelled; any earlier copy is untouched
 };
 
+// What kind of sealed input stopped a pass, for callers that act on it.
+enum class SealedRefusal {
+    None,
+    NotOpened, // it does not authenticate: a wrong password, or a changed file
+    Damaged,   // damaged, cut short, or of a version or cost this reader does not take
+    NotSealed, // Sealed was asked for, and the input is classic
+};
+
 struct PassResult {
     PassStatus status = PassStatus::Failed;
     QString message; // for the user: "Done", or what went wrong
+    SealedRefusal sealed = SealedRefusal::None;
 };
 
 inline const QString kDone = QStringLiteral("Done");
@@ -53,5 +73,10 @@ inline constexpr int kProgressInterval = 33;
 // moves as the copy is written and goes back to 0 at the end. The pass may run
 // on a worker thread.
 PassResult FileCipherPass(const PassRequest& request, base::Progress& progress);
+
+// The cost of the key the sealed file at path asks, read from its first
+// bytes, for a window to ask about before it starts a pass; nothing for
+// anything but a regular file that begins with a sealed header.
+std::optional<sealed::Cost> sealedFileCost(const QString& path);
 
 } // namespace cipher

@@ -9,6 +9,7 @@
 #include "io/ScratchFile.h"
 #include "sealed/Key.h"
 #include "sealed/Message.h"
+#include "sealed/Recognition.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -51,7 +52,7 @@ std::optional<QString> encryptionRefusal(const EncryptRequest& request) {
                               "a message file cannot hold.")
             .arg(classic::codepage::describe(*bad));
     }
-    if (request.toStandardOutput)
+    if (request.outputDescriptor >= 0)
         return std::nullopt;
     if (request.path.isEmpty())
         return QStringLiteral("The message was not encrypted: enter the name of the file to create.");
@@ -105,15 +106,16 @@ EncryptOutcome sealedContent(const EncryptRequest& request, base::Progress& prog
 // The message file at its path (or on standard output), whole or not at all.
 EncryptOutcome writeOut(const EncryptRequest& request, const QByteArray& content,
                         base::Progress& progress) {
-    io::OutputFile out =
-        request.toStandardOutput ? io::OutputFile::standardOutput() : io::OutputFile(request.path);
+    io::OutputFile out = request.outputDescriptor >= 0
+                             ? io::OutputFile::descriptor(request.outputDescriptor)
+                             : io::OutputFile(request.path);
     out.setCancel(progress.cancelToken());
     QString error;
     if (!out.open(&error) || !out.write(content, &error) || !out.commit(&error)) {
         out.cancel();
         if (out.wasCancelled())
             return {EncryptResult::Cancelled, {}};
-        const QString where = request.toStandardOutput
+        const QString where = request.outputDescriptor >= 0
                                   ? QStringLiteral("standard output")
                                   : QStringLiteral("the file \"%1\"").arg(nativePath(request.path));
         return notEncrypted(QStringLiteral("The message was not encrypted: %1 could not be "
@@ -158,9 +160,25 @@ namespace {
 
 // A file is refused before anything is decrypted, which leaves the text the
 // user had; nothing when a reader may take it.
+// What damage a sealed message shows, as a clause.
+QString damageOf(sealed::Damage damage) {
+    switch (damage) {
+    case sealed::Damage::Encoding:
+        return QStringLiteral("its text is not clean base64");
+    case sealed::Damage::Cut:
+        return QStringLiteral("it was cut short");
+    case sealed::Damage::NoData:
+        return QStringLiteral("the sealed data after its first line is missing");
+    case sealed::Damage::Header:
+    case sealed::Damage::None:
+        break;
+    }
+    return QStringLiteral("the beginning of its sealed data was changed");
+}
+
 std::optional<std::pair<DecryptResult, QString>> refusal(const DecryptRequest& request,
                                                          const QByteArray& content,
-                                                         sealed::Recognition recognised) {
+                                                         const sealed::FoundMessage& found) {
     const QString file = nativePath(request.path);
     if (content.size() > base::kMaxMessageFileBytes) {
         return std::pair{DecryptResult::TooLarge,
@@ -168,14 +186,14 @@ std::optional<std::pair<DecryptResult, QString>> refusal(const DecryptRequest& r
                                         "1 MB, far larger than any message file.")
                              .arg(file)};
     }
-    switch (recognised) {
+    switch (found.recognition) {
     case sealed::Recognition::Sealed:
         return std::nullopt;
     case sealed::Recognition::Damaged:
         return std::pair{DecryptResult::Damaged,
                          QStringLiteral("The file \"%1\" was not decrypted: it is a sealed "
-                                        "message whose first line was changed.")
-                             .arg(file)};
+                                        "message that was damaged: %2.")
+                             .arg(file, damageOf(found.damage))};
     case sealed::Recognition::Classic:
         break;
     }
@@ -206,20 +224,22 @@ std::optional<std::pair<DecryptResult, QString>> refusal(const DecryptRequest& r
 // A sealed message opens whole or not at all: the output changes only once
 // every byte has authenticated, so a wrong password leaves it as it was.
 DecryptOutcome decryptSealed(const QByteArray& content, const QString& password,
-                             base::Progress& progress) {
+                             const sealed::CostCheck& confirmCost, base::Progress& progress) {
     if (const auto problem = sealed::passwordProblem(password)) {
         return {DecryptResult::Refused, false, {}, {},
                 errorNotice(QStringLiteral("The message was not decrypted: %1.").arg(*problem))};
     }
     progress.setRange(0);
     QString text;
-    const sealed::Result result = sealed::openMessage(content, password, &text);
+    const sealed::Result result = sealed::openMessage(
+        content, sealed::passwordKey(password, progress.cancelToken(), confirmCost), &text);
     if (!result.ok()) {
-        // A cut or changed text breaks the base64 as often as the chunks:
-        // to the user it is the same fault, and it gets the same one message.
-        const bool damaged = result.status == sealed::Status::BadEncoding;
-        return {DecryptResult::NotOpened, false, {}, {},
-                errorNotice(damaged ? sealed::kWrongPasswordOrDamaged : result.message)};
+        // Data that does not authenticate was changed, or the password is
+        // wrong; data the reader cannot take (an unknown version, parameters
+        // beyond its limits) is refused for that.
+        const bool notOpened = result.status == sealed::Status::WrongPasswordOrDamaged;
+        return {notOpened ? DecryptResult::NotOpened : DecryptResult::Damaged, false, {}, {},
+                errorNotice(result.message)};
     }
     return {DecryptResult::Decrypted, true, {}, std::move(text), Notice{kDecrypted}};
 }
@@ -242,15 +262,18 @@ DecryptOutcome decryptMessage(const DecryptRequest& request, base::Progress& pro
     // Read only up to the ceiling, which also bounds what a device or pipe
     // can make it read.
     QFile file(request.path);
-    const bool opened = !request.path.isEmpty() && !QFileInfo(request.path).isDir() &&
-                        file.open(QIODevice::ReadOnly);
-    const QByteArray content = opened ? file.read(base::kMaxMessageFileBytes + 1) : QByteArray();
+    const bool opened = request.content ||
+                        (!request.path.isEmpty() && !QFileInfo(request.path).isDir() &&
+                         file.open(QIODevice::ReadOnly));
+    const QByteArray content = request.content ? *request.content
+                               : opened        ? file.read(base::kMaxMessageFileBytes + 1)
+                                               : QByteArray();
     if (opened) {
-        const sealed::Recognition recognised = sealed::recogniseMessage(content);
-        if (const auto refused = refusal(request, content, recognised))
+        const sealed::FoundMessage found = sealed::findMessage(content);
+        if (const auto refused = refusal(request, content, found))
             return {refused->first, false, {}, {}, errorNotice(refused->second)};
-        if (recognised == sealed::Recognition::Sealed)
-            return decryptSealed(content, request.password, progress);
+        if (found.recognition == sealed::Recognition::Sealed)
+            return decryptSealed(content, request.password, request.confirmCost, progress);
     }
     if (const auto problem = classic::passwordProblem(request.password)) {
         return {DecryptResult::Refused, true, {}, {},
@@ -288,6 +311,13 @@ DecryptResult DecryptMessage(const DecryptRequest& request, MessageHost& host,
     const DecryptOutcome outcome = decryptMessage(request, progress);
     present(outcome, host);
     return outcome.result;
+}
+
+std::optional<sealed::Cost> sealedMessageCost(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return sealed::messageCost(file.read(base::kMaxMessageFileBytes + 1));
 }
 
 } // namespace cipher

@@ -14,6 +14,7 @@
 #include "base/Progress.h"
 #include "cipher/Format.h"
 #include "cipher/MessageHost.h"
+#include "sealed/Key.h"
 
 #include <QByteArray>
 #include <QString>
@@ -41,7 +42,8 @@ struct EncryptRequest {
     bool junkBitz = false;
     QString scratchPath; // empty: ScratchFile::defaultPath()
     int scratchWaitMs = 10000; // how long to wait for another encryption's scratch file
-    bool toStandardOutput = false; // the message file goes to standard output, not to path
+    int outputDescriptor = -1; // the message file goes to this open descriptor (1: standard
+                               // output), not to path
     // Sealed ignores pic and junkBitz, and takes any character in the text
     // and the password.
     Format format = Format::Classic;
@@ -74,6 +76,13 @@ struct DecryptRequest {
     // Refuse a file that begins with neither a tag line nor a number, which
     // the windows would show as an empty text (the command line's rule).
     bool requireMessage = false;
+    // The file's content, already read by the caller (from standard input, a
+    // FIFO), at most base::kMaxMessageFileBytes + 1 bytes; path then only
+    // names it.
+    std::optional<QByteArray> content = std::nullopt;
+    // Asked before a key that costs more than the default is derived (a
+    // sealed message's header sets the cost); false refuses the message.
+    sealed::CostCheck confirmCost = {};
 };
 
 enum class DecryptResult {
@@ -107,5 +116,10 @@ void presentText(const DecryptOutcome& outcome, MessageHost& host);
 void presentNotice(const DecryptOutcome& outcome, MessageHost& host);
 DecryptResult DecryptMessage(const DecryptRequest& request, MessageHost& host,
                              base::Progress& progress);
+
+// The cost of the key the sealed message in the file at path asks, for a
+// window to ask about before it starts the decryption; nothing for anything
+// but a regular file that holds a sealed message.
+std::optional<sealed::Cost> sealedMessageCost(const QString& path);
 
 } // namespace cipher

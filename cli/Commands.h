@@ -9,6 +9,10 @@ namespace cli {
 inline constexpr int kOk = 0;
 inline constexpr int kFailed = 1; // the operation failed or was refused
 inline constexpr int kUsage = 2;  // the command line was wrong
+// Refusals of sealed input, so that a script need not read the sentence:
+inline constexpr int kNotOpened = 3; // it does not authenticate: a wrong password, or changed
+inline constexpr int kDamaged = 4;   // damaged, cut short, or of a version or cost not taken
+inline constexpr int kNotSealed = 5; // --sealed was given, and the input is classic
 
 // A command line after parsing: the options the command takes and its operands.
 struct Options {

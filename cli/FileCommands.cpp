@@ -1,17 +1,68 @@
 // encrypt-file and decrypt-file: the binary file cipher from the command line.
 
 #include "cli/Commands.h"
+#include "cli/Input.h"
 #include "cli/Password.h"
 #include "cli/Signals.h"
 #include "cli/TerminalProgress.h"
 #include "cipher/Files.h"
 
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
+
 namespace cli {
 namespace {
 
+bool isTerminal(int fd) {
+#if defined(Q_OS_UNIX)
+    return ::isatty(fd) == 1;
+#else
+    return false;
+#endif
+}
+
+// An operand as the messages name it: "-" is a standard stream.
+QString named(const QString& operand, const char* dash) {
+    return operand == QLatin1String("-") ? QString::fromLatin1(dash) : operand;
+}
+
+// What is wrong with the operands before anything is read: wrong usage.
+std::optional<QString> operandProblem(const QString& name, const Options& options,
+                                      cipher::Direction direction) {
+    if (options.positional.size() != 2 || options.positional.contains(QString()))
+        return QStringLiteral("%1: give INPUT and OUTPUT").arg(name);
+    const std::optional<int> in = heldDescriptor(options.positional.at(0), 0);
+    if (in && heldDescriptor(options.passwordFile, 0) == in)
+        return QStringLiteral("%1: the password and INPUT cannot both come from standard input")
+            .arg(name);
+    const std::optional<int> out = heldDescriptor(options.positional.at(1), 1);
+    if (direction == cipher::Direction::Encipher && out && isTerminal(*out)) {
+        return QStringLiteral("%1: an encrypted file is binary and is not written to a terminal; "
+                              "redirect standard output to a file or a pipe")
+            .arg(name);
+    }
+    return std::nullopt;
+}
+
+// A sealed input's refusal has a status of its own, for scripts.
+int exitStatusOf(const cipher::PassResult& result) {
+    switch (result.sealed) {
+    case cipher::SealedRefusal::NotOpened:
+        return kNotOpened;
+    case cipher::SealedRefusal::Damaged:
+        return kDamaged;
+    case cipher::SealedRefusal::NotSealed:
+        return kNotSealed;
+    case cipher::SealedRefusal::None:
+        break;
+    }
+    return result.status == cipher::PassStatus::Done ? kOk : kFailed;
+}
+
 int fileCommand(const QString& name, const Options& options, cipher::Direction direction) {
-    if (options.positional.size() != 2 || options.positional.contains(QString())) {
-        reportError(QStringLiteral("%1: give INPUT and OUTPUT").arg(name));
+    if (const auto problem = operandProblem(name, options, direction)) {
+        reportError(*problem);
         return kUsage;
     }
     const auto password = obtainPassword(options.passwordFile);
@@ -21,16 +72,19 @@ int fileCommand(const QString& name, const Options& options, cipher::Direction d
         warnOfWeakPassword(*password);
     TerminalProgress progress(true);
     cipher::PassRequest request;
-    request.input = options.positional.at(0);
-    request.output = options.positional.at(1);
+    request.input = named(options.positional.at(0), "standard input");
+    request.output = named(options.positional.at(1), "standard output");
+    request.inputDescriptor = heldDescriptor(options.positional.at(0), 0).value_or(-1);
+    request.outputDescriptor = heldDescriptor(options.positional.at(1), 1).value_or(-1);
     request.password = password->text();
     request.direction = direction;
     request.format = options.sealed ? cipher::Format::Sealed : cipher::Format::Classic;
     request.notSealedHint = QStringLiteral("Leave out --sealed to decrypt a classic one.");
+    request.confirmCost = announceCost;
     const cipher::PassResult result = cipher::FileCipherPass(request, progress);
     if (result.status != cipher::PassStatus::Done)
         reportError(result.message);
-    return result.status == cipher::PassStatus::Done ? kOk : kFailed;
+    return exitStatusOf(result);
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include "cli/Input.h"
 
+#include "cli/Commands.h"
 #include "cli/Signals.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <cerrno>
 #include <cstring>
 
@@ -13,14 +15,44 @@
 
 namespace cli {
 
+bool announceCost(const sealed::Cost& cost) {
+    reportError(QStringLiteral("this input asks for %1 passes over %2 to derive its key, more "
+                               "than the usual %3 over %4: this may take a while")
+                    .arg(cost.opslimit)
+                    .arg(sealed::describeMemory(cost.memlimit))
+                    .arg(sealed::kDefaultOpslimit)
+                    .arg(sealed::describeMemory(sealed::kDefaultMemlimit)));
+    return true;
+}
+
 #if defined(Q_OS_UNIX)
+
+std::optional<int> heldDescriptor(const QString& path, int dash) {
+    static const QRegularExpression numbered(QStringLiteral("^/(?:dev|proc/self)/fd/(\\d{1,9})$"));
+    int fd = -1;
+    if (path == QLatin1String("-"))
+        fd = dash;
+    else if (path == QLatin1String("/dev/stdin"))
+        fd = STDIN_FILENO;
+    else if (path == QLatin1String("/dev/stdout"))
+        fd = STDOUT_FILENO;
+    else if (path == QLatin1String("/dev/stderr"))
+        fd = STDERR_FILENO;
+    else if (const QRegularExpressionMatch match = numbered.match(path); match.hasMatch())
+        fd = match.captured(1).toInt();
+    if (fd < 0 || ::fcntl(fd, F_GETFD) == -1)
+        return std::nullopt;
+    return fd;
+}
 
 Input readBounded(const QString& path, qsizetype limit) {
     Input input;
-    const bool standardInput = path.isEmpty() || path == QLatin1String("-");
-    const int fd = standardInput ? STDIN_FILENO
-                                 : ::open(QFile::encodeName(path).constData(),
-                                          O_RDONLY | O_NOCTTY | O_CLOEXEC);
+    const std::optional<int> held = path.isEmpty() ? STDIN_FILENO : heldDescriptor(path, STDIN_FILENO);
+    // Opened without waiting: a FIFO without a writer is then waited for
+    // below, where a stop signal ends the wait.
+    const int fd = held ? *held
+                        : ::open(QFile::encodeName(path).constData(),
+                                 O_RDONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         input.error = QString::fromLocal8Bit(std::strerror(errno));
         return input;
@@ -47,7 +79,7 @@ Input readBounded(const QString& path, qsizetype limit) {
             break;
         }
     }
-    if (!standardInput)
+    if (!held)
         ::close(fd);
     input.bytes.truncate(got);
     if (input.status == Input::Status::Ok && got > limit) {
@@ -59,6 +91,12 @@ Input readBounded(const QString& path, qsizetype limit) {
 }
 
 #else
+
+std::optional<int> heldDescriptor(const QString& path, int dash) {
+    if (path == QLatin1String("-"))
+        return dash;
+    return std::nullopt;
+}
 
 Input readBounded(const QString& path, qsizetype limit) {
     Input input;

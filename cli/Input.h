@@ -6,9 +6,11 @@
 // and a signal ends the wait for input at once.
 
 #include "base/Wipe.h"
+#include "sealed/Key.h"
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace cli {
 
@@ -26,7 +28,21 @@ struct Input {
 };
 
 // The content of the file at path ("-" or empty: standard input), at most
-// limit bytes; TooLong when there is more.
+// limit bytes; TooLong when there is more. A FIFO without a writer is waited
+// for, as long as no stop signal comes.
 Input readBounded(const QString& path, qsizetype limit);
+
+// The descriptor the process already holds that a path names: "-" names
+// dash (standard input or output, as the operand is read or written),
+// /dev/stdin, /dev/stdout and /dev/stderr the standard streams, /dev/fd/N and
+// /proc/self/fd/N descriptor N. Nothing for any other path, or when that
+// descriptor is not open. Reading or writing the descriptor itself, rather
+// than opening the path again, works for a pipe (whose link reads
+// "pipe:[N]") and keeps a shell's >> appending.
+std::optional<int> heldDescriptor(const QString& path, int dash);
+
+// The one line said before a key that costs more than the default is
+// derived; always goes on (for sealed::CostCheck).
+bool announceCost(const sealed::Cost& cost);
 
 } // namespace cli

@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <optional>
+#include <utility>
 
 namespace cli {
 namespace {
@@ -22,7 +23,11 @@ namespace {
 class CliHost final : public cipher::MessageHost {
 public:
     void showMessage(const QString& text, const QString&, cipher::MessageIcon icon) override {
-        if (icon == cipher::MessageIcon::Stop)
+        // The refusal a stop signal brings (a key whose derivation it ended)
+        // is said as every interruption is.
+        if (icon == cipher::MessageIcon::Stop && StopSignals::received())
+            reportInterrupted();
+        else if (icon == cipher::MessageIcon::Stop)
             reportError(text);
     }
     void appendOutput(quint8 code) override { codes.append(static_cast<char>(code)); }
@@ -41,6 +46,30 @@ bool isStandardStream(const QString& path) {
 
 QString shown(const QString& path) {
     return QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path));
+}
+
+// The message file, read here rather than by the cipher so that standard
+// input and a FIFO can hold it and a stop signal ends the wait for them. The
+// exit status when the command ends here; nothing to go on (a file that
+// cannot be read is left to the cipher, which says why as the windows do).
+std::optional<int> readMessageFile(const QString& path, cipher::DecryptRequest* request) {
+    Input input = readBounded(path, base::kMaxMessageFileBytes);
+    switch (input.status) {
+    case Input::Status::Ok:
+        request->content = std::exchange(input.bytes, QByteArray());
+        break;
+    case Input::Status::TooLong:
+        reportError(QStringLiteral("The file %1 was not decrypted: it is larger than 1 MB, far "
+                                   "larger than any message file.")
+                        .arg(shown(path)));
+        return kFailed;
+    case Input::Status::Interrupted:
+        reportInterrupted();
+        return kFailed;
+    case Input::Status::Failed:
+        break;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -103,7 +132,7 @@ int encryptCommand(const Options& options) {
     request.path = options.output;
     request.pic = options.pic;
     request.junkBitz = options.junkBitz;
-    request.toStandardOutput = isStandardStream(options.output);
+    request.outputDescriptor = heldDescriptor(options.output, 1).value_or(-1);
     request.format = options.sealed ? cipher::Format::Sealed : cipher::Format::Classic;
     CliHost host;
     TerminalProgress progress(false);
@@ -127,17 +156,38 @@ int decryptCommand(const Options& options) {
         reportError(QStringLiteral("decrypt: give exactly one MESSAGEFILE"));
         return kUsage;
     }
+    const QString& source = options.positional.constFirst();
+    if (const auto in = heldDescriptor(source, 0); in && heldDescriptor(options.passwordFile, 0) == in) {
+        reportError(QStringLiteral("decrypt: the password and MESSAGEFILE cannot both come from "
+                                   "standard input"));
+        return kUsage;
+    }
     const auto password = obtainPassword(options.passwordFile);
     if (!password)
         return kFailed;
 
-    cipher::DecryptRequest request{options.positional.constFirst(), password->text(), options.sealed};
+    cipher::DecryptRequest request{source, password->text(), options.sealed};
+    if (const auto ended = readMessageFile(source, &request))
+        return *ended;
+    if (request.content && isStandardStream(source))
+        request.path = QStringLiteral("standard input"); // as the messages name it
+    request.confirmCost = announceCost;
     CliHost host;
     TerminalProgress progress(false);
     request.notSealedHint = QStringLiteral("Leave out --sealed to open a classic one.");
     request.requireMessage = true;
-    if (cipher::DecryptMessage(request, host, progress) != cipher::DecryptResult::Decrypted)
+    switch (cipher::DecryptMessage(request, host, progress)) {
+    case cipher::DecryptResult::Decrypted:
+        break;
+    case cipher::DecryptResult::NotOpened:
+        return kNotOpened;
+    case cipher::DecryptResult::Damaged:
+        return kDamaged;
+    case cipher::DecryptResult::NotSealed:
+        return kNotSealed;
+    default:
         return kFailed;
+    }
     if (StopSignals::received()) {
         reportInterrupted();
         return kFailed;
@@ -157,8 +207,8 @@ int decryptCommand(const Options& options) {
         text = classic::codepage::encode(*host.sealedText);
     }
     const bool toStandardOutput = options.output.isEmpty() || isStandardStream(options.output);
-    io::OutputFile out =
-        toStandardOutput ? io::OutputFile::standardOutput() : io::OutputFile(options.output);
+    const std::optional<int> held = options.output.isEmpty() ? 1 : heldDescriptor(options.output, 1);
+    io::OutputFile out = held ? io::OutputFile::descriptor(*held) : io::OutputFile(options.output);
     out.setCancel(&StopSignals::token());
     QString error;
     if (!out.open(&error) || !out.write(text, &error) || !out.commit(&error)) {

@@ -108,7 +108,7 @@ private:
     bool m_fatalInstalled[std::size(kFatalSignals)] = {};
 };
 
-std::optional<Secret> askOnTerminal() {
+std::optional<Secret> askOnTerminal(const QString& prompt) {
     const int fd = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         reportError(QStringLiteral("no password: give --password-file PW (there is no terminal "
@@ -127,8 +127,8 @@ std::optional<Secret> askOnTerminal() {
         // prompt is on the screen stays hidden, and the flush drops only what
         // was typed ahead of it.
         QuietTerminal quiet(fd);
-        const char prompt[] = "Password: ";
-        w = ::write(fd, prompt, sizeof prompt - 1);
+        const QByteArray shown = prompt.toLocal8Bit();
+        w = ::write(fd, shown.constData(), size_t(shown.size()));
         char c = 0;
         for (;;) {
             if (!StopSignals::waitToRead(fd)) {
@@ -164,7 +164,7 @@ std::optional<Secret> askOnTerminal() {
 
 #else
 
-std::optional<Secret> askOnTerminal() {
+std::optional<Secret> askOnTerminal(const QString&) {
     reportError(QStringLiteral("no password: give --password-file PW"));
     return std::nullopt;
 }
@@ -174,8 +174,28 @@ std::optional<Secret> askOnTerminal() {
 } // namespace
 
 std::optional<Secret> obtainPassword(const QString& passwordFile) {
+    return obtainPassword(passwordFile, QStringLiteral("Password: "));
+}
+
+std::optional<Secret> obtainNewPassword(const QString& passwordFile) {
+    if (!passwordFile.isEmpty())
+        return obtainPassword(passwordFile);
+    std::optional<Secret> first = askOnTerminal(QStringLiteral("New password: "));
+    if (!first)
+        return std::nullopt;
+    const std::optional<Secret> again = askOnTerminal(QStringLiteral("The same again: "));
+    if (!again)
+        return std::nullopt;
+    if (again->text() != first->text()) {
+        reportError(QStringLiteral("the two passwords differ; nothing was written"));
+        return std::nullopt;
+    }
+    return first;
+}
+
+std::optional<Secret> obtainPassword(const QString& passwordFile, const QString& prompt) {
     if (passwordFile.isEmpty())
-        return askOnTerminal();
+        return askOnTerminal(prompt);
     Input input = readBounded(passwordFile, kPasswordFileLimit);
     switch (input.status) {
     case Input::Status::Ok:

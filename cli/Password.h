@@ -30,6 +30,13 @@ private:
 // terminal that is an error. Nothing when it could not be had (the error has
 // been reported). The bytes it was read from are wiped at once.
 std::optional<Secret> obtainPassword(const QString& passwordFile);
+// The same, the terminal's prompt being this one (a protected identity's).
+std::optional<Secret> obtainPassword(const QString& passwordFile, const QString& prompt);
+
+// A password for a new secret it will protect (a protected identity): from
+// the file, or asked twice on the terminal, since a typo would lock the
+// secret away for good. Nothing, after one line, when the two differ.
+std::optional<Secret> obtainNewPassword(const QString& passwordFile);
 
 // For a sealed encryption, whose file is only as strong as its password: one
 // warning line on standard error for a weak password, when standard error is

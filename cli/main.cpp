@@ -91,7 +91,10 @@ const char kUsageText[] =
     "An --output of \"-\" is standard output. A pipe or device receives a sealed file's\n"
     "text as it is checked, so after a refusal discard what it already received; a\n"
     "regular file is never left partial.\n"
-    "Exit status: 0 success, 1 failure (the reason on standard error), 2 wrong usage.\n";
+    "Exit status: 0 success; 1 failure (the reason on standard error); 2 wrong usage;\n"
+    "for a sealed input that was refused: 3 it does not open (the password is wrong,\n"
+    "or it was changed), 4 it is damaged, cut short, or of a version or cost not\n"
+    "taken, 5 --sealed was given and the input is not sealed.\n";
 
 // A command: its name, the options it takes, and what runs it.
 struct Command {

@@ -6,6 +6,7 @@
 
 #include "sealed/Header.h"
 #include "sealed/Message.h"
+#include "sealed/Recognition.h"
 
 #include <cstdint>
 #include <cstring>
@@ -16,7 +17,7 @@ using namespace sealed;
 
 void checkHeader(const QByteArray& input) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(input.constData());
-    const Recognition recognised = recogniseFile(input.left(qsizetype(kMagic.size())));
+    const Recognition recognised = recogniseFile(input.left(kRecognitionWindow));
     for (const Limits& limits : {Limits{}, Limits{64 * 1024, 2, 4096}}) {
         Header header;
         const Result result = parseHeader(bytes, input.size(), limits, &header);

@@ -32,9 +32,10 @@ ctest --test-dir "$BUILD_DIR" --output-on-failure --timeout 600 -j2 "$@"
 if [ "${TESSERA_QUICK:-}" = "1" ]; then exit 0; fi
 
 # The core, tessera-cli and their tests need Qt Core only: a tree configured
-# without the desktop program never looks for the rest of Qt.
-echo "== Without the desktop program"
-BUILD_DIR="$NOGUI_DIR" "$ROOT/scripts/setup.sh" -DTESSERA_BUILD_GUI=OFF
+# without the desktop program never looks for the rest of Qt. It is built
+# without libcrypto too, so that libsodium's side of every primitive is tested.
+echo "== Without the desktop program and without libcrypto"
+BUILD_DIR="$NOGUI_DIR" "$ROOT/scripts/setup.sh" -DTESSERA_BUILD_GUI=OFF -DTESSERA_WITH_LIBCRYPTO=OFF
 ctest --test-dir "$NOGUI_DIR" --output-on-failure --timeout 600 -j2 "$@"
 
 # Both cores at work in the chunk pipeline and the windows' jobs: the core and

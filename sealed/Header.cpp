@@ -105,6 +105,10 @@ Header newHeader(const Params& params) {
     header.chunkSize = params.chunkSize;
     randombytes_buf(header.salt.data(), header.salt.size());
     randombytes_buf(header.noncePrefix.data(), header.noncePrefix.size());
+    if (params.fixedSalt)
+        header.salt = *params.fixedSalt;
+    if (params.fixedNoncePrefix)
+        header.noncePrefix = *params.fixedNoncePrefix;
     return header;
 }
 
@@ -127,7 +131,7 @@ Result parseHeader(const unsigned char* data, qint64 size, const Limits& limits,
     if (size < qint64(kMagic.size()) || std::memcmp(data, kMagic.data(), kMagic.size()) != 0)
         return refuse(Status::NotSealed, QStringLiteral("This is not a sealed file."));
     if (size < kHeaderSize)
-        return refuse(Status::WrongPasswordOrDamaged, kWrongPasswordOrDamaged);
+        return refuse(Status::Cut, QStringLiteral("The sealed file was cut short inside its header."));
     // A later version may lay out the rest differently, so nothing after the
     // version byte is read before it is known.
     if (data[kVersionAt] != kVersion) {
@@ -153,22 +157,6 @@ Result parseHeader(const unsigned char* data, qint64 size, const Limits& limits,
         return checked;
     *header = parsed;
     return Result::success();
-}
-
-Recognition recogniseFile(const QByteArray& firstBytes) {
-    const qsizetype n = std::min<qsizetype>(firstBytes.size(), qsizetype(kMagic.size()));
-    if (n == 0)
-        return Recognition::Classic;
-    int differences = 0;
-    for (qsizetype i = 0; i < n; ++i)
-        differences += static_cast<unsigned char>(firstBytes[i]) != kMagic[i];
-    if (differences == 0)
-        return n == qsizetype(kMagic.size()) ? Recognition::Sealed : Recognition::Damaged;
-    if (n == qsizetype(kMagic.size()) && differences <= 2)
-        return Recognition::Damaged;
-    if (firstBytes.size() >= 6 && firstBytes.mid(1, 5) == "TSEAL")
-        return Recognition::Damaged;
-    return Recognition::Classic;
 }
 
 qint64 sealedSize(qint64 plainSize, qint64 chunkSize) {

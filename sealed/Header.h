@@ -6,7 +6,8 @@
 //
 // The parts:
 //  - Header.h (this file): the header, its parameters and the reader's
-//    limits, the results every part reports, and how an input is recognised.
+//    limits, and the results every part reports.
+//  - Recognition.h: how sealed input is told from classic, by its content.
 //  - Key.h: the key derived from the password.
 //  - Stream.h: files, sealed or opened as they stream (seal() and open()).
 //  - Message.h: message files, made and read whole in memory.
@@ -22,6 +23,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace sealed {
 
@@ -56,6 +58,12 @@ struct Params {
     // The cheapest key derivation the format allows: for tests and fuzzing
     // only, since it gives a guessed password almost no resistance.
     static Params fastest();
+
+    // A salt and nonce prefix given instead of fresh random ones: for the test
+    // kit's generator alone, whose files must come out the same every time.
+    // Reusing them for real data would give away the data.
+    std::optional<std::array<unsigned char, 16>> fixedSalt;
+    std::optional<std::array<unsigned char, 15>> fixedNoncePrefix;
 };
 
 // What a reader accepts. A file asking for more is refused before its key is
@@ -117,26 +125,12 @@ HeaderBytes encodeHeader(const Header& header);
 
 // Reads a header from the first bytes of a file and checks it against the
 // limits, in this order: the magic (NotSealed), the length (a file cut inside
-// its header: WrongPasswordOrDamaged), the version and the key derivation
+// its header: Cut), the version and the key derivation
 // (Unsupported), then the parameters (LimitsExceeded).
 Result parseHeader(const unsigned char* data, qint64 size, const Limits& limits, Header* header);
 
 // Whether parameters are ones a reader with these limits accepts.
 Result checkParams(quint64 memlimit, quint64 opslimit, qint64 chunkSize, const Limits& limits);
-
-// What a reader makes of an input. One that is almost sealed is a sealed one
-// that was damaged, and is never read as classic: a changed byte must not turn
-// "refused" into "succeeded". FORMAT.md states the rules, under
-// "Recognising sealed input".
-enum class Recognition {
-    Sealed,  // begins exactly as a sealed file or message does
-    Damaged, // begins almost so: refused, never read as classic
-    Classic, // anything else
-};
-
-// firstBytes: the file's first 8 bytes, or the whole file when it is shorter.
-// (Message.h recognises message files.)
-Recognition recogniseFile(const QByteArray& firstBytes);
 
 // An amount of memory as the messages give it: "64 MiB", "48 KiB".
 QString describeMemory(quint64 bytes);

@@ -1,10 +1,17 @@
 #include "sealed/Key.h"
 
 #include "base/Limits.h"
+#include "base/ThreadName.h"
+#include "base/Wipe.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <sodium.h>
+#include <system_error>
+#include <thread>
 
 namespace sealed {
 
@@ -83,6 +90,82 @@ KeySource passwordKey(const QString& password) {
     return [password](const Header& header, SecretKey* key) {
         return deriveKey(password, header, key);
     };
+}
+
+namespace {
+
+// A derivation that may be left to finish alone: it keeps what it needs.
+struct Derivation {
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    Result result;
+    SecretKey key;
+};
+
+// How often a wait for the derivation looks at the cancel.
+constexpr std::chrono::milliseconds kCancelLook{20};
+
+Result cancelledDerivation() {
+    return {Status::Cancelled, QStringLiteral("Cancelled")};
+}
+
+Result deriveAside(const QString& password, const Header& header, SecretKey* key,
+                   const base::CancelToken& cancel) {
+    auto job = std::make_shared<Derivation>();
+    std::thread thread;
+    try {
+        // A copy of its own, which the caller may wipe while it works.
+        thread = std::thread([job, header, text = QString(password.constData(), password.size())] {
+            base::nameThisThread("tessera-key");
+            Result result = deriveKey(text, header, &job->key);
+            base::wipe(text);
+            std::lock_guard lock(job->mutex);
+            job->result = std::move(result);
+            job->done = true;
+            job->finished.notify_all();
+        });
+    } catch (const std::system_error&) {
+        return deriveKey(password, header, key); // no second thread: here, then
+    }
+    std::unique_lock lock(job->mutex);
+    while (!job->finished.wait_for(lock, kCancelLook, [&] { return job->done; })) {
+        if (cancel.cancelled()) {
+            thread.detach();
+            return cancelledDerivation();
+        }
+    }
+    lock.unlock();
+    thread.join();
+    if (!job->result.ok())
+        return job->result;
+    if (!key->assign(job->key.data()))
+        return {Status::Failed, QStringLiteral("There was not enough memory to keep the key.")};
+    return Result::success();
+}
+
+} // namespace
+
+KeySource passwordKey(const QString& password, const base::CancelToken* cancel, CostCheck confirm) {
+    return [password, cancel, confirm = std::move(confirm)](const Header& header, SecretKey* key) {
+        const Cost cost{header.opslimit, header.memlimit};
+        if (confirm && cost.aboveDefault() && !confirm(cost))
+            return cancelledDerivation();
+        if (!cancel)
+            return deriveKey(password, header, key);
+        if (cancel->cancelled())
+            return cancelledDerivation();
+        return deriveAside(password, header, key, *cancel);
+    };
+}
+
+std::optional<Cost> fileCost(const QByteArray& firstBytes) {
+    Header header;
+    if (!parseHeader(reinterpret_cast<const unsigned char*>(firstBytes.constData()),
+                     firstBytes.size(), Limits{}, &header)
+             .ok())
+        return std::nullopt;
+    return Cost{header.opslimit, header.memlimit};
 }
 
 KeySource fixedKey(const std::array<unsigned char, kKeySize>& bytes) {

@@ -3,6 +3,7 @@
 // The key of a sealed file: Argon2id of the password, with the header's salt
 // and parameters, kept in guarded memory.
 
+#include "base/Progress.h"
 #include "sealed/Header.h"
 
 #include <array>
@@ -49,6 +50,34 @@ Result deriveKey(const QString& password, const Header& header, SecretKey* key);
 using KeySource = std::function<Result(const Header& header, SecretKey* key)>;
 KeySource passwordKey(const QString& password);
 KeySource fixedKey(const std::array<unsigned char, kKeySize>& bytes);
+
+// What deriving a header's key costs: its passes over its memory.
+struct Cost {
+    quint64 opslimit = 0;
+    quint64 memlimit = 0;
+    // More than a file of the program's own asks (the default Params): a
+    // hostile or foreign header can ask up to the reader's Limits.
+    bool aboveDefault() const {
+        return opslimit > kDefaultOpslimit || memlimit > kDefaultMemlimit;
+    }
+};
+
+// The cost the header at the start of a sealed file asks, from its first
+// kHeaderSize bytes; nothing when they hold no header a reader with default
+// Limits accepts.
+std::optional<Cost> fileCost(const QByteArray& firstBytes);
+
+// Asked before a key that costs more than the default is derived: true to
+// derive it, false to stop (the derivation then ends as Cancelled).
+using CostCheck = std::function<bool(const Cost& cost)>;
+
+// The password's key, derived on a thread of its own so that a cancel ends
+// the wait at once: the derivation itself cannot be stopped, so it finishes
+// alone, then wipes and frees what it used. Nothing has been written with the
+// key before it exists, so leaving it is always safe. With confirm, a costly
+// header is confirmed first.
+KeySource passwordKey(const QString& password, const base::CancelToken* cancel,
+                      CostCheck confirm = {});
 
 // False when libsodium could not start (no source of randomness); every entry
 // point checks this itself, and the result is cached.

@@ -3,10 +3,13 @@
 #include "base/Utf8.h"
 #include "base/Wipe.h"
 #include "sealed/Key.h"
+#include "sealed/Recognition.h"
 #include "sealed/Stream.h"
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
+#include <optional>
 #include <sodium.h>
 
 namespace sealed {
@@ -19,10 +22,6 @@ Result refuse(Status status, const QString& text) {
 QByteArray quotedTag() {
     return '"' + kSealedTag + '"';
 }
-
-const Result kBadEncoding{Status::BadEncoding,
-                          QStringLiteral("The sealed message is damaged: its text is not clean "
-                                         "base64.")};
 
 // The tag line, then the bytes in base64, 64 characters a line.
 QByteArray messageFile(const QByteArray& sealedBytes) {
@@ -43,55 +42,6 @@ QByteArray messageFile(const QByteArray& sealedBytes) {
         out += "\r\n";
     }
     return out;
-}
-
-// The base64 of the lines after the tag, each ending in CR LF or LF (the last
-// one may have lost its line end), with nothing but base64 characters on them.
-Result collectBase64(const QByteArray& file, QByteArray* base64) {
-    base64->reserve(file.size());
-    qsizetype pos = quotedTag().size();
-    bool firstLine = true;
-    while (pos < file.size()) {
-        qsizetype end = file.indexOf('\n', pos);
-        const qsizetype next = end < 0 ? file.size() : end + 1;
-        if (end < 0)
-            end = file.size();
-        if (end > pos && file[end - 1] == '\r')
-            --end;
-        if (firstLine) {
-            // The rest of the tag line: nothing may follow the closing quote.
-            if (end != pos)
-                return kBadEncoding;
-            firstLine = false;
-        } else {
-            if (end == pos)
-                return kBadEncoding; // a blank line
-            // Whether it holds base64 alone, the decoder says.
-            base64->append(file.constData() + pos, end - pos);
-        }
-        pos = next;
-    }
-    if (base64->isEmpty())
-        return refuse(Status::WrongPasswordOrDamaged, kWrongPasswordOrDamaged);
-    return Result::success();
-}
-
-// Canonical padded base64 to bytes.
-Result decodeBase64(const QByteArray& base64, QByteArray* bytes) {
-    if (!sodiumReady())
-        return refuse(Status::Failed, QStringLiteral("The encryption library could not start."));
-    bytes->resize(base64.size() / 4 * 3 + 3);
-    size_t decoded = 0;
-    const char* stop = nullptr;
-    if (sodium_base642bin(reinterpret_cast<unsigned char*>(bytes->data()),
-                          static_cast<size_t>(bytes->size()), base64.constData(),
-                          static_cast<size_t>(base64.size()), nullptr, &decoded, &stop,
-                          sodium_base64_VARIANT_ORIGINAL) != 0 ||
-        stop != base64.constData() + base64.size()) {
-        return kBadEncoding;
-    }
-    bytes->truncate(static_cast<qsizetype>(decoded));
-    return Result::success();
 }
 
 // The sealed bytes' text, which must authenticate and be UTF-8.
@@ -120,6 +70,40 @@ Result openText(const QByteArray& sealedBytes, const KeySource& key, const Limit
         return refuse(Status::Unsupported, QStringLiteral("The sealed message does not hold UTF-8 text."));
     *text = std::move(*opened);
     return Result::success();
+}
+
+// The key of the first candidate, derived once: every candidate has the
+// same header, and a derivation costs a noticeable moment.
+KeySource derivedOnce(const KeySource& key) {
+    struct Kept {
+        SecretKey key;
+        std::optional<HeaderBytes> header;
+        Result result;
+    };
+    auto kept = std::make_shared<Kept>();
+    return [key, kept](const Header& header, SecretKey* out) {
+        const HeaderBytes bytes = encodeHeader(header);
+        if (kept->header != bytes) {
+            kept->result = key(header, &kept->key);
+            kept->header = bytes;
+        }
+        if (kept->result.ok())
+            out->borrow(kept->key);
+        return kept->result;
+    };
+}
+
+// Each candidate in turn, until one authenticates.
+Result openFound(const FoundMessage& found, const KeySource& key, const Limits& limits,
+                 QString* text) {
+    const KeySource once = derivedOnce(key);
+    Result result;
+    for (const QByteArray& candidate : found.candidates) {
+        result = openText(candidate, once, limits, text);
+        if (result.ok() || result.status != Status::WrongPasswordOrDamaged)
+            return result;
+    }
+    return result;
 }
 
 } // namespace
@@ -163,55 +147,29 @@ Result openMessage(const QByteArray& file, const KeySource& key, QString* text,
         return refuse(Status::LimitsExceeded,
                       QStringLiteral("The message file is larger than a sealed message can be."));
     }
-    if (!file.startsWith(quotedTag()))
+    const FoundMessage found = findMessage(file);
+    switch (found.recognition) {
+    case Recognition::Classic:
         return refuse(Status::NotSealed, QStringLiteral("This is not a sealed message."));
-    QByteArray base64;
-    QByteArray sealedBytes;
-    Result result = collectBase64(file, &base64);
-    if (result.ok())
-        result = decodeBase64(base64, &sealedBytes);
-    if (result.ok())
-        result = openText(sealedBytes, key, limits, text);
-    return result;
+    case Recognition::Damaged:
+        return refuse(Status::BadEncoding, QStringLiteral("The sealed message is damaged."));
+    case Recognition::Sealed:
+        break;
+    }
+    return openFound(found, key, limits, text);
 }
 
-Recognition recogniseMessage(const QByteArray& content) {
-    if (looksLikeSealedMessage(content))
-        return Recognition::Sealed;
-    // The first line (up to its first CR or LF: a lone CR ends a line too),
-    // without a byte order mark (UTF-8 or UTF-16, whose other bytes are zeros
-    // here), white space and quotes, in lower case.
-    QByteArrayView line(content);
-    for (const char end : {'\n', '\r'}) {
-        if (const qsizetype at = line.indexOf(end); at >= 0)
-            line = line.first(at);
-    }
-    for (const char* mark : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
-        if (line.startsWith(mark))
-            line = line.sliced(qstrlen(mark));
-    }
-    static const QByteArray folded = kSealedTag.toLower().replace(' ', QByteArray());
-    QByteArray seen;
-    for (const char c : line) {
-        if (c == '\0' || c == '"' || c == ' ' || (c >= '\t' && c <= '\r'))
-            continue;
-        seen += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        if (seen.size() > folded.size())
-            return Recognition::Classic;
-    }
-    return seen == folded ? Recognition::Damaged : Recognition::Classic;
-}
-
-bool isSealedTag(const QByteArray& field) {
-    return field == kSealedTag;
-}
-
-bool looksLikeSealedMessage(const QByteArray& firstBytes) {
-    const QByteArray tag = quotedTag();
-    if (!firstBytes.startsWith(tag))
-        return false;
-    return firstBytes.size() == tag.size() || firstBytes[tag.size()] == '\r' ||
-           firstBytes[tag.size()] == '\n';
+std::optional<Cost> messageCost(const QByteArray& file) {
+    // The key source hears the header's cost, and derives nothing.
+    std::optional<Cost> cost;
+    const KeySource heard = [&cost](const Header& header, SecretKey*) {
+        if (!cost)
+            cost = Cost{header.opslimit, header.memlimit};
+        return Result{Status::Cancelled, QStringLiteral("Cancelled")};
+    };
+    QString text;
+    openMessage(file, heard, &text);
+    return cost;
 }
 
 } // namespace sealed

@@ -26,21 +26,16 @@ Result sealMessage(const QString& text, const QString& password, QByteArray* fil
 Result sealMessage(const QString& text, const KeySource& key, QByteArray* file,
                    const Params& params = {});
 
-// The text of a sealed message file. Accepts LF as well as CR LF line ends and
-// a missing final line end, and nothing else around the base64.
+// The text of a sealed message, found wherever it stands in the file
+// (Recognition.h, findMessage): it opens when it authenticates, whatever its
+// first line says.
 Result openMessage(const QByteArray& file, const QString& password, QString* text,
                    const Limits& limits = {});
 Result openMessage(const QByteArray& file, const KeySource& key, QString* text,
                    const Limits& limits = {});
 
-// A message file's first field (as the classic reader reads it) names the sealed format.
-bool isSealedTag(const QByteArray& field);
-
-// A message file's content, recognised by its first line.
-Recognition recogniseMessage(const QByteArray& content);
-
-// The bytes begin with the quoted tag line of a sealed message (its line end
-// may be missing when only the line itself is given).
-bool looksLikeSealedMessage(const QByteArray& firstBytes);
+// The cost of the key a sealed message asks, found as openMessage() finds
+// it; nothing when the file holds no sealed message a reader accepts.
+std::optional<Cost> messageCost(const QByteArray& file);
 
 } // namespace sealed

@@ -185,7 +185,7 @@ TEST_F(Cli, SealedMessagesTakeAnyTextAndOpenWithoutBeingNamed) {
     write(path("wrong.txt"), "not ab\n");
     write(path("out.txt"), "kept");
     r = cli({"decrypt", "--password-file", path("wrong.txt"), "--output", path("out.txt"), msg});
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 3);
     EXPECT_EQ(r.err, "tessera-cli: The password is wrong, or the file was changed or cut short.\n");
     EXPECT_EQ(read(path("out.txt")), "kept");
 

@@ -95,6 +95,104 @@ TEST_F(Hardening, ASignalWhileWaitingRemovesScratchAndLockAndSaysSoOnce) {
     }
 }
 
+namespace {
+
+// Whether one of the process's threads derives a key (it carries the name).
+bool derivesAKey(qint64 pid) {
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (readAll(tasks.filePath(task) + "/comm").startsWith("tessera-key"))
+            return true;
+    }
+    return false;
+}
+
+// A sealed header made to ask the most a reader allows: 10 passes over 1 GiB
+// (the passes at byte 10, four bytes; the memory at byte 14, eight; both with
+// the lowest byte first). Its key takes seconds and a gigabyte to derive.
+QByteArray askingTheMost(QByteArray sealedBytes) {
+    const quint64 passes = 10, memory = quint64(1) << 30;
+    for (int i = 0; i < 4; ++i)
+        sealedBytes[10 + i] = static_cast<char>(passes >> (8 * i));
+    for (int i = 0; i < 8; ++i)
+        sealedBytes[14 + i] = static_cast<char>(memory >> (8 * i));
+    return sealedBytes;
+}
+
+// The same for a sealed message: its tag line, then its bytes in base64.
+QByteArray messageAskingTheMost(const QByteArray& message) {
+    const qsizetype body = message.indexOf('\n') + 1;
+    const QByteArray sealedBytes = QByteArray::fromBase64(message.mid(body).replace("\r\n", ""));
+    const QByteArray base64 = askingTheMost(sealedBytes).toBase64();
+    QByteArray out = message.left(body);
+    for (qsizetype at = 0; at < base64.size(); at += 64)
+        out += base64.mid(at, 64) + "\r\n";
+    return out;
+}
+
+} // namespace
+
+// Every wait of a command ends at the first signal, with the one line and the
+// end by the signal that every interruption has: a message or password file
+// that is a FIFO nobody writes, and the derivation of a key whose header asks
+// the most the reader allows (nothing is written before the key exists, so
+// the command need not wait for it).
+TEST_F(Hardening, OneSignalEndsEveryWaitAndEveryKeyDerivation) {
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString empty = dir.filePath("empty"), sealedFile = dir.filePath("sealed"),
+                  message = dir.filePath("m.msg"), costlyMessage = dir.filePath("costly.msg");
+    writeAll(empty, {});
+    ASSERT_EQ(cli({"encrypt-file", "--sealed", "--password-file", pw, empty, sealedFile}).status, 0);
+    writeAll(sealedFile, askingTheMost(readAll(sealedFile)));
+    ASSERT_EQ(cli({"encrypt", "--sealed", "--password-file", pw, "--output", message, text}).status,
+              0);
+    writeAll(costlyMessage, messageAskingTheMost(readAll(message)));
+    const QString target = dir.filePath("out");
+    const struct {
+        const char* what;
+        QStringList args;
+        bool derives; // stopped in the key's derivation, after its one line of cost
+    } cases[] = {
+        {"a message file that is a FIFO",
+         {"decrypt", "--password-file", pw, "--output", target, fifo}, false},
+        {"a password file that is a FIFO",
+         {"decrypt", "--password-file", fifo, "--output", target, message}, false},
+        {"a sealed file that asks the most", {"decrypt-file", "--password-file", pw, sealedFile,
+         target}, true},
+        {"a sealed message that asks the most",
+         {"decrypt", "--password-file", pw, "--output", target, costlyMessage}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QProcess p;
+        p.setProcessEnvironment(environment());
+        p.start(QStringLiteral(TESSERA_CLI), c.args);
+        ASSERT_TRUE(p.waitForStarted());
+        const qint64 pid = p.processId();
+        ASSERT_TRUE(waitUntil([&] { return catches(pid, SIGINT); }));
+        ASSERT_TRUE(waitUntil([&] {
+            return c.derives ? derivesAKey(pid) : sleepsOrPolls(QStringLiteral("/proc/%1").arg(pid));
+        }));
+        QElapsedTimer clock;
+        clock.start();
+        ::kill(static_cast<pid_t>(pid), SIGINT);
+        const bool ended = p.waitForFinished(20000);
+        if (!ended)
+            p.kill();
+        ASSERT_TRUE(ended) << "one signal did not end it";
+        EXPECT_LT(clock.elapsed(), 3000) << "ms from the signal to the end";
+        EXPECT_EQ(p.exitStatus(), QProcess::CrashExit) << "ends by the signal, as the shell expects";
+        const QByteArray err = p.readAllStandardError();
+        EXPECT_EQ(err.count('\n'), c.derives ? 2 : 1) << err.constData();
+        EXPECT_TRUE(err.contains("interrupted; nothing was written") ||
+                    err.contains("Cancelled: no copy was written"))
+            << err.constData();
+        EXPECT_FALSE(QFile::exists(target));
+        EXPECT_TRUE(partials(dir.path()).isEmpty());
+    }
+}
+
 TEST_F(Hardening, ASignalTheCallerIgnoresStaysIgnored) {
     holdLock();
     const QString target = dir.filePath("nohup.msg");

@@ -1,11 +1,14 @@
 // encrypt-file and decrypt-file through the real tessera-cli program.
 
 #include "TestFiles.h"
+#include "sealed/Message.h"
+#include "sealed/Stream.h"
 
 #include <QFileInfo>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <optional>
 #include <thread>
 
 #if defined(Q_OS_UNIX)
@@ -183,6 +186,170 @@ TEST_F(FileCommands, ShowsAProgressBarOnATerminalAndClearsIt) {
     EXPECT_TRUE(shown.contains("%")) << shown.toStdString();
     EXPECT_TRUE(shown.endsWith("\r\033[K")) << "the bar is cleared at the end";
     EXPECT_EQ(readAll(path("enc")).size(), 3 * cipher::kBlockSize);
+}
+
+// Where a case sends standard output: a pipe, a file opened for appending
+// (a shell's >>), or a terminal.
+enum class Out { Pipe, Appended, Terminal };
+
+// Runs tessera-cli in the test's folder, with `input` given through a pipe on
+// standard input and standard output where asked; what reached that output
+// (for Appended: the whole file afterwards).
+CliRun runStreams(const QString& folder, const QStringList& args, const QByteArray& input,
+                  Out out, const QString& appended) {
+    int in[2], pipeOut[2];
+    if (::pipe(in) != 0 || ::pipe(pipeOut) != 0)
+        return {};
+    int master = -1, outFd = pipeOut[1];
+    if (out == Out::Terminal) {
+        master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
+            return {};
+        outFd = ::open(::ptsname(master), O_RDWR | O_NOCTTY);
+    } else if (out == Out::Appended) {
+        outFd = ::open(QFile::encodeName(appended).constData(), O_WRONLY | O_APPEND);
+    }
+    const int errFd = ::open(QFile::encodeName(folder + "/stderr").constData(),
+                             O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    std::vector<QByteArray> storage{QFile::encodeName(kCli)};
+    for (const QString& arg : args)
+        storage.push_back(arg.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& a : storage)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    const QByteArray where = QFile::encodeName(folder);
+    // An input the command does not read must not end the test.
+    ::signal(SIGPIPE, SIG_IGN);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::signal(SIGPIPE, SIG_DFL);
+        if (::chdir(where.constData()) != 0)
+            ::_exit(127);
+        ::close(in[1]);
+        ::close(pipeOut[0]);
+        if (master >= 0)
+            ::close(master);
+        ::dup2(in[0], STDIN_FILENO);
+        ::dup2(outFd, STDOUT_FILENO);
+        ::dup2(errFd, STDERR_FILENO);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    for (const int fd : {in[0], pipeOut[1], errFd})
+        ::close(fd);
+    if (outFd != pipeOut[1])
+        ::close(outFd);
+    std::thread writer([&] {
+        for (qsizetype at = 0; at < input.size();) {
+            const ssize_t n = ::write(in[1], input.constData() + at, size_t(input.size() - at));
+            if (n <= 0)
+                break;
+            at += n;
+        }
+        ::close(in[1]);
+    });
+    QByteArray received;
+    char chunk[65536];
+    for (ssize_t got; (got = ::read(pipeOut[0], chunk, sizeof chunk)) > 0;)
+        received.append(chunk, got);
+    ::close(pipeOut[0]);
+    int wait = 0;
+    ::waitpid(pid, &wait, 0);
+    writer.join();
+    if (master >= 0) {
+        ::fcntl(master, F_SETFL, O_NONBLOCK);
+        for (ssize_t got; (got = ::read(master, chunk, sizeof chunk)) > 0;)
+            received.append(chunk, got);
+        ::close(master);
+    }
+    if (out == Out::Appended)
+        received = readAll(appended);
+    return {WIFEXITED(wait) ? WEXITSTATUS(wait) : -1, received, readAll(folder + "/stderr")};
+}
+
+// "-" and the names of the standard streams are the streams themselves: a
+// sealed file streams in from standard input and out to a pipe or to a file
+// that a shell opened for appending; the classic pass, which needs its
+// input's length, refuses standard input; an encrypted file is never written
+// to a terminal. No file named "-" appears.
+TEST_F(FileCommands, DashAndTheStandardStreamsAreTheStreamsThemselves) {
+    const QByteArray plain = randomBytes(9 << 20, 32); // past two batches of records
+    QByteArray sealedFile;
+    {
+        sealed::MemorySource source(plain);
+        sealed::ByteArraySink sink(&sealedFile);
+        ASSERT_TRUE(sealed::seal(source, sink, password, sealed::Params::fastest()).ok());
+    }
+    writeAll(path("plain"), plain);
+    writeAll(path("sealed"), sealedFile);
+    QByteArray changed = sealedFile;
+    changed[changed.size() - 1] = char(changed[changed.size() - 1] ^ 1);
+    writeAll(path("changed"), changed);
+    QByteArray message;
+    ASSERT_TRUE(sealed::sealMessage(QStringLiteral("to \u00E9t\u00E9"), password, &message,
+                                    sealed::Params::fastest())
+                    .ok());
+    writeAll(path("message"), message);
+    const QString pw = path("pw");
+    const QByteArray earlier("earlier lines\n");
+
+    // What a case's output holds: these bytes, or the plain data once opened
+    // (an encrypted copy, whose salt is new every time).
+    struct Case {
+        const char* what;
+        QStringList args;
+        QByteArray input;
+        Out out;
+        int status;
+        std::optional<QByteArray> expected;
+        const char* said = ""; // in the one line on standard error
+    } cases[] = {
+        {"decrypt-file to -", {"decrypt-file", "--password-file", pw, "sealed", "-"}, {},
+         Out::Pipe, 0, plain},
+        {"decrypt-file to /dev/stdout", {"decrypt-file", "--password-file", pw, "sealed",
+         "/dev/stdout"}, {}, Out::Pipe, 0, plain},
+        {"decrypt-file to /dev/fd/1", {"decrypt-file", "--password-file", pw, "sealed",
+         "/dev/fd/1"}, {}, Out::Pipe, 0, plain},
+        {"decrypt-file to /proc/self/fd/1", {"decrypt-file", "--password-file", pw, "sealed",
+         "/proc/self/fd/1"}, {}, Out::Pipe, 0, plain},
+        {"decrypt-file to /dev/stdout under >>", {"decrypt-file", "--password-file", pw,
+         "sealed", "/dev/stdout"}, {}, Out::Appended, 0, earlier + plain},
+        {"a changed file under >>: the file keeps only its earlier lines",
+         {"decrypt-file", "--password-file", pw, "changed", "-"}, {}, Out::Appended, -1, earlier},
+        {"decrypt-file from -", {"decrypt-file", "--password-file", pw, "-", "-"}, sealedFile,
+         Out::Pipe, 0, plain},
+        {"encrypt-file --sealed from - to -", {"encrypt-file", "--sealed", "--password-file", pw,
+         "-", "-"}, plain, Out::Pipe, 0, std::nullopt},
+        {"the classic pass refuses -", {"encrypt-file", "--password-file", pw, "-", "copy"},
+         plain, Out::Pipe, 1, QByteArray(), "needs the length of its input"},
+        {"decrypt reads - for its message", {"decrypt", "--password-file", pw, "-"}, message,
+         Out::Pipe, 0, QStringLiteral("to \u00E9t\u00E9").toUtf8()},
+        {"no encrypted file onto a terminal", {"encrypt-file", "--sealed", "--password-file", pw,
+         "plain", "-"}, {}, Out::Terminal, 2, QByteArray(), "terminal"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeAll(path("appended"), earlier);
+        const CliRun r = runStreams(dir.path(), c.args, c.input, c.out, path("appended"));
+        if (c.status < 0)
+            EXPECT_GT(r.status, 0) << r.err.constData();
+        else
+            EXPECT_EQ(r.status, c.status) << r.err.constData();
+        EXPECT_TRUE(r.err.contains(c.said)) << r.err.constData();
+        if (c.expected) {
+            EXPECT_TRUE(r.out == *c.expected) << r.out.size() << " bytes";
+        } else {
+            QByteArray opened;
+            sealed::MemorySource source(r.out);
+            sealed::ByteArraySink sink(&opened);
+            EXPECT_TRUE(sealed::open(source, sink, password).ok());
+            EXPECT_TRUE(opened == plain);
+        }
+        EXPECT_FALSE(QFileInfo::exists(path("-")));
+        EXPECT_FALSE(QFileInfo::exists(path("copy")));
+        EXPECT_TRUE(partials(dir.path()).isEmpty());
+    }
 }
 
 #if defined(Q_OS_LINUX)

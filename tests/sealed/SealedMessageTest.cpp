@@ -98,20 +98,21 @@ TEST(SealedMessage, DamagedTextIsRefused) {
         Status expected;
     } cases[] = {
         {changed(body + 3, "*"), Status::BadEncoding},
-        {changed(body + 64, " "), Status::BadEncoding},
-        {changed(body + 66, "\r\n", 0), Status::BadEncoding}, // a blank line
-        {changed(body - 2, " "), Status::BadEncoding},     // after the tag's quote
+        {changed(body + 66, "\r\n", 0), Status::BadEncoding}, // a blank line inside the data
+        {changed(body + 1, file[body + 1] == 'B' ? "C" : "B"), Status::BadEncoding}, // the magic
         {QByteArray(file).replace("=", ""), Status::BadEncoding},
         {messageAround(QByteArray::fromBase64(file.mid(body)) + "xyz"),
          Status::WrongPasswordOrDamaged},
-        {changed(body + 1, file[body + 1] == 'B' ? "C" : "B"), Status::WrongPasswordOrDamaged},
         {changed(body + 70, file[body + 70] == 'B' ? "C" : "B"), Status::WrongPasswordOrDamaged},
-        {file.left(body), Status::WrongPasswordOrDamaged},
-        {file.left(body + 64 + 2), Status::WrongPasswordOrDamaged}, // a header cut short
+        {file.left(body), Status::BadEncoding},
+        {file.left(body + 64 + 2), Status::BadEncoding}, // a header cut short
         {"\"Tessera v2.0\"\r\n123\r\n", Status::NotSealed},
-        {"\"Tessera v2.0 Sealed", Status::NotSealed},
+        {"\"Tessera v2.0 Sealed", Status::BadEncoding},
         {QByteArray(kMaxMessageFileSize + 1, 'A').prepend(file.left(body)),
          Status::LimitsExceeded},
+        // White space around lines and after the tag is what mail leaves.
+        {changed(body + 64, " "), Status::Ok},
+        {changed(body - 2, " "), Status::Ok},
     };
     for (const auto& c : cases) {
         const Result result = openText(c.file);
@@ -143,59 +144,64 @@ TEST(SealedMessage, LongerThanTheWindowIsNotSealed) {
     EXPECT_EQ(file, "unchanged");
 }
 
-TEST(SealedMessage, RecognisedByItsFirstLine) {
-    const QByteArray file = sealText(QStringLiteral("hello"));
-    EXPECT_TRUE(looksLikeSealedMessage(file));
-    EXPECT_TRUE(looksLikeSealedMessage("\"Tessera v2.0 Sealed\""));
-    EXPECT_TRUE(looksLikeSealedMessage("\"Tessera v2.0 Sealed\"\nAAAA"));
-    EXPECT_FALSE(looksLikeSealedMessage("\"Tessera v2.0\"\r\n"));
-    EXPECT_FALSE(looksLikeSealedMessage("\"Tessera v2.0 Sealed\"x\r\n"));
-    EXPECT_FALSE(looksLikeSealedMessage("\"Tessera v2.0 Sealed"));
-    EXPECT_TRUE(isSealedTag("Tessera v2.0 Sealed"));
-    EXPECT_FALSE(isSealedTag("Tessera v2.0 PIC"));
-}
-
 // Almost sealed is damaged, never classic; every classic tag stays classic.
 TEST(SealedRecognition, FilesAndMessagesThatAreAlmostSealedAreDamaged) {
     const QByteArray magic("\x89TSEAL\r\n", 8);
+    const QByteArray rest = QByteArray("\x01\x01\x03\0\0\0", 6) + QByteArray(60, 'r');
     const struct {
         QByteArray bytes;
         Recognition expected;
     } files[] = {
-        {magic + "rest", Recognition::Sealed},
+        {magic + rest, Recognition::Sealed},
         {QByteArray("\x88TSEAL\r\n", 8), Recognition::Damaged},
         {QByteArray("\x89TSEAl\n\n", 8), Recognition::Damaged},  // two changed
-        {QByteArray("\x88TSEAL\n\r", 8), Recognition::Damaged},  // three, "TSEAL" kept
-        {QByteArray("\x88TSEAl\n\n", 8), Recognition::Classic}, // three, "TSEAL" changed
+        {QByteArray("\x88TSEAl\n\n", 8), Recognition::Classic}, // three changed
         {magic.left(1), Recognition::Damaged},                  // cut inside the magic
         {magic.left(7), Recognition::Damaged},
+        {QByteArray(60, 'x') + magic + rest, Recognition::Damaged}, // moved
+        {QByteArray(kRecognitionWindow, 'x') + magic + rest, Recognition::Classic}, // beyond the window
+        {magic.mid(3) + rest, Recognition::Damaged},             // three bytes lost
+        {magic.mid(4) + rest, Recognition::Damaged},
+        {magic.mid(5) + rest, Recognition::Classic},             // too little left to tell
+        {"\xC2" + magic + rest, Recognition::Damaged},           // read as Latin-1, saved as UTF-8
         {QByteArray("\x89X"), Recognition::Classic},
         {QByteArray(), Recognition::Classic},
         {QByteArray("plain text, any length"), Recognition::Classic},
     };
     for (const auto& f : files)
-        EXPECT_EQ(recogniseFile(f.bytes.left(8)), f.expected) << f.bytes.toHex().constData();
+        EXPECT_EQ(recogniseFile(f.bytes), f.expected) << f.bytes.toHex().constData();
 
+    const QByteArray data = sealText(QStringLiteral("x")).mid(23);
     const struct {
         QByteArray content;
         Recognition expected;
+        Damage damage;
     } messages[] = {
-        {"\"Tessera v2.0 Sealed\"\r\nAAAA\r\n", Recognition::Sealed},
-        {"\"tessera v2.0 sealed\"\r\nAAAA\r\n", Recognition::Damaged},
-        {"\"Tessera v2.0 Sealed\" \r\nAAAA\r\n", Recognition::Damaged},
-        {"\xEF\xBB\xBF\"Tessera v2.0 Sealed\"\r\nAAAA", Recognition::Damaged},
-        {"Tessera  v2.0\tSealed\nAAAA", Recognition::Damaged},
-        {"\"tessera v2.0 sealed\"\riVRTR\nAAAA", Recognition::Damaged}, // a line ended by CR alone
+        {"\"Tessera v2.0 Sealed\"\r\n" + data, Recognition::Sealed, Damage::None},
+        {"\"Tessera v1.0\"\r\n" + data, Recognition::Sealed, Damage::None},
+        {data, Recognition::Sealed, Damage::None},
+        {"\"Tessera v2.0 Sealed\"\r\nAAAA\r\n", Recognition::Damaged, Damage::NoData},
+        {"\"tessera v2.0 sealet\"\r\n", Recognition::Damaged, Damage::Cut},
+        {"\"Tessera v2.1 Sealed\" \r\n123\r\n", Recognition::Damaged, Damage::NoData},
+        {"\"Tessera v2.0 Sealed\"\r\niVRTR", Recognition::Damaged, Damage::Cut},
+        {"\"Tessera v2.0 S", Recognition::Damaged, Damage::Cut},
         {QByteArray("\xFF\xFE\"\0T\0e\0s\0s\0e\0r\0a\0 \0v\0002\0.\0000\0 \0S\0e\0a\0l\0e\0d\0\"\0", 42),
-         Recognition::Damaged},
-        {"\"Tessera v2.0\"\r\n169\r\n", Recognition::Classic},
-        {"\"Tessera v2.0 PIC JB L\"\r\n", Recognition::Classic},
-        {"\"Tessera v1.0\"\r\n", Recognition::Classic},
-        {"\"Tessera v2.0 Sealedx\"\r\n", Recognition::Classic},
-        {"", Recognition::Classic},
+         Recognition::Damaged, Damage::Cut},
+        {"\"x\"\r\n" + QByteArray(data).replace("iVRT", "iVXT"), Recognition::Damaged,
+         Damage::Header},
+        {"\"x\"\r\n" + QByteArray(data).replace("\r\n", "!\r\n"), Recognition::Damaged,
+         Damage::Encoding},
+        {"\"Tessera v2.0\"\r\n169\r\n", Recognition::Classic, Damage::None},
+        {"\"Tessera v2.0 PIC JB L\"\r\n", Recognition::Classic, Damage::None},
+        {"\"Tessera v1.0\"\r\n", Recognition::Classic, Damage::None},
+        {"\"Tessera v2.0 ", Recognition::Classic, Damage::None}, // may be a classic tag cut short
+        {"", Recognition::Classic, Damage::None},
     };
-    for (const auto& m : messages)
-        EXPECT_EQ(recogniseMessage(m.content), m.expected) << m.content.toHex().constData();
+    for (const auto& m : messages) {
+        const FoundMessage found = findMessage(m.content);
+        EXPECT_EQ(found.recognition, m.expected) << m.content.toHex().constData();
+        EXPECT_EQ(found.damage, m.damage) << m.content.toHex().constData();
+    }
 }
 
 } // namespace

@@ -128,7 +128,9 @@ TEST(SealedStream, TruncationAnywhereIsRefused) {
     for (qsizetype length = 0; length < sealedBytes.size(); ++length) {
         SCOPED_TRACE(length);
         expectRefused(sealedBytes.left(length), plain,
-                      length < 8 ? Status::NotSealed : Status::WrongPasswordOrDamaged);
+                      length < 8                ? Status::NotSealed
+                      : length < kHeaderSize ? Status::Cut
+                                                : Status::WrongPasswordOrDamaged);
     }
 }
 

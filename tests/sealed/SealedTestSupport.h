@@ -6,6 +6,7 @@
 #include "sealed/Header.h"
 #include "sealed/Key.h"
 #include "sealed/Message.h"
+#include "sealed/Recognition.h"
 #include "sealed/Stream.h"
 #include "tests/support/Files.h"
 #include "tests/support/RecordingProgress.h"
@@ -103,7 +104,7 @@ private:
 
 // The header's recognition as a reader makes it.
 inline bool looksSealed(const QByteArray& bytes) {
-    return recogniseFile(bytes.left(8)) == Recognition::Sealed;
+    return recogniseFile(bytes.left(kRecognitionWindow)) == Recognition::Sealed;
 }
 
 } // namespace sealedtest

@@ -1,0 +1,72 @@
+// The sealed test kit, as another implementation would run it: every case of
+// its MANIFEST through tessera-cli, judged by the exit status alone; and the
+// kit is what its generator makes, byte for byte.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kKit = QStringLiteral(TESSERA_TESTKIT);
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+int run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForStarted() || !p.waitForFinished(60000))
+        return -1;
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+TEST(TestKit, EveryCaseEndsAsTheManifestSays) {
+    const QHash<QString, int> statusOf = {
+        {"open", 0}, {"not-opened", 3}, {"damaged", 4}, {"not-sealed", 5}};
+    QTemporaryDir dir;
+    const QString out = dir.filePath("out");
+    int cases = 0;
+    for (const QByteArray& line : readAll(kKit + "/MANIFEST").split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QStringList f = QString::fromUtf8(line).split(' ');
+        ASSERT_GE(f.size(), 4) << line.constData();
+        SCOPED_TRACE(line.toStdString());
+        ASSERT_TRUE(statusOf.contains(f[3]));
+        QFile::remove(out);
+        const QString input = kKit + "/" + f[0];
+        const QString password = kKit + "/" + f[2];
+        const QStringList args =
+            f[1] == "file"
+                ? QStringList{"decrypt-file", "--sealed", "--password-file", password, input, out}
+                : QStringList{"decrypt", "--sealed", "--password-file", password, "--output", out,
+                              input};
+        EXPECT_EQ(run(TESSERA_CLI, args), statusOf[f[3]]);
+        if (f[3] == "open")
+            EXPECT_EQ(readAll(out), readAll(kKit + "/" + f[4]));
+        else
+            EXPECT_FALSE(QFile::exists(out));
+        ++cases;
+    }
+    EXPECT_GE(cases, 50);
+}
+
+TEST(TestKit, TheGeneratorMakesTheSameKit) {
+    QTemporaryDir dir;
+    ASSERT_EQ(run(TESSERA_TESTKIT_GENERATOR, {dir.path()}), 0);
+    const QStringList made = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
+    QStringList kept = QDir(kKit).entryList(QDir::Files, QDir::Name);
+    kept.removeAll("README.md");
+    kept.removeAll("generate.cpp");
+    kept.removeAll("CMakeLists.txt");
+    EXPECT_EQ(made, kept);
+    for (const QString& name : made)
+        EXPECT_EQ(readAll(dir.filePath(name)), readAll(kKit + "/" + name)) << name.toStdString();
+}
+
+} // namespace
