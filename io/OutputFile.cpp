@@ -568,9 +568,23 @@ public:
                now.st_dev == target.info.st_dev && now.st_ino == target.info.st_ino;
     }
 
+    // A descriptor held open, written where it stands. A regular file
+    // written at its end can be cut back to it.
     void adopt(int fd) {
         m_fd = fd;
         m_owned = false;
+        struct stat info {};
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+            return;
+        const bool appends = (::fcntl(fd, F_GETFL) & O_APPEND) != 0;
+        if (appends || ::lseek(fd, 0, SEEK_CUR) == info.st_size)
+            m_endBefore = info.st_size;
+    }
+    bool canTakeBack() const { return m_endBefore >= 0; }
+    // What a regular file received goes again.
+    void takeBack() {
+        if (m_wrote && m_endBefore >= 0 && ::ftruncate(m_fd, m_endBefore) == 0)
+            ::lseek(m_fd, m_endBefore, SEEK_SET);
     }
 
     bool write(const char* data, qint64 size, const OutputFile& owner, QString* error,
@@ -578,6 +592,7 @@ public:
         while (size > 0) {
             const ssize_t n = ::write(m_fd, data, static_cast<size_t>(qMin<qint64>(size, 1 << 20)));
             if (n > 0) {
+                m_wrote = true;
                 data += n;
                 size -= n;
                 continue;
@@ -613,6 +628,8 @@ public:
 private:
     int m_fd = -1;
     bool m_owned = true;
+    off_t m_endBefore = -1; // a regular file's length before the output
+    bool m_wrote = false;
 };
 
 std::optional<OutputProblem> checkOutput(const QString& path) {
@@ -623,7 +640,8 @@ std::optional<OutputProblem> checkOutput(const QString& path) {
 bool OutputFile::open(QString* error) {
     if (m_standardOutput) {
         m_stream = std::make_unique<Stream>();
-        m_stream->adopt(1);
+        m_stream->adopt(m_descriptor);
+        m_isStream = !m_stream->canTakeBack();
         return true;
     }
     OutputTarget target;
@@ -718,6 +736,8 @@ public:
     void adopt(int fd) {
         m_file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
     }
+    bool canTakeBack() const { return false; }
+    void takeBack() {}
     bool write(const char* data, qint64 size, const OutputFile&, QString* error, bool*) {
         while (size > 0) {
             const qint64 n = m_file.write(data, size);
@@ -745,7 +765,8 @@ private:
 bool OutputFile::open(QString* error) {
     if (m_standardOutput) {
         m_stream = std::make_unique<Stream>();
-        m_stream->adopt(1);
+        m_stream->adopt(m_descriptor);
+        m_isStream = !m_stream->canTakeBack();
         return true;
     }
     if (const auto problem = checkOutput(m_path)) {
@@ -775,8 +796,13 @@ bool OutputFile::open(QString* error) {
 OutputFile::OutputFile(QString path) : m_path(std::move(path)) {}
 
 OutputFile OutputFile::standardOutput() {
+    return descriptor(1);
+}
+
+OutputFile OutputFile::descriptor(int fd) {
     OutputFile out;
     out.m_standardOutput = true;
+    out.m_descriptor = fd;
     return out;
 }
 
@@ -826,6 +852,7 @@ void OutputFile::cancel() {
         m_replacement.reset();
     }
     if (m_stream) {
+        m_stream->takeBack();
         m_stream->close();
         m_stream.reset();
     }

@@ -33,7 +33,10 @@
 //   without blocking, so that a cancel ends the wait for a FIFO's reader or for
 //   a reader that stalls. Such a stream receives data as it comes: a failure
 //   part way leaves what it already received with its reader.
-// - Standard output is written as it is.
+// - Standard output, or another descriptor the process holds open, is written
+//   where it stands. A regular file behind it (a shell's > or >>) takes the
+//   data at its end and is cut back to its earlier length when the output is
+//   thrown away, so that it keeps nothing partial.
 
 #include "base/Progress.h"
 
@@ -49,6 +52,9 @@ public:
     explicit OutputFile(QString path);
     // The process's standard output.
     static OutputFile standardOutput();
+    // A descriptor the process holds open for writing (standard output, or
+    // one a shell handed over as /dev/fd/N); it stays open.
+    static OutputFile descriptor(int fd);
 
     ~OutputFile();
     OutputFile(OutputFile&&) noexcept;
@@ -81,9 +87,10 @@ public:
 
     bool wasCancelled() const { return m_wasCancelled; }
 
-    // A FIFO, a device or standard output: what was written has gone to its
-    // reader and cannot be taken back.
-    bool isStream() const { return m_standardOutput || m_isStream; }
+    // A FIFO, a device, or a descriptor held open that is no regular file
+    // written at its end: what was written has gone to its reader and cannot
+    // be taken back.
+    bool isStream() const { return m_isStream; }
     qint64 bytesWritten() const { return m_written; }
 
 private:
@@ -93,7 +100,8 @@ private:
     bool cancelRequested() const { return m_cancel && m_cancel->cancelled(); }
 
     QString m_path;
-    bool m_standardOutput = false;
+    bool m_standardOutput = false; // a descriptor the process holds: m_descriptor
+    int m_descriptor = -1;
     bool m_finished = false;
     bool m_wasCancelled = false;
     bool m_isStream = false;
