@@ -14,21 +14,46 @@ QByteArray formatTag(bool pic, bool junkBitz) {
     return tag;
 }
 
-TagMeaning interpretTag(const QByteArray& tag) {
-    static const struct {
-        const char* tag;
-        TagMeaning meaning;
-    } kKnown[] = {
+namespace {
+
+struct KnownTag {
+    const char* tag;
+    TagMeaning meaning;
+};
+
+const KnownTag* findTag(const QByteArray& tag) {
+    static const KnownTag kKnown[] = {
         {"Tessera v2.0", {false, false}},        {"Tessera v2.0 PIC", {true, false}},
         {"Tessera v2.0 JB", {false, true}},      {"Tessera v2.0 PIC JB", {true, true}},
         {"Tessera v2.0 PIC L", {true, false}},   {"Tessera v2.0 JB L", {false, true}},
         {"Tessera v2.0 PIC JB L", {true, true}}, {"Tessera v1.0", {false, false}},
     };
-    for (const auto& known : kKnown) {
+    for (const KnownTag& known : kKnown) {
         if (tag == known.tag)
-            return known.meaning;
+            return &known;
     }
-    return {};
+    return nullptr;
+}
+
+} // namespace
+
+TagMeaning interpretTag(const QByteArray& tag) {
+    const KnownTag* known = findTag(tag);
+    return known ? known->meaning : TagMeaning{};
+}
+
+bool isKnownTag(const QByteArray& tag) {
+    return findTag(tag) != nullptr;
+}
+
+bool beginsWithTagLine(const QByteArray& firstBytes) {
+    if (!firstBytes.startsWith('"'))
+        return false;
+    const qsizetype close = firstBytes.indexOf('"', 1);
+    if (close < 0 || close + 1 >= firstBytes.size())
+        return false;
+    const char end = firstBytes[close + 1];
+    return (end == '\r' || end == '\n') && isKnownTag(firstBytes.mid(1, close - 1));
 }
 
 QByteArray formKey(const QByteArray& password, bool pic) {

@@ -31,6 +31,14 @@ QByteArray formatTag(bool pic, bool junkBitz);
 // field means the password alone and no junk.
 TagMeaning interpretTag(const QByteArray& tag);
 
+// Whether a first field is one of the eight tags a reader knows.
+bool isKnownTag(const QByteArray& tag);
+
+// Whether the bytes begin with the line a writer of any version puts first:
+// a known tag in double quotes, then a line end (CR LF, or a lone CR or LF).
+// The reader takes any file; this tells only what clearly is a message file.
+bool beginsWithTagLine(const QByteArray& firstBytes);
+
 // The key as character codes: the password, followed by the PIC code when asked.
 QByteArray formKey(const QByteArray& password, bool pic);
 

@@ -45,6 +45,25 @@ void ensureMinimumWidth(QMessageBox& box, int width) {
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+void setButtons(QMessageBox& box, Buttons buttons) {
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        break;
+    }
+}
+
 class SystemDialogs final : public DialogProvider {
 public:
     Answer message(QWidget* parent, const MessageRequest& request) override {
@@ -68,19 +87,21 @@ public:
             box.setIcon(QMessageBox::Question);
             break;
         }
-        if (request.buttons == Buttons::OkCancel) {
-            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-            box.setDefaultButton(QMessageBox::Ok);
-            box.setEscapeButton(QMessageBox::Cancel);
-        } else {
-            box.setStandardButtons(QMessageBox::Ok);
-            box.setEscapeButton(QMessageBox::Ok);
-        }
+        setButtons(box, request.buttons);
         ensureMinimumWidth(box, messageBoxMinimumWidth(request.title));
         QApplication::setOverrideCursor(Qt::ArrowCursor);
         const int result = box.exec();
         QApplication::restoreOverrideCursor();
-        return result == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+        switch (result) {
+        case QMessageBox::Ok:
+            return Answer::Ok;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return request.buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+        }
     }
 
     std::optional<QString> openFile(QWidget* parent, const OpenFileRequest& request) override {
@@ -113,6 +134,10 @@ SystemDialogs& systemDialogs() {
 DialogProvider* g_provider = nullptr;
 
 } // namespace
+
+Answer defaultAnswer(Buttons buttons) {
+    return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+}
 
 DialogProvider& dialogs() { return g_provider ? *g_provider : systemDialogs(); }
 

@@ -14,8 +14,13 @@ class QWidget;
 namespace platform {
 
 enum class Icon { None, Information, Warning, Stop, Question };
-enum class Buttons { Ok, OkCancel };
-enum class Answer { Ok, Cancel };
+// YesNo is a question whose safe answer is No: No is its default button and
+// Escape answers No.
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Answer { Ok, Cancel, Yes, No };
+
+// What Enter (and a closed box) answers: Ok, or No for a question.
+Answer defaultAnswer(Buttons buttons);
 
 struct MessageRequest {
     QString text;

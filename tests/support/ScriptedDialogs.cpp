@@ -10,7 +10,7 @@ platform::Answer ScriptedDialogs::message(QWidget*, const platform::MessageReque
     messages.append({request.text, request.title, request.icon, request.buttons});
     if (onMessage)
         onMessage(messages.constLast());
-    return answers.isEmpty() ? platform::Answer::Ok : answers.dequeue();
+    return answers.isEmpty() ? platform::defaultAnswer(request.buttons) : answers.dequeue();
 }
 
 std::optional<QString> ScriptedDialogs::openFile(QWidget*,

@@ -26,7 +26,8 @@ public:
         platform::OpenFileRequest request;
     };
 
-    // Answers for the next message boxes, in order; Ok when none is queued.
+    // Answers for the next message boxes, in order; when none is queued, the
+    // box's default (Ok, or No to a question).
     QQueue<platform::Answer> answers;
     // Results of the next file dialogs, in order: a path, or nothing for Cancel.
     // Cancel when none is queued.

@@ -13,6 +13,7 @@
 #include "ui/common/FormatCaption.h"
 #include "ui/common/MessageCommand.h"
 #include "ui/common/PasswordBox.h"
+#include "ui/common/ReplaceQuestion.h"
 #include "ui/common/WindowCipherHost.h"
 #include "ui/common/WindowLook.h"
 #include "ui/common/ApplicationExit.h"
@@ -220,6 +221,9 @@ void frmMain::CmdEnc_Click() {
     request.password = m_ui->txtPW->text();
     request.path = m_ui->txtFile->text();
     options().applyTo(request);
+    // A document of the user's named in the box is replaced only when asked.
+    if (m_command->running() || (!request.text.isEmpty() && !mayReplace(this, request.path)))
+        return;
     m_command->encrypt(request);
 }
 

@@ -6,6 +6,7 @@
 #include "ui/FormRegistry.h"
 #include "ui/common/ApplicationExit.h"
 #include "ui/common/MessageCommand.h"
+#include "ui/common/ReplaceQuestion.h"
 #include "ui_frmFinish.h"
 
 #include <QPlainTextEdit>
@@ -59,6 +60,10 @@ void frmFinish::encrypt() {
     request.password = state.password;
     request.path = state.file;
     state.options.applyTo(request);
+    // A file of the user's that is not a message file is replaced only when
+    // asked; No leaves the page as it was.
+    if (m_command->running() || !mayReplace(this, request.path))
+        return;
     // A refused or failed encryption has told the user why; the page stays so
     // that Back can lead to the answer that needs mending.
     m_command->encrypt(request, [this](cipher::EncryptResult result) {
