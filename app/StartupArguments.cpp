@@ -11,7 +11,9 @@ namespace app {
 EarlyRequest earlyRequest(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
-        if (a == QLatin1String("--"))
+        // What follows "--webEngineArgs" is the web engine's, not ours.
+        if (a == QLatin1String("--") ||
+            a.compare(QLatin1String("--webEngineArgs"), Qt::CaseInsensitive) == 0)
             break;
         if (a == QLatin1String("--help") || a == QLatin1String("-h"))
             return EarlyRequest::Help;
@@ -24,7 +26,7 @@ EarlyRequest earlyRequest(const QStringList& arguments) {
 QString helpText() {
     return QStringLiteral(
         "Usage:\n"
-        "  tessera [QT-OPTIONS]\n"
+        "  tessera [QT-OPTIONS] [--webEngineArgs ENGINE-OPTIONS]\n"
         "  tessera --help | --version\n"
         "\n"
         "Tessera2 encrypts short typed messages into message files and enciphers\n"
@@ -36,7 +38,10 @@ QString helpText() {
         "xvfb-run -a tessera.\n"
         "\n"
         "QT-OPTIONS are Qt's own, for example -style Fusion, -reverse or\n"
-        "-platform offscreen.\n"
+        "-platform offscreen. ENGINE-OPTIONS are the web page viewer's (Qt WebEngine),\n"
+        "for example --webEngineArgs --no-sandbox; the engine reads none of the\n"
+        "options before --webEngineArgs, and none at all while the variable\n"
+        "QTWEBENGINE_CHROMIUM_FLAGS is set.\n"
         "\n"
         "Two formats. Classic, the default, is a classical additive cipher kept so\n"
         "that files of earlier versions still open; a file's copy has its length. It\n"

@@ -9,7 +9,8 @@
 namespace app {
 
 // What the command line asks for before any window: "--help" or "-h",
-// "--version", else nothing (the arguments are Qt's and the windows').
+// "--version", else nothing (the arguments are Qt's and the windows'). Only
+// those before "--" and "--webEngineArgs" count: those after are the web engine's.
 enum class EarlyRequest { None, Help, Version };
 EarlyRequest earlyRequest(const QStringList& arguments);
 

@@ -88,6 +88,66 @@ std::optional<QString> browserProblem() {
     return g_systemCheck();
 }
 
+namespace {
+
+// The variable's words as the engine splits them: at spaces, where a double
+// quote starts or ends a run that keeps its spaces, the quotes dropped.
+QStringList splitFlags(const QString& flags) {
+    QStringList words;
+    QString word;
+    bool quoted = false;
+    bool inWord = false;
+    for (const QChar c : flags) {
+        if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+            inWord = true;
+        } else if (c == QLatin1Char(' ') && !quoted) {
+            if (inWord && !word.isEmpty())
+                words << word;
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (!word.isEmpty())
+        words << word;
+    return words;
+}
+
+} // namespace
+
+QStringList webEngineArguments(const QStringList& programArguments,
+                               const std::optional<QString>& chromiumFlags) {
+    if (chromiumFlags)
+        return splitFlags(*chromiumFlags);
+    // The first "--webEngineArgs", in any case, as the engine finds it.
+    for (qsizetype i = 1; i < programArguments.size(); ++i) {
+        if (programArguments[i].compare(QLatin1String("--webEngineArgs"), Qt::CaseInsensitive) == 0)
+            return programArguments.mid(i + 1);
+    }
+    return {};
+}
+
+bool webEngineSandboxOff(const QStringList& engineArguments, bool disableSandboxSet) {
+    if (disableSandboxSet)
+        return true;
+    // A switch begins with "--" or "-" and may carry "=value"; a lone "--"
+    // ends the switches.
+    for (const QString& argument : engineArguments) {
+        if (argument == QLatin1String("--"))
+            break;
+        QStringView name(argument);
+        if (!name.startsWith(QLatin1Char('-')))
+            continue;
+        name = name.sliced(name.startsWith(QLatin1String("--")) ? 2 : 1);
+        if (name.left(name.indexOf(QLatin1Char('='))) == QLatin1String("no-sandbox"))
+            return true;
+    }
+    return false;
+}
+
 BrowserControl* createBrowserControl(QWidget* parent) {
     return g_factory ? g_factory(parent) : createSystemBrowserControl(parent);
 }

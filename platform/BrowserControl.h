@@ -8,6 +8,7 @@
 // pages link; tests put a scripted control in its place through the factory.
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <optional>
 
@@ -75,6 +76,17 @@ BrowserControl* createSystemBrowserControl(QWidget* parent = nullptr);
 // an engine that fails to start may end the whole process, and the typed
 // message with it.
 std::optional<QString> browserProblem();
+
+// The arguments the web engine reads, as it reads them: those of the variable
+// QTWEBENGINE_CHROMIUM_FLAGS when it is set (`chromiumFlags`), else those
+// that follow "--webEngineArgs" among the program's arguments, else none. So
+// "tessera --no-sandbox" says nothing to the engine.
+QStringList webEngineArguments(const QStringList& programArguments,
+                               const std::optional<QString>& chromiumFlags);
+
+// Whether the engine will run without its sandbox: with the variable
+// QTWEBENGINE_DISABLE_SANDBOX set, or with --no-sandbox among its arguments.
+bool webEngineSandboxOff(const QStringList& engineArguments, bool disableSandboxSet);
 
 // Makes `factory` the program's own control, and `problem` what tells whether
 // it can start. The web engine's library calls it as it is loaded, so that

@@ -134,11 +134,15 @@ QString findEngineFile(const char* variable, const QStringList& folders, const Q
     return {};
 }
 
+// Judged by what the engine itself will read, not by the program's own
+// arguments: "tessera --no-sandbox" leaves the engine's sandbox on.
 bool sandboxSwitchedOff() {
-    const QString flag = QStringLiteral("--no-sandbox");
-    return qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX") ||
-           qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").split(QLatin1Char(' ')).contains(flag) ||
-           QCoreApplication::arguments().contains(flag);
+    const std::optional<QString> flags =
+        qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS")
+            ? std::optional<QString>(qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS"))
+            : std::nullopt;
+    return webEngineSandboxOff(webEngineArguments(QCoreApplication::arguments(), flags),
+                               qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"));
 }
 
 // What would stop the engine as it starts: it ends the process then (as root

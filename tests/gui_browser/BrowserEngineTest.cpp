@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <unistd.h>
 
 // Readable strings in failure messages.
@@ -203,34 +204,52 @@ TEST_F(BrowserEngineTest, TwoViewersBrowseIndependently) {
 // message with it: the web command says so in one box instead, and the main
 // window goes on as it was. Each case is one the engine dies of here.
 TEST_F(BrowserEngineTest, TheWebCommandSaysWhyTheEngineCannotStartAndTheProgramGoesOn) {
-    struct Case {
-        const char* name;
+    struct Setting {
         const char* variable;
         const char* value; // nullptr: the variable is unset
+    };
+    struct Case {
+        const char* name;
+        QList<Setting> settings;
         const char* why;
     };
     QList<Case> cases = {
-        {"no helper", "QTWEBENGINEPROCESS_PATH", "/nonexistent/QtWebEngineProcess",
+        {"no helper",
+         {{"QTWEBENGINEPROCESS_PATH", "/nonexistent/QtWebEngineProcess"}},
          "the web engine's helper program (QtWebEngineProcess) is missing"},
-        {"no resources", "QTWEBENGINE_RESOURCES_PATH", "/nonexistent",
+        {"no resources",
+         {{"QTWEBENGINE_RESOURCES_PATH", "/nonexistent"}},
          "the web engine's resources (qtwebengine_resources.pak) are missing"},
     };
-    if (geteuid() == 0) // as the test scripts run, but without their sandbox switch
-        cases.prepend({"root", "QTWEBENGINE_DISABLE_SANDBOX", nullptr,
-                       "the web engine does not run for the administrator (root)"});
+    // As the test scripts run, but without their sandbox switch. The program's
+    // own arguments may hold --no-sandbox (ctest runs this once so): the
+    // engine never reads them, and the check must not either.
+    const char* root = "the web engine does not run for the administrator (root)";
+    if (geteuid() == 0) {
+        cases.prepend({"root", {{"QTWEBENGINE_DISABLE_SANDBOX", nullptr}}, root});
+        cases.prepend(
+            {"root, no engine flags",
+             {{"QTWEBENGINE_DISABLE_SANDBOX", nullptr}, {"QTWEBENGINE_CHROMIUM_FLAGS", nullptr}},
+             root});
+    }
     auto* main = registry.form<ui::frmMain>();
     ASSERT_TRUE(activate(main));
     auto* text = child<QPlainTextEdit>(main, QStringLiteral("txtIn"));
     const QString typed = QStringLiteral("A message typed before the web page was asked for.");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const QByteArray before = qgetenv(c.variable);
-        const bool wasSet = qEnvironmentVariableIsSet(c.variable);
-        c.value ? qputenv(c.variable, c.value) : qunsetenv(c.variable);
+        QList<std::optional<QByteArray>> before;
+        for (const Setting& s : c.settings) {
+            before << (qEnvironmentVariableIsSet(s.variable) ? std::optional(qgetenv(s.variable))
+                                                             : std::nullopt);
+            s.value ? qputenv(s.variable, s.value) : qunsetenv(s.variable);
+        }
         text->setPlainText(typed);
         dialogs.clear();
         child<QPushButton>(main, QStringLiteral("cmdWeb"))->click(); // the first box: go on
-        wasSet ? qputenv(c.variable, before) : qunsetenv(c.variable);
+        for (qsizetype i = 0; i < c.settings.size(); ++i)
+            before[i] ? qputenv(c.settings[i].variable, *before[i])
+                      : qunsetenv(c.settings[i].variable);
         ASSERT_EQ(dialogs.messages.size(), 2);
         EXPECT_TRUE(dialogs.messages[1].text.startsWith(
             QStringLiteral("The web page cannot be shown here: ") + QLatin1String(c.why)))

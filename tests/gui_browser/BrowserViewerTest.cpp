@@ -3,6 +3,7 @@
 // resizing and several viewers at once.
 
 #include "FakeBrowserControl.h"
+#include "platform/BrowserControl.h"
 #include "tests/support/GuiFixture.h"
 #include "ui/AppInfo.h"
 #include "ui/startup/frmBrowser.h"
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
+#include <optional>
 
 // Readable strings in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -343,6 +345,59 @@ TEST_F(BrowserViewerTest, TwoViewersAtOnceKeepTheirOwnHistories) {
     typeAddress(second, kA);
     control(second)->arrive(kA, "A again");
     EXPECT_EQ(entries(box(second)), (QStringList{kA, kB}));
+}
+
+// The engine's sandbox as the engine itself will see it: its variable, else
+// the arguments after "--webEngineArgs", never the program's own.
+TEST(WebEngineSandbox, IsJudgedByWhatTheEngineReads) {
+    const QString program = QStringLiteral("tessera");
+    const struct {
+        const char* name;
+        QStringList arguments;        // after the program's name
+        std::optional<QString> flags; // QTWEBENGINE_CHROMIUM_FLAGS; nothing: unset
+        bool disableSet;              // QTWEBENGINE_DISABLE_SANDBOX set
+        bool off;
+    } cases[] = {
+        {"nothing", {}, std::nullopt, false, false},
+        {"the program's own --no-sandbox", {"--no-sandbox"}, std::nullopt, false, false},
+        {"after --webEngineArgs", {"--webEngineArgs", "--no-sandbox"}, std::nullopt, false, true},
+        {"--webEngineArgs in another case",
+         {"--WEBENGINEARGS", "--no-sandbox"},
+         std::nullopt,
+         false,
+         true},
+        {"before --webEngineArgs",
+         {"--no-sandbox", "--webEngineArgs", "--disable-gpu"},
+         std::nullopt,
+         false,
+         false},
+        {"one dash, and a value", {"--webEngineArgs", "-no-sandbox=1"}, std::nullopt, false, true},
+        {"after the engine's --",
+         {"--webEngineArgs", "--", "--no-sandbox"},
+         std::nullopt,
+         false,
+         false},
+        {"a longer switch",
+         {"--webEngineArgs", "--no-sandbox-and-more"},
+         std::nullopt,
+         false,
+         false},
+        {"the variable", {}, QStringLiteral("--disable-gpu --no-sandbox"), false, true},
+        {"the variable, quoted", {}, QStringLiteral("\"--no-sandbox\""), false, true},
+        {"the variable overrides the arguments",
+         {"--webEngineArgs", "--no-sandbox"},
+         QStringLiteral("--disable-gpu"),
+         false,
+         false},
+        {"the variable set empty", {"--webEngineArgs", "--no-sandbox"}, QString(), false, false},
+        {"the sandbox variable", {"--no-sandbox"}, QStringLiteral("--disable-gpu"), true, true},
+    };
+    for (const auto& c : cases) {
+        const QStringList engine =
+            platform::webEngineArguments(QStringList{program} + c.arguments, c.flags);
+        EXPECT_EQ(platform::webEngineSandboxOff(engine, c.disableSet), c.off)
+            << c.name << ": " << engine.join(' ').toStdString();
+    }
 }
 
 } // namespace
