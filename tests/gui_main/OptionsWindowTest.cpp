@@ -254,8 +254,9 @@ const QString kText = QStringLiteral("Gr\u00fc\u00dfe \U0001F600\nzweite Zeile \
 
 // The Sealed choice: the options window offers it (PIC and JunkBitz then do
 // not apply and look disabled), the main window encrypts with it and stays
-// alive while the key is derived, and decrypting a sealed message needs no
-// choice and leaves the text box as it was when the password is wrong.
+// alive while the key is derived (its bar busy until the work ends), and
+// decrypting a sealed message needs no choice and leaves the text box as it
+// was when the password is wrong.
 class SealedChoice : public OptionsWindow {
 protected:
     // Through the options window, as a user sets it.
@@ -322,6 +323,12 @@ TEST_F(SealedChoice, TheMainWindowSealsAndOpensAnyTextBusyWhileTheKeyIsDerived) 
         barBusy = barBusy || (bar->minimum() == 0 && bar->maximum() == 0);
     });
     timer.start(1);
+    // The work is over when its closing message shows: the bar has stopped.
+    QStringList busyAtMessage;
+    dialogs.onMessage = [&](const testsupport::ScriptedDialogs::Message& m) {
+        if (bar->minimum() == 0 && bar->maximum() == 0)
+            busyAtMessage << m.text;
+    };
     encrypt(QStringLiteral("p\u00e4ss"), kText);
     EXPECT_GT(ticks, 0);
     EXPECT_TRUE(barBusy) << "the bar shows the window busy";
@@ -344,6 +351,8 @@ TEST_F(SealedChoice, TheMainWindowSealsAndOpensAnyTextBusyWhileTheKeyIsDerived) 
     EXPECT_EQ(bar->maximum(), maximum);
     EXPECT_EQ(in<QPlainTextEdit>(main, "txtIn")->toPlainText(), kText);
     EXPECT_EQ(dialogs.messages.last().text, QStringLiteral("Decrypted"));
+    EXPECT_TRUE(busyAtMessage.isEmpty())
+        << "still busy at: " << busyAtMessage.join('|').toStdString();
 }
 
 TEST_F(SealedChoice, WithSealedChosenOnlyASealedMessageIsOpened) {

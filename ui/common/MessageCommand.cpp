@@ -113,6 +113,12 @@ bool MessageCommand::begin(QWidget* window) {
 // The outcome, with the pointer restored before the closing message, then the
 // bar back at 0 once the message is read.
 void MessageCommand::end() {
+    // A bar still busy (a key was derived, nothing counted since) stops with
+    // the work, before the closing message waits to be read.
+    if (m_bar && m_bar->minimum() == 0 && m_bar->maximum() == 0) {
+        m_bar->setRange(0, m_barMaximum);
+        m_bar->setValue(0);
+    }
     const std::function<void()> present = std::exchange(m_present, {});
     const QPointer<MessageCommand> self(this);
     if (present)
