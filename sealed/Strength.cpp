@@ -54,11 +54,13 @@ QString describeDuration(double seconds) {
         return about(seconds / kDay, "day", "days");
     if (seconds < kYear)
         return about(seconds / kMonth, "month", "months");
-    if (seconds < 100 * kYear)
+    // Each level's times in words of their own: fair ones in years, strong
+    // ones in thousands of years, very strong ones past a million.
+    if (seconds < 1e3 * kYear)
         return about(seconds / kYear, "year", "years");
     if (seconds < 1e6 * kYear)
-        return QStringLiteral("centuries");
-    return QStringLiteral("more than a million years");
+        return QStringLiteral("thousands of years");
+    return QStringLiteral("over a million years");
 }
 
 QString Strength::words() const {

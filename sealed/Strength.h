@@ -32,7 +32,8 @@ struct Strength {
 // Nothing when this build has no estimator (zxcvbn was missing).
 std::optional<Strength> passwordStrength(const QString& password);
 
-// "less than a second", "about 3 days", "centuries".
+// "less than a second", "about 3 days", "about 186 years", "thousands of
+// years", "over a million years".
 QString describeDuration(double seconds);
 
 // What the estimate assumes, in a sentence (for a tooltip or a manual).

@@ -2,6 +2,7 @@
 // buttons' descriptions, the strength of the password) and the files dropped
 // on them, through the real windows.
 
+#include "tests/support/Drops.h"
 #include "tests/support/Files.h"
 #include "tests/support/GuiFixture.h"
 #include "ui/common/PasswordMeter.h"
@@ -9,14 +10,15 @@
 #include "ui/main/frmMain.h"
 #include "ui/wizard/Wizard.h"
 #include "ui/wizard/frmFile.h"
+#include "ui/wizard/frmPW.h"
+#include "ui/wizard/frmWizardAdvanced.h"
 
 #include <QCheckBox>
-#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QUrl>
 #include <functional>
 #include <gtest/gtest.h>
@@ -80,22 +82,79 @@ TEST_F(Hints, TheCaptionAndTheMeterFollowTheSealedChoice) {
     }
 }
 
-// A drag of files, dropped on `target` at its centre.
-bool dropOn(QWidget* target, const QList<QUrl>& urls, const QString& text = {}) {
-    QMimeData data;
-    if (!urls.isEmpty())
-        data.setUrls(urls);
-    if (!text.isEmpty())
-        data.setText(text);
-    const QPointF at = QRectF(target->rect()).center();
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &drop);
-    return drop.isAccepted();
+// Passwords of every level, the first of each found among ever longer
+// prefixes of a random string: whatever zxcvbn's version, each level is met.
+QList<QString> onePasswordPerLevel() {
+    const QString random = QStringLiteral("x7Kq9Lm2Vb8Zr4Tn6Wp3Yd5Hs1Jc");
+    QList<QString> found(5);
+    for (qsizetype n = 1; n <= random.size(); ++n) {
+        const QString password = random.left(n);
+        const auto strength = sealed::passwordStrength(password);
+        if (!strength)
+            return {};
+        QString& slot = found[static_cast<int>(strength->level)];
+        if (slot.isEmpty())
+            slot = password;
+    }
+    return found;
 }
+
+// Every level reads whole in every meter, and says something of its own: the
+// words after the level name differ from level to level.
+TEST_F(Hints, TheMeterReadsInFullAndDifferentlyAtEveryLevel) {
+    const QList<QString> passwords = onePasswordPerLevel();
+    if (passwords.isEmpty())
+        GTEST_SKIP() << "this build rates no passwords";
+    ASSERT_FALSE(passwords.contains(QString())) << "a level no password reached";
+    auto* main = registry.form<ui::frmMain>();
+    ui::MessageOptions sealedOptions;
+    sealedOptions.format = cipher::Format::Sealed;
+    main->setOptions(sealedOptions);
+    auto* file = registry.form<ui::frmEncFile>();
+    child<QCheckBox>(file, QStringLiteral("chkSealed"))->setChecked(true);
+    registry.part<ui::Wizard>()->optionsChosen(sealedOptions);
+    auto* page = registry.form<ui::frmPW>();
+    auto* options = registry.form<ui::frmWizardAdvanced>();
+    child<QCheckBox>(options, QStringLiteral("chkSealed"))->setChecked(true);
+    // How each window is given the password.
+    const struct {
+        const char* name;
+        QWidget* window;
+        std::function<void(const QString&)> enter;
+    } meters[] = {
+        {"main window", main,
+         [&](const QString& pw) { child<QLineEdit>(main, QStringLiteral("txtPW"))->setText(pw); }},
+        {"file window", file,
+         [&](const QString& pw) { child<QLineEdit>(file, QStringLiteral("txtPW"))->setText(pw); }},
+        {"wizard's password page", page,
+         [&](const QString& pw) { child<QLineEdit>(page, QStringLiteral("txtPW"))->setText(pw); }},
+        {"wizard's options page", options,
+         [&](const QString& pw) { registry.part<ui::Wizard>()->passwordEntered(pw); }},
+    };
+    for (const auto& m : meters) {
+        m.window->show();
+        auto* meter = child<ui::PasswordMeter>(m.window, QStringLiteral("meterPW"));
+        auto* words = child<QLabel>(meter, QStringLiteral("lblStrength"));
+        ASSERT_TRUE(meter && words);
+        QStringList times;
+        for (const QString& password : passwords) {
+            SCOPED_TRACE(std::string(m.name) + ", " + password.toStdString());
+            m.enter(password);
+            m.window->show();
+            ASSERT_TRUE(meter->isVisible());
+            EXPECT_EQ(words->text(), meter->text());
+            EXPECT_LE(words->sizeHint().width(), words->width()) << meter->text().toStdString();
+            EXPECT_LE(words->sizeHint().height(), words->height());
+            EXPECT_TRUE(meter->rect().contains(words->geometry()));
+            EXPECT_TRUE(m.window->rect().contains(meter->geometry()));
+            times << meter->text().section(QStringLiteral(": "), 1);
+        }
+        EXPECT_EQ(QSet<QString>(times.begin(), times.end()).size(), times.size())
+            << times.join(QStringLiteral(" | ")).toStdString();
+    }
+}
+
+using testsupport::dropOn;
 
 TEST_F(Hints, OneDroppedFileFillsTheFileBoxAndAnythingElseChangesNothing) {
     const QString one = path(QStringLiteral("notes.txt"));
@@ -135,6 +194,29 @@ TEST_F(Hints, OneDroppedFileFillsTheFileBoxAndAnythingElseChangesNothing) {
         EXPECT_TRUE(dropOn(t.target, {file}));
         EXPECT_EQ(t.box->text(), one);
         EXPECT_EQ(mainText->toPlainText(), QStringLiteral("typed"));
+    }
+    // The file stays where it was: a drop is taken as a copy, whatever the
+    // source proposes, and refused when the source offers no copy.
+    const Qt::DropActions copyOrMove = Qt::CopyAction | Qt::MoveAction;
+    const struct {
+        const char* name;
+        Qt::DropActions offered;
+        Qt::KeyboardModifiers modifiers;
+        std::optional<Qt::DropAction> taken;
+    } actions[] = {
+        {"a copy proposed", copyOrMove, Qt::ControlModifier, Qt::CopyAction},
+        {"a move proposed", copyOrMove, Qt::ShiftModifier, Qt::CopyAction},
+        {"a link proposed", Qt::CopyAction | Qt::LinkAction, Qt::AltModifier, Qt::CopyAction},
+        {"a move only", Qt::MoveAction, Qt::NoModifier, std::nullopt},
+        {"a link only", Qt::LinkAction, Qt::NoModifier, std::nullopt},
+    };
+    for (const auto& t : targets) {
+        for (const auto& a : actions) {
+            SCOPED_TRACE(std::string(t.name) + ", " + a.name);
+            t.box->setText(QStringLiteral("before"));
+            EXPECT_EQ(dropOn(t.target, {file}, {}, a.offered, a.modifiers), a.taken);
+            EXPECT_EQ(t.box->text(), a.taken ? one : QStringLiteral("before"));
+        }
     }
     // The file window names the copy after the input, as Browse does.
     EXPECT_TRUE(child<QLineEdit>(encFile, QStringLiteral("txtFileEnc"))->text().endsWith(QStringLiteral(".txt")));

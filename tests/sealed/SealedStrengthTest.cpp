@@ -45,11 +45,16 @@ TEST(SealedStrength, TimesAreGivenInPlainWords) {
         double seconds;
         const char* words;
     } cases[] = {
-        {0.2, "less than a second"},  {1.4, "about 1 second"},
-        {90, "about 2 minutes"},      {3 * 3600, "about 3 hours"},
-        {3 * 86400, "about 3 days"},  {200 * 86400, "about 7 months"},
-        {40 * 365 * 86400.0, "about 40 years"}, {1e4 * 365 * 86400.0, "centuries"},
-        {1e30, "more than a million years"},
+        {0.2, "less than a second"},
+        {1.4, "about 1 second"},
+        {90, "about 2 minutes"},
+        {3 * 3600, "about 3 hours"},
+        {3 * 86400, "about 3 days"},
+        {200 * 86400, "about 7 months"},
+        {40 * 365 * 86400.0, "about 40 years"},
+        {186 * 365 * 86400.0, "about 186 years"},
+        {1.05e4 * 365 * 86400.0, "thousands of years"},
+        {1e30, "over a million years"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(describeDuration(c.seconds), QString::fromLatin1(c.words)) << c.seconds;

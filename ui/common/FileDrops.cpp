@@ -24,11 +24,18 @@ protected:
         if (!drop->mimeData()->hasUrls())
             return false; // text: the control's own business
         const std::optional<QString> path = droppedFile(drop->mimeData());
-        if (!path) {
+        // Only ever a copy: the name is taken and the file stays where it
+        // is, so the source must not be told that it moved.
+        if (!path || !(drop->possibleActions() & Qt::CopyAction)) {
             drop->ignore();
             return true;
         }
-        drop->acceptProposedAction();
+        if (drop->proposedAction() == Qt::CopyAction) {
+            drop->acceptProposedAction();
+        } else {
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+        }
         if (type == QEvent::Drop)
             m_take(*path);
         return true;

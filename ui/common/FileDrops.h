@@ -3,8 +3,9 @@
 // Files dropped on a window: one regular file fills the window's file box, as
 // its Browse button would. Anything else that comes as files (several, a
 // folder, a device) is refused with no change, wherever it is dropped, so that
-// no text box takes a path as typed text. Drags of plain text go on to the
-// boxes as usual.
+// no text box takes a path as typed text. A drop is always taken as a copy,
+// and refused when the source does not offer one. Drags of plain text go on
+// to the boxes as usual.
 
 #include <QString>
 #include <functional>

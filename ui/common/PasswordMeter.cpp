@@ -1,5 +1,9 @@
 #include "ui/common/PasswordMeter.h"
 
+#include "ui/common/WindowLook.h"
+
+#include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 
@@ -12,13 +16,19 @@ const QColor kLevelColours[] = {QColor(192, 0, 0), QColor(224, 112, 0), QColor(2
 constexpr int kSteps = 5;
 constexpr int kStepWidth = 8;
 constexpr int kStepGap = 2;
+// Where the words begin: after the bar and a small gap.
+constexpr int kWordsLeft = kSteps * (kStepWidth + kStepGap) + 4;
 
 } // namespace
 
-PasswordMeter::PasswordMeter(QWidget* parent) : QWidget(parent) {
+PasswordMeter::PasswordMeter(QWidget* parent) : QWidget(parent), m_words(new QLabel(this)) {
     setAccessibleName(QStringLiteral("Password strength"));
     setToolTip(sealed::strengthAssumption());
     setAutoFillBackground(true);
+    m_words->setObjectName(QStringLiteral("lblStrength"));
+    m_words->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The meter itself speaks for its words.
+    m_words->setAccessibleName(QStringLiteral("Password strength"));
     setVisible(false);
 }
 
@@ -26,43 +36,75 @@ void PasswordMeter::watch(QLineEdit* box) {
     if (m_box)
         disconnect(m_box, nullptr, this, nullptr);
     m_box = box;
-    connect(box, &QLineEdit::textChanged, this, &PasswordMeter::rate);
-    rate();
+    connect(box, &QLineEdit::textChanged, this, &PasswordMeter::rateBox);
+    rateBox();
+}
+
+void PasswordMeter::rate(const QString& password) {
+    m_rating = password.isEmpty() ? std::nullopt : sealed::passwordStrength(password);
+    refresh();
+}
+
+// A box's text is rated only while it would be shown.
+void PasswordMeter::rateBox() {
+    rate(m_box && m_sealed ? m_box->text() : QString());
 }
 
 void PasswordMeter::setSealed(bool sealed) {
     m_sealed = sealed;
-    rate();
+    if (m_box)
+        rateBox();
+    else
+        refresh();
+}
+
+std::optional<sealed::Strength> PasswordMeter::strength() const {
+    return m_sealed ? m_rating : std::nullopt;
 }
 
 QString PasswordMeter::text() const {
-    return m_strength ? m_strength->describe() : QString();
+    const std::optional<sealed::Strength> shown = strength();
+    return shown ? shown->describe() : QString();
 }
 
-void PasswordMeter::rate() {
-    const QString password = m_box ? m_box->text() : QString();
-    m_strength = m_sealed && !password.isEmpty() ? sealed::passwordStrength(password) : std::nullopt;
+void PasswordMeter::refresh() {
+    m_words->setText(text());
     setAccessibleDescription(text());
-    setVisible(m_strength.has_value());
+    fitWords();
+    setVisible(strength().has_value());
     update();
 }
 
+// The words at the meter's own size when they fit, else smaller until they do.
+void PasswordMeter::fitWords() {
+    m_words->setGeometry(kWordsLeft, 0, qMax(0, width() - kWordsLeft), height());
+    m_words->setFont(font());
+    fitText(m_words, Fit::Shrink);
+}
+
+void PasswordMeter::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitWords();
+}
+
+void PasswordMeter::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitWords();
+}
+
 void PasswordMeter::paintEvent(QPaintEvent*) {
-    if (!m_strength)
+    const std::optional<sealed::Strength> shown = strength();
+    if (!shown)
         return;
     QPainter painter(this);
-    const int level = static_cast<int>(m_strength->level);
+    const int level = static_cast<int>(shown->level);
     const int barHeight = qMin(height() - 4, 8);
     const int top = (height() - barHeight) / 2;
     for (int step = 0; step < kSteps; ++step) {
         const QRect box(step * (kStepWidth + kStepGap), top, kStepWidth, barHeight);
         painter.fillRect(box, step <= level ? kLevelColours[level] : palette().color(QPalette::Mid));
     }
-    const int textLeft = kSteps * (kStepWidth + kStepGap) + 4;
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(QRect(textLeft, 0, width() - textLeft, height()),
-                     Qt::AlignLeft | Qt::AlignVCenter,
-                     fontMetrics().elidedText(text(), Qt::ElideRight, width() - textLeft));
 }
 
 } // namespace ui

@@ -38,6 +38,7 @@ void Wizard::operationChosen(WizardState::Operation operation) {
 }
 
 void Wizard::passwordEntered(const QString& password) {
+    m_weakPasswordKept = false;
     hide<frmPW>();
     write(&WizardState::password, password);
     show<frmFile>();
@@ -59,6 +60,13 @@ void Wizard::optionsChosen(const MessageOptions& options) {
     write(&WizardState::options, options);
     hide<frmWizardAdvanced>();
     show<frmFinish>();
+}
+
+void Wizard::reviewPassword(const MessageOptions& options) {
+    // Written first: the password page rates the password while Sealed holds.
+    write(&WizardState::options, options);
+    hide<frmWizardAdvanced>();
+    show<frmPW>();
 }
 
 void Wizard::outputChosen(WizardState::Outputs output) {

@@ -38,6 +38,9 @@ public:
     void fileEntered(const QString& file);
     void textEntered(const QString& text);
     void optionsChosen(const MessageOptions& options);
+    // Sealed with a very weak password, and the user chose to go back: the
+    // options are kept and the password page comes again.
+    void reviewPassword(const MessageOptions& options);
     // Neither box checked: the earlier choice stays.
     void outputChosen(WizardState::Outputs output);
     // Back from a page to the one before it.
@@ -51,6 +54,11 @@ public:
     void encrypted();
     QPlainTextEdit* openResult();
     void decrypted(const QString& text);
+
+    // A very weak password is questioned once for Sealed: once kept, it is
+    // not questioned again until a password is entered anew.
+    bool weakPasswordKept() const { return m_weakPasswordKept; }
+    void keepWeakPassword() { m_weakPasswordKept = true; }
 
     // The result window hands over the box that receives decrypted text.
     void setResultBox(QPlainTextEdit* box);
@@ -68,6 +76,7 @@ private:
     FormRegistry& m_registry;
     WizardState m_state;
     QPointer<QPlainTextEdit> m_resultBox;
+    bool m_weakPasswordKept = false;
 };
 
 } // namespace ui

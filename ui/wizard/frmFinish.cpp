@@ -80,8 +80,9 @@ void frmFinish::decrypt() {
     cipher::DecryptRequest request;
     request.path = m_wizard.state().file;
     request.password = m_wizard.state().password;
-    // Sealed chosen on the options page: only a sealed message is opened.
-    request.requireSealed = m_wizard.state().options.sealed();
+    // The decryption path has no options page: whatever an earlier
+    // encryption chose, the file is recognised by itself, sealed or classic.
+    request.requireSealed = false;
     m_command->decrypt(request, output, [this, output](cipher::DecryptResult result) {
         m_wizard.decrypted(output->toPlainText());
         if (result == cipher::DecryptResult::Decrypted)

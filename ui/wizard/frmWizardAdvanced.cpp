@@ -1,6 +1,8 @@
 #include "ui/wizard/frmWizardAdvanced.h"
 
+#include "platform/Dialogs.h"
 #include "ui/FormRegistry.h"
+#include "ui/common/PasswordMeter.h"
 #include "ui_frmWizardAdvanced.h"
 
 #include <QLabel>
@@ -24,6 +26,11 @@ frmWizardAdvanced::frmWizardAdvanced(FormRegistry& registry, Wizard& wizard, QWi
     addNavigation(m_ui->cmdBack, m_ui->cmdNext, false);
 
     fitText(m_ui->chkSealed, Fit::Grow);
+    // The password page's answer, rated while Sealed is ticked.
+    const auto rate = [this] { m_ui->meterPW->rate(m_wizard.state().password); };
+    connect(&m_wizard, &Wizard::changed, this, rate);
+    rate();
+    m_ui->meterPW->setSealed(m_ui->chkSealed->isChecked());
 
     // Clicked, not toggled: only the user's click on None guards the others.
     // Sealed greys them however it comes to be ticked.
@@ -45,6 +52,7 @@ void frmWizardAdvanced::chkNone_Click() {
 
 void frmWizardAdvanced::chkSealed_Click() {
     enableClassicOptions();
+    m_ui->meterPW->setSealed(m_ui->chkSealed->isChecked());
 }
 
 // PIC and JunkBitz can be chosen unless None is. None of the three applies to
@@ -67,7 +75,30 @@ void frmWizardAdvanced::cmdNext_Click() {
     options.pic = m_ui->chkPIC->isChecked();
     options.junkBitz = m_ui->chkJB->isChecked();
     options.format = m_ui->chkSealed->isChecked() ? cipher::Format::Sealed : cipher::Format::Classic;
+    if (options.sealed() && !keepsWeakPassword()) {
+        m_wizard.reviewPassword(options);
+        return;
+    }
     m_wizard.optionsChosen(options);
+}
+
+// Any password still passes; a very weak one only once the user has read its
+// rating and chosen to keep it. No, the default, goes back to the password.
+bool frmWizardAdvanced::keepsWeakPassword() {
+    const std::optional<sealed::Strength> strength = m_ui->meterPW->strength();
+    if (!strength || strength->level != sealed::Strength::Level::VeryWeak ||
+        m_wizard.weakPasswordKept())
+        return true;
+    const QString text =
+        tr("A sealed message is only as strong as its password, and this one is very weak: it "
+           "could be guessed in %1.\n\nSeal the message with it anyway? No goes back to the "
+           "password page.")
+            .arg(sealed::describeDuration(strength->seconds));
+    if (platform::messageBox(this, text, base::kAppTitle, platform::Icon::Question,
+                             platform::Buttons::YesNo) != platform::Answer::Yes)
+        return false;
+    m_wizard.keepWeakPassword();
+    return true;
 }
 
 } // namespace ui

@@ -1,7 +1,9 @@
 #pragma once
 
 // The wizard's options page: PIC and JunkBitz, or None; or Sealed, real
-// encryption to which PIC and JunkBitz do not apply.
+// encryption to which PIC and JunkBitz do not apply. While Sealed is ticked,
+// the password of the page before is rated below it, and a very weak one is
+// questioned once before the way goes on.
 
 #include "ui/wizard/WizardPage.h"
 
@@ -27,6 +29,8 @@ public slots:
 
 private:
     void enableClassicOptions();
+    // Sealed with a very weak password: true to go on with it. Asked once.
+    bool keepsWeakPassword();
 
     std::unique_ptr<Ui::frmWizardAdvanced> m_ui;
 };
