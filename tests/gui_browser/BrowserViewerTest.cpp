@@ -350,53 +350,34 @@ TEST_F(BrowserViewerTest, TwoViewersAtOnceKeepTheirOwnHistories) {
 // The engine's sandbox as the engine itself will see it: its variable, else
 // the arguments after "--webEngineArgs", never the program's own.
 TEST(WebEngineSandbox, IsJudgedByWhatTheEngineReads) {
-    const QString program = QStringLiteral("tessera");
+    const std::optional<QString> unset;
     const struct {
-        const char* name;
-        QStringList arguments;        // after the program's name
-        std::optional<QString> flags; // QTWEBENGINE_CHROMIUM_FLAGS; nothing: unset
+        const char* arguments;        // the program's, after its name
+        std::optional<QString> flags; // QTWEBENGINE_CHROMIUM_FLAGS
         bool disableSet;              // QTWEBENGINE_DISABLE_SANDBOX set
         bool off;
     } cases[] = {
-        {"nothing", {}, std::nullopt, false, false},
-        {"the program's own --no-sandbox", {"--no-sandbox"}, std::nullopt, false, false},
-        {"after --webEngineArgs", {"--webEngineArgs", "--no-sandbox"}, std::nullopt, false, true},
-        {"--webEngineArgs in another case",
-         {"--WEBENGINEARGS", "--no-sandbox"},
-         std::nullopt,
-         false,
-         true},
-        {"before --webEngineArgs",
-         {"--no-sandbox", "--webEngineArgs", "--disable-gpu"},
-         std::nullopt,
-         false,
-         false},
-        {"one dash, and a value", {"--webEngineArgs", "-no-sandbox=1"}, std::nullopt, false, true},
-        {"after the engine's --",
-         {"--webEngineArgs", "--", "--no-sandbox"},
-         std::nullopt,
-         false,
-         false},
-        {"a longer switch",
-         {"--webEngineArgs", "--no-sandbox-and-more"},
-         std::nullopt,
-         false,
-         false},
-        {"the variable", {}, QStringLiteral("--disable-gpu --no-sandbox"), false, true},
-        {"the variable, quoted", {}, QStringLiteral("\"--no-sandbox\""), false, true},
-        {"the variable overrides the arguments",
-         {"--webEngineArgs", "--no-sandbox"},
-         QStringLiteral("--disable-gpu"),
-         false,
-         false},
-        {"the variable set empty", {"--webEngineArgs", "--no-sandbox"}, QString(), false, false},
-        {"the sandbox variable", {"--no-sandbox"}, QStringLiteral("--disable-gpu"), true, true},
+        {"", unset, false, false},
+        {"--no-sandbox", unset, false, false},
+        {"--webEngineArgs --no-sandbox", unset, false, true},
+        {"--WEBENGINEARGS --no-sandbox", unset, false, true},
+        {"--no-sandbox --webEngineArgs --disable-gpu", unset, false, false},
+        {"--webEngineArgs -no-sandbox=1", unset, false, true},
+        {"--webEngineArgs -- --no-sandbox", unset, false, false},
+        {"--webEngineArgs --no-sandbox-and-more", unset, false, false},
+        {"", QStringLiteral("--disable-gpu --no-sandbox"), false, true},
+        {"", QStringLiteral("\"--no-sandbox\""), false, true},
+        {"--webEngineArgs --no-sandbox", QStringLiteral("--disable-gpu"), false, false},
+        {"--webEngineArgs --no-sandbox", QString(), false, false},
+        {"--no-sandbox", QStringLiteral("--disable-gpu"), true, true},
     };
     for (const auto& c : cases) {
-        const QStringList engine =
-            platform::webEngineArguments(QStringList{program} + c.arguments, c.flags);
+        const QStringList program =
+            QStringLiteral("tessera %1").arg(c.arguments).split(' ', Qt::SkipEmptyParts);
+        const QStringList engine = platform::webEngineArguments(program, c.flags);
         EXPECT_EQ(platform::webEngineSandboxOff(engine, c.disableSet), c.off)
-            << c.name << ": " << engine.join(' ').toStdString();
+            << c.arguments << " / " << c.flags.value_or(QStringLiteral("(unset)")).toStdString()
+            << ": " << engine.join(' ').toStdString();
     }
 }
 
