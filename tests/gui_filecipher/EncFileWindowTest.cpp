@@ -2,6 +2,7 @@
 // name kept in step with the input's, Browse, passes with their bar and closing
 // message, cancellation by Close, and the fresh start after Close.
 
+#include "sealed/Stream.h"
 #include "tests/support/Files.h"
 #include "tests/support/GuiFixture.h"
 #include "tests/support/Waits.h"
@@ -20,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <optional>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -333,6 +335,58 @@ TEST_F(EncFileWindow, SealedEncryptsForRealAndDecryptingRecognisesIt) {
         QStringLiteral("is not a sealed file. To decrypt a classic file, turn Sealed off.")))
         << dialogs.messages[0].text.toStdString();
     EXPECT_TRUE(readAll(path("back.jpg")) == plain);
+}
+
+// A sealed file whose header asks a costlier key than the program's own (here
+// more passes, over little memory) is opened only when the user says so.
+TEST_F(EncFileWindow, ACostlySealedFileIsOpenedOnlyWhenTheUserSaysYes) {
+    const QByteArray plain = testsupport::randomBytes(5000, 12);
+    sealed::Params costly = sealed::Params::fastest();
+    costly.opslimit = sealed::kDefaultOpslimit + 2;
+    QByteArray file;
+    sealed::MemorySource source(plain);
+    sealed::ByteArraySink sink(&file);
+    ASSERT_TRUE(sealed::seal(source, sink, QStringLiteral("pw"), costly).ok());
+    writeAll(path("costly.sealed"), file);
+    frmEncFile* window = open();
+    ASSERT_NE(window, nullptr);
+    child<QLineEdit>(window, "txtPW")->setText(QStringLiteral("pw"));
+    child<QLineEdit>(window, "txtFile")->setText(path("costly.sealed"));
+    child<QLineEdit>(window, "txtFileEnc")->setText(path("back.bin"));
+
+    const struct {
+        const char* what;
+        std::optional<platform::Answer> answer;
+        bool opened;
+    } cases[] = {
+        {"no answer given: the default", std::nullopt, false},
+        {"No", platform::Answer::No, false},
+        {"Yes", platform::Answer::Yes, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeAll(path("back.bin"), "an earlier file");
+        dialogs.clear();
+        if (c.answer)
+            dialogs.answers.enqueue(*c.answer);
+        QSignalSpy ended(window, &frmEncFile::passEnded);
+        child<QPushButton>(window, "CmdDec")->click();
+        ASSERT_FALSE(dialogs.messages.isEmpty());
+        const ScriptedDialogs::Message& question = dialogs.messages.first();
+        EXPECT_EQ(question.buttons, platform::Buttons::YesNo);
+        EXPECT_TRUE(question.text.contains(QString::number(costly.opslimit)))
+            << question.text.toStdString();
+        EXPECT_TRUE(question.text.contains(QDir::toNativeSeparators(path("costly.sealed"))));
+        if (c.opened) {
+            ASSERT_TRUE(ended.count() > 0 || ended.wait(kWait));
+            EXPECT_EQ(dialogs.messages.last().text, QStringLiteral("Done"));
+            EXPECT_TRUE(readAll(path("back.bin")) == plain);
+        } else {
+            EXPECT_EQ(dialogs.messages.size(), 1);
+            EXPECT_TRUE(child<QPushButton>(window, "CmdDec")->isEnabled()) << "no pass started";
+            EXPECT_EQ(readAll(path("back.bin")), QByteArray("an earlier file"));
+        }
+    }
 }
 
 TEST_F(EncFileWindow, APassMovesTheBarShowsDoneAndWritesTheCopy) {

@@ -1,6 +1,7 @@
 #include "ui/filecipher/frmEncFile.h"
 
 #include "ui/FormRegistry.h"
+#include "ui/common/CostQuestion.h"
 #include "ui/common/FileDrops.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/FormatCaption.h"
@@ -148,6 +149,10 @@ void frmEncFile::runPass(cipher::Direction direction) {
     request.direction = direction;
     request.format =
         m_ui->chkSealed->isChecked() ? cipher::Format::Sealed : cipher::Format::Classic;
+    // A sealed file whose key costs more than usual is opened only when asked.
+    if (direction == cipher::Direction::Decipher &&
+        !maySpend(this, request.input, cipher::sealedFileCost(request.input)))
+        return;
 
     m_pass = new Job(this);
     auto result = std::make_shared<cipher::PassResult>();

@@ -9,6 +9,7 @@
 #include "ui/FormRegistry.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/MainSettings.h"
+#include "ui/common/CostQuestion.h"
 #include "ui/common/FileDrops.h"
 #include "ui/common/FormatCaption.h"
 #include "ui/common/MessageCommand.h"
@@ -150,6 +151,7 @@ void frmMain::connectHandlers() {
     connect(f.mnuFileExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
     connect(f.mnuTesseraEnc, &QAction::triggered, this, &frmMain::CmdEnc_Click);
     connect(f.mnuTesseraDecrypt, &QAction::triggered, this, &frmMain::cmdDecrypt_Click);
+    connect(f.mnuTesseraKeys, &QAction::triggered, this, &frmMain::showForm<frmKeys>);
     connect(f.mnuViewVisit, &QAction::triggered, this, &frmMain::mnuViewVisit_Click);
     connect(f.mnuViewBack, &QAction::triggered, this, &frmMain::cmdBack_Click);
     connect(f.mnuViewGoTo, &QAction::triggered, this, &frmMain::mnuViewGoTo_Click);
@@ -233,6 +235,10 @@ void frmMain::cmdDecrypt_Click() {
     request.password = m_ui->txtPW->text();
     // With Sealed chosen, only a sealed message is opened.
     request.requireSealed = options().sealed();
+    // A sealed message whose key costs more than usual is opened only when asked.
+    if (m_command->running() ||
+        !maySpend(this, request.path, cipher::sealedMessageCost(request.path)))
+        return;
     // Each decrypted character is a change of txtIn, so the length watch runs
     // as the text grows.
     m_command->decrypt(request, m_ui->txtIn);

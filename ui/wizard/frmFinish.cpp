@@ -5,6 +5,7 @@
 #include "platform/Printer.h"
 #include "ui/FormRegistry.h"
 #include "ui/common/ApplicationExit.h"
+#include "ui/common/CostQuestion.h"
 #include "ui/common/MessageCommand.h"
 #include "ui/common/ReplaceQuestion.h"
 #include "ui_frmFinish.h"
@@ -73,6 +74,11 @@ void frmFinish::encrypt() {
 }
 
 void frmFinish::decrypt() {
+    // A sealed message whose key costs more than usual is opened only when
+    // asked; No leaves the page as it was.
+    const QString& file = m_wizard.state().file;
+    if (m_command->running() || !maySpend(this, file, cipher::sealedMessageCost(file)))
+        return;
     // The result window opens first and receives the text as it comes.
     QPlainTextEdit* output = m_wizard.openResult();
     if (!output)
