@@ -58,13 +58,25 @@ std::optional<QByteArray> firstBytes(const QString& path, qint64 size) {
     return bytes;
 }
 
+// The first line that is not blank: a sealed message that begins the file
+// has its tag line or its data's first line there.
+QByteArray firstLine(const QByteArray& text) {
+    for (const QByteArray& line : text.split('\n')) {
+        if (!line.trimmed().isEmpty())
+            return line;
+    }
+    return {};
+}
+
 } // namespace
 
 bool beginsAsMessageFile(const QByteArray& firstBytes) {
+    // A sealed message counts when it begins the file, not when a document
+    // merely quotes one further down.
     return classic::beginsWithTagLine(firstBytes) ||
            sealed::recogniseFile(firstBytes.first(std::min(
                firstBytes.size(), sealed::kRecognitionWindow))) != sealed::Recognition::Classic ||
-           sealed::recogniseMessage(firstBytes) != sealed::Recognition::Classic;
+           sealed::recogniseMessage(firstLine(firstBytes)) != sealed::Recognition::Classic;
 }
 
 ExistingFile existingFile(const QString& path) {

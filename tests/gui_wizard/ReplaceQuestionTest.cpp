@@ -58,6 +58,7 @@ QList<Existing> existingFiles() {
     QByteArray changed = message;
     changed.replace("Tessera v2.0 Sealed", "tessera v2.0 sealed");
     cases.append({"a sealed message whose tag line was changed", changed, false});
+    cases.append({"a letter quoting a sealed message", "Dear Bob,\n\n" + message + "\nAlice\n", true});
     return cases;
 }
 
