@@ -6,6 +6,7 @@
 #include "io/DescriptorInput.h"
 #include "io/OutputFile.h"
 #include "sealed/Key.h"
+#include "sealed/Recipients.h"
 #include "sealed/Recognition.h"
 #include "sealed/Stream.h"
 
@@ -73,6 +74,14 @@ std::optional<std::pair<SealedRefusal, QString>> recognitionRefusal(const PassRe
     return std::nullopt;
 }
 
+// Whether the pass goes by keys rather than by the password: to recipients,
+// or from a file sealed to people with identities and no password.
+bool byKeys(const PassRequest& request) {
+    return request.direction == Direction::Encipher
+               ? !request.recipients.isEmpty()
+               : !request.identities.isEmpty() && request.password.isEmpty();
+}
+
 // Every other reason to refuse a pass, seen before anything is written. A
 // sealed pass takes an empty input (a sealed empty file is valid) and any
 // character in the password; the classic cipher takes neither.
@@ -86,10 +95,11 @@ std::optional<QString> refusal(const PassRequest& request, qint64 inputSize, boo
         return QStringLiteral("The file \"%1\" is empty: there is nothing to %2.")
             .arg(shown(request.input), verbOf(request.direction));
     }
-    if (request.password.isEmpty())
+    if (request.password.isEmpty() && !byKeys(request))
         return QStringLiteral("Enter a password first.");
-    if (auto problem = isSealed ? sealed::passwordProblem(request.password)
-                                : classic::passwordProblem(request.password)) {
+    if (auto problem = byKeys(request) ? std::nullopt
+                       : isSealed      ? sealed::passwordProblem(request.password)
+                                       : classic::passwordProblem(request.password)) {
         problem->replace(0, 1, problem->at(0).toUpper());
         return *problem + QLatin1Char('.');
     }
@@ -155,12 +165,7 @@ private:
         sealed::DeviceSource source(m_input);
         m_progress.setRange(0);
         RangeOnFirstMove ranged(m_progress, std::max<qint64>(size, 0));
-        const sealed::KeySource key = sealed::passwordKey(
-            m_request.password, m_progress.cancelToken(), m_request.confirmCost);
-        const sealed::Result result =
-            m_request.direction == Direction::Encipher
-                ? sealed::seal(source, sink, key, sealed::Params{}, ranged)
-                : sealed::open(source, sink, key, sealed::Limits{}, ranged);
+        const sealed::Result result = runSealed(source, sink, ranged);
         switch (result.status) {
         case sealed::Status::Ok:
             return {PassStatus::Done, kDone};
@@ -172,6 +177,10 @@ private:
             return m_output.wasCancelled() ? cancelled() : writeFailed(result.message);
         case sealed::Status::WrongPasswordOrDamaged:
             return {PassStatus::Failed, result.message, SealedRefusal::NotOpened};
+        case sealed::Status::NotForThisIdentity:
+        case sealed::Status::NeedsIdentity:
+        case sealed::Status::NeedsPassword:
+            return keysRefusal(result.status);
         case sealed::Status::Cut:
         case sealed::Status::Unsupported:
         case sealed::Status::LimitsExceeded:
@@ -179,6 +188,48 @@ private:
         default:
             return {PassStatus::Failed, result.message};
         }
+    }
+
+    // Sealed with the password's key, or to people: by the recipients, or
+    // opened by either kind's opener.
+    sealed::Result runSealed(sealed::Source& source, sealed::Sink& sink, base::Progress& ranged) {
+        const bool byPassword = !byKeys(m_request);
+        const sealed::KeySource key =
+            byPassword ? sealed::passwordKey(m_request.password, m_progress.cancelToken(),
+                                             m_request.confirmCost)
+                       : sealed::KeySource();
+        if (m_request.direction == Direction::Encipher) {
+            return byPassword ? sealed::seal(source, sink, key, sealed::Params{}, ranged)
+                              : sealed::sealToRecipients(source, sink, m_request.recipients,
+                                                         sealed::Params{}, ranged);
+        }
+        sealed::Opener opener{std::nullopt, m_request.identities};
+        if (byPassword)
+            opener.password = key;
+        return sealed::openEither(source, sink, opener, sealed::Limits{}, ranged);
+    }
+
+    PassResult keysRefusal(sealed::Status status) const {
+        const QString file = shown(m_request.input);
+        if (status == sealed::Status::NotForThisIdentity) {
+            return {PassStatus::Failed,
+                    QStringLiteral("The file \"%1\" was not decrypted: it is not sealed to %2.")
+                        .arg(file, m_request.identities.size() == 1
+                                       ? QStringLiteral("this identity")
+                                       : QStringLiteral("any of these identities")),
+                    SealedRefusal::NotForThisIdentity};
+        }
+        if (status == sealed::Status::NeedsIdentity) {
+            return {PassStatus::Refused,
+                    QStringLiteral("The file \"%1\" was not decrypted: it is sealed to people, "
+                                   "and opens with an identity, not a password.")
+                        .arg(file),
+                    SealedRefusal::NeedsIdentity};
+        }
+        return {PassStatus::Refused,
+                QStringLiteral("The file \"%1\" was not decrypted: it is sealed with a "
+                               "password, not to people.")
+                    .arg(file)};
     }
 
     PassResult classicPass(qint64 size) {
@@ -288,7 +339,7 @@ PassResult FileCipherPass(const PassRequest& request, base::Progress& display) {
     // The length of the open file, taken once: what is added later is not
     // read. A stream has none.
     const qint64 size = stream ? -1 : input->size();
-    bool isSealed = request.format == Format::Sealed;
+    bool isSealed = request.format == Format::Sealed || !request.recipients.isEmpty();
     if (request.direction == Direction::Decipher) {
         const auto text = recognitionRefusal(request, *input, &isSealed);
         if (display.cancelled())

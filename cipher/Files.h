@@ -9,6 +9,7 @@
 #include "base/Progress.h"
 #include "cipher/Format.h"
 #include "classic/FilePass.h"
+#include "sealed/Identity.h"
 #include "sealed/Key.h"
 
 #include <QString>
@@ -37,6 +38,11 @@ struct PassRequest {
     // default is derived (a sealed file's header sets the cost); false
     // cancels the pass.
     sealed::CostCheck confirmCost = {};
+    // Sealed to people. Enciphering to recipients seals the copy to them,
+    // whatever the format, with no password; deciphering with identities
+    // opens a file sealed to one of them, and then needs no password.
+    QList<sealed::PublicKey> recipients;
+    QList<sealed::Identity> identities;
 };
 
 enum class PassStatus {
@@ -52,6 +58,8 @@ enum class SealedRefusal {
     NotOpened, // it does not authenticate: a wrong password, or a changed file
     Damaged,   // damaged, cut short, or of a version or cost this reader does not take
     NotSealed, // Sealed was asked for, and the input is classic
+    NotForThisIdentity, // sealed to people, none of whom holds the identities given
+    NeedsIdentity,      // sealed to people, and no identity was given
 };
 
 struct PassResult {

@@ -33,12 +33,18 @@ EncryptOutcome notEncrypted(const QString& text) {
 }
 
 // Every reason to refuse an encryption, found before the first file is touched.
+bool toPeople(const EncryptRequest& request) {
+    return !request.recipients.isEmpty();
+}
+
 std::optional<QString> encryptionRefusal(const EncryptRequest& request) {
-    if (request.password.isEmpty())
+    if (request.password.isEmpty() && !toPeople(request))
         return QStringLiteral("The message was not encrypted: enter a password first.");
-    const bool sealed = request.format == Format::Sealed;
-    if (const auto problem = sealed ? sealed::passwordProblem(request.password)
-                                    : classic::passwordProblem(request.password))
+    const bool sealed = request.format == Format::Sealed || toPeople(request);
+    const auto problem = toPeople(request) ? std::nullopt
+                         : sealed          ? sealed::passwordProblem(request.password)
+                                           : classic::passwordProblem(request.password);
+    if (problem)
         return QStringLiteral("The message was not encrypted: %1.").arg(*problem);
     if (request.text.size() > base::kMaxMessageLength) {
         return QStringLiteral("The message was not encrypted: it has %1 characters (a line "
@@ -97,7 +103,9 @@ EncryptOutcome classicContent(const EncryptRequest& request, base::Progress& pro
 EncryptOutcome sealedContent(const EncryptRequest& request, base::Progress& progress,
                              QByteArray* content) {
     progress.setRange(0);
-    const sealed::Result result = sealed::sealMessage(request.text, request.password, content);
+    const sealed::Result result =
+        toPeople(request) ? sealed::sealMessage(request.text, request.recipients, content)
+                          : sealed::sealMessage(request.text, request.password, content);
     if (!result.ok())
         return notEncrypted(QStringLiteral("The message was not encrypted: %1").arg(result.message));
     return {EncryptResult::Finished, {}};
@@ -134,7 +142,7 @@ EncryptOutcome encryptMessage(const EncryptRequest& request, base::Progress& pro
     if (const auto refusal = encryptionRefusal(request))
         return notEncrypted(*refusal);
     QByteArray content;
-    const EncryptOutcome made = request.format == Format::Sealed
+    const EncryptOutcome made = request.format == Format::Sealed || toPeople(request)
                                     ? sealedContent(request, progress, &content)
                                     : classicContent(request, progress, &content);
     if (made.result != EncryptResult::Finished)
@@ -221,25 +229,59 @@ std::optional<std::pair<DecryptResult, QString>> refusal(const DecryptRequest& r
     return std::nullopt;
 }
 
+// What a sealed message that did not open is refused as, and why.
+std::pair<DecryptResult, QString> sealedRefusal(const DecryptRequest& request,
+                                                const sealed::Result& result) {
+    switch (result.status) {
+    // Data that does not authenticate was changed, or the password is wrong.
+    case sealed::Status::WrongPasswordOrDamaged:
+        return {DecryptResult::NotOpened, result.message};
+    case sealed::Status::NotForThisIdentity:
+        return {DecryptResult::NotOpened,
+                QStringLiteral("The file \"%1\" was not decrypted: it is not sealed to %2.")
+                    .arg(nativePath(request.path),
+                         request.identities.size() == 1 ? QStringLiteral("this identity")
+                                                        : QStringLiteral("any of these "
+                                                                         "identities"))};
+    case sealed::Status::NeedsIdentity:
+        return {DecryptResult::NeedsIdentity,
+                QStringLiteral("The file \"%1\" was not decrypted: it is sealed to people, and "
+                               "opens with an identity, not a password.")
+                    .arg(nativePath(request.path))};
+    case sealed::Status::NeedsPassword:
+        return {DecryptResult::Refused,
+                QStringLiteral("The file \"%1\" was not decrypted: it is sealed with a password, "
+                               "not to people.")
+                    .arg(nativePath(request.path))};
+    default:
+        // Data the reader cannot take (an unknown version, parameters beyond
+        // its limits) is refused for that.
+        return {DecryptResult::Damaged, result.message};
+    }
+}
+
 // A sealed message opens whole or not at all: the output changes only once
-// every byte has authenticated, so a wrong password leaves it as it was.
-DecryptOutcome decryptSealed(const QByteArray& content, const QString& password,
-                             const sealed::CostCheck& confirmCost, base::Progress& progress) {
-    if (const auto problem = sealed::passwordProblem(password)) {
+// every byte has authenticated, so a wrong password leaves it as it was. With
+// identities and no password, only a message sealed to people opens.
+DecryptOutcome decryptSealed(const QByteArray& content, const DecryptRequest& request,
+                             base::Progress& progress) {
+    const bool byPassword = !request.password.isEmpty() || request.identities.isEmpty();
+    if (const auto problem = byPassword ? sealed::passwordProblem(request.password)
+                                        : std::nullopt) {
         return {DecryptResult::Refused, false, {}, {},
                 errorNotice(QStringLiteral("The message was not decrypted: %1.").arg(*problem))};
     }
     progress.setRange(0);
+    sealed::Opener opener{std::nullopt, request.identities};
+    if (byPassword) {
+        opener.password =
+            sealed::passwordKey(request.password, progress.cancelToken(), request.confirmCost);
+    }
     QString text;
-    const sealed::Result result = sealed::openMessage(
-        content, sealed::passwordKey(password, progress.cancelToken(), confirmCost), &text);
+    const sealed::Result result = sealed::openMessage(content, opener, &text);
     if (!result.ok()) {
-        // Data that does not authenticate was changed, or the password is
-        // wrong; data the reader cannot take (an unknown version, parameters
-        // beyond its limits) is refused for that.
-        const bool notOpened = result.status == sealed::Status::WrongPasswordOrDamaged;
-        return {notOpened ? DecryptResult::NotOpened : DecryptResult::Damaged, false, {}, {},
-                errorNotice(result.message)};
+        const auto [refused, why] = sealedRefusal(request, result);
+        return {refused, false, {}, {}, errorNotice(why)};
     }
     return {DecryptResult::Decrypted, true, {}, std::move(text), Notice{kDecrypted}};
 }
@@ -273,7 +315,7 @@ DecryptOutcome decryptMessage(const DecryptRequest& request, base::Progress& pro
         if (const auto refused = refusal(request, content, found))
             return {refused->first, false, {}, {}, errorNotice(refused->second)};
         if (found.recognition == sealed::Recognition::Sealed)
-            return decryptSealed(content, request.password, request.confirmCost, progress);
+            return decryptSealed(content, request, progress);
     }
     if (const auto problem = classic::passwordProblem(request.password)) {
         return {DecryptResult::Refused, true, {}, {},

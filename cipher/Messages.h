@@ -14,6 +14,7 @@
 #include "base/Progress.h"
 #include "cipher/Format.h"
 #include "cipher/MessageHost.h"
+#include "sealed/Identity.h"
 #include "sealed/Key.h"
 
 #include <QByteArray>
@@ -47,6 +48,9 @@ struct EncryptRequest {
     // Sealed ignores pic and junkBitz, and takes any character in the text
     // and the password.
     Format format = Format::Classic;
+    // Sealed to people: the message is sealed to these recipients, whatever
+    // the format, and needs no password.
+    QList<sealed::PublicKey> recipients;
 };
 
 enum class EncryptResult {
@@ -83,6 +87,9 @@ struct DecryptRequest {
     // Asked before a key that costs more than the default is derived (a
     // sealed message's header sets the cost); false refuses the message.
     sealed::CostCheck confirmCost = {};
+    // A message sealed to people opens with one of these, and needs no
+    // password; with none, it is refused as NeedsIdentity.
+    QList<sealed::Identity> identities;
 };
 
 enum class DecryptResult {
@@ -96,6 +103,7 @@ enum class DecryptResult {
                // the output is untouched
     NotSealed, // a classic file where a sealed one was required; the output is untouched
     NotAMessage, // neither a tag line nor a number (requireMessage); the output is untouched
+    NeedsIdentity, // sealed to people, and no identity was given; the output is untouched
 };
 
 struct DecryptOutcome {

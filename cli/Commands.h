@@ -22,6 +22,10 @@ struct Options {
     bool junkBitz = false;
     bool raw = false;
     bool sealed = false;
+    bool protect = false;   // keygen: the identity under a password
+    QStringList to;         // --to RECIPIENT, as often as given
+    QStringList toFiles;    // --to-file FILE: people files
+    QStringList identities; // --identity IDENTITY: identity files
     QStringList positional;
 };
 
@@ -29,6 +33,8 @@ int encryptCommand(const Options& options);
 int decryptCommand(const Options& options);
 int encryptFileCommand(const Options& options);
 int decryptFileCommand(const Options& options);
+int keygenCommand(const Options& options);
+int recipientCommand(const Options& options);
 
 // One line on standard error, "tessera-cli: <text>". Line breaks and other
 // control characters in the text (a file name may hold them) are shown

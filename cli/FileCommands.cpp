@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Input.h"
+#include "cli/Keys.h"
 #include "cli/Password.h"
 #include "cli/Signals.h"
 #include "cli/TerminalProgress.h"
@@ -49,11 +50,13 @@ std::optional<QString> operandProblem(const QString& name, const Options& option
 int exitStatusOf(const cipher::PassResult& result) {
     switch (result.sealed) {
     case cipher::SealedRefusal::NotOpened:
+    case cipher::SealedRefusal::NotForThisIdentity:
         return kNotOpened;
     case cipher::SealedRefusal::Damaged:
         return kDamaged;
     case cipher::SealedRefusal::NotSealed:
         return kNotSealed;
+    case cipher::SealedRefusal::NeedsIdentity:
     case cipher::SealedRefusal::None:
         break;
     }
@@ -65,18 +68,21 @@ int fileCommand(const QString& name, const Options& options, cipher::Direction d
         reportError(*problem);
         return kUsage;
     }
-    const auto password = obtainPassword(options.passwordFile);
-    if (!password)
-        return kFailed;
-    if (options.sealed && direction == cipher::Direction::Encipher)
-        warnOfWeakPassword(*password);
+    Credentials keys;
+    if (const int status = obtainCredentials(name, options,
+                                             direction == cipher::Direction::Encipher,
+                                             options.positional.at(0), &keys);
+        status != kOk)
+        return status;
     TerminalProgress progress(true);
     cipher::PassRequest request;
     request.input = named(options.positional.at(0), "standard input");
     request.output = named(options.positional.at(1), "standard output");
     request.inputDescriptor = heldDescriptor(options.positional.at(0), 0).value_or(-1);
     request.outputDescriptor = heldDescriptor(options.positional.at(1), 1).value_or(-1);
-    request.password = password->text();
+    request.password = keys.passwordText();
+    request.recipients = keys.recipients;
+    request.identities = keys.identities;
     request.direction = direction;
     request.format = options.sealed ? cipher::Format::Sealed : cipher::Format::Classic;
     request.notSealedHint = QStringLiteral("Leave out --sealed to decrypt a classic one.");

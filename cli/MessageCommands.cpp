@@ -6,6 +6,7 @@
 #include "classic/CodePage.h"
 #include "cli/Commands.h"
 #include "cli/Input.h"
+#include "cli/Keys.h"
 #include "cli/Password.h"
 #include "cli/Signals.h"
 #include "cli/TerminalProgress.h"
@@ -88,6 +89,10 @@ int encryptCommand(const Options& options) {
                                    "sealed message needs neither"));
         return kUsage;
     }
+    if (const auto problem = keysUsageProblem(QStringLiteral("encrypt"), options)) {
+        reportError(*problem);
+        return kUsage;
+    }
     const QString source = options.positional.value(0);
     const Input input = readBounded(source, kTextLimit);
     switch (input.status) {
@@ -120,15 +125,16 @@ int encryptCommand(const Options& options) {
         }
         text = std::move(*decoded);
     }
-    const auto password = obtainPassword(options.passwordFile);
-    if (!password)
-        return kFailed;
-    if (options.sealed)
-        warnOfWeakPassword(*password);
+    Credentials keys;
+    if (const int status =
+            obtainCredentials(QStringLiteral("encrypt"), options, true, source, &keys);
+        status != kOk)
+        return status;
 
     cipher::EncryptRequest request;
     request.text = text;
-    request.password = password->text();
+    request.password = keys.passwordText();
+    request.recipients = keys.recipients;
     request.path = options.output;
     request.pic = options.pic;
     request.junkBitz = options.junkBitz;
@@ -162,11 +168,14 @@ int decryptCommand(const Options& options) {
                                    "standard input"));
         return kUsage;
     }
-    const auto password = obtainPassword(options.passwordFile);
-    if (!password)
-        return kFailed;
+    Credentials keys;
+    if (const int status =
+            obtainCredentials(QStringLiteral("decrypt"), options, false, source, &keys);
+        status != kOk)
+        return status;
 
-    cipher::DecryptRequest request{source, password->text(), options.sealed};
+    cipher::DecryptRequest request{source, keys.passwordText(), options.sealed};
+    request.identities = keys.identities;
     if (const auto ended = readMessageFile(source, &request))
         return *ended;
     if (request.content && isStandardStream(source))

@@ -59,6 +59,15 @@ const char kUsageText[] =
     "MESSAGEFILE\n"
     "  tessera-cli encrypt-file [--sealed] --password-file PW INPUT OUTPUT\n"
     "  tessera-cli decrypt-file [--sealed] --password-file PW INPUT OUTPUT\n"
+    "  tessera-cli encrypt --to RECIPIENT [--to ...] [--to-file FILE] [--raw]\n"
+    "                      --output MESSAGEFILE [TEXTFILE]\n"
+    "  tessera-cli decrypt --identity IDENTITY [--identity ...] [--password-file PW] [--raw]\n"
+    "                      [--output TEXTFILE] MESSAGEFILE\n"
+    "  tessera-cli encrypt-file --to RECIPIENT [--to ...] [--to-file FILE] INPUT OUTPUT\n"
+    "  tessera-cli decrypt-file --identity IDENTITY [--identity ...] [--password-file PW]\n"
+    "                           INPUT OUTPUT\n"
+    "  tessera-cli keygen [--protect] [--password-file PW] --output IDENTITY\n"
+    "  tessera-cli recipient [--password-file PW] IDENTITY\n"
     "  tessera-cli --help | --version\n"
     "\n"
     "encrypt    writes the message (TEXTFILE, or standard input) into a message file.\n"
@@ -85,6 +94,23 @@ const char kUsageText[] =
     "           A sealed file is only as strong as its password: on a terminal, encrypt\n"
     "           and encrypt-file warn in one line of a password guessed in under a year.\n"
     "\n"
+    "Sealed to people: a sealed file or message that opens with each person's own key,\n"
+    "with no shared password (X25519, HKDF-SHA-256, ChaCha20-Poly1305):\n"
+    "keygen     makes an identity (a secret key) in a new file that only its owner may\n"
+    "           read, and prints its recipient: the public key, one line starting\n"
+    "           tessera1, whose checksum catches every typo. Pass the recipient on; keep\n"
+    "           the identity. Losing it loses what was sealed to it: keep a protected\n"
+    "           copy. --protect puts the identity under a password (asked, or from\n"
+    "           --password-file).\n"
+    "recipient  prints the recipient of an identity file.\n"
+    "--to       seals to a recipient, --to-file to each recipient of a file (one a line;\n"
+    "           # starts a comment, which may name the person); both may be repeated, and\n"
+    "           no password is asked. Add your own recipient to read what you sent. A\n"
+    "           recipient with a typo, or an identity given as one, is refused before\n"
+    "           anything is written.\n"
+    "--identity opens what was sealed to it; several may be given. --password-file then\n"
+    "           unlocks protected identities: the file itself needs no password.\n"
+    "\n"
     "PW holds the password (one trailing line end is ignored); without --password-file\n"
     "the password is asked on the terminal. Text is UTF-8; a classic message must fit the\n"
     "Windows-1252 code page, and --raw reads and writes its single-byte codes unconverted.\n"
@@ -102,8 +128,9 @@ const char kUsageText[] =
     "derived; a signal ends the derivation at once.\n"
     "Exit status: 0 success; 1 failure (the reason on standard error); 2 wrong usage;\n"
     "for a sealed input that was refused: 3 it does not open (the password is wrong,\n"
-    "or it was changed), 4 it is damaged, cut short, or of a version or cost not\n"
-    "taken, 5 --sealed was given and the input is not sealed.\n";
+    "it is not sealed to the identities given, or it was changed), 4 it is damaged, cut\n"
+    "short, or of a version or cost not taken, 5 --sealed was given and the input is not\n"
+    "sealed.\n";
 
 // A command: its name, the options it takes, and what runs it.
 struct Command {
@@ -114,11 +141,13 @@ struct Command {
 
 const Command kCommands[] = {
     {"encrypt",
-     {"password-file", "output", "pic", "junkbitz", "raw", "sealed"},
+     {"password-file", "output", "pic", "junkbitz", "raw", "sealed", "to", "to-file"},
      cli::encryptCommand},
-    {"decrypt", {"password-file", "output", "raw", "sealed"}, cli::decryptCommand},
-    {"encrypt-file", {"password-file", "sealed"}, cli::encryptFileCommand},
-    {"decrypt-file", {"password-file", "sealed"}, cli::decryptFileCommand},
+    {"decrypt", {"password-file", "output", "raw", "sealed", "identity"}, cli::decryptCommand},
+    {"encrypt-file", {"password-file", "sealed", "to", "to-file"}, cli::encryptFileCommand},
+    {"decrypt-file", {"password-file", "sealed", "identity"}, cli::decryptFileCommand},
+    {"keygen", {"protect", "password-file", "output"}, cli::keygenCommand},
+    {"recipient", {"password-file"}, cli::recipientCommand},
 };
 
 QCommandLineOption optionNamed(const QString& name) {
@@ -127,6 +156,12 @@ QCommandLineOption optionNamed(const QString& name) {
     if (name == QLatin1String("output"))
         return {name, QStringLiteral("The file to write; - is standard output."),
                 QStringLiteral("FILE")};
+    if (name == QLatin1String("to"))
+        return {name, QStringLiteral("A person's recipient."), QStringLiteral("RECIPIENT")};
+    if (name == QLatin1String("to-file"))
+        return {name, QStringLiteral("A file of recipients."), QStringLiteral("FILE")};
+    if (name == QLatin1String("identity"))
+        return {name, QStringLiteral("An identity file."), QStringLiteral("IDENTITY")};
     return {name, name};
 }
 
@@ -163,6 +198,14 @@ std::optional<cli::Options> parse(const Command& command, const QStringList& arg
     options.junkBitz = isSet("junkbitz");
     options.raw = isSet("raw");
     options.sealed = isSet("sealed");
+    options.protect = isSet("protect");
+    const auto values = [&](const char* option) {
+        const QString key = QString::fromLatin1(option);
+        return command.options.contains(key) ? parser.values(key) : QStringList();
+    };
+    options.to = values("to");
+    options.toFiles = values("to-file");
+    options.identities = values("identity");
     options.positional = parser.positionalArguments();
     return options;
 }

@@ -358,6 +358,7 @@ QByteArray procPath(int fd) {
 // mode and the target's name in one rename.
 class OutputFile::Replacement {
 public:
+    explicit Replacement(bool newPrivate) : m_newPrivate(newPrivate) {}
     ~Replacement() { discard(); }
 
     bool open(OutputTarget target, QString* error) {
@@ -450,6 +451,10 @@ public:
 private:
     void setOwnerAndMode() {
         const int fd = m_file.get();
+        if (m_newPrivate) {
+            ::fchmod(fd, 0600);
+            return;
+        }
         mode_t mode = 0666 & ~currentUmask();
         if (m_target.exists) {
             const struct stat& old = m_target.info;
@@ -479,7 +484,29 @@ private:
                now.st_nlink == 1;
     }
 
+    // A new file only: a link to it at the name, which never replaces what
+    // appeared there meanwhile.
+    bool takeNewName(QString* error) {
+        const int folder = m_target.folder.get();
+        const bool linked =
+            m_temporary.isEmpty()
+                ? ::linkat(AT_FDCWD, procPath(m_file.get()).constData(), folder,
+                           m_target.name.constData(), AT_SYMLINK_FOLLOW) == 0
+                : ::linkat(folder, m_temporary.constData(), folder, m_target.name.constData(),
+                           0) == 0;
+        if (!linked) {
+            *error = errno == EEXIST ? QStringLiteral("it already exists") : systemError(errno);
+            return false;
+        }
+        if (!m_temporary.isEmpty())
+            ::unlinkat(folder, m_temporary.constData(), 0);
+        m_temporary.clear();
+        return true;
+    }
+
     bool takeName(QString* error) {
+        if (m_newPrivate)
+            return takeNewName(error);
         const int folder = m_target.folder.get();
         if (m_temporary.isEmpty()) {
             const QByteArray self = procPath(m_file.get());
@@ -512,6 +539,7 @@ private:
         return true;
     }
 
+    const bool m_newPrivate;
     OutputTarget m_target;
     Fd m_file;
     QByteArray m_temporary; // the new file's name while it has one of its own
@@ -638,11 +666,21 @@ std::optional<OutputProblem> checkOutput(const QString& path) {
 }
 
 bool OutputFile::open(QString* error) {
+    if (m_standardOutput && m_creation == Creation::NewPrivate) {
+        *error = QStringLiteral("it is not a new file");
+        return false;
+    }
     if (m_standardOutput) {
         m_stream = std::make_unique<Stream>();
         m_stream->adopt(m_descriptor);
         m_isStream = !m_stream->canTakeBack();
         return true;
+    }
+    struct stat existing {};
+    if (m_creation == Creation::NewPrivate &&
+        ::lstat(QFile::encodeName(m_path).constData(), &existing) == 0) {
+        *error = QStringLiteral("it already exists");
+        return false;
     }
     OutputTarget target;
     if (const auto problem = locate(m_path, &target)) {
@@ -658,7 +696,7 @@ bool OutputFile::open(QString* error) {
         m_stream.reset();
         return false;
     }
-    m_replacement = std::make_unique<Replacement>();
+    m_replacement = std::make_unique<Replacement>(m_creation == Creation::NewPrivate);
     if (m_replacement->open(std::move(target), error))
         return true;
     m_replacement.reset();
@@ -688,7 +726,7 @@ std::optional<OutputProblem> checkOutput(const QString& path) {
 
 class OutputFile::Replacement {
 public:
-    explicit Replacement(const QString& path) : m_file(path) {}
+    Replacement(const QString& path, bool newPrivate) : m_file(path), m_newPrivate(newPrivate) {}
     bool open(QString* error) {
         if (m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return true;
@@ -713,6 +751,8 @@ public:
             *error = QStringLiteral("cancelled");
             return false;
         }
+        if (m_newPrivate)
+            m_file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         if (m_file.commit())
             return true;
         *error = describeFileError(m_file);
@@ -722,6 +762,7 @@ public:
 
 private:
     QSaveFile m_file;
+    bool m_newPrivate;
 };
 
 class OutputFile::Stream {
@@ -763,6 +804,10 @@ private:
 };
 
 bool OutputFile::open(QString* error) {
+    if (m_standardOutput && m_creation == Creation::NewPrivate) {
+        *error = QStringLiteral("it is not a new file");
+        return false;
+    }
     if (m_standardOutput) {
         m_stream = std::make_unique<Stream>();
         m_stream->adopt(m_descriptor);
@@ -774,6 +819,10 @@ bool OutputFile::open(QString* error) {
         return false;
     }
     const QFileInfo info(m_path);
+    if (m_creation == Creation::NewPrivate && (info.exists() || info.isSymLink())) {
+        *error = QStringLiteral("it already exists");
+        return false;
+    }
     if (info.exists() && !info.isFile()) {
         m_isStream = true;
         m_stream = std::make_unique<Stream>();
@@ -782,7 +831,7 @@ bool OutputFile::open(QString* error) {
         m_stream.reset();
         return false;
     }
-    m_replacement = std::make_unique<Replacement>(m_path);
+    m_replacement = std::make_unique<Replacement>(m_path, m_creation == Creation::NewPrivate);
     if (m_replacement->open(error))
         return true;
     m_replacement.reset();

@@ -68,6 +68,18 @@ public:
     // path as it was.
     void setCancel(const base::CancelToken* cancel) { m_cancel = cancel; }
 
+    // How the output comes to stand at its path.
+    enum class Creation {
+        Replace,    // a new file, or one that replaces what is there (the rules above)
+        NewPrivate, // a new file only, for a secret (an identity): readable and writable
+                    // by the user alone (0600) whatever the umask. Anything at the path
+                    // (a file, a link, even one that leads nowhere) is refused as
+                    // "it already exists", and so is one that appears there before
+                    // the output takes the name. Never a descriptor or a stream.
+    };
+    // Set before open().
+    void setCreation(Creation creation) { m_creation = creation; }
+
     // Prepares the output; on failure, error receives the cause, such as
     // "it is write-protected" or "Permission denied".
     bool open(QString* error);
@@ -107,6 +119,7 @@ private:
     bool m_isStream = false;
     qint64 m_written = 0;
     const base::CancelToken* m_cancel = nullptr;
+    Creation m_creation = Creation::Replace;
     std::unique_ptr<Replacement> m_replacement;
     std::unique_ptr<Stream> m_stream;
 };

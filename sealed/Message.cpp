@@ -3,11 +3,13 @@
 #include "base/Utf8.h"
 #include "base/Wipe.h"
 #include "sealed/Key.h"
+#include "sealed/Recipients.h"
 #include "sealed/Recognition.h"
 #include "sealed/Stream.h"
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <sodium.h>
@@ -44,17 +46,19 @@ QByteArray messageFile(const QByteArray& sealedBytes) {
     return out;
 }
 
+// How one candidate's sealed bytes are opened: with a password's key, or
+// with either kind's opener.
+using StreamOpener = std::function<Result(Source& source, Sink& sink)>;
+
 // The sealed bytes' text, which must authenticate and be UTF-8.
-Result openText(const QByteArray& sealedBytes, const KeySource& key, const Limits& limits,
-                QString* text) {
+Result openText(const QByteArray& sealedBytes, const StreamOpener& openStream, QString* text) {
     QByteArray plain;
     // Room for the whole plaintext at once: a growing array would leave
     // unwiped copies behind in freed memory.
     plain.reserve(sealedBytes.size());
     MemorySource source(sealedBytes);
     ByteArraySink sink(&plain);
-    base::Progress quiet;
-    const Result result = open(source, sink, key, limits, quiet);
+    const Result result = openStream(source, sink);
     if (!result.ok()) {
         base::wipe(plain);
         // The tag promised a sealed message: bytes without the magic under it
@@ -67,7 +71,8 @@ Result openText(const QByteArray& sealedBytes, const KeySource& key, const Limit
     std::optional<QString> opened = base::decodeUtf8(plain, base::InitialBom::Keep);
     base::wipe(plain);
     if (!opened)
-        return refuse(Status::Unsupported, QStringLiteral("The sealed message does not hold UTF-8 text."));
+        return refuse(Status::Unsupported,
+                      QStringLiteral("The sealed message does not hold UTF-8 text."));
     *text = std::move(*opened);
     return Result::success();
 }
@@ -94,16 +99,59 @@ KeySource derivedOnce(const KeySource& key) {
 }
 
 // Each candidate in turn, until one authenticates.
-Result openFound(const FoundMessage& found, const KeySource& key, const Limits& limits,
-                 QString* text) {
-    const KeySource once = derivedOnce(key);
+Result openFound(const FoundMessage& found, const StreamOpener& openStream, QString* text) {
     Result result;
     for (const QByteArray& candidate : found.candidates) {
-        result = openText(candidate, once, limits, text);
+        result = openText(candidate, openStream, text);
         if (result.ok() || result.status != Status::WrongPasswordOrDamaged)
             return result;
     }
     return result;
+}
+
+using StreamSealer = std::function<Result(Source& source, Sink& sink, base::Progress& quiet)>;
+
+// The message file of the text, sealed by sealStream.
+Result sealText(const QString& text, const StreamSealer& sealStream, qint64 headerSize,
+                const Params& params, QByteArray* file) {
+    if (text.size() > base::kMaxMessageLength) {
+        return refuse(Status::LimitsExceeded,
+                      QStringLiteral("The message has %1 characters (a line break counts as two), "
+                                     "and a message may have at most %2.")
+                          .arg(text.size())
+                          .arg(base::kMaxMessageLength));
+    }
+    QByteArray plain = text.toUtf8();
+    QByteArray sealedBytes;
+    sealedBytes.reserve(sealedSize(plain.size(), std::max(params.chunkSize, kMinChunkSize)) -
+                        kHeaderSize + headerSize);
+    MemorySource source(plain);
+    ByteArraySink sink(&sealedBytes);
+    base::Progress quiet;
+    const Result result = sealStream(source, sink, quiet);
+    base::wipe(plain);
+    if (!result.ok())
+        return result;
+    *file = messageFile(sealedBytes);
+    return Result::success();
+}
+
+// The sealed message the file holds, found wherever it stands.
+Result findSealed(const QByteArray& file, FoundMessage* found) {
+    if (file.size() > kMaxMessageFileSize) {
+        return refuse(Status::LimitsExceeded,
+                      QStringLiteral("The message file is larger than a sealed message can be."));
+    }
+    *found = findMessage(file);
+    switch (found->recognition) {
+    case Recognition::Classic:
+        return refuse(Status::NotSealed, QStringLiteral("This is not a sealed message."));
+    case Recognition::Damaged:
+        return refuse(Status::BadEncoding, QStringLiteral("The sealed message is damaged."));
+    case Recognition::Sealed:
+        break;
+    }
+    return Result::success();
 }
 
 } // namespace
@@ -115,25 +163,18 @@ Result sealMessage(const QString& text, const QString& password, QByteArray* fil
 
 Result sealMessage(const QString& text, const KeySource& key, QByteArray* file,
                    const Params& params) {
-    if (text.size() > base::kMaxMessageLength) {
-        return refuse(Status::LimitsExceeded,
-                      QStringLiteral("The message has %1 characters (a line break counts as two), "
-                                     "and a message may have at most %2.")
-                          .arg(text.size())
-                          .arg(base::kMaxMessageLength));
-    }
-    QByteArray plain = text.toUtf8();
-    QByteArray sealedBytes;
-    sealedBytes.reserve(sealedSize(plain.size(), std::max(params.chunkSize, kMinChunkSize)));
-    MemorySource source(plain);
-    ByteArraySink sink(&sealedBytes);
-    base::Progress quiet;
-    const Result result = seal(source, sink, key, params, quiet);
-    base::wipe(plain);
-    if (!result.ok())
-        return result;
-    *file = messageFile(sealedBytes);
-    return Result::success();
+    const StreamSealer sealStream = [&](Source& source, Sink& sink, base::Progress& quiet) {
+        return seal(source, sink, key, params, quiet);
+    };
+    return sealText(text, sealStream, kHeaderSize, params, file);
+}
+
+Result sealMessage(const QString& text, const QList<PublicKey>& recipients, QByteArray* file,
+                   const Params& params) {
+    const StreamSealer sealStream = [&](Source& source, Sink& sink, base::Progress& quiet) {
+        return sealToRecipients(source, sink, recipients, params, quiet);
+    };
+    return sealText(text, sealStream, recipientsHeaderSize(recipients.size()), params, file);
 }
 
 Result openMessage(const QByteArray& file, const QString& password, QString* text,
@@ -143,20 +184,34 @@ Result openMessage(const QByteArray& file, const QString& password, QString* tex
 
 Result openMessage(const QByteArray& file, const KeySource& key, QString* text,
                    const Limits& limits) {
-    if (file.size() > kMaxMessageFileSize) {
-        return refuse(Status::LimitsExceeded,
-                      QStringLiteral("The message file is larger than a sealed message can be."));
-    }
-    const FoundMessage found = findMessage(file);
-    switch (found.recognition) {
-    case Recognition::Classic:
-        return refuse(Status::NotSealed, QStringLiteral("This is not a sealed message."));
-    case Recognition::Damaged:
-        return refuse(Status::BadEncoding, QStringLiteral("The sealed message is damaged."));
-    case Recognition::Sealed:
-        break;
-    }
-    return openFound(found, key, limits, text);
+    FoundMessage found;
+    if (Result result = findSealed(file, &found); !result.ok())
+        return result;
+    const KeySource once = derivedOnce(key);
+    return openFound(
+        found,
+        [&](Source& source, Sink& sink) {
+            base::Progress quiet;
+            return open(source, sink, once, limits, quiet);
+        },
+        text);
+}
+
+Result openMessage(const QByteArray& file, const Opener& opener, QString* text,
+                   const Limits& limits) {
+    FoundMessage found;
+    if (Result result = findSealed(file, &found); !result.ok())
+        return result;
+    Opener once = opener;
+    if (opener.password)
+        once.password = derivedOnce(*opener.password);
+    return openFound(
+        found,
+        [&](Source& source, Sink& sink) {
+            base::Progress quiet;
+            return openEither(source, sink, once, limits, quiet);
+        },
+        text);
 }
 
 std::optional<Cost> messageCost(const QByteArray& file) {

@@ -8,6 +8,7 @@
 #include "base/Limits.h"
 #include "sealed/Header.h"
 #include "sealed/Key.h"
+#include "sealed/Recipients.h"
 
 namespace sealed {
 
@@ -25,6 +26,10 @@ Result sealMessage(const QString& text, const QString& password, QByteArray* fil
                    const Params& params = {});
 Result sealMessage(const QString& text, const KeySource& key, QByteArray* file,
                    const Params& params = {});
+// Sealed to people (Recipients.h): the same file, its sealed bytes of the
+// recipients kind.
+Result sealMessage(const QString& text, const QList<PublicKey>& recipients, QByteArray* file,
+                   const Params& params = {});
 
 // The text of a sealed message, found wherever it stands in the file
 // (Recognition.h, findMessage): it opens when it authenticates, whatever its
@@ -32,6 +37,9 @@ Result sealMessage(const QString& text, const KeySource& key, QByteArray* file,
 Result openMessage(const QByteArray& file, const QString& password, QString* text,
                    const Limits& limits = {});
 Result openMessage(const QByteArray& file, const KeySource& key, QString* text,
+                   const Limits& limits = {});
+// Of either kind, with what the opener holds (Recipients.h, openEither).
+Result openMessage(const QByteArray& file, const Opener& opener, QString* text,
                    const Limits& limits = {});
 
 // The cost of the key a sealed message asks, found as openMessage() finds

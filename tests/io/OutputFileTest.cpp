@@ -217,3 +217,42 @@ TEST_F(Output, StandardOutputIsWrittenAsItIs) {
     EXPECT_TRUE(written) << error.toStdString();
     EXPECT_EQ(readAll(path), "to standard output");
 }
+
+// A new private file (an identity): 0600 whatever the umask, and never over
+// anything that stands at the path, before open() or by the time it commits.
+TEST_F(Output, ANewPrivateFileIsTheUsersAloneAndNeverReplacesAnything) {
+    for (const mode_t mask : {mode_t(0), mode_t(022), mode_t(077)}) {
+        QFile::remove(path);
+        const Umask umask(mask);
+        OutputFile out(path);
+        out.setCreation(OutputFile::Creation::NewPrivate);
+        QString error;
+        ASSERT_TRUE(writeWhole(out, "secret", &error)) << error.toStdString();
+        EXPECT_EQ(modeOf(path), 0600u) << mask;
+        EXPECT_EQ(readAll(path), "secret");
+    }
+    const QString link = dir.filePath("link");
+    ASSERT_EQ(::symlink("nowhere", QFile::encodeName(link).constData()), 0);
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& taken : {path, link, fifo}) {
+        OutputFile out(taken);
+        out.setCreation(OutputFile::Creation::NewPrivate);
+        QString error;
+        EXPECT_FALSE(out.open(&error)) << taken.toStdString();
+        EXPECT_EQ(error, QStringLiteral("it already exists"));
+    }
+    EXPECT_EQ(readAll(path), "secret");
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("nowhere")));
+
+    const QString late = dir.filePath("late");
+    OutputFile out(late);
+    out.setCreation(OutputFile::Creation::NewPrivate);
+    QString error;
+    ASSERT_TRUE(out.open(&error) && out.write("new", &error));
+    writeAll(late, "planted meanwhile");
+    EXPECT_FALSE(out.commit(&error));
+    EXPECT_EQ(error, QStringLiteral("it already exists"));
+    EXPECT_EQ(readAll(late), "planted meanwhile");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 4);
+}

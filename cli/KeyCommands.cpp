@@ -1,0 +1,287 @@
+// keygen and recipient, and the keys that encrypt and decrypt take.
+
+#include "base/Wipe.h"
+#include "cli/Input.h"
+#include "cli/Keys.h"
+#include "cli/Password.h"
+#include "cli/Signals.h"
+#include "io/OutputFile.h"
+#include "sealed/Message.h"
+#include "sealed/Recipients.h"
+#include "sealed/Recognition.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace cli {
+namespace {
+
+QString shown(const QString& path) {
+    return QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path));
+}
+
+// An identity or people file, read up to the size such a file can have (its
+// bytes are wiped when it goes); nothing, after one line, when it cannot be.
+std::optional<Input> readKeyFile(const QString& path, const QString& what) {
+    Input input = readBounded(path, sealed::kMaxKeyFileSize);
+    switch (input.status) {
+    case Input::Status::Ok:
+        return input;
+    case Input::Status::TooLong:
+        reportError(
+            QStringLiteral("%1 %2 is far larger than such a file can be").arg(what, shown(path)));
+        break;
+    case Input::Status::Interrupted:
+        reportInterrupted();
+        break;
+    case Input::Status::Failed:
+        reportError(QStringLiteral("cannot read %1 %2: %3").arg(what, shown(path), input.error));
+        break;
+    }
+    return std::nullopt;
+}
+
+// The identities of one file into identities. The password of protected
+// files is had once, when the first one needs it, and kept for the next.
+bool readIdentities(const QString& path, const QString& passwordFile,
+                    std::optional<Secret>* password, QList<sealed::Identity>* identities) {
+    const std::optional<Input> input = readKeyFile(path, QStringLiteral("the identity file"));
+    if (!input)
+        return false;
+    if (sealed::isProtectedIdentityFile(input->bytes) && !*password) {
+        std::optional<Secret> got =
+            obtainPassword(passwordFile, QStringLiteral("Password of %1: ").arg(path));
+        if (!got)
+            return false;
+        password->emplace(std::move(*got));
+    }
+    const sealed::Result result = sealed::readIdentityFile(
+        input->bytes, *password ? &(*password)->text() : nullptr, identities);
+    if (!result.ok()) {
+        reportError(
+            QStringLiteral("cannot use the identity file %1: %2").arg(shown(path), result.message));
+    }
+    return result.ok();
+}
+
+// The identity file, created new and readable by the user alone; false,
+// after one line, when it could not be.
+bool writeIdentity(const QString& path, const QByteArray& file) {
+    io::OutputFile out(path);
+    out.setCreation(io::OutputFile::Creation::NewPrivate);
+    out.setCancel(&StopSignals::token());
+    QString error;
+    if (out.open(&error) && out.write(file, &error) && out.commit(&error))
+        return true;
+    out.cancel();
+    if (out.wasCancelled())
+        reportInterrupted();
+    else
+        reportError(QStringLiteral("cannot write %1: %2").arg(shown(path), error));
+    return false;
+}
+
+std::optional<QString> keygenUsageProblem(const Options& options) {
+    if (!options.positional.isEmpty())
+        return QStringLiteral("keygen: give the identity file as --output IDENTITY, and no other");
+    if (options.output.isEmpty() || options.output == QLatin1String("-")) {
+        return QStringLiteral("keygen: --output IDENTITY is required (an identity is secret and "
+                              "goes to a new file of its own)");
+    }
+    if (!options.protect && !options.passwordFile.isEmpty())
+        return QStringLiteral("keygen: --password-file goes with --protect");
+    return std::nullopt;
+}
+
+void sayKeepItSafe(const QString& path, bool isProtected) {
+    reportError(
+        QStringLiteral("wrote the identity %1. Keep it safe: if it is lost%2, nothing sealed to "
+                       "it can be opened. %3")
+            .arg(shown(path),
+                 isProtected ? QStringLiteral(" or its password forgotten") : QString(),
+                 isProtected ? QStringLiteral("Keep a copy somewhere else.")
+                             : QStringLiteral("Keep a protected copy somewhere else: "
+                                              "tessera-cli encrypt --sealed --output COPY %1")
+                                   .arg(path)));
+}
+
+// A regular file sealed to people, as a file or as a message (standard
+// input and the like are not looked at: they can be read only once).
+bool sealedToPeople(const QString& path) {
+    QFile file(path);
+    if (path == QLatin1String("-") || heldDescriptor(path, 0) || !QFileInfo(path).isFile() ||
+        !file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = file.read(sealed::kMaxMessageFileSize);
+    if (sealed::recogniseFile(content.left(sealed::kRecognitionWindow)) ==
+        sealed::Recognition::Sealed)
+        return sealed::sealedVersion(content) == sealed::kRecipientsVersion;
+    const sealed::FoundMessage found = sealed::findMessage(content);
+    return !found.candidates.isEmpty() &&
+           sealed::sealedVersion(found.candidates.constFirst()) == sealed::kRecipientsVersion;
+}
+
+int encryptionCredentials(const QString& name, const Options& options, Credentials* credentials) {
+    if (options.to.isEmpty() && options.toFiles.isEmpty()) {
+        std::optional<Secret> password = obtainPassword(options.passwordFile);
+        if (!password)
+            return kFailed;
+        if (options.sealed)
+            warnOfWeakPassword(*password);
+        credentials->password.emplace(std::move(*password));
+        return kOk;
+    }
+    if (const auto problem = keysUsageProblem(name, options)) {
+        reportError(*problem);
+        return kUsage;
+    }
+    std::optional<QList<sealed::PublicKey>> recipients = gatherRecipients(options);
+    if (!recipients)
+        return kFailed;
+    if (recipients->size() > sealed::kMaxRecipients) {
+        reportError(QStringLiteral("%1: a file may be sealed to at most %2 people; %3 were given")
+                        .arg(name)
+                        .arg(sealed::kMaxRecipients)
+                        .arg(recipients->size()));
+        return kFailed;
+    }
+    credentials->recipients = std::move(*recipients);
+    return kOk;
+}
+
+} // namespace
+
+std::optional<QString> keysUsageProblem(const QString& name, const Options& options) {
+    if ((!options.to.isEmpty() || !options.toFiles.isEmpty()) &&
+        (!options.passwordFile.isEmpty() || options.pic || options.junkBitz)) {
+        return QStringLiteral("%1: --to and --to-file seal to people, with no password and "
+                              "neither --pic nor --junkbitz")
+            .arg(name);
+    }
+    return std::nullopt;
+}
+
+int obtainCredentials(const QString& name, const Options& options, bool encrypt,
+                      const QString& input, Credentials* credentials) {
+    if (encrypt)
+        return encryptionCredentials(name, options, credentials);
+    if (!options.identities.isEmpty()) {
+        std::optional<QList<sealed::Identity>> identities = gatherIdentities(options);
+        if (!identities)
+            return kFailed;
+        credentials->identities = std::move(*identities);
+        return kOk;
+    }
+    if (sealedToPeople(input)) {
+        reportError(QStringLiteral("%1: %2 is sealed to people: give --identity IDENTITY (it "
+                                   "needs no password)")
+                        .arg(name, shown(input)));
+        return kFailed;
+    }
+    std::optional<Secret> password = obtainPassword(options.passwordFile);
+    if (!password)
+        return kFailed;
+    credentials->password.emplace(std::move(*password));
+    return kOk;
+}
+
+int keygenCommand(const Options& options) {
+    if (const auto problem = keygenUsageProblem(options)) {
+        reportError(*problem);
+        return kUsage;
+    }
+    const QFileInfo target(options.output);
+    if (target.exists() || target.isSymLink()) {
+        reportError(QStringLiteral("%1 already exists; keygen never replaces a file")
+                        .arg(shown(options.output)));
+        return kFailed;
+    }
+    const std::optional<Secret> password =
+        options.protect ? obtainNewPassword(options.passwordFile) : std::nullopt;
+    if (options.protect && !password)
+        return kFailed;
+    if (password)
+        warnOfWeakPassword(*password);
+    const std::optional<sealed::Identity> identity = sealed::Identity::generate();
+    QByteArray file;
+    const sealed::Result made =
+        identity ? sealed::identityFile(*identity, password ? &password->text() : nullptr, &file)
+                 : sealed::Result{};
+    if (!made.ok()) {
+        reportError(made.message.isEmpty() ? QStringLiteral("the encryption library failed")
+                                           : made.message);
+        return kFailed;
+    }
+    const bool written = writeIdentity(options.output, file);
+    base::wipe(file);
+    if (!written)
+        return kFailed;
+    std::printf("%s\n", qPrintable(sealed::recipientText(identity->recipient())));
+    std::fflush(stdout);
+    sayKeepItSafe(options.output, options.protect);
+    return kOk;
+}
+
+int recipientCommand(const Options& options) {
+    if (options.positional.size() != 1 || options.positional.constFirst().isEmpty()) {
+        reportError(QStringLiteral("recipient: give one IDENTITY file"));
+        return kUsage;
+    }
+    std::optional<Secret> password;
+    QList<sealed::Identity> identities;
+    if (!readIdentities(options.positional.constFirst(), options.passwordFile, &password,
+                        &identities))
+        return kFailed;
+    for (const sealed::Identity& identity : identities)
+        std::printf("%s\n", qPrintable(sealed::recipientText(identity.recipient())));
+    return kOk;
+}
+
+std::optional<QList<sealed::PublicKey>> gatherRecipients(const Options& options) {
+    QList<sealed::PublicKey> recipients;
+    const auto add = [&](const sealed::PublicKey& key) {
+        if (!recipients.contains(key))
+            recipients.append(key);
+    };
+    for (const QString& text : options.to) {
+        sealed::KeyTextProblem problem = sealed::KeyTextProblem::None;
+        const std::optional<sealed::PublicKey> key = sealed::parseRecipient(text, &problem);
+        if (!key) {
+            reportError(QStringLiteral("--to: %1 Nothing was written.")
+                            .arg(sealed::describe(problem, text)));
+            return std::nullopt;
+        }
+        add(*key);
+    }
+    for (const QString& path : options.toFiles) {
+        const std::optional<Input> input = readKeyFile(path, QStringLiteral("the people file"));
+        if (!input)
+            return std::nullopt;
+        sealed::PeopleProblem problem;
+        const auto people = sealed::parsePeople(input->bytes, &problem);
+        if (!people) {
+            reportError(QStringLiteral("%1, line %2: %3 Nothing was written.")
+                            .arg(shown(path))
+                            .arg(problem.line)
+                            .arg(sealed::describe(problem.problem, problem.given)));
+            return std::nullopt;
+        }
+        for (const sealed::Person& person : *people)
+            add(person.recipient);
+    }
+    return recipients;
+}
+
+std::optional<QList<sealed::Identity>> gatherIdentities(const Options& options) {
+    std::optional<Secret> password;
+    QList<sealed::Identity> identities;
+    for (const QString& path : options.identities) {
+        if (!readIdentities(path, options.passwordFile, &password, &identities))
+            return std::nullopt;
+    }
+    return identities;
+}
+
+} // namespace cli
