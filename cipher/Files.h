@@ -41,8 +41,8 @@ struct PassRequest {
     // Sealed to people. Enciphering to recipients seals the copy to them,
     // whatever the format, with no password; deciphering with identities
     // opens a file sealed to one of them, and then needs no password.
-    QList<sealed::PublicKey> recipients;
-    QList<sealed::Identity> identities;
+    QList<sealed::PublicKey> recipients = {};
+    QList<sealed::Identity> identities = {};
 };
 
 enum class PassStatus {

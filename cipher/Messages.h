@@ -50,7 +50,7 @@ struct EncryptRequest {
     Format format = Format::Classic;
     // Sealed to people: the message is sealed to these recipients, whatever
     // the format, and needs no password.
-    QList<sealed::PublicKey> recipients;
+    QList<sealed::PublicKey> recipients = {};
 };
 
 enum class EncryptResult {
@@ -89,7 +89,7 @@ struct DecryptRequest {
     sealed::CostCheck confirmCost = {};
     // A message sealed to people opens with one of these, and needs no
     // password; with none, it is refused as NeedsIdentity.
-    QList<sealed::Identity> identities;
+    QList<sealed::Identity> identities = {};
 };
 
 enum class DecryptResult {
