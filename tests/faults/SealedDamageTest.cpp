@@ -129,8 +129,9 @@ protected:
         }
         const std::optional<QByteArray> inWindow = entry();
         EXPECT_EQ(inWindow.has_value(), r.status == 0);
-        if (inWindow)
+        if (inWindow) {
             EXPECT_EQ(*inWindow, plain);
+        }
     }
 };
 
