@@ -5,7 +5,9 @@
 //   tessera-testkit OUTPUT_FOLDER
 
 #include "io/OutputFile.h"
+#include "sealed/Identity.h"
 #include "sealed/Message.h"
+#include "sealed/Recipients.h"
 #include "sealed/Stream.h"
 
 #include <QCoreApplication>
@@ -13,6 +15,7 @@
 #include <QStringList>
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -195,6 +198,121 @@ void messages(Kit& kit) {
             "not-sealed");
 }
 
+// ---- Sealed to people ----------------------------------------------------------
+
+// A fixed identity: its secret key's bytes follow from the seed.
+sealed::Identity fixedIdentity(int seed) {
+    std::array<unsigned char, 32> secret{};
+    for (size_t i = 0; i < secret.size(); ++i)
+        secret[i] = static_cast<unsigned char>(seed * 29 + int(i) * 17 + 3);
+    const std::optional<sealed::Identity> identity = sealed::Identity::fromSecret(secret.data());
+    if (!identity)
+        qFatal("no identity");
+    return *identity;
+}
+
+// The file key, the nonce prefix and the ephemeral keys of one case, fixed.
+sealed::RandomBytes fixedRandom(Kit& kit) {
+    const int serial = ++kit.serial;
+    auto drawn = std::make_shared<int>(0);
+    return [serial, drawn](unsigned char* into, size_t size) {
+        for (size_t i = 0; i < size; ++i)
+            into[i] = static_cast<unsigned char>(serial * 61 + (*drawn)++ * 13 + 5);
+    };
+}
+
+QByteArray sealTo(Kit& kit, const QByteArray& plain, const QList<sealed::Identity>& people,
+                  qint64 chunkSize = 64) {
+    QList<sealed::PublicKey> recipients;
+    for (const sealed::Identity& person : people)
+        recipients.append(person.recipient());
+    Params params;
+    params.chunkSize = chunkSize;
+    QByteArray out;
+    sealed::MemorySource source(plain);
+    sealed::ByteArraySink sink(&out);
+    base::Progress quiet;
+    if (!sealed::sealToRecipients(source, sink, recipients, params, quiet, fixedRandom(kit)).ok())
+        qFatal("sealing failed");
+    return out;
+}
+
+// The identity files, one of them protected by the password in
+// "identity-carol.password", and their recipients in a people file.
+void identities(Kit& kit, const QList<sealed::Identity>& people) {
+    const char* names[] = {"alice", "bob", "carol", "stranger"};
+    QByteArray list = "# The recipients of the kit's identities\n";
+    for (int i = 0; i < people.size(); ++i) {
+        QByteArray file;
+        const bool isProtected = QLatin1String(names[i]) == QLatin1String("carol");
+        if (!sealed::identityFile(people[i], isProtected ? &kPassword : nullptr, &file,
+                                  kit.params())
+                 .ok())
+            qFatal("no identity file");
+        kit.write(QStringLiteral("identity-%1").arg(QLatin1String(names[i])), file);
+        list += sealed::recipientText(people[i].recipient()).toLatin1() + "  # " + names[i] + "\n";
+    }
+    kit.write("identity-carol.password", kPassword.toUtf8() + "\n");
+    kit.write("recipients", list);
+}
+
+void peopleFiles(Kit& kit, const QList<sealed::Identity>& people) {
+    const sealed::Identity &alice = people[0], &bob = people[1], &carol = people[2];
+    const QByteArray plain = counting(200);
+    kit.add("people-file-to-one", "file-to-people", sealTo(kit, plain, {alice}), "identity-alice",
+            "open", plain);
+    kit.add("people-file-to-three", "file-to-people", sealTo(kit, plain, {alice, bob, carol}),
+            "identity-carol", "open", plain);
+    kit.add("people-file-size-0", "file-to-people", sealTo(kit, {}, {bob}), "identity-bob", "open",
+            {});
+    const QByteArray big = counting(65536 + 1);
+    kit.add("people-file-default-chunks", "file-to-people", sealTo(kit, big, {bob}, 65536),
+            "identity-bob", "open", big);
+    const QByteArray good = sealTo(kit, plain, {alice, bob});
+    const qsizetype entries = sealed::kRecipientsFixedSize, entry = sealed::kEntrySize;
+    const qsizetype mac = sealed::recipientsHeaderSize(2) - sealed::kHeaderMacSize;
+    kit.add("people-file-stranger", "file-to-people", good, "identity-stranger", "not-opened");
+    QByteArray dropped = QByteArray(good).remove(entries + entry, entry);
+    dropped[29] = 1;
+    kit.add("people-file-entry-dropped", "file-to-people", dropped, "identity-alice", "not-opened");
+    QByteArray added =
+        QByteArray(good).insert(mac, sealTo(kit, plain, {people[3]}).mid(entries, entry));
+    added[29] = 3;
+    kit.add("people-file-entry-added", "file-to-people", added, "identity-alice", "not-opened");
+    kit.add("people-file-mac-changed", "file-to-people",
+            QByteArray(good).replace(mac + 31, 1, good[mac + 31] == 'A' ? "B" : "A"),
+            "identity-alice", "not-opened");
+    kit.add("people-file-low-order-key", "file-to-people",
+            QByteArray(good).replace(entries, 32, QByteArray(32, '\0')), "identity-bob",
+            "not-opened");
+    kit.add("people-file-record-changed", "file-to-people",
+            QByteArray(good).replace(mac + 40, 1, good[mac + 40] == 'A' ? "B" : "A"),
+            "identity-alice", "not-opened");
+    kit.add("people-file-too-many-entries", "file-to-people",
+            QByteArray(good).replace(29, 2, "\x41\0"), "identity-alice", "damaged");
+    kit.add("people-file-unknown-entry-kind", "file-to-people",
+            QByteArray(good).replace(9, 1, "\x02"), "identity-alice", "damaged");
+    kit.add("people-file-cut-inside-header", "file-to-people", good.left(mac + 10),
+            "identity-alice", "damaged");
+}
+
+void peopleMessages(Kit& kit, const QList<sealed::Identity>& people) {
+    const QString text = QStringLiteral("To Alice and Bob: the key is under the third stone.");
+    QByteArray sealedBytes = sealTo(kit, text.toUtf8(), {people[0], people[1]});
+    // The message file around them, as sealMessage() makes it.
+    QByteArray good = "\"Tessera v2.0 Sealed\"\r\n";
+    const QByteArray base64 = sealedBytes.toBase64();
+    for (qsizetype at = 0; at < base64.size(); at += 64)
+        good += base64.mid(at, 64) + "\r\n";
+    kit.add("people-message-to-two", "message-to-people", good, "identity-bob", "open",
+            text.toUtf8());
+    kit.add("people-message-quoted", "message-to-people",
+            "> " + QByteArray(good).replace("\r\n", "\r\n> "), "identity-alice", "open",
+            text.toUtf8());
+    kit.add("people-message-stranger", "message-to-people", good, "identity-stranger",
+            "not-opened");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -210,7 +328,14 @@ int main(int argc, char** argv) {
     kit.write("password-wrong", "not the password\n");
     files(kit);
     messages(kit);
-    kit.write("MANIFEST", "# NAME KIND PASSWORD-FILE EXPECT [PLAINTEXT]\n" +
+    const QList<sealed::Identity> people{fixedIdentity(1), fixedIdentity(2), fixedIdentity(3),
+                                         fixedIdentity(4)};
+    identities(kit, people);
+    peopleFiles(kit, people);
+    peopleMessages(kit, people);
+    kit.write("MANIFEST", "# NAME KIND PASSWORD-FILE EXPECT [PLAINTEXT]\n"
+                          "# (for the kinds file-to-people and message-to-people, an identity "
+                          "file in place of PASSWORD-FILE)\n" +
                               kit.manifest.join('\n').toUtf8() + "\n");
     return kit.ok ? 0 : 1;
 }
