@@ -2,6 +2,7 @@
 
 #include "base/AppInfo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -23,35 +24,46 @@ EarlyRequest earlyRequest(const QStringList& arguments) {
     return EarlyRequest::None;
 }
 
+namespace {
+
+// What --help says after the synopsis, which names the program and its
+// options as they are typed in every language.
+const char kSynopsis[] = "  tessera [QT-OPTIONS] [--webEngineArgs ENGINE-OPTIONS]\n"
+                         "  tessera --help | --version\n";
+const char* const kHelp[] = {
+    QT_TRANSLATE_NOOP("app",
+                      "Tessera2 encrypts short typed messages into message files and enciphers\n"
+                      "whole files into copies, under a password. A wizard leads through one\n"
+                      "operation page by page; the advanced mode is one window with every command\n"
+                      "at hand. tessera-cli runs the same operations from scripts.\n"),
+    QT_TRANSLATE_NOOP("app",
+                      "It needs a desktop session; without one, run it under a virtual X server:\n"
+                      "xvfb-run -a tessera.\n"),
+    QT_TRANSLATE_NOOP(
+        "app", "QT-OPTIONS are Qt's own, for example -style Fusion, -reverse or\n"
+               "-platform offscreen. ENGINE-OPTIONS are the web page viewer's (Qt WebEngine),\n"
+               "for example --webEngineArgs --no-sandbox; the engine reads none of the\n"
+               "options before --webEngineArgs, and none at all while the variable\n"
+               "QTWEBENGINE_CHROMIUM_FLAGS is set.\n"),
+    QT_TRANSLATE_NOOP(
+        "app", "Two formats. Classic, the default, is a classical additive cipher kept so\n"
+               "that files of earlier versions still open; a file's copy has its length. It\n"
+               "hides a message from a casual reader; it does not protect it against a\n"
+               "determined attacker. Sealed (the options window, the wizard's options page\n"
+               "or the file window's Sealed box) is real, authenticated encryption with\n"
+               "Argon2id and XChaCha20-Poly1305: a wrong password or a changed file is\n"
+               "refused. A sealed copy is 57 bytes longer than its input, plus 16 bytes per\n"
+               "64 KiB. With Sealed chosen, decrypting insists on a sealed input; without,\n"
+               "a sealed input is recognised by itself.\n"),
+};
+
+} // namespace
+
 QString helpText() {
-    return QStringLiteral(
-        "Usage:\n"
-        "  tessera [QT-OPTIONS] [--webEngineArgs ENGINE-OPTIONS]\n"
-        "  tessera --help | --version\n"
-        "\n"
-        "Tessera2 encrypts short typed messages into message files and enciphers\n"
-        "whole files into copies, under a password. A wizard leads through one\n"
-        "operation page by page; the advanced mode is one window with every command\n"
-        "at hand. tessera-cli runs the same operations from scripts.\n"
-        "\n"
-        "It needs a desktop session; without one, run it under a virtual X server:\n"
-        "xvfb-run -a tessera.\n"
-        "\n"
-        "QT-OPTIONS are Qt's own, for example -style Fusion, -reverse or\n"
-        "-platform offscreen. ENGINE-OPTIONS are the web page viewer's (Qt WebEngine),\n"
-        "for example --webEngineArgs --no-sandbox; the engine reads none of the\n"
-        "options before --webEngineArgs, and none at all while the variable\n"
-        "QTWEBENGINE_CHROMIUM_FLAGS is set.\n"
-        "\n"
-        "Two formats. Classic, the default, is a classical additive cipher kept so\n"
-        "that files of earlier versions still open; a file's copy has its length. It\n"
-        "hides a message from a casual reader; it does not protect it against a\n"
-        "determined attacker. Sealed (the options window, the wizard's options page\n"
-        "or the file window's Sealed box) is real, authenticated encryption with\n"
-        "Argon2id and XChaCha20-Poly1305: a wrong password or a changed file is\n"
-        "refused. A sealed copy is 57 bytes longer than its input, plus 16 bytes per\n"
-        "64 KiB. With Sealed chosen, decrypting insists on a sealed input; without,\n"
-        "a sealed input is recognised by itself.\n");
+    QString text = QCoreApplication::translate("app", "Usage:\n") + QLatin1String(kSynopsis);
+    for (const char* paragraph : kHelp)
+        text += QLatin1Char('\n') + QCoreApplication::translate("app", paragraph);
+    return text;
 }
 
 QString versionText() {
@@ -96,8 +108,8 @@ QString commandToStart(const QString& startedAs, const QString& executable, cons
 }
 
 QString noDisplayHint(const QString& command) {
-    return QStringLiteral("tessera: no display found; start it from a desktop session, or "
-                          "headless with: xvfb-run -a %1\n")
+    return QCoreApplication::translate("app", "tessera: no display found; start it from a desktop "
+                                              "session, or headless with: xvfb-run -a %1\n")
         .arg(command);
 }
 

@@ -8,6 +8,8 @@
 #include "cli/TerminalProgress.h"
 #include "cipher/Files.h"
 
+#include <QCoreApplication>
+
 #if defined(Q_OS_UNIX)
 #include <unistd.h>
 #endif
@@ -24,23 +26,25 @@ bool isTerminal(int fd) {
 }
 
 // An operand as the messages name it: "-" is a standard stream.
-QString named(const QString& operand, const char* dash) {
-    return operand == QLatin1String("-") ? QString::fromLatin1(dash) : operand;
+QString named(const QString& operand, const QString& dash) {
+    return operand == QLatin1String("-") ? dash : operand;
 }
 
 // What is wrong with the operands before anything is read: wrong usage.
 std::optional<QString> operandProblem(const QString& name, const Options& options,
                                       cipher::Direction direction) {
     if (options.positional.size() != 2 || options.positional.contains(QString()))
-        return QStringLiteral("%1: give INPUT and OUTPUT").arg(name);
+        return QCoreApplication::translate("cli", "%1: give INPUT and OUTPUT").arg(name);
     const std::optional<int> in = heldDescriptor(options.positional.at(0), 0);
     if (in && heldDescriptor(options.passwordFile, 0) == in)
-        return QStringLiteral("%1: the password and INPUT cannot both come from standard input")
+        return QCoreApplication::translate(
+                   "cli", "%1: the password and INPUT cannot both come from standard input")
             .arg(name);
     const std::optional<int> out = heldDescriptor(options.positional.at(1), 1);
     if (direction == cipher::Direction::Encipher && out && isTerminal(*out)) {
-        return QStringLiteral("%1: an encrypted file is binary and is not written to a terminal; "
-                              "redirect standard output to a file or a pipe")
+        return QCoreApplication::translate(
+                   "cli", "%1: an encrypted file is binary and is not written to a terminal; "
+                          "redirect standard output to a file or a pipe")
             .arg(name);
     }
     return std::nullopt;
@@ -76,8 +80,10 @@ int fileCommand(const QString& name, const Options& options, cipher::Direction d
         return status;
     TerminalProgress progress(true);
     cipher::PassRequest request;
-    request.input = named(options.positional.at(0), "standard input");
-    request.output = named(options.positional.at(1), "standard output");
+    request.input =
+        named(options.positional.at(0), QCoreApplication::translate("cli", "standard input"));
+    request.output =
+        named(options.positional.at(1), QCoreApplication::translate("cli", "standard output"));
     request.inputDescriptor = heldDescriptor(options.positional.at(0), 0).value_or(-1);
     request.outputDescriptor = heldDescriptor(options.positional.at(1), 1).value_or(-1);
     request.password = keys.passwordText();
@@ -85,7 +91,8 @@ int fileCommand(const QString& name, const Options& options, cipher::Direction d
     request.identities = keys.identities;
     request.direction = direction;
     request.format = options.sealed ? cipher::Format::Sealed : cipher::Format::Classic;
-    request.notSealedHint = QStringLiteral("Leave out --sealed to decrypt a classic one.");
+    request.notSealedHint =
+        QCoreApplication::translate("cli", "Leave out --sealed to decrypt a classic one.");
     request.confirmCost = announceCost;
     const cipher::PassResult result = cipher::FileCipherPass(request, progress);
     if (result.status != cipher::PassStatus::Done)

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/Signals.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <cerrno>
@@ -16,8 +17,9 @@
 namespace cli {
 
 bool announceCost(const sealed::Cost& cost) {
-    reportError(QStringLiteral("this input asks for %1 passes over %2 to derive its key, more "
-                               "than the usual %3 over %4: this may take a while")
+    reportError(QCoreApplication::translate(
+                    "cli", "this input asks for %1 passes over %2 to derive its key, more "
+                           "than the usual %3 over %4: this may take a while")
                     .arg(cost.opslimit)
                     .arg(sealed::describeMemory(cost.memlimit))
                     .arg(sealed::kDefaultOpslimit)

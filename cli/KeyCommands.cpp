@@ -10,6 +10,7 @@
 #include "sealed/Recipients.h"
 #include "sealed/Recognition.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,13 +32,15 @@ std::optional<Input> readKeyFile(const QString& path, const QString& what) {
         return input;
     case Input::Status::TooLong:
         reportError(
-            QStringLiteral("%1 %2 is far larger than such a file can be").arg(what, shown(path)));
+            QCoreApplication::translate("cli", "%1 %2 is far larger than such a file can be")
+                .arg(what, shown(path)));
         break;
     case Input::Status::Interrupted:
         reportInterrupted();
         break;
     case Input::Status::Failed:
-        reportError(QStringLiteral("cannot read %1 %2: %3").arg(what, shown(path), input.error));
+        reportError(QCoreApplication::translate("cli", "cannot read %1 %2: %3")
+                        .arg(what, shown(path), input.error));
         break;
     }
     return std::nullopt;
@@ -47,12 +50,13 @@ std::optional<Input> readKeyFile(const QString& path, const QString& what) {
 // files is had once, when the first one needs it, and kept for the next.
 bool readIdentities(const QString& path, const QString& passwordFile,
                     std::optional<Secret>* password, QList<sealed::Identity>* identities) {
-    const std::optional<Input> input = readKeyFile(path, QStringLiteral("the identity file"));
+    const std::optional<Input> input =
+        readKeyFile(path, QCoreApplication::translate("cli", "the identity file"));
     if (!input)
         return false;
     if (sealed::isProtectedIdentityFile(input->bytes) && !*password) {
-        std::optional<Secret> got =
-            obtainPassword(passwordFile, QStringLiteral("Password of %1: ").arg(path));
+        std::optional<Secret> got = obtainPassword(
+            passwordFile, QCoreApplication::translate("cli", "Password of %1: ").arg(path));
         if (!got)
             return false;
         password->emplace(std::move(*got));
@@ -60,8 +64,8 @@ bool readIdentities(const QString& path, const QString& passwordFile,
     const sealed::Result result = sealed::readIdentityFile(
         input->bytes, *password ? &(*password)->text() : nullptr, identities);
     if (!result.ok()) {
-        reportError(
-            QStringLiteral("cannot use the identity file %1: %2").arg(shown(path), result.message));
+        reportError(QCoreApplication::translate("cli", "cannot use the identity file %1: %2")
+                        .arg(shown(path), result.message));
     }
     return result.ok();
 }
@@ -79,31 +83,37 @@ bool writeIdentity(const QString& path, const QByteArray& file) {
     if (out.wasCancelled())
         reportInterrupted();
     else
-        reportError(QStringLiteral("cannot write %1: %2").arg(shown(path), error));
+        reportError(
+            QCoreApplication::translate("cli", "cannot write %1: %2").arg(shown(path), error));
     return false;
 }
 
 std::optional<QString> keygenUsageProblem(const Options& options) {
     if (!options.positional.isEmpty())
-        return QStringLiteral("keygen: give the identity file as --output IDENTITY, and no other");
+        return QCoreApplication::translate(
+            "cli", "keygen: give the identity file as --output IDENTITY, and no other");
     if (options.output.isEmpty() || options.output == QLatin1String("-")) {
-        return QStringLiteral("keygen: --output IDENTITY is required (an identity is secret and "
-                              "goes to a new file of its own)");
+        return QCoreApplication::translate(
+            "cli", "keygen: --output IDENTITY is required (an identity is secret and "
+                   "goes to a new file of its own)");
     }
     if (!options.protect && !options.passwordFile.isEmpty())
-        return QStringLiteral("keygen: --password-file goes with --protect");
+        return QCoreApplication::translate("cli", "keygen: --password-file goes with --protect");
     return std::nullopt;
 }
 
 void sayKeepItSafe(const QString& path, bool isProtected) {
     reportError(
-        QStringLiteral("wrote the identity %1. Keep it safe: if it is lost%2, nothing sealed to "
-                       "it can be opened. %3")
+        QCoreApplication::translate(
+            "cli", "wrote the identity %1. Keep it safe: if it is lost%2, nothing sealed to "
+                   "it can be opened. %3")
             .arg(shown(path),
-                 isProtected ? QStringLiteral(" or its password forgotten") : QString(),
-                 isProtected ? QStringLiteral("Keep a copy somewhere else.")
-                             : QStringLiteral("Keep a protected copy somewhere else: "
-                                              "tessera-cli encrypt --sealed --output COPY %1")
+                 isProtected ? QCoreApplication::translate("cli", " or its password forgotten")
+                             : QString(),
+                 isProtected ? QCoreApplication::translate("cli", "Keep a copy somewhere else.")
+                             : QCoreApplication::translate(
+                                   "cli", "Keep a protected copy somewhere else: "
+                                          "tessera-cli encrypt --sealed --output COPY %1")
                                    .arg(path)));
 }
 
@@ -141,7 +151,8 @@ int encryptionCredentials(const QString& name, const Options& options, Credentia
     if (!recipients)
         return kFailed;
     if (recipients->size() > sealed::kMaxRecipients) {
-        reportError(QStringLiteral("%1: a file may be sealed to at most %2 people; %3 were given")
+        reportError(QCoreApplication::translate(
+                        "cli", "%1: a file may be sealed to at most %2 people; %3 were given")
                         .arg(name)
                         .arg(sealed::kMaxRecipients)
                         .arg(recipients->size()));
@@ -156,8 +167,9 @@ int encryptionCredentials(const QString& name, const Options& options, Credentia
 std::optional<QString> keysUsageProblem(const QString& name, const Options& options) {
     if ((!options.to.isEmpty() || !options.toFiles.isEmpty()) &&
         (!options.passwordFile.isEmpty() || options.pic || options.junkBitz)) {
-        return QStringLiteral("%1: --to and --to-file seal to people, with no password and "
-                              "neither --pic nor --junkbitz")
+        return QCoreApplication::translate(
+                   "cli", "%1: --to and --to-file seal to people, with no password and "
+                          "neither --pic nor --junkbitz")
             .arg(name);
     }
     return std::nullopt;
@@ -175,8 +187,9 @@ int obtainCredentials(const QString& name, const Options& options, bool encrypt,
         return kOk;
     }
     if (sealedToPeople(input)) {
-        reportError(QStringLiteral("%1: %2 is sealed to people: give --identity IDENTITY (it "
-                                   "needs no password)")
+        reportError(QCoreApplication::translate(
+                        "cli", "%1: %2 is sealed to people: give --identity IDENTITY (it "
+                               "needs no password)")
                         .arg(name, shown(input)));
         return kFailed;
     }
@@ -194,8 +207,9 @@ int keygenCommand(const Options& options) {
     }
     const QFileInfo target(options.output);
     if (target.exists() || target.isSymLink()) {
-        reportError(QStringLiteral("%1 already exists; keygen never replaces a file")
-                        .arg(shown(options.output)));
+        reportError(
+            QCoreApplication::translate("cli", "%1 already exists; keygen never replaces a file")
+                .arg(shown(options.output)));
         return kFailed;
     }
     const std::optional<Secret> password =
@@ -210,8 +224,9 @@ int keygenCommand(const Options& options) {
         identity ? sealed::identityFile(*identity, password ? &password->text() : nullptr, &file)
                  : sealed::Result{};
     if (!made.ok()) {
-        reportError(made.message.isEmpty() ? QStringLiteral("the encryption library failed")
-                                           : made.message);
+        reportError(made.message.isEmpty()
+                        ? QCoreApplication::translate("cli", "the encryption library failed")
+                        : made.message);
         return kFailed;
     }
     const bool written = writeIdentity(options.output, file);
@@ -226,7 +241,7 @@ int keygenCommand(const Options& options) {
 
 int recipientCommand(const Options& options) {
     if (options.positional.size() != 1 || options.positional.constFirst().isEmpty()) {
-        reportError(QStringLiteral("recipient: give one IDENTITY file"));
+        reportError(QCoreApplication::translate("cli", "recipient: give one IDENTITY file"));
         return kUsage;
     }
     std::optional<Secret> password;
@@ -249,20 +264,21 @@ std::optional<QList<sealed::PublicKey>> gatherRecipients(const Options& options)
         sealed::KeyTextProblem problem = sealed::KeyTextProblem::None;
         const std::optional<sealed::PublicKey> key = sealed::parseRecipient(text, &problem);
         if (!key) {
-            reportError(QStringLiteral("--to: %1 Nothing was written.")
+            reportError(QCoreApplication::translate("cli", "--to: %1 Nothing was written.")
                             .arg(sealed::describe(problem, text)));
             return std::nullopt;
         }
         add(*key);
     }
     for (const QString& path : options.toFiles) {
-        const std::optional<Input> input = readKeyFile(path, QStringLiteral("the people file"));
+        const std::optional<Input> input =
+            readKeyFile(path, QCoreApplication::translate("cli", "the people file"));
         if (!input)
             return std::nullopt;
         sealed::PeopleProblem problem;
         const auto people = sealed::parsePeople(input->bytes, &problem);
         if (!people) {
-            reportError(QStringLiteral("%1, line %2: %3 Nothing was written.")
+            reportError(QCoreApplication::translate("cli", "%1, line %2: %3 Nothing was written.")
                             .arg(shown(path))
                             .arg(problem.line)
                             .arg(sealed::describe(problem.problem, problem.given)));

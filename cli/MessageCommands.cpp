@@ -12,6 +12,7 @@
 #include "cli/TerminalProgress.h"
 #include "io/OutputFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <optional>
 #include <utility>
@@ -60,8 +61,9 @@ std::optional<int> readMessageFile(const QString& path, cipher::DecryptRequest* 
         request->content = std::exchange(input.bytes, QByteArray());
         break;
     case Input::Status::TooLong:
-        reportError(QStringLiteral("The file %1 was not decrypted: it is larger than 1 MB, far "
-                                   "larger than any message file.")
+        reportError(QCoreApplication::translate(
+                        "cli", "The file %1 was not decrypted: it is larger than 1 MB, far "
+                               "larger than any message file.")
                         .arg(shown(path)));
         return kFailed;
     case Input::Status::Interrupted:
@@ -77,16 +79,18 @@ std::optional<int> readMessageFile(const QString& path, cipher::DecryptRequest* 
 
 int encryptCommand(const Options& options) {
     if (options.output.isEmpty()) {
-        reportError(QStringLiteral("encrypt: --output MESSAGEFILE is required"));
+        reportError(
+            QCoreApplication::translate("cli", "encrypt: --output MESSAGEFILE is required"));
         return kUsage;
     }
     if (options.positional.size() > 1) {
-        reportError(QStringLiteral("encrypt: give at most one TEXTFILE"));
+        reportError(QCoreApplication::translate("cli", "encrypt: give at most one TEXTFILE"));
         return kUsage;
     }
     if (options.sealed && (options.pic || options.junkBitz)) {
-        reportError(QStringLiteral("encrypt: --pic and --junkbitz are for the classic format; a "
-                                   "sealed message needs neither"));
+        reportError(QCoreApplication::translate(
+            "cli", "encrypt: --pic and --junkbitz are for the classic format; a "
+                   "sealed message needs neither"));
         return kUsage;
     }
     if (const auto problem = keysUsageProblem(QStringLiteral("encrypt"), options)) {
@@ -99,16 +103,17 @@ int encryptCommand(const Options& options) {
     case Input::Status::Ok:
         break;
     case Input::Status::TooLong:
-        reportError(QStringLiteral("the message is longer than %1 characters; nothing was written")
+        reportError(QCoreApplication::translate(
+                        "cli", "the message is longer than %1 characters; nothing was written")
                         .arg(base::kMaxMessageLength));
         return kFailed;
     case Input::Status::Interrupted:
         reportInterrupted();
         return kFailed;
     case Input::Status::Failed:
-        reportError(QStringLiteral("cannot read %1: %2")
+        reportError(QCoreApplication::translate("cli", "cannot read %1: %2")
                         .arg(source.isEmpty() || isStandardStream(source)
-                                 ? QStringLiteral("standard input")
+                                 ? QCoreApplication::translate("cli", "standard input")
                                  : shown(source),
                              input.error));
         return kFailed;
@@ -119,8 +124,9 @@ int encryptCommand(const Options& options) {
     } else {
         std::optional<QString> decoded = base::decodeUtf8(input.bytes);
         if (!decoded) {
-            reportError(QStringLiteral("the message is not valid UTF-8 (use --raw for "
-                                       "single-byte text)"));
+            reportError(QCoreApplication::translate("cli",
+                                                    "the message is not valid UTF-8 (use --raw for "
+                                                    "single-byte text)"));
             return kFailed;
         }
         text = std::move(*decoded);
@@ -146,7 +152,8 @@ int encryptCommand(const Options& options) {
     case cipher::EncryptResult::Finished:
         return kOk;
     case cipher::EncryptResult::Empty:
-        reportError(QStringLiteral("the message is empty; no file was written"));
+        reportError(
+            QCoreApplication::translate("cli", "the message is empty; no file was written"));
         return kFailed;
     case cipher::EncryptResult::Cancelled:
         reportInterrupted();
@@ -159,13 +166,14 @@ int encryptCommand(const Options& options) {
 
 int decryptCommand(const Options& options) {
     if (options.positional.size() != 1 || options.positional.constFirst().isEmpty()) {
-        reportError(QStringLiteral("decrypt: give exactly one MESSAGEFILE"));
+        reportError(QCoreApplication::translate("cli", "decrypt: give exactly one MESSAGEFILE"));
         return kUsage;
     }
     const QString& source = options.positional.constFirst();
     if (const auto in = heldDescriptor(source, 0); in && heldDescriptor(options.passwordFile, 0) == in) {
-        reportError(QStringLiteral("decrypt: the password and MESSAGEFILE cannot both come from "
-                                   "standard input"));
+        reportError(QCoreApplication::translate(
+            "cli", "decrypt: the password and MESSAGEFILE cannot both come from "
+                   "standard input"));
         return kUsage;
     }
     Credentials keys;
@@ -179,11 +187,13 @@ int decryptCommand(const Options& options) {
     if (const auto ended = readMessageFile(source, &request))
         return *ended;
     if (request.content && isStandardStream(source))
-        request.path = QStringLiteral("standard input"); // as the messages name it
+        request.path =
+            QCoreApplication::translate("cli", "standard input"); // as the messages name it
     request.confirmCost = announceCost;
     CliHost host;
     TerminalProgress progress(false);
-    request.notSealedHint = QStringLiteral("Leave out --sealed to open a classic one.");
+    request.notSealedHint =
+        QCoreApplication::translate("cli", "Leave out --sealed to open a classic one.");
     request.requireMessage = true;
     switch (cipher::DecryptMessage(request, host, progress)) {
     case cipher::DecryptResult::Decrypted:
@@ -208,8 +218,9 @@ int decryptCommand(const Options& options) {
     } else if (!options.raw) {
         text = host.sealedText->toUtf8();
     } else if (const auto bad = classic::codepage::firstUnmappable(*host.sealedText)) {
-        reportError(QStringLiteral("the text holds the character %1, which has no single-byte "
-                                   "code; leave out --raw")
+        reportError(QCoreApplication::translate(
+                        "cli", "the text holds the character %1, which has no single-byte "
+                               "code; leave out --raw")
                         .arg(classic::codepage::describe(*bad)));
         return kFailed;
     } else {
@@ -226,9 +237,10 @@ int decryptCommand(const Options& options) {
             reportInterrupted();
             return kFailed;
         }
-        reportError(QStringLiteral("cannot write %1: %2")
-                        .arg(toStandardOutput ? QStringLiteral("the text to standard output")
-                                              : shown(options.output),
+        reportError(QCoreApplication::translate("cli", "cannot write %1: %2")
+                        .arg(toStandardOutput
+                                 ? QCoreApplication::translate("cli", "the text to standard output")
+                                 : shown(options.output),
                              error));
         return kFailed;
     }

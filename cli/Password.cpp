@@ -7,6 +7,7 @@
 #include "cli/Signals.h"
 #include "sealed/Strength.h"
 
+#include <QCoreApplication>
 
 #if defined(Q_OS_UNIX)
 #include <cerrno>
@@ -25,7 +26,7 @@ namespace {
 constexpr qsizetype kPasswordFileLimit = qsizetype(base::kMaxPasswordLength) * 3 + 2;
 
 QString tooLong() {
-    return QStringLiteral("the password is longer than %1 characters")
+    return QCoreApplication::translate("cli", "the password is longer than %1 characters")
         .arg(base::kMaxPasswordLength);
 }
 
@@ -34,13 +35,15 @@ std::optional<Secret> checked(QByteArray& bytes, const QString& where) {
     std::optional<QString> decoded = base::decodeUtf8(bytes);
     base::wipe(bytes);
     if (!decoded) {
-        reportError(QStringLiteral("the password in %1 is not valid UTF-8").arg(where));
+        reportError(
+            QCoreApplication::translate("cli", "the password in %1 is not valid UTF-8").arg(where));
         return std::nullopt;
     }
     Secret text(std::move(*decoded));
     if (text.text().isEmpty()) {
-        reportError(QStringLiteral("the password is empty: put it in the file that "
-                                   "--password-file names, or type it at the prompt"));
+        reportError(QCoreApplication::translate("cli",
+                                                "the password is empty: put it in the file that "
+                                                "--password-file names, or type it at the prompt"));
         return std::nullopt;
     }
     if (text.text().size() > base::kMaxPasswordLength) {
@@ -111,8 +114,9 @@ private:
 std::optional<Secret> askOnTerminal(const QString& prompt) {
     const int fd = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        reportError(QStringLiteral("no password: give --password-file PW (there is no terminal "
-                                   "to ask on)"));
+        reportError(QCoreApplication::translate(
+            "cli", "no password: give --password-file PW (there is no terminal "
+                   "to ask on)"));
         return std::nullopt;
     }
     // Room for the longest password at once: a growing array would leave
@@ -159,13 +163,13 @@ std::optional<Secret> askOnTerminal(const QString& prompt) {
     }
     if (line.endsWith('\r'))
         line.chop(1);
-    return checked(line, QStringLiteral("the terminal"));
+    return checked(line, QCoreApplication::translate("cli", "the terminal"));
 }
 
 #else
 
 std::optional<Secret> askOnTerminal(const QString&) {
-    reportError(QStringLiteral("no password: give --password-file PW"));
+    reportError(QCoreApplication::translate("cli", "no password: give --password-file PW"));
     return std::nullopt;
 }
 
@@ -174,20 +178,23 @@ std::optional<Secret> askOnTerminal(const QString&) {
 } // namespace
 
 std::optional<Secret> obtainPassword(const QString& passwordFile) {
-    return obtainPassword(passwordFile, QStringLiteral("Password: "));
+    return obtainPassword(passwordFile, QCoreApplication::translate("cli", "Password: "));
 }
 
 std::optional<Secret> obtainNewPassword(const QString& passwordFile) {
     if (!passwordFile.isEmpty())
         return obtainPassword(passwordFile);
-    std::optional<Secret> first = askOnTerminal(QStringLiteral("New password: "));
+    std::optional<Secret> first =
+        askOnTerminal(QCoreApplication::translate("cli", "New password: "));
     if (!first)
         return std::nullopt;
-    const std::optional<Secret> again = askOnTerminal(QStringLiteral("The same again: "));
+    const std::optional<Secret> again =
+        askOnTerminal(QCoreApplication::translate("cli", "The same again: "));
     if (!again)
         return std::nullopt;
     if (again->text() != first->text()) {
-        reportError(QStringLiteral("the two passwords differ; nothing was written"));
+        reportError(
+            QCoreApplication::translate("cli", "the two passwords differ; nothing was written"));
         return std::nullopt;
     }
     return first;
@@ -201,13 +208,13 @@ std::optional<Secret> obtainPassword(const QString& passwordFile, const QString&
     case Input::Status::Ok:
         break;
     case Input::Status::TooLong:
-        reportError(QStringLiteral("%1 in %2").arg(tooLong(), passwordFile));
+        reportError(QCoreApplication::translate("cli", "%1 in %2").arg(tooLong(), passwordFile));
         return std::nullopt;
     case Input::Status::Interrupted:
         reportInterrupted();
         return std::nullopt;
     case Input::Status::Failed:
-        reportError(QStringLiteral("cannot read the password file %1: %2")
+        reportError(QCoreApplication::translate("cli", "cannot read the password file %1: %2")
                         .arg(passwordFile, input.error));
         return std::nullopt;
     }
@@ -225,8 +232,9 @@ void warnOfWeakPassword(const Secret& password) {
     const std::optional<sealed::Strength> strength = sealed::passwordStrength(password.text());
     if (!strength || !strength->weak())
         return;
-    reportError(QStringLiteral("warning: %1 password (%2 to guess); a sealed file is only as "
-                               "strong as its password")
+    reportError(QCoreApplication::translate(
+                    "cli", "warning: %1 password (%2 to guess); a sealed file is only as "
+                           "strong as its password")
                     .arg(strength->words(), sealed::describeDuration(strength->seconds)));
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -15,7 +16,7 @@ class SystemPrinter final : public PrinterPort {
 public:
     PrintResult printText(const QString& text, int pointSize) override {
         if (QPrinterInfo::defaultPrinter().isNull())
-            return {false, QStringLiteral("No printer is installed.")};
+            return {false, QCoreApplication::translate("platform", "No printer is installed.")};
         QPrinter device(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
         device.setDocName(QStringLiteral("Tessera"));
         return paint(device, text, pointSize);
@@ -24,7 +25,8 @@ public:
     static PrintResult paint(QPrinter& device, const QString& text, int pointSize) {
         QPainter painter;
         if (!painter.begin(&device))
-            return {false, QStringLiteral("The printer could not be started.")};
+            return {false,
+                    QCoreApplication::translate("platform", "The printer could not be started.")};
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPointSize(pointSize);
         painter.setFont(font);
@@ -39,7 +41,9 @@ public:
             if (y + metrics.descent() > page.height()) {
                 if (!device.newPage()) {
                     painter.end();
-                    return {false, QStringLiteral("The printer stopped in the middle of the text.")};
+                    return {false,
+                            QCoreApplication::translate(
+                                "platform", "The printer stopped in the middle of the text.")};
                 }
                 y = metrics.ascent();
             }
@@ -47,7 +51,8 @@ public:
             y += metrics.lineSpacing();
         }
         if (!painter.end())
-            return {false, QStringLiteral("The printer could not finish the document.")};
+            return {false, QCoreApplication::translate(
+                               "platform", "The printer could not finish the document.")};
         return {true, {}};
     }
 };
@@ -69,8 +74,9 @@ bool printWithReport(QWidget* parent, const QString& text) {
     const PrintResult result = printer().printText(text, kPrintPointSize);
     if (!result.ok) {
         messageBox(parent,
-                   QStringLiteral("The text was not printed: %1").arg(result.error),
-                   QStringLiteral("Print"), Icon::Stop);
+                   QCoreApplication::translate("platform", "The text was not printed: %1")
+                       .arg(result.error),
+                   QCoreApplication::translate("platform", "Print"), Icon::Stop);
     }
     return result.ok;
 }

@@ -151,9 +151,10 @@ bool sandboxSwitchedOff() {
 std::optional<QString> webEngineProblem() {
 #ifdef Q_OS_UNIX
     if (geteuid() == 0 && !sandboxSwitchedOff()) {
-        return QStringLiteral("the web engine does not run for the administrator (root) with its "
-                              "sandbox on. Run Tessera2 as an ordinary user, or set "
-                              "QTWEBENGINE_DISABLE_SANDBOX=1 to switch the sandbox off");
+        return QCoreApplication::translate(
+            "platform", "the web engine does not run for the administrator (root) with its "
+                        "sandbox on. Run Tessera2 as an ordinary user, or set "
+                        "QTWEBENGINE_DISABLE_SANDBOX=1 to switch the sandbox off");
     }
 #endif
     const QString appDir = QCoreApplication::applicationDirPath();
@@ -164,12 +165,14 @@ std::optional<QString> webEngineProblem() {
             : findEngineFile(nullptr, {appDir, QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath)},
                              QStringLiteral("QtWebEngineProcess"));
     if (process.isEmpty() || !QFileInfo(process).isExecutable())
-        return QStringLiteral("the web engine's helper program (QtWebEngineProcess) is missing");
+        return QCoreApplication::translate(
+            "platform", "the web engine's helper program (QtWebEngineProcess) is missing");
     const QString data = QLibraryInfo::path(QLibraryInfo::DataPath);
     if (findEngineFile("QTWEBENGINE_RESOURCES_PATH", {data + QStringLiteral("/resources"), data, appDir},
                        QStringLiteral("qtwebengine_resources.pak"))
             .isEmpty())
-        return QStringLiteral("the web engine's resources (qtwebengine_resources.pak) are missing");
+        return QCoreApplication::translate(
+            "platform", "the web engine's resources (qtwebengine_resources.pak) are missing");
     return std::nullopt;
 }
 

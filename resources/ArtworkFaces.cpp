@@ -262,7 +262,7 @@ void paintVersionBanner(QPainter& p, const QRectF& rect) {
     f.setWeight(QFont::Bold);
     f.setPixelSize(std::max(6, int(h * 0.44)));
     f.setLetterSpacing(QFont::AbsoluteSpacing, h * 0.09);
-    const QString text = QStringLiteral("VERSION 2.0");
+    const QString text = QCoreApplication::translate("resources", "VERSION 2.0");
     const QFontMetricsF fm(f);
     const qreal textWidth = fm.horizontalAdvance(text) - h * 0.09;
     const QPointF origin(rect.center().x() - textWidth / 2, rect.center().y() + fm.capHeight() / 2);

@@ -20,6 +20,9 @@ mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --disable-dev-shm-usage"
 export LC_ALL=C.UTF-8
+# The tests expect the programs' English: LANGUAGE outranks LC_ALL when a
+# program picks its language.
+export LANGUAGE=en
 
 # A real printer queue for the printing tests, when one can be started here.
 if [ -x "$ROOT/scripts/start-printer.sh" ]; then

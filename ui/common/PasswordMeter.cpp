@@ -22,13 +22,13 @@ constexpr int kWordsLeft = kSteps * (kStepWidth + kStepGap) + 4;
 } // namespace
 
 PasswordMeter::PasswordMeter(QWidget* parent) : QWidget(parent), m_words(new QLabel(this)) {
-    setAccessibleName(QStringLiteral("Password strength"));
+    setAccessibleName(tr("Password strength"));
     setToolTip(sealed::strengthAssumption());
     setAutoFillBackground(true);
     m_words->setObjectName(QStringLiteral("lblStrength"));
     m_words->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // The meter itself speaks for its words.
-    m_words->setAccessibleName(QStringLiteral("Password strength"));
+    m_words->setAccessibleName(tr("Password strength"));
     setVisible(false);
 }
 

@@ -207,7 +207,7 @@ void frmEncFile::passFinished(cipher::PassResult result) {
         break;
     case cipher::PassStatus::Refused:
     case cipher::PassStatus::Failed:
-        platform::messageBox(this, result.message, QStringLiteral("Error"), platform::Icon::Stop);
+        platform::messageBox(this, result.message, tr("Error"), platform::Icon::Stop);
         break;
     case cipher::PassStatus::Cancelled:
         break;

@@ -61,7 +61,7 @@ frmAdvanced::frmAdvanced(FormRegistry& registry, MainSettings& settings, QWidget
         fitText(box, Fit::Grow);
     }
 
-    resources::applyPictureButton(m_ui->cmdClose, QStringLiteral("Close"));
+    resources::applyPictureButton(m_ui->cmdClose, tr("Close"));
     m_ui->cmdClose->setFlat(true);
     m_ui->cmdClose->setAutoDefault(true);
 

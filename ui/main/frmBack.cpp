@@ -32,8 +32,8 @@ frmBack::frmBack(FormRegistry& registry, MainSettings& settings, QWidget* parent
 frmBack::~frmBack() = default;
 
 void frmBack::cmdBrowse_Click() {
-    m_cdbOpen.title = QStringLiteral("Tessera Background");
-    m_cdbOpen.filter = QStringLiteral("Bitmaps (*.bmp)");
+    m_cdbOpen.title = tr("Tessera Background");
+    m_cdbOpen.filter = tr("Bitmaps (*.bmp)");
     // The dialog answers with the name it last returned when cancelled, so an
     // earlier choice comes back into the box.
     const QString chosen = m_cdbOpen.run(this);
@@ -52,8 +52,8 @@ void frmBack::cmdLoad_Click() {
     QImageReader reader(name);
     const QImage image = reader.read();
     if (image.isNull()) {
-        platform::messageBox(this, QStringLiteral("The file you selected could not be found!"),
-                             QStringLiteral("Error"), platform::Icon::Stop);
+        platform::messageBox(this, tr("The file you selected could not be found!"), tr("Error"),
+                             platform::Icon::Stop);
         return;
     }
     m_settings.setPicture(QPixmap::fromImage(image));

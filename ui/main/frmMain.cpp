@@ -81,14 +81,19 @@ frmMain::frmMain(FormRegistry& registry, MainSettings& settings, QWidget* parent
         QPushButton* button;
         const char* word;
     } faces[] = {
-        {m_ui->CmdEnc, "Encrypt"},       {m_ui->cmdDecrypt, "Decrypt"},
-        {m_ui->cmdClear, "Clear"},       {m_ui->cmdWeb, "Web Page"},
-        {m_ui->cmdBack, "Background"},   {m_ui->cmdPrint, "Print"},
-        {m_ui->cmdAdvanced, "Advanced"}, {m_ui->cmdFileEnc, "File Encryption"},
-        {m_ui->cmdExit, "Exit"},         {m_ui->cmdBrowse, "Browse"},
+        {m_ui->CmdEnc, QT_TR_NOOP("Encrypt")},
+        {m_ui->cmdDecrypt, QT_TR_NOOP("Decrypt")},
+        {m_ui->cmdClear, QT_TR_NOOP("Clear")},
+        {m_ui->cmdWeb, QT_TR_NOOP("Web Page")},
+        {m_ui->cmdBack, QT_TR_NOOP("Background")},
+        {m_ui->cmdPrint, QT_TR_NOOP("Print")},
+        {m_ui->cmdAdvanced, QT_TR_NOOP("Advanced")},
+        {m_ui->cmdFileEnc, QT_TR_NOOP("File Encryption")},
+        {m_ui->cmdExit, QT_TR_NOOP("Exit")},
+        {m_ui->cmdBrowse, QT_TR_NOOP("Browse")},
     };
     for (const auto& face : faces) {
-        resources::applyPictureButton(face.button, QString::fromLatin1(face.word));
+        resources::applyPictureButton(face.button, tr(face.word));
         face.button->setFlat(true);
         // A focused button answers Enter itself, as push buttons do on a form.
         if (face.button != m_ui->CmdEnc)
@@ -244,7 +249,7 @@ void frmMain::cmdDecrypt_Click() {
 }
 
 void frmMain::cmdBrowse_Click() {
-    m_cdbOpen.title = QStringLiteral("Tessera File");
+    m_cdbOpen.title = tr("Tessera File");
     m_cdbOpen.filter = everyFileFilter();
     // A cancel leaves the dialog's last name, which goes back into txtFile.
     const QString chosen = m_cdbOpen.run(this);
@@ -265,9 +270,8 @@ void frmMain::cmdPrint_Click() {
 
 void frmMain::cmdWeb_Click() {
     const platform::Answer answer = platform::messageBox(
-        this, QStringLiteral("You must be logged on to your ISP, would you like to continue?"),
-        QStringLiteral("Internet Service Provider"), platform::Icon::None,
-        platform::Buttons::OkCancel);
+        this, tr("You must be logged on to your ISP, would you like to continue?"),
+        tr("Internet Service Provider"), platform::Icon::None, platform::Buttons::OkCancel);
     if (answer == platform::Answer::Cancel)
         return;
     // A fresh viewer on every run, beside any that are already open.
@@ -282,8 +286,8 @@ void frmMain::txtIn_Change() {
     // A warning only: the text is neither cut nor blocked, and the message
     // comes again whenever the length is once more exactly the maximum.
     if (messageLength() == base::kMaxMessageLength) {
-        platform::messageBox(this, QStringLiteral("Maximum amount of Characters reached!"),
-                             QStringLiteral("Maximum"), platform::Icon::Stop);
+        platform::messageBox(this, tr("Maximum amount of Characters reached!"), tr("Maximum"),
+                             platform::Icon::Stop);
     }
 }
 

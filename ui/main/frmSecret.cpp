@@ -14,7 +14,7 @@ frmSecret::frmSecret(FormRegistry& registry, QWidget* parent)
     m_ui->setupUi(this);
     setFixedSize(size());
     m_ui->picSecret->setPixmap(resources::secretPicture(m_ui->picSecret->size()));
-    resources::applyPictureButton(m_ui->cmdExit, QStringLiteral("Exit"));
+    resources::applyPictureButton(m_ui->cmdExit, tr("Exit"));
     centreOnFirstShow(this);
     connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmSecret::cmdExit_Click);
     m_ui->cmdExit->setFocus();

@@ -67,7 +67,7 @@ frmAbout::frmAbout(FormRegistry& registry, QWidget* parent)
 frmAbout::~frmAbout() = default;
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + base::kAppTitle);
+    setWindowTitle(tr("About %1").arg(base::kAppTitle));
     m_ui->lblTitle->setText(base::kAppTitle);
     m_timer1->start();
 }
@@ -125,7 +125,7 @@ void frmAbout::StartSysInfo() {
     }
     if (!path.isEmpty() && platform::launchProgram(path))
         return;
-    platform::messageBox(this, QStringLiteral("System Information Is Unavailable At This Time"));
+    platform::messageBox(this, tr("System Information Is Unavailable At This Time"));
 }
 
 bool frmAbout::GetKeyValue(platform::RegKey KeyRoot, const QString& KeyName,

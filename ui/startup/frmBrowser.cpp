@@ -42,18 +42,17 @@ void setHeightTwips(QWidget* w, int twips) {
         w->resize(w->width(), toPixels(twips));
 }
 
-const QString kWorking = QStringLiteral("Working...");
-
 } // namespace
 
 void openWebPage(FormRegistry& registry, QWidget* parent, const QString& address) {
     if (!registry.isRegistered<frmBrowser>())
         return;
     if (const std::optional<QString> problem = platform::browserProblem()) {
-        platform::messageBox(parent,
-                             QStringLiteral("The web page cannot be shown here: %1.\n\nIts address is %2.")
-                                 .arg(*problem, address),
-                             base::kAppTitle, platform::Icon::Warning);
+        platform::messageBox(
+            parent,
+            frmBrowser::tr("The web page cannot be shown here: %1.\n\nIts address is %2.")
+                .arg(*problem, address),
+            base::kAppTitle, platform::Icon::Warning);
         return;
     }
     frmBrowser* viewer = registry.createNew<frmBrowser>();
@@ -85,10 +84,11 @@ frmBrowser::frmBrowser(FormRegistry& registry, QWidget* parent)
     brwWebBrowser->setHomePage(kAuthorWebPage);
     setTabOrder(m_ui->cboAddress, brwWebBrowser);
 
-    for (const QString& key :
-         {QStringLiteral("Back"), QStringLiteral("Forward"), QStringLiteral("Stop"),
-          QStringLiteral("Refresh"), QStringLiteral("Home")}) {
-        QAction* button = m_ui->tbToolBar->addAction(resources::toolbarIcon(key), key);
+    // The buttons are known by their English names; they show the user's words.
+    for (const char* name : {QT_TR_NOOP("Back"), QT_TR_NOOP("Forward"), QT_TR_NOOP("Stop"),
+                             QT_TR_NOOP("Refresh"), QT_TR_NOOP("Home")}) {
+        const QString key = QString::fromLatin1(name);
+        QAction* button = m_ui->tbToolBar->addAction(resources::toolbarIcon(key), tr(name));
         button->setObjectName(key);
         button->setData(key);
     }
@@ -220,7 +220,7 @@ void frmBrowser::tbToolBar_ButtonClick(const QString& key) {
 
 void frmBrowser::timTimer_Timer() {
     if (brwWebBrowser->busy()) {
-        setWindowTitle(kWorking);
+        setWindowTitle(tr("Working..."));
     } else {
         timTimer->stop();
         setWindowTitle(brwWebBrowser->locationName());

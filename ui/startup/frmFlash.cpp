@@ -46,8 +46,8 @@ frmFlash::frmFlash(FormRegistry& registry, QWidget* parent)
     }
     setLetterColour(QColor(255, 0, 0));
 
-    resources::applyPictureButton(m_ui->cmdStart, QStringLiteral("Start"));
-    resources::applyPictureButton(m_ui->cmdExit, QStringLiteral("Exit"));
+    resources::applyPictureButton(m_ui->cmdStart, tr("Start"));
+    resources::applyPictureButton(m_ui->cmdExit, tr("Exit"));
     connect(m_ui->cmdStart, &QPushButton::clicked, this, &frmFlash::cmdStart_Click);
     connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmFlash::cmdExit_Click);
 

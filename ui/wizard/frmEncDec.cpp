@@ -13,8 +13,8 @@ frmEncDec::frmEncDec(FormRegistry& registry, Wizard& wizard, QWidget* parent)
     build(*m_ui);
 
     setColours(m_ui->lblWhat, QColor(255, 0, 0));
-    resources::applyPictureButton(m_ui->cmdChoseEnc, QStringLiteral("Encrypt"));
-    resources::applyPictureButton(m_ui->cmdChoseDec, QStringLiteral("Decrypt"));
+    resources::applyPictureButton(m_ui->cmdChoseEnc, tr("Encrypt"));
+    resources::applyPictureButton(m_ui->cmdChoseDec, tr("Decrypt"));
     // The line that parts the two columns.
     addLine(QStringLiteral("Line1"), QLine(2760, 480, 2760, 2040), Qt::white);
 

@@ -33,7 +33,7 @@ void frmFile::cmdBack_Click() {
 void frmFile::cmdBrowse_Click() {
     // One dialog for a file to read and a file to create. A cancel gives back
     // the name chosen last time, if any.
-    m_cdbOpen.title = QStringLiteral("Tessera File");
+    m_cdbOpen.title = tr("Tessera File");
     m_cdbOpen.filter = everyFileFilter();
     m_cdbOpen.run(this);
     if (!m_cdbOpen.fileName().isEmpty())

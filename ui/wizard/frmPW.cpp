@@ -42,7 +42,7 @@ void frmPW::cmdBack_Click() {
 void frmPW::cmdNext_Click() {
     // Compared exactly: case matters and nothing is trimmed.
     if (m_ui->txtPW->text() != m_ui->txtPWconfirm->text()) {
-        platform::messageBox(this, QStringLiteral("Passwords do not match!"));
+        platform::messageBox(this, tr("Passwords do not match!"));
         m_ui->txtPW->clear();
         m_ui->txtPWconfirm->clear();
         // Both are typed again, from the first.
@@ -53,7 +53,7 @@ void frmPW::cmdNext_Click() {
 }
 
 void frmPW::Picture1_DblClick() {
-    platform::messageBox(this, QStringLiteral("This program was created by OrBiT"));
+    platform::messageBox(this, tr("This program was created by OrBiT"));
 }
 
 bool frmPW::eventFilter(QObject* watched, QEvent* event) {

@@ -31,7 +31,7 @@ void frmTextEnc::cmdNext_Click() {
     // Only the empty text is refused; blanks and line breaks alone pass.
     const QString text = m_ui->txtInput->toPlainText();
     if (text.isEmpty()) {
-        platform::messageBox(this, QStringLiteral("You must have at least one character"));
+        platform::messageBox(this, tr("You must have at least one character"));
         return;
     }
     m_wizard.textEntered(text);

@@ -21,7 +21,7 @@ frmWizard1::frmWizard1(FormRegistry& registry, Wizard& wizard, QWidget* parent)
     yellow.setColor(QPalette::Button, QColor(255, 255, 0));
     yellow.setColor(QPalette::ButtonText, Qt::black);
     m_ui->cmdWizard->setPalette(yellow);
-    resources::applyPictureButton(m_ui->cmdAdvance, QStringLiteral("Advanced"));
+    resources::applyPictureButton(m_ui->cmdAdvance, tr("Advanced"));
 
     connect(m_ui->cmdWizard, &QPushButton::clicked, this, &frmWizard1::cmdWizard_Click);
     connect(m_ui->cmdAdvance, &QPushButton::clicked, this, &frmWizard1::cmdAdvance_Click);
