@@ -13,6 +13,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 using testsupport::GuiFixture;
@@ -60,7 +62,8 @@ protected:
 
 TEST_F(HelpWindowTest, ShowsItsTextsExactly) {
     EXPECT_EQ(help->windowTitle(), QStringLiteral("How to Use Tessera"));
-    EXPECT_EQ(help->size(), QSize(480, 244));
+    // The window opens on the described text alone, a scroll bar beside it.
+    EXPECT_EQ(child<QScrollArea>(help, "scrHelp")->viewport()->size(), QSize(480, 244));
     EXPECT_EQ(child<QLabel>(help, "lblEnc")->text(), QStringLiteral("Encryption:"));
     EXPECT_EQ(child<QLabel>(help, "Label1")->text(), QStringLiteral("Decryption:"));
     EXPECT_EQ(child<QLabel>(help, "lblHelp")->text(),
@@ -114,6 +117,50 @@ TEST_F(HelpWindowTest, PaintsDarkGreyWithYellowHeadingsAndRedLines) {
     auto* text = child<QLabel>(help, "lblHelpDec");
     EXPECT_EQ(shot.pixelColor(text->geometry().bottomRight() - QPoint(1, 1)),
               QApplication::palette().color(QPalette::Window));
+}
+
+// Our own section: below the described text, each paragraph whole, reached
+// from the keyboard alone.
+TEST_F(HelpWindowTest, ItsOwnSectionFollowsTheDescribedTextAndScrollsByKeys) {
+    auto* scroll = child<QScrollArea>(help, "scrHelp");
+    auto* page = child(help, "helpPage");
+    QList<QLabel*> section;
+    for (int n = 1; auto* label = page->findChild<QLabel*>(QStringLiteral("lblAdds%1").arg(n)); ++n)
+        section.append(label);
+    ASSERT_GE(section.size(), 5);
+    int top = child<QPushButton>(help, "cmdClose")->geometry().bottom();
+    for (QLabel* paragraph : section) {
+        const std::string name = paragraph->objectName().toStdString();
+        EXPECT_GT(paragraph->y(), top) << name << ": below what comes before it";
+        EXPECT_FALSE(paragraph->text().trimmed().isEmpty()) << name;
+        EXPECT_LE(paragraph->heightForWidth(paragraph->width()), paragraph->height())
+            << name << ": the whole text shows";
+        EXPECT_LE(paragraph->geometry().right(), 480) << name;
+        top = paragraph->geometry().bottom();
+    }
+    EXPECT_LT(top, page->height()) << "the page holds its last paragraph";
+    // Nothing of the section shows before the page is scrolled.
+    EXPECT_EQ(scroll->verticalScrollBar()->value(), 0);
+    EXPECT_GE(section.first()->y(), scroll->viewport()->height());
+
+    // Tab goes from the described buttons to the page, and the keys scroll it
+    // to its end, where the last paragraph shows whole.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    EXPECT_EQ(QApplication::focusWidget(), fix);
+    QTest::keyClick(fix, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), scroll);
+    for (int press = 0; press < 10; ++press)
+        QTest::keyClick(scroll, Qt::Key_PageDown);
+    EXPECT_EQ(scroll->verticalScrollBar()->value(), scroll->verticalScrollBar()->maximum());
+    const QRect last(section.last()->mapTo(scroll->viewport(), QPoint(0, 0)),
+                     section.last()->size());
+    EXPECT_TRUE(scroll->viewport()->rect().contains(last));
+    // Tab leads back to the first button, scrolled into view again.
+    QTest::keyClick(scroll, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), fix);
+    EXPECT_TRUE(scroll->viewport()->rect().contains(
+        QRect(fix->mapTo(scroll->viewport(), QPoint(0, 0)), fix->size())));
 }
 
 TEST_F(HelpWindowTest, RepairWithoutAScratchFileReportsItCouldNotFix) {

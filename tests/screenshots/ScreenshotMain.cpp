@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "ui/FormRegistry.h"
 #include "ui/filecipher/frmEncFile.h"
+#include "ui/main/frmHelp.h"
 #include "ui/main/frmMain.h"
 #include "ui/wizard/Wizard.h"
 #include "ui/wizard/frmPW.h"
@@ -92,6 +93,19 @@ int saveSealedViews(ui::FormRegistry& registry, const QString& folder, int wait)
     return failures;
 }
 
+// The help window as tall as its page: the described text and, below it, the
+// section on what Tessera2 adds, as frmHelp-whole.png.
+int saveWholeHelp(ui::FormRegistry& registry, const QString& folder, int wait) {
+    QWidget* help = registry.show<ui::frmHelp>();
+    const QWidget* page = help->findChild<QWidget*>(QStringLiteral("helpPage"));
+    if (page)
+        help->resize(help->width(), page->height());
+    settle(help, wait);
+    const bool saved = page && save(help, folder, QStringLiteral("frmHelp-whole"));
+    registry.hide<ui::frmHelp>();
+    return saved ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -153,6 +167,7 @@ int main(int argc, char** argv) {
     }
 
     failures += saveSealedViews(registry, folder, wait);
+    failures += saveWholeHelp(registry, folder, wait);
     platform::setDialogProvider(nullptr);
     return failures == 0 ? 0 : 1;
 }

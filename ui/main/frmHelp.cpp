@@ -7,8 +7,66 @@
 #include "ui_frmHelp.h"
 
 #include <QApplication>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
 
 namespace ui {
+namespace {
+
+// Our own section: a heading and one paragraph a topic, each checked against
+// what the windows do.
+struct Topic {
+    const char* heading;
+    const char* text;
+};
+
+const Topic kTopics[] = {
+    {QT_TRANSLATE_NOOP("ui::frmHelp", "Sealed: for anything secret."),
+     QT_TRANSLATE_NOOP(
+         "ui::frmHelp",
+         "The classic formats (the default) only hide a text from a casual reader; someone "
+         "determined recovers it without the password. Choose Sealed (in the options window "
+         "that the Advanced button opens, on the wizard's options page, or with the file "
+         "window's Sealed box) for anything that must stay secret. A sealed message or file is "
+         "encrypted with XChaCha20-Poly1305 under a key made from the password with Argon2id: "
+         "nobody reads it without the password, guessing passwords is slow, and every change "
+         "is noticed. A wrong password, or a file that was altered or cut short, is refused and "
+         "nothing is written. Sealed does not hide how large a message or file is, nor that it "
+         "is sealed, and it is only as strong as its password: a weak password can be guessed. "
+         "Decrypting recognises a sealed input by itself; while Sealed is chosen, it opens "
+         "sealed input only. Earlier versions of Tessera cannot read sealed files.")},
+    {QT_TRANSLATE_NOOP("ui::frmHelp", "The format caption."),
+     QT_TRANSLATE_NOOP("ui::frmHelp",
+                       "Beside the Encrypt and Decrypt buttons, the main window and the file "
+                       "window say what Encrypt will write: \"Format: Classic\" or \"Format: "
+                       "Sealed\". A screen reader hears the same from the buttons.")},
+    {QT_TRANSLATE_NOOP("ui::frmHelp", "The strength meter."),
+     QT_TRANSLATE_NOOP(
+         "ui::frmHelp",
+         "While Sealed is chosen, a meter beside the password box (in the main window, the file "
+         "window and the wizard's password and options pages) rates the password in plain words "
+         "with a rough time to guess it, for an attacker who tries 10,000 passwords a second. It "
+         "never refuses a password; the wizard asks once about a very weak one before it seals "
+         "with it.")},
+    {QT_TRANSLATE_NOOP("ui::frmHelp", "Dropping files."),
+     QT_TRANSLATE_NOOP(
+         "ui::frmHelp",
+         "Drop one file on the main window to make it the message file, on the file window to "
+         "make it the file to encrypt or decrypt (the copy's name follows), or on the wizard's "
+         "file page. A drop only names the file: it is never moved. Several files, a folder, or "
+         "anything that is not one ordinary file are ignored.")},
+    {QT_TRANSLATE_NOOP("ui::frmHelp", "Before a document is replaced."),
+     QT_TRANSLATE_NOOP(
+         "ui::frmHelp",
+         "Encrypt in the main window and the wizard writes the message file under the name "
+         "given. When a file of that name exists, holds something and is not a message file, "
+         "you are asked first, and No (the default) leaves everything as it was. An earlier "
+         "message file is replaced without a question.")},
+};
+
+} // namespace
 
 frmHelp::frmHelp(FormRegistry& registry, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -37,6 +95,7 @@ frmHelp::frmHelp(FormRegistry& registry, QWidget* parent)
         button->setAutoDefault(true);
     }
     resources::applyPictureButton(m_ui->cmdClose, QStringLiteral("Close"));
+    makeScrollingPage();
 
     centreOnFirstShow(this);
 
@@ -46,6 +105,74 @@ frmHelp::frmHelp(FormRegistry& registry, QWidget* parent)
 }
 
 frmHelp::~frmHelp() = default;
+
+// The described window, pixel for pixel, becomes the top of a page that
+// scrolls, with our own section below it. The window opens on the described
+// part alone, a scroll bar beside it.
+void frmHelp::makeScrollingPage() {
+    const QSize described = size();
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("helpPage"));
+    page->setAutoFillBackground(true);
+    // The window's face, so that the section's texts are measured as they show.
+    page->setFont(font());
+    page->setPalette(palette());
+    page->resize(described);
+    for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        control->setParent(page);
+        control->show();
+    }
+    page->resize(described.width(), addOwnSection(page, described.height()));
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrHelp"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scroll->setBackgroundRole(QPalette::Window);
+    scroll->setWidget(page);
+    scroll->setAccessibleName(tr("Help"));
+    scroll->setAccessibleDescription(
+        tr("How to use Tessera, then what Tessera2 adds; the arrow and page keys scroll."));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    // The buttons first, as described; then the page, to be scrolled by keys.
+    setTabOrder(m_ui->cmdKillEnc, m_ui->cmdClose);
+    setTabOrder(m_ui->cmdClose, scroll);
+    resize(described.width() + scroll->verticalScrollBar()->sizeHint().width(), described.height());
+}
+
+// Adds the section from `top` down; returns where it ends.
+int frmHelp::addOwnSection(QWidget* page, int top) {
+    const QPalette system = QApplication::palette();
+    auto* line = new QFrame(page);
+    line->setObjectName(QStringLiteral("Line3"));
+    line->setGeometry(0, top, page->width(), 1);
+    line->setAutoFillBackground(true);
+    setColours(line, Qt::black, QColor(255, 0, 0));
+    auto* heading = new QLabel(tr("What Tessera2 adds:"), page);
+    heading->setObjectName(QStringLiteral("lblAdds"));
+    heading->setFont(classicFont(9.75, true));
+    setColours(heading, Qt::black, QColor(255, 255, 0));
+    heading->adjustSize();
+    heading->move((page->width() - heading->width()) / 2, top + 8);
+    int y = heading->geometry().bottom() + 8;
+    int number = 0;
+    for (const Topic& topic : kTopics) {
+        auto* text = new QLabel(page);
+        text->setObjectName(QStringLiteral("lblAdds%1").arg(++number));
+        text->setTextFormat(Qt::RichText);
+        text->setText(QStringLiteral("<b>%1</b> %2")
+                          .arg(tr(topic.heading).toHtmlEscaped(), tr(topic.text).toHtmlEscaped()));
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignTop);
+        setColours(text, system.color(QPalette::WindowText), system.color(QPalette::Window));
+        text->setGeometry(0, y, page->width() - 7, text->heightForWidth(page->width() - 7));
+        y = text->geometry().bottom() + 9;
+    }
+    return y;
+}
 
 void frmHelp::cmdKillEnc_Click() {
     // The scratch file of the message cipher; an encryption that was cut short

@@ -2,7 +2,9 @@
 
 // The help window: how to encrypt and decrypt in the main window, and the
 // repair "Tessera Fix" that deletes a scratch file left behind by an
-// interrupted encryption.
+// interrupted encryption. Below them, in the same scrolling page, a section
+// of our own on what Tessera2 adds: Sealed, the format caption, the strength
+// meter, drops and the question before a document is replaced.
 
 #include <QWidget>
 #include <memory>
@@ -27,6 +29,9 @@ public slots:
 
 private:
     std::unique_ptr<Ui::frmHelp> m_ui;
+
+    void makeScrollingPage();
+    int addOwnSection(QWidget* page, int top);
 };
 
 } // namespace ui
