@@ -5,9 +5,11 @@
 // key by fuzz_seeds) get past the first record; and limits low enough that no
 // input makes a run slow.
 
+#include "sealed/Identity.h"
 #include "sealed/Key.h"
 
 #include <QByteArray>
+#include <QList>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -24,6 +26,22 @@ inline const sealed::KeySource& key() {
 }
 
 inline constexpr sealed::Limits kLimits{64 * 1024, 2, 4096};
+
+// The identities files sealed to people are opened with: the seeds are sealed
+// to the first, with the second's entry beside it.
+inline const QList<sealed::Identity>& identities() {
+    static const QList<sealed::Identity> kept = [] {
+        QList<sealed::Identity> out;
+        for (unsigned char seed : {0x21, 0x42}) {
+            std::array<unsigned char, 32> secret{};
+            for (size_t i = 0; i < secret.size(); ++i)
+                secret[i] = static_cast<unsigned char>(seed + i * 7);
+            out.append(*sealed::Identity::fromSecret(secret.data()));
+        }
+        return out;
+    }();
+    return kept;
+}
 
 // The cheapest parameters, with the chunk size a byte of the input picks, so
 // that chunk boundaries fall everywhere.

@@ -5,7 +5,9 @@
 
 #include "fuzz/SealedFuzz.h"
 #include "io/OutputFile.h"
+#include "sealed/Identity.h"
 #include "sealed/Message.h"
+#include "sealed/Recipients.h"
 #include "sealed/Stream.h"
 
 #include <QDir>
@@ -39,6 +41,20 @@ QByteArray sealedFile(const QByteArray& plain, qint64 chunkSize) {
     return out;
 }
 
+QByteArray toPeople(const QByteArray& plain, qint64 chunkSize) {
+    Params params;
+    params.chunkSize = chunkSize;
+    QByteArray out;
+    MemorySource source(plain);
+    ByteArraySink sink(&out);
+    base::Progress quiet;
+    const QList<PublicKey> recipients{fuzzing::identities()[0].recipient(),
+                                      fuzzing::identities()[1].recipient()};
+    if (!sealToRecipients(source, sink, recipients, params, quiet).ok())
+        return {};
+    return out;
+}
+
 QByteArray sealedMessage(const QString& text, QByteArray lineEnd = "\r\n") {
     QByteArray file;
     Params params = Params::fastest();
@@ -66,6 +82,10 @@ int main(int argc, char** argv) {
     const QString files = root + QStringLiteral("/sealed");
     const QString messages = root + QStringLiteral("/sealed_message");
     const QString headers = root + QStringLiteral("/sealed_header");
+    const QString people = root + QStringLiteral("/sealed_recipients");
+    QByteArray identity;
+    identityFile(fuzzing::identities()[0], nullptr, &identity);
+    const QByteArray recipient = recipientText(fuzzing::identities()[1].recipient()).toLatin1();
     const QString hello = QStringLiteral("Hello, \u00e9\u4e2d\U0001F600\r\nsecond line");
     const QByteArray file = sealedFile(text(300), 64);
     const QByteArray message = sealedMessage(hello);
@@ -90,6 +110,13 @@ int main(int argc, char** argv) {
         {headers, QStringLiteral("file-damaged-magic"), 'x' + file.mid(1, kHeaderSize)},
         {headers, QStringLiteral("message"), message.left(80)},
         {headers, QStringLiteral("message-lower"), message.left(80).toLower()},
+        {people, QStringLiteral("file-empty"), '\0' + toPeople({}, 64)},
+        {people, QStringLiteral("file-chunks"), '\0' + toPeople(text(300), 64)},
+        {people, QStringLiteral("password-kind"), '\0' + file},
+        {people, QStringLiteral("roundtrip-text"), "\1\x10" + text(200)},
+        {people, QStringLiteral("recipient"), '\2' + recipient},
+        {people, QStringLiteral("people-file"), "\2# people\n" + recipient + "  # Bob\n"},
+        {people, QStringLiteral("identity-file"), '\2' + identity},
     };
     for (const auto& seed : seeds)
         ok = save(seed.folder, seed.name, seed.bytes) && ok;

@@ -7,7 +7,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${FUZZ_BUILD_DIR:-$ROOT/build-fuzz}"
 SECONDS_EACH="${FUZZ_SECONDS:-60}"
-read -r -a TARGETS <<<"${FUZZ_TARGETS:-fuzz_message_reader fuzz_fields fuzz_sealed fuzz_sealed_message fuzz_sealed_header}"
+read -r -a TARGETS <<<"${FUZZ_TARGETS:-fuzz_message_reader fuzz_fields fuzz_sealed fuzz_sealed_message fuzz_sealed_header fuzz_sealed_recipients}"
 
 CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTESSERA_FUZZ=ON -DTESSERA_BUILD_GUI=OFF -DTESSERA_BUILD_TESTS=OFF -DTESSERA_BUILD_BENCH=OFF >/dev/null

@@ -82,6 +82,10 @@ Result checkParams(quint64 memlimit, quint64 opslimit, qint64 chunkSize, const L
                           .arg(opslimit)
                           .arg(limits.maxOpslimit));
     }
+    return checkChunkSize(chunkSize, limits);
+}
+
+Result checkChunkSize(qint64 chunkSize, const Limits& limits) {
     if (chunkSize < kMinChunkSize) {
         return refuse(
             Status::Unsupported,

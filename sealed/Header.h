@@ -131,6 +131,8 @@ Result parseHeader(const unsigned char* data, qint64 size, const Limits& limits,
 
 // Whether parameters are ones a reader with these limits accepts.
 Result checkParams(quint64 memlimit, quint64 opslimit, qint64 chunkSize, const Limits& limits);
+// The chunk size alone (for a kind whose key is not derived from a password).
+Result checkChunkSize(qint64 chunkSize, const Limits& limits);
 
 // An amount of memory as the messages give it: "64 MiB", "48 KiB".
 QString describeMemory(quint64 bytes);

@@ -18,7 +18,6 @@ static_assert(kRecipientsFixedSize == 8 + 1 + 1 + 4 + kNoncePrefixSize + 2);
 namespace {
 
 // Where the fields of the fixed part start.
-constexpr qint64 kVersionAt = 8;
 constexpr qint64 kEntryKindAt = 9;
 constexpr qint64 kChunkSizeAt = 10;
 constexpr qint64 kNoncePrefixAt = 14;
@@ -138,7 +137,7 @@ Result checkRecipients(const QList<PublicKey>& recipients, const Params& params)
         }
     }
     // The key settings are not this kind's; only the chunk size is checked.
-    return checkParams(kDefaultMemlimit, kDefaultOpslimit, params.chunkSize, {});
+    return checkChunkSize(params.chunkSize, {});
 }
 
 // ---- Reading ----------------------------------------------------------------------
@@ -174,8 +173,7 @@ Result checkFixedPart(const QByteArray& fixed, const Limits& limits) {
                                .arg(static_cast<unsigned char>(fixed[kEntryKindAt])));
     }
     const qint64 chunkSize = qint64(getLittle(fixed, kChunkSizeAt, 4));
-    if (Result checked = checkParams(kDefaultMemlimit, kDefaultOpslimit, chunkSize, limits);
-        !checked.ok())
+    if (Result checked = checkChunkSize(chunkSize, limits); !checked.ok())
         return checked;
     const quint64 count = getLittle(fixed, kEntryCountAt, 2);
     if (count == 0)

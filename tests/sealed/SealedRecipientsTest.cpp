@@ -34,6 +34,25 @@ TEST(SealedRecipients, EveryRecipientOpensWhatWasSealedToThem) {
     }
 }
 
+// A reader's limits bound the chunk size; the key settings of the password
+// kind do not apply, however low.
+TEST(SealedRecipients, OnlyTheChunkSizeIsBoundedByTheLimits) {
+    const Identity me = newIdentity();
+    const QByteArray plain = randomBytes(3000, 8);
+    const QByteArray sealedBytes = sealTo(plain, {me.recipient()}, 1024);
+    for (const Limits& limits : {Limits{64 * 1024, 1, 1024}, Limits{0, 0, 1023}}) {
+        MemorySource source(sealedBytes);
+        QByteArray out;
+        ByteArraySink sink(&out);
+        base::Progress quiet;
+        const Result result = openWithIdentities(source, sink, {me}, limits, quiet);
+        const bool fits = limits.maxChunkSize >= 1024;
+        EXPECT_EQ(result.status, fits ? Status::Ok : Status::LimitsExceeded)
+            << result.message.toStdString();
+        EXPECT_EQ(out, fits ? plain : QByteArray());
+    }
+}
+
 TEST(SealedRecipients, AnyOfSeveralIdentitiesOpens) {
     const QList<Identity> mine = newIdentities(3);
     const QByteArray plain = randomBytes(5000, 9);
