@@ -107,7 +107,7 @@ public:
     std::optional<QString> openFile(QWidget* parent, const OpenFileRequest& request) override {
         QFileDialog dialog(parent, request.title);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
         if (!request.filter.isEmpty())
             dialog.setNameFilter(request.filter);

@@ -33,6 +33,9 @@ struct OpenFileRequest {
     QString title;    // empty: the system's own
     QString filter;   // such as "*.bmp"; empty: every file
     QString fileName; // the name the dialog starts from
+    // A file to be written: the dialog says Save. Whether an existing file
+    // may be replaced is for the caller to ask.
+    bool save = false;
 };
 
 class DialogProvider {

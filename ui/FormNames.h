@@ -41,6 +41,8 @@ TESSERA_FORM(frmTextEnc, Program)
 TESSERA_FORM(frmWizardAdvanced, Program)
 TESSERA_FORM(frmPrintShow, Program)
 TESSERA_FORM(frmFinish, Program)
+// The keys for sealing to people.
+TESSERA_FORM(frmKeys, Program)
 // The start-up show and the accessories.
 TESSERA_FORM(frmLoad, Program)
 TESSERA_FORM(frmFlash, Program)

@@ -4,6 +4,7 @@
 #include "ui/FormRegistry.h"
 #include "ui/common/MainSettings.h"
 #include "ui/filecipher/frmEncFile.h"
+#include "ui/keys/frmKeys.h"
 #include "ui/main/frmAdvanced.h"
 #include "ui/main/frmBack.h"
 #include "ui/main/frmHelp.h"
@@ -69,11 +70,12 @@ void registerStartupForms(FormRegistry& registry) {
     registry.registerForm<frmFlash>();
 }
 
-// The background picture window, the help window, the hidden picture window
-// and the about box.
+// The background picture window, the help window, the hidden picture window,
+// the about box and the Keys window.
 void registerAccessoryForms(FormRegistry& registry) {
     registry.registerForm<frmBack>(sharedPart<MainSettings>(registry));
     registry.registerForm<frmHelp>();
+    registry.registerForm<frmKeys>();
     registry.registerForm<frmSecret>();
     registry.registerForm<frmAbout>();
 }

@@ -7,6 +7,7 @@
 #include "tests/support/GuiFixture.h"
 #include "ui/filecipher/frmEncFile.h"
 #include "ui/common/ApplicationExit.h"
+#include "ui/keys/frmKeys.h"
 #include "ui/main/frmAdvanced.h"
 #include "ui/main/frmBack.h"
 #include "ui/main/frmHelp.h"
@@ -55,6 +56,7 @@ TEST_F(FormRegistryTest, EveryWindowIsFoundByItsClassUnderItsOwnName) {
     expectFoundByClass<ui::frmBack>(registry, "frmBack");
     expectFoundByClass<ui::frmHelp>(registry, "frmHelp");
     expectFoundByClass<ui::frmSecret>(registry, "frmSecret");
+    expectFoundByClass<ui::frmKeys>(registry, "frmKeys");
     expectFoundByClass<ui::frmEncFile>(registry, "frmEncFile");
     expectFoundByClass<ui::frmWizard1>(registry, "frmWizard1");
     expectFoundByClass<ui::frmCompile>(registry, "frmCompile");
@@ -80,8 +82,8 @@ TEST_F(FormRegistryTest, EveryWindowIsFoundByItsClassUnderItsOwnName) {
     EXPECT_EQ(registry.registeredNames(),
               (QStringList{"frmAbout", "frmAdvanced", "frmBack", "frmBrowser", "frmCompile",
                            "frmEncDec", "frmEncFile", "frmFile", "frmFinish", "frmFlash",
-                           "frmHelp", "frmLoad", "frmMain", "frmPW", "frmPrintShow", "frmSecret",
-                           "frmTextEnc", "frmWizard1", "frmWizardAdvanced"}));
+                           "frmHelp", "frmKeys", "frmLoad", "frmMain", "frmPW", "frmPrintShow",
+                           "frmSecret", "frmTextEnc", "frmWizard1", "frmWizardAdvanced"}));
 }
 
 TEST_F(FormRegistryTest, EveryWindowWearsTheIconItsArtworkNames) {

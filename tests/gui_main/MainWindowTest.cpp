@@ -203,7 +203,7 @@ TEST_F(MainWindow, MenusHoldTheirEntriesInOrderWithShortcuts) {
         QStringList entries;
     } menus[] = {
         {"mnuFile", {"mnuFileOpen", "mnuFileClear", "mnuFilePrint", "mnuFileSep", "mnuFileExit"}},
-        {"mnuTessera", {"mnuTesseraEnc", "mnuTesseraDecrypt"}},
+        {"mnuTessera", {"mnuTesseraEnc", "mnuTesseraDecrypt", "mnuTesseraKeys"}},
         {"mnuView", {"mnuViewVisit", "mnuViewBack", "mnuViewGoTo"}},
         {"mnuHelp", {"mnuViewAbout", "mnuHelpHow"}},
         {"mnusecret", {"Secret"}},
@@ -230,12 +230,13 @@ TEST_F(MainWindow, MenusHoldTheirEntriesInOrderWithShortcuts) {
         {"mnuFileOpen", "&Open", "Ctrl+O"},          {"mnuFileClear", "&Clear", "F7"},
         {"mnuFilePrint", "&Print", "Ctrl+P"},        {"mnuFileExit", "&Exit", ""},
         {"mnuTesseraEnc", "E&ncrypt", "F5"},         {"mnuTesseraDecrypt", "&Decrypt", "F6"},
+        {"mnuTesseraKeys", "&Keys…", ""},
         {"mnuViewVisit", "&Visit My Web Page", ""},  {"mnuViewBack", "&Backgrounds", "Ctrl+B"},
         {"mnuViewGoTo", "Go to Wizard", "F3"},       {"mnuViewAbout", "&About", ""},
         {"mnuHelpHow", "How to work Tessera", "F1"},
     };
     for (const auto& e : entries) {
-        EXPECT_EQ(action(e.name)->text(), QString::fromLatin1(e.text));
+        EXPECT_EQ(action(e.name)->text(), QString::fromUtf8(e.text));
         EXPECT_EQ(action(e.name)->shortcut(), QKeySequence(QString::fromLatin1(e.keys))) << e.name;
     }
 }

@@ -156,6 +156,7 @@ void frmMain::connectHandlers() {
     connect(f.mnuFileExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
     connect(f.mnuTesseraEnc, &QAction::triggered, this, &frmMain::CmdEnc_Click);
     connect(f.mnuTesseraDecrypt, &QAction::triggered, this, &frmMain::cmdDecrypt_Click);
+    connect(f.mnuTesseraKeys, &QAction::triggered, this, &frmMain::showForm<frmKeys>);
     connect(f.mnuViewVisit, &QAction::triggered, this, &frmMain::mnuViewVisit_Click);
     connect(f.mnuViewBack, &QAction::triggered, this, &frmMain::cmdBack_Click);
     connect(f.mnuViewGoTo, &QAction::triggered, this, &frmMain::mnuViewGoTo_Click);

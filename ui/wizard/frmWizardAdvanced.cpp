@@ -38,6 +38,7 @@ frmWizardAdvanced::frmWizardAdvanced(FormRegistry& registry, Wizard& wizard, QWi
     connect(m_ui->chkSealed, &QCheckBox::toggled, this, &frmWizardAdvanced::chkSealed_Click);
     connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmWizardAdvanced::cmdBack_Click);
     connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmWizardAdvanced::cmdNext_Click);
+    connect(m_ui->cmdKeys, &QPushButton::clicked, this, [this] { m_registry.show<frmKeys>(); });
 }
 
 frmWizardAdvanced::~frmWizardAdvanced() = default;
