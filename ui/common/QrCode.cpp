@@ -55,6 +55,11 @@ void QrCode::setText(const QString& text) {
     update();
 }
 
+void QrCode::setPlaceholder(const QString& words) {
+    m_placeholder = words;
+    update();
+}
+
 QImage QrCode::image(const QString& text, int pixelsPerModule) {
     const Modules modules = encode(text);
     if (modules.size == 0 || pixelsPerModule < 1)
@@ -67,8 +72,13 @@ QImage QrCode::image(const QString& text, int pixelsPerModule) {
 }
 
 void QrCode::paintEvent(QPaintEvent*) {
-    if (m_size == 0)
+    if (m_size == 0) {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
+                         m_placeholder);
         return;
+    }
     const int span = m_size + 2 * kQuietZone;
     // Whole pixels a module, so that every module has the same size and the
     // edges stay sharp; at least one, however small the widget.

@@ -27,6 +27,8 @@ public:
     QString text() const { return m_text; }
     // Whether a code is shown.
     bool hasCode() const { return m_size > 0; }
+    // Words shown in the code's place while there is none.
+    void setPlaceholder(const QString& words);
 
     // The code of a text as a picture with this many pixels a module, quiet
     // zone included; a null image when the text cannot be encoded.
@@ -37,6 +39,7 @@ protected:
 
 private:
     QString m_text;
+    QString m_placeholder;
     int m_size = 0;          // modules a side, without the quiet zone; 0: no code
     QVector<bool> m_modules; // row by row, true for a dark module
 };

@@ -67,8 +67,10 @@ bool holdsIdentity(const QString& path) {
     const std::optional<QByteArray> content = readKeyFile(path, sealed::kMaxKeyFileSize, &error);
     if (!content)
         return false;
-    const bool identity = sealed::isProtectedIdentityFile(*content) ||
-                          content->toUpper().contains(sealed::kIdentityPrefix.toLatin1());
+    // Identities are written in capitals; a reader takes them in either case.
+    const QByteArray prefix = sealed::kIdentityPrefix.toLatin1();
+    const bool identity = sealed::isProtectedIdentityFile(*content) || content->contains(prefix) ||
+                          content->contains(prefix.toLower());
     base::wipe(*content);
     return identity;
 }
@@ -94,6 +96,7 @@ frmKeys::frmKeys(FormRegistry& registry, QWidget* parent)
     m_ui->meterPW->watch(m_ui->txtPassword);
     m_ui->meterPW->setSealed(m_ui->chkProtect->isChecked());
     m_ui->lstPeople->setColumnWidth(0, 120);
+    m_ui->picQr->setPlaceholder(tr("Make a new key or open one: its QR code shows here."));
     connectHandlers();
     showKeys();
     showPeople();
@@ -176,7 +179,8 @@ sealed::Result frmKeys::openIdentityFile(const QString& path, const QString* pas
 }
 
 void frmKeys::cmdOpenKey_Click() {
-    const QString path = askPath(tr("Open a key"), m_lastKeyFile, false);
+    const QString path = askPath(
+        tr("Open a key"), m_lastKeyFile.isEmpty() ? defaultFilePath({}) : m_lastKeyFile, false);
     if (path.isEmpty())
         return;
     m_lastKeyFile = path;
@@ -293,6 +297,7 @@ bool frmKeys::writeFile(const QString& path, const QByteArray& content, bool sec
 
 void frmKeys::addKeys(const QList<sealed::Identity>& identities, const QString& file) {
     int chosen = -1;
+    const qsizetype before = m_keys.size();
     for (const sealed::Identity& identity : identities) {
         const auto same = [&](const OpenKey& key) {
             return key.identity.recipient() == identity.recipient();
@@ -305,7 +310,8 @@ void frmKeys::addKeys(const QList<sealed::Identity>& identities, const QString& 
     showKeys();
     if (chosen >= 0)
         m_ui->lstIdentities->setCurrentRow(chosen);
-    emit changed();
+    if (m_keys.size() != before)
+        emit changed();
 }
 
 void frmKeys::cmdClearKeys_Click() {
