@@ -100,4 +100,9 @@ void ThrottledProgress::setPosition(qint64 done) {
     m_lastMove = now;
 }
 
+Progress& Progress::none() {
+    static Progress display;
+    return display;
+}
+
 } // namespace base

@@ -56,6 +56,10 @@ public:
     bool cancelled() const { return m_cancel && m_cancel->cancelled(); }
     const CancelToken* cancelToken() const { return m_cancel; }
 
+    // A display that shows nothing and is never cancelled; it keeps no state,
+    // so every caller on every thread may share it.
+    static Progress& none();
+
 private:
     const CancelToken* m_cancel;
 };

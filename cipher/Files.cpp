@@ -155,17 +155,10 @@ public:
 
 private:
     PassResult sealedPass(qint64 size) {
-        struct Sink final : sealed::Sink {
-            io::OutputFile& out;
-            explicit Sink(io::OutputFile& o) : out(o) {}
-            bool write(const char* data, qint64 n, QString* error) override {
-                return out.write(data, n, error);
-            }
-        } sink(m_output);
-        sealed::DeviceSource source(m_input);
+        io::DeviceSource source(m_input);
         m_progress.setRange(0);
         RangeOnFirstMove ranged(m_progress, std::max<qint64>(size, 0));
-        const sealed::Result result = runSealed(source, sink, ranged);
+        const sealed::Result result = runSealed(source, m_output, ranged);
         switch (result.status) {
         case sealed::Status::Ok:
             return {PassStatus::Done, kDone};
@@ -192,7 +185,7 @@ private:
 
     // Sealed with the password's key, or to people: by the recipients, or
     // opened by either kind's opener.
-    sealed::Result runSealed(sealed::Source& source, sealed::Sink& sink, base::Progress& ranged) {
+    sealed::Result runSealed(io::Source& source, io::Sink& sink, base::Progress& ranged) {
         const bool byPassword = !byKeys(m_request);
         const sealed::KeySource key =
             byPassword ? sealed::passwordKey(m_request.password, m_progress.cancelToken(),
@@ -237,10 +230,9 @@ private:
         pass.size = size;
         pass.password = classic::codepage::encode(m_request.password);
         pass.encipher = m_request.direction == Direction::Encipher;
-        pass.read = [&](char* data, qint64 n) { return m_input.read(data, n); };
-        pass.write = [&](const char* data, qint64 n, QString* error) {
-            return m_output.write(data, n, error);
-        };
+        io::DeviceSource input(m_input);
+        pass.input = &input;
+        pass.output = &m_output;
         m_progress.setRange(size);
         const classic::FilePassResult result = classic::runFilePass(pass, m_progress);
         base::wipe(pass.password);

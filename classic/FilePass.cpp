@@ -56,6 +56,31 @@ void addKey(std::uint8_t* __restrict data, const std::uint8_t* __restrict key, s
         data[i] = static_cast<std::uint8_t>(data[i] + key[i]);
 }
 
+// The input for its length taken at the start: what is added later is not
+// read, and an end before it is a failure (the file became shorter).
+class Measured final : public io::Source {
+public:
+    Measured(io::Source& input, qint64 size) : m_input(input), m_left(size) {}
+    qint64 read(char* data, qint64 size) override {
+        if (m_left == 0)
+            return 0;
+        const qint64 got = m_input.read(data, std::min(size, m_left));
+        m_shrank = got == 0;
+        if (got <= 0)
+            return -1;
+        m_left -= got;
+        return got;
+    }
+    qint64 remaining() const override { return m_left; }
+    QString errorString() const override { return m_input.errorString(); }
+    bool shrank() const { return m_shrank; }
+
+private:
+    io::Source& m_input;
+    qint64 m_left;
+    bool m_shrank = false;
+};
+
 } // namespace
 
 FilePassResult runFilePass(const FilePass& pass, base::Progress& progress) {
@@ -68,24 +93,15 @@ FilePassResult runFilePass(const FilePass& pass, base::Progress& progress) {
     shape.batches = 4; // one being read, one written, and some slack
     shape.expectedInput = pass.size;
     FilePassResult result;
-    qint64 left = pass.size;
+    Measured input(*pass.input, pass.size);
     result.run = io::ChunkPipeline(shape, progress).run(
-        [&](char* data, qint64 size) -> qint64 {
-            if (left == 0)
-                return 0;
-            const qint64 got = pass.read(data, std::min(size, left));
-            if (got == 0)
-                result.inputShrank = true;
-            if (got <= 0)
-                return -1;
-            left -= got;
-            return got;
-        },
+        input,
         [&](quint64 index, unsigned char* data, qint64 size, bool) {
             addKey(data, key.at(qint64(index) * block), static_cast<std::size_t>(size));
             return size;
         },
-        pass.write);
+        *pass.output);
+    result.inputShrank = input.shrank();
     return result;
 }
 

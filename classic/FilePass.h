@@ -10,7 +10,6 @@
 #include "io/ChunkPipeline.h"
 
 #include <QByteArray>
-#include <functional>
 
 namespace classic {
 
@@ -23,9 +22,8 @@ struct FilePass {
     qint64 size = 0;        // the input's length, taken once: what is added later is not read
     QByteArray password;    // in code page codes; not empty
     bool encipher = true;   // else decipher
-    // Reads up to size bytes of the input: how many, 0 at its end, -1 on an error.
-    std::function<qint64(char* data, qint64 size)> read;
-    std::function<bool(const char* data, qint64 size, QString* error)> write;
+    io::Source* input = nullptr; // read from where it stands, for size bytes
+    io::Sink* output = nullptr;
 };
 
 struct FilePassResult {

@@ -56,10 +56,10 @@ const ChunkPipeline::Result kNoFailure{ChunkPipeline::Status::Done, {}};
 
 class ChunkPipeline::Run {
 public:
-    Run(const Shape& shape, base::Progress& progress, const Read& read, const Transform& transform,
-        const Write& write, const Prepare& prepare)
-        : m_shape(shape), m_progress(progress), m_read(read), m_transform(transform),
-          m_write(write), m_prepare(prepare), m_slots(static_cast<size_t>(std::max(1, shape.batches))),
+    Run(const Shape& shape, base::Progress& progress, Source& source, const Transform& transform,
+        Sink& sink, const Prepare& prepare)
+        : m_shape(shape), m_progress(progress), m_source(source), m_transform(transform),
+          m_sink(sink), m_prepare(prepare), m_slots(static_cast<size_t>(std::max(1, shape.batches))),
           m_chunksPerBatch(batchChunks(shape)) {}
 
     ~Run() {
@@ -285,7 +285,7 @@ private:
     // Reads up to size bytes to the offset of the batch's buffer; fewer only
     // at the end, -1 on an error.
     qint64 readInto(Batch& batch, qint64 offset, qint64 size) {
-        const qint64 got = readFully([&](char* into, qint64 n) { return m_read(into, n); },
+        const qint64 got = readFully([&](char* into, qint64 n) { return m_source.read(into, n); },
                                      reinterpret_cast<char*>(batch.data.get() + offset), size);
         const qint64 growth = m_shape.outputChunk - m_shape.inputChunk;
         const qint64 filled = offset + std::max<qint64>(got, 0) + growth;
@@ -358,7 +358,7 @@ private:
         for (qint64 j = 0; j < batch.count; ++j) {
             const qint64 size = batch.sizes[static_cast<size_t>(j)];
             const char* at = reinterpret_cast<const char*>(batch.data.get() + j * m_shape.outputChunk);
-            if (size > 0 && !m_write(at, size, &error))
+            if (size > 0 && !m_sink.write(at, size, &error))
                 return {m_progress.cancelled() ? Status::Cancelled : Status::WriteFailed, error};
         }
         return {Status::Done, {}};
@@ -392,9 +392,9 @@ private:
 
     const Shape m_shape;
     base::Progress& m_progress;
-    const Read& m_read;
+    Source& m_source;
     const Transform& m_transform;
-    const Write& m_write;
+    Sink& m_sink;
     const Prepare& m_prepare;
     std::vector<Batch> m_slots;
     const qint64 m_chunksPerBatch;
@@ -414,9 +414,9 @@ private:
 ChunkPipeline::ChunkPipeline(const Shape& shape, base::Progress& progress)
     : m_shape(shape), m_progress(progress) {}
 
-ChunkPipeline::Result ChunkPipeline::run(const Read& read, const Transform& transform,
-                                         const Write& write, const Prepare& prepare) {
-    Run run(m_shape, m_progress, read, transform, write, prepare);
+ChunkPipeline::Result ChunkPipeline::run(Source& source, const Transform& transform, Sink& sink,
+                                         const Prepare& prepare) {
+    Run run(m_shape, m_progress, source, transform, sink, prepare);
     return run.run();
 }
 

@@ -15,6 +15,7 @@
 // before they are freed (they held plain data).
 
 #include "base/Progress.h"
+#include "io/Stream.h"
 
 #include <QString>
 #include <functional>
@@ -31,9 +32,6 @@ public:
         qint64 expectedInput = -1; // the input's length when known
     };
 
-    // Reads up to size bytes: how many, fewer only at the end of the stream;
-    // -1 on an error. Called on the calling thread only.
-    using Read = std::function<qint64(char* data, qint64 size)>;
     // Transforms chunk `index` of the stream (counting from 0) in place: size
     // input bytes in a room of outputChunk bytes. `final` marks the stream's
     // last chunk, which holds fewer than inputChunk bytes (maybe none). Returns
@@ -41,9 +39,6 @@ public:
     // once, for different chunks.
     using Transform =
         std::function<qint64(quint64 index, unsigned char* data, qint64 size, bool final)>;
-    // Writes an output chunk; false with the cause in error. Chunks come in
-    // their order, one call at a time.
-    using Write = std::function<bool(const char* data, qint64 size, QString* error)>;
     // Runs before the first transform; false, with a sentence, stops the run.
     using Prepare = std::function<bool(QString* error)>;
 
@@ -58,7 +53,10 @@ public:
     // and its cancel stops the run between chunks.
     ChunkPipeline(const Shape& shape, base::Progress& progress);
 
-    Result run(const Read& read, const Transform& transform, const Write& write,
+    // The source is read on the calling thread only (a short read ends the
+    // stream); the sink takes the output chunks in their order, one call at a
+    // time, on either thread.
+    Result run(Source& source, const Transform& transform, Sink& sink,
                const Prepare& prepare = {});
 
 private:

@@ -39,6 +39,7 @@
 //   thrown away, so that it keeps nothing partial.
 
 #include "base/Progress.h"
+#include "io/Stream.h"
 
 #include <QFileDevice>
 #include <QString>
@@ -47,7 +48,7 @@
 
 namespace io {
 
-class OutputFile {
+class OutputFile final : public Sink {
 public:
     explicit OutputFile(QString path);
     // The process's standard output.
@@ -84,7 +85,7 @@ public:
     // "it is write-protected" or "Permission denied".
     bool open(QString* error);
 
-    bool write(const char* data, qint64 size, QString* error);
+    bool write(const char* data, qint64 size, QString* error) override;
     bool write(const QByteArray& data, QString* error) {
         return write(data.constData(), data.size(), error);
     }

@@ -111,31 +111,39 @@ bool fastRecordsAvailable() {
 #endif
 }
 
-bool sealRecord(const unsigned char* key, const unsigned char* nonce, const unsigned char* ad,
-                size_t adSize, unsigned char* data, size_t size, RecordEngine engine) {
+namespace {
+
+enum class Way { Seal, Open };
+
+// One record either way, on the engine asked for where the build has it.
+bool record(Way way, const unsigned char* key, const unsigned char* nonce,
+            const unsigned char* ad, size_t adSize, unsigned char* data, size_t size,
+            RecordEngine engine) {
 #if defined(TESSERA_HAVE_LIBCRYPTO)
     if (engine == RecordEngine::Fastest) {
-        const int sealed = sealLibcrypto(key, nonce, ad, adSize, data, size);
-        if (sealed >= 0)
-            return sealed == 1;
+        const int done = way == Way::Seal ? sealLibcrypto(key, nonce, ad, adSize, data, size)
+                                          : openLibcrypto(key, nonce, ad, adSize, data, size);
+        if (done >= 0)
+            return done == 1;
     }
 #endif
     Q_UNUSED(engine);
+    if (way == Way::Open)
+        return openSodium(key, nonce, ad, adSize, data, size);
     sealSodium(key, nonce, ad, adSize, data, size);
     return true;
 }
 
+} // namespace
+
+bool sealRecord(const unsigned char* key, const unsigned char* nonce, const unsigned char* ad,
+                size_t adSize, unsigned char* data, size_t size, RecordEngine engine) {
+    return record(Way::Seal, key, nonce, ad, adSize, data, size, engine);
+}
+
 bool openRecord(const unsigned char* key, const unsigned char* nonce, const unsigned char* ad,
                 size_t adSize, unsigned char* data, size_t size, RecordEngine engine) {
-#if defined(TESSERA_HAVE_LIBCRYPTO)
-    if (engine == RecordEngine::Fastest) {
-        const int opened = openLibcrypto(key, nonce, ad, adSize, data, size);
-        if (opened >= 0)
-            return opened == 1;
-    }
-#endif
-    Q_UNUSED(engine);
-    return openSodium(key, nonce, ad, adSize, data, size);
+    return record(Way::Open, key, nonce, ad, adSize, data, size, engine);
 }
 
 } // namespace sealed

@@ -12,23 +12,6 @@
 
 namespace sealed {
 
-qint64 MemorySource::read(char* data, qint64 size) {
-    const qint64 n = std::min(size, m_size - m_pos);
-    if (n > 0)
-        std::memcpy(data, m_data + m_pos, static_cast<size_t>(n));
-    m_pos += n;
-    return n;
-}
-
-bool ByteArraySink::write(const char* data, qint64 size, QString* error) {
-    if (size > m_cap - m_out->size()) {
-        *error = QStringLiteral("the output is larger than expected");
-        return false;
-    }
-    m_out->append(data, static_cast<qsizetype>(size));
-    return true;
-}
-
 namespace {
 
 // A batch is this many bytes of chunks: large enough that handing batches
@@ -79,12 +62,6 @@ private:
     const SecretKey& m_key;
 };
 
-// Its two calls do nothing and it keeps no state, so every caller may share it.
-base::Progress& quietProgress() {
-    static base::Progress progress;
-    return progress;
-}
-
 // Counts the bytes taken from the source from an offset: the header read
 // before the records.
 class Offset final : public base::Progress {
@@ -115,12 +92,12 @@ Result runRecords(Mode mode, Source& source, Sink& sink, const KeyMaker& keyMake
     Result derived = Result::success();
     Offset counted(progress, mode == Mode::Open ? layout.header.size() : 0);
     const io::ChunkPipeline::Result run = io::ChunkPipeline(shape, counted).run(
-        [&](char* data, qint64 size) { return source.read(data, size); },
+        source,
         [&](quint64 index, unsigned char* data, qint64 size, bool final) {
             return mode == Mode::Seal ? records.seal(index, data, size, final)
                                       : records.open(index, data, size, final);
         },
-        [&](const char* data, qint64 size, QString* error) { return sink.write(data, size, error); },
+        sink,
         [&](QString* error) {
             derived = keyMaker(&key);
             *error = derived.message;
@@ -191,15 +168,6 @@ Result seal(Source& source, Sink& sink, const KeySource& key, const Params& para
         layoutOf(headerBytes, header), progress);
 }
 
-Result seal(Source& source, Sink& sink, const QString& password, const Params& params,
-            base::Progress& progress) {
-    return seal(source, sink, passwordKey(password), params, progress);
-}
-
-Result seal(Source& source, Sink& sink, const QString& password, const Params& params) {
-    return seal(source, sink, passwordKey(password), params, quietProgress());
-}
-
 Result open(Source& source, Sink& sink, const KeySource& key, const Limits& limits,
             base::Progress& progress) {
     if (!sodiumReady())
@@ -218,15 +186,6 @@ Result open(Source& source, Sink& sink, const KeySource& key, const Limits& limi
     return runRecords(
         Mode::Open, source, sink, [&](SecretKey* derived) { return key(header, derived); },
         layoutOf(headerBytes, header), progress);
-}
-
-Result open(Source& source, Sink& sink, const QString& password, const Limits& limits,
-            base::Progress& progress) {
-    return open(source, sink, passwordKey(password), limits, progress);
-}
-
-Result open(Source& source, Sink& sink, const QString& password, const Limits& limits) {
-    return open(source, sink, passwordKey(password), limits, quietProgress());
 }
 
 } // namespace sealed

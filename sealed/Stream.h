@@ -4,9 +4,8 @@
 // memory, on both cores (io::ChunkPipeline).
 //
 // How a caller uses it (the file pass, for instance):
-//   1. Wraps its input in a Source (DeviceSource over an unbuffered QFile) and
-//      its output in a Sink (around io::OutputFile: write() forwards to
-//      OutputFile::write).
+//   1. Gives its input as an io::Source (DeviceSource over an unbuffered QFile)
+//      and its output as an io::Sink (io::OutputFile is one).
 //   2. Gives a base::Progress: it hears the input bytes whose output is
 //      written (so the progress range is the input file's size), and its
 //      cancel stops the run between chunks.
@@ -27,6 +26,7 @@
 // about 4 MiB whatever the input's size, wiped before they are freed.
 
 #include "base/Progress.h"
+#include "io/Stream.h"
 #include "sealed/Header.h"
 #include "sealed/Key.h"
 
@@ -37,67 +37,12 @@
 
 namespace sealed {
 
-class Source {
-public:
-    virtual ~Source() = default;
-    // Reads up to size bytes: how many were read, 0 at the end, -1 on an error.
-    // May return fewer than asked before the end; the engine asks again.
-    virtual qint64 read(char* data, qint64 size) = 0;
-    // The bytes left to read, when known: a small input is done on the
-    // calling thread in buffers of its size. -1 when not known.
-    virtual qint64 remaining() const { return -1; }
-    // Why the last read failed.
-    virtual QString errorString() const = 0;
-};
-
-class Sink {
-public:
-    virtual ~Sink() = default;
-    // Writes all size bytes, or returns false with the cause in error.
-    virtual bool write(const char* data, qint64 size, QString* error) = 0;
-};
-
-// Reads a QIODevice (a QFile, a QBuffer) from where it stands.
-class DeviceSource final : public Source {
-public:
-    explicit DeviceSource(QIODevice& device) : m_device(device) {}
-    qint64 read(char* data, qint64 size) override { return m_device.read(data, size); }
-    QString errorString() const override { return m_device.errorString(); }
-    qint64 remaining() const override {
-        return m_device.isSequential() ? -1 : m_device.size() - m_device.pos();
-    }
-
-private:
-    QIODevice& m_device;
-};
-
-// Reads bytes in memory; the caller keeps them alive.
-class MemorySource final : public Source {
-public:
-    MemorySource(const char* data, qint64 size) : m_data(data), m_size(size) {}
-    explicit MemorySource(const QByteArray& bytes) : MemorySource(bytes.constData(), bytes.size()) {}
-    explicit MemorySource(QByteArray&&) = delete; // would read freed memory
-    qint64 read(char* data, qint64 size) override;
-    QString errorString() const override { return {}; }
-    qint64 remaining() const override { return m_size - m_pos; }
-
-private:
-    const char* m_data;
-    qint64 m_size;
-    qint64 m_pos = 0;
-};
-
-// Appends to a byte array, refusing to let it grow past a cap.
-class ByteArraySink final : public Sink {
-public:
-    explicit ByteArraySink(QByteArray* out, qint64 cap = qint64(1) << 40)
-        : m_out(out), m_cap(cap) {}
-    bool write(const char* data, qint64 size, QString* error) override;
-
-private:
-    QByteArray* m_out;
-    qint64 m_cap;
-};
+// The streams are the program's one kind (io/Stream.h).
+using io::ByteArraySink;
+using io::DeviceSource;
+using io::MemorySource;
+using io::Sink;
+using io::Source;
 
 // The records of a stream, after its header: the header's bytes (the
 // associated data of every record), the chunk size and the nonce prefix.
@@ -118,19 +63,14 @@ Result openRecords(Source& source, Sink& sink, const RecordLayout& layout, const
 
 // Seals everything the source gives, until its end: the header, then the
 // chunks. The parameters must be ones a reader with default Limits accepts.
-Result seal(Source& source, Sink& sink, const KeySource& key, const Params& params,
-            base::Progress& progress);
-Result seal(Source& source, Sink& sink, const QString& password, const Params& params,
-            base::Progress& progress);
-Result seal(Source& source, Sink& sink, const QString& password, const Params& params = {});
+// The key comes from passwordKey(password), or is given whole.
+Result seal(Source& source, Sink& sink, const KeySource& key, const Params& params = {},
+            base::Progress& progress = base::Progress::none());
 
 // Opens a sealed stream: checks the header against the limits, derives the key,
 // then authenticates and writes the chunks in order. Ok only when the final
 // chunk authenticated and the source ended just after it.
-Result open(Source& source, Sink& sink, const KeySource& key, const Limits& limits,
-            base::Progress& progress);
-Result open(Source& source, Sink& sink, const QString& password, const Limits& limits,
-            base::Progress& progress);
-Result open(Source& source, Sink& sink, const QString& password, const Limits& limits = {});
+Result open(Source& source, Sink& sink, const KeySource& key, const Limits& limits = {},
+            base::Progress& progress = base::Progress::none());
 
 } // namespace sealed

@@ -74,7 +74,7 @@ QByteArray sealFile(const QByteArray& plain, const QString& password, const Para
     QByteArray out;
     sealed::MemorySource source(plain);
     sealed::ByteArraySink sink(&out);
-    if (!sealed::seal(source, sink, password, params).ok())
+    if (!sealed::seal(source, sink, sealed::passwordKey(password), params).ok())
         qFatal("sealing failed");
     return out;
 }

@@ -140,7 +140,7 @@ TEST_F(SealedDamage, ASealedFileIsRefusedOrOpenedExactly) {
     QByteArray sealedBytes;
     sealed::MemorySource source(plain);
     sealed::ByteArraySink sink(&sealedBytes);
-    ASSERT_TRUE(sealed::seal(source, sink, kPassword, sealed::Params::fastest()).ok());
+    ASSERT_TRUE(sealed::seal(source, sink, sealed::passwordKey(kPassword), sealed::Params::fastest()).ok());
 
     for (const Case& c : damageOf(sealedBytes, 0)) {
         expectRefusedOrExact(c, {"decrypt-file", "--password-file", pw, input, out}, plain, [&] {

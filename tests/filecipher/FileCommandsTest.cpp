@@ -279,7 +279,7 @@ TEST_F(FileCommands, DashAndTheStandardStreamsAreTheStreamsThemselves) {
     {
         sealed::MemorySource source(plain);
         sealed::ByteArraySink sink(&sealedFile);
-        ASSERT_TRUE(sealed::seal(source, sink, password, sealed::Params::fastest()).ok());
+        ASSERT_TRUE(sealed::seal(source, sink, sealed::passwordKey(password), sealed::Params::fastest()).ok());
     }
     writeAll(path("plain"), plain);
     writeAll(path("sealed"), sealedFile);
@@ -343,7 +343,7 @@ TEST_F(FileCommands, DashAndTheStandardStreamsAreTheStreamsThemselves) {
             QByteArray opened;
             sealed::MemorySource source(r.out);
             sealed::ByteArraySink sink(&opened);
-            EXPECT_TRUE(sealed::open(source, sink, password).ok());
+            EXPECT_TRUE(sealed::open(source, sink, sealed::passwordKey(password)).ok());
             EXPECT_TRUE(opened == plain);
         }
         EXPECT_FALSE(QFileInfo::exists(path("-")));

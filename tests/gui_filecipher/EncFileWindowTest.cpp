@@ -346,7 +346,7 @@ TEST_F(EncFileWindow, ACostlySealedFileIsOpenedOnlyWhenTheUserSaysYes) {
     QByteArray file;
     sealed::MemorySource source(plain);
     sealed::ByteArraySink sink(&file);
-    ASSERT_TRUE(sealed::seal(source, sink, QStringLiteral("pw"), costly).ok());
+    ASSERT_TRUE(sealed::seal(source, sink, sealed::passwordKey(QStringLiteral("pw")), costly).ok());
     writeAll(path("costly.sealed"), file);
     frmEncFile* window = open();
     ASSERT_NE(window, nullptr);

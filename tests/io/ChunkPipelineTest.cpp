@@ -52,18 +52,41 @@ struct PipelineRun {
     std::atomic<bool> prepared = false;
     bool preparation = true; // what the preparation answers
 
+    // The input, failing past failReadAt.
+    struct Input final : io::Source {
+        PipelineRun& run;
+        qint64 offset = 0;
+        explicit Input(PipelineRun& r) : run(r) {}
+        qint64 read(char* data, qint64 size) override {
+            if (run.failReadAt >= 0 && offset + size > run.failReadAt)
+                return -1;
+            const QByteArray part = run.input.mid(offset, size);
+            std::copy(part.begin(), part.end(), data);
+            offset += part.size();
+            return part.size();
+        }
+        QString errorString() const override { return QStringLiteral("unreadable"); }
+    };
+    // The output, full past failWriteAt.
+    struct Output final : io::Sink {
+        PipelineRun& run;
+        explicit Output(PipelineRun& r) : run(r) {}
+        bool write(const char* data, qint64 size, QString* error) override {
+            if (run.failWriteAt >= 0 && run.output.size() + size > run.failWriteAt) {
+                *error = QStringLiteral("disk full");
+                return false;
+            }
+            run.output.append(data, size);
+            return true;
+        }
+    };
+
     ChunkPipeline::Result go(qint64 expected = -1) {
-        qint64 read = 0;
+        Input in(*this);
+        Output out(*this);
         return ChunkPipeline(shape(expected), progress)
             .run(
-                [&](char* data, qint64 size) -> qint64 {
-                    if (failReadAt >= 0 && read + size > failReadAt)
-                        return -1;
-                    const QByteArray part = input.mid(read, size);
-                    std::copy(part.begin(), part.end(), data);
-                    read += part.size();
-                    return part.size();
-                },
+                in,
                 [&](quint64 index, unsigned char* data, qint64 size, bool) -> qint64 {
                     EXPECT_TRUE(prepared.load()) << "a transform before the preparation";
                     ++transforms;
@@ -75,14 +98,7 @@ struct PipelineRun {
                     data[size + 1] = static_cast<unsigned char>(index >> 8);
                     return size + 2;
                 },
-                [&](const char* data, qint64 size, QString* error) {
-                    if (failWriteAt >= 0 && output.size() + size > failWriteAt) {
-                        *error = QStringLiteral("disk full");
-                        return false;
-                    }
-                    output.append(data, size);
-                    return true;
-                },
+                out,
                 [&](QString* error) {
                     prepared = true;
                     *error = QStringLiteral("no key");

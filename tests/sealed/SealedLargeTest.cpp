@@ -137,13 +137,13 @@ TEST(SealedSlow, MoreThanFourGibibytes) {
     std::thread sealing([&] {
         MarkedSource source(size, marks);
         PipeSink sink(pipe);
-        sealed = seal(source, sink, QStringLiteral("large"), fast());
+        sealed = seal(source, sink, passwordKey(QStringLiteral("large")), fast());
         pipe.close();
     });
     PipeSource source(pipe);
     MarkSink sink;
     RecordingProgress control;
-    const Result opened = open(source, sink, QStringLiteral("large"), {}, control);
+    const Result opened = open(source, sink, passwordKey(QStringLiteral("large")), {}, control);
     sealing.join();
     EXPECT_TRUE(sealed.ok()) << sealed.message.toStdString();
     EXPECT_TRUE(opened.ok()) << opened.message.toStdString();

@@ -269,7 +269,7 @@ TEST(SealedRecipients, EitherKindOpensWithWhatItNeeds) {
         const QByteArray text = QByteArrayLiteral("with a password");
         MemorySource source(text);
         ByteArraySink sink(&withPassword);
-        ASSERT_TRUE(seal(source, sink, QStringLiteral("pw"), Params::fastest()).ok());
+        ASSERT_TRUE(seal(source, sink, passwordKey(QStringLiteral("pw")), Params::fastest()).ok());
     }
     struct Case {
         const char* name;

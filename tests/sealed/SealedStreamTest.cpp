@@ -46,7 +46,7 @@ TEST(SealedStream, EmptyInputIsAHeaderAndOneEmptyFinalChunk) {
     ASSERT_EQ(sealedBytes.size(), kHeaderSize + kTagSize);
     MemorySource source(sealedBytes);
     RecordingSink sink;
-    EXPECT_TRUE(open(source, sink, kPassword).ok());
+    EXPECT_TRUE(open(source, sink, passwordKey(kPassword)).ok());
     EXPECT_EQ(sink.writes, 0);
 }
 
@@ -55,7 +55,7 @@ TEST(SealedStream, ShortReadsAndProgressAcrossBatches) {
     UnevenSource source(plain);
     RecordingSink sink;
     RecordingProgress control;
-    ASSERT_TRUE(seal(source, sink, kPassword, fast(), control).ok());
+    ASSERT_TRUE(seal(source, sink, passwordKey(kPassword), fast(), control).ok());
     ASSERT_GE(control.positions.size(), 3);
     EXPECT_TRUE(std::is_sorted(control.positions.begin(), control.positions.end()));
     EXPECT_EQ(control.last(), plain.size());
@@ -63,7 +63,7 @@ TEST(SealedStream, ShortReadsAndProgressAcrossBatches) {
     UnevenSource sealedSource(sink.bytes);
     RecordingSink out;
     RecordingProgress openControl;
-    ASSERT_TRUE(open(sealedSource, out, kPassword, {}, openControl).ok());
+    ASSERT_TRUE(open(sealedSource, out, passwordKey(kPassword), {}, openControl).ok());
     EXPECT_TRUE(out.bytes == plain);
     EXPECT_EQ(openControl.last(), sink.bytes.size());
 }
@@ -99,7 +99,7 @@ TEST(SealedStream, WrongPasswordWritesNothing) {
     const QByteArray sealedBytes = sealBytes(plain, kPassword, fast());
     MemorySource source(sealedBytes);
     RecordingSink sink;
-    const Result result = open(source, sink, QStringLiteral("tiger lilly"));
+    const Result result = open(source, sink, passwordKey(QStringLiteral("tiger lilly")));
     EXPECT_EQ(result.status, Status::WrongPasswordOrDamaged);
     EXPECT_EQ(result.message, "The password is wrong, or the file was changed or cut short.");
     EXPECT_EQ(sink.writes, 0);
@@ -239,7 +239,7 @@ TEST(SealedStream, ParametersOutsideTheLimitsAreRefusedBeforeAnyWork) {
     for (const Case& c : cases) {
         UnevenSource source(c.bytes);
         RecordingSink sink;
-        const Result result = open(source, sink, kPassword);
+        const Result result = open(source, sink, passwordKey(kPassword));
         EXPECT_EQ(result.status, c.expected) << result.message.toStdString();
         // Nothing past the header was read, nothing written.
         EXPECT_EQ(source.position(), kHeaderSize);
@@ -270,7 +270,7 @@ TEST(SealedStream, WriterRefusesParametersReadersWouldRefuse) {
     const QByteArray plain = "x";
     MemorySource source(plain);
     RecordingSink sink;
-    EXPECT_EQ(seal(source, sink, kPassword, params).status, Status::LimitsExceeded);
+    EXPECT_EQ(seal(source, sink, passwordKey(kPassword), params).status, Status::LimitsExceeded);
     EXPECT_EQ(sink.writes, 0);
 }
 
@@ -289,20 +289,20 @@ TEST(SealedStream, ReadAndWriteFailuresCarryTheirCause) {
     const QByteArray plain = randomBytes(9 * 1024 * 1024, 12);
     UnevenSource failingInput(plain, 5 * 1024 * 1024);
     RecordingSink sink;
-    Result result = seal(failingInput, sink, kPassword, fast());
+    Result result = seal(failingInput, sink, passwordKey(kPassword), fast());
     EXPECT_EQ(result.status, Status::ReadFailed);
     EXPECT_EQ(result.message, "Input/output error");
 
     const QByteArray sealedBytes = sealBytes(plain, kPassword, fast());
     MemorySource source(sealedBytes);
     RecordingSink fullDisk(6 * 1024 * 1024);
-    result = open(source, fullDisk, kPassword);
+    result = open(source, fullDisk, passwordKey(kPassword));
     EXPECT_EQ(result.status, Status::WriteFailed);
     EXPECT_EQ(result.message, "No space left on device");
 
     UnevenSource failingSealed(sealedBytes, kHeaderSize + 100);
     RecordingSink out;
-    EXPECT_EQ(open(failingSealed, out, kPassword).status, Status::ReadFailed);
+    EXPECT_EQ(open(failingSealed, out, passwordKey(kPassword)).status, Status::ReadFailed);
 }
 
 TEST(SealedStream, CancelBeforeTheKeyAndBetweenBatches) {
@@ -316,7 +316,7 @@ TEST(SealedStream, CancelBeforeTheKeyAndBetweenBatches) {
             control.cancel();
         else
             control.onPosition = [&](qint64) { control.cancel(); };
-        EXPECT_EQ(seal(source, sink, kPassword, fast(), control).status, Status::Cancelled);
+        EXPECT_EQ(seal(source, sink, passwordKey(kPassword), fast(), control).status, Status::Cancelled);
         if (atOnce) {
             EXPECT_EQ(sink.bytes.size(), 0);
         } else {

@@ -36,7 +36,7 @@ inline QByteArray sealBytes(const QByteArray& plain, const QString& password,
     MemorySource source(plain);
     QByteArray out;
     ByteArraySink sink(&out);
-    const Result result = seal(source, sink, password, params);
+    const Result result = seal(source, sink, passwordKey(password), params);
     EXPECT_TRUE(result.ok()) << result.message.toStdString();
     return out;
 }
@@ -46,7 +46,7 @@ inline Result openBytes(const QByteArray& sealedBytes, const QString& password, 
     MemorySource source(sealedBytes);
     plain->clear();
     ByteArraySink sink(plain);
-    return open(source, sink, password, limits);
+    return open(source, sink, passwordKey(password), limits);
 }
 
 // The header and the records (chunk plus tag) of a sealed file.
