@@ -105,6 +105,8 @@ frmBrowser::frmBrowser(FormRegistry& registry, QWidget* parent)
     m_ui->cboAddress->installEventFilter(this);
     if (QLineEdit* edit = m_ui->cboAddress->lineEdit()) {
         edit->installEventFilter(this);
+        // A screen reader in the box hears what it is for.
+        edit->setAccessibleName(tr("Address"));
         // Leaving the box with a listed address typed in is no choice from the
         // list: the box must not report it as one.
         disconnect(edit, &QLineEdit::editingFinished, m_ui->cboAddress, nullptr);
