@@ -666,16 +666,8 @@ std::optional<OutputProblem> checkOutput(const QString& path) {
 }
 
 bool OutputFile::open(QString* error) {
-    if (m_standardOutput && m_creation == Creation::NewPrivate) {
-        *error = QStringLiteral("it is not a new file");
-        return false;
-    }
-    if (m_standardOutput) {
-        m_stream = std::make_unique<Stream>();
-        m_stream->adopt(m_descriptor);
-        m_isStream = !m_stream->canTakeBack();
-        return true;
-    }
+    if (m_standardOutput)
+        return openHeld(error);
     struct stat existing {};
     if (m_creation == Creation::NewPrivate &&
         ::lstat(QFile::encodeName(m_path).constData(), &existing) == 0) {
@@ -804,16 +796,8 @@ private:
 };
 
 bool OutputFile::open(QString* error) {
-    if (m_standardOutput && m_creation == Creation::NewPrivate) {
-        *error = QStringLiteral("it is not a new file");
-        return false;
-    }
-    if (m_standardOutput) {
-        m_stream = std::make_unique<Stream>();
-        m_stream->adopt(m_descriptor);
-        m_isStream = !m_stream->canTakeBack();
-        return true;
-    }
+    if (m_standardOutput)
+        return openHeld(error);
     if (const auto problem = checkOutput(m_path)) {
         *error = problem->text;
         return false;
@@ -905,6 +889,18 @@ void OutputFile::cancel() {
         m_stream->close();
         m_stream.reset();
     }
+}
+
+// A descriptor the process holds is written as it is, on every system.
+bool OutputFile::openHeld(QString* error) {
+    if (m_creation == Creation::NewPrivate) {
+        *error = QStringLiteral("it is not a new file");
+        return false;
+    }
+    m_stream = std::make_unique<Stream>();
+    m_stream->adopt(m_descriptor);
+    m_isStream = !m_stream->canTakeBack();
+    return true;
 }
 
 } // namespace io

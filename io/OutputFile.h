@@ -111,6 +111,7 @@ private:
     class Replacement;
     OutputFile() = default;
     bool cancelRequested() const { return m_cancel && m_cancel->cancelled(); }
+    bool openHeld(QString* error);
 
     QString m_path;
     bool m_standardOutput = false; // a descriptor the process holds: m_descriptor
