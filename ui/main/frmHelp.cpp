@@ -64,6 +64,34 @@ const Topic kTopics[] = {
          "given. When a file of that name exists, holds something and is not a message file, "
          "you are asked first, and No (the default) leaves everything as it was. An earlier "
          "message file is replaced without a question.")},
+    {QT_TRANSLATE_NOOP("ui::frmHelp", "Sealing to people."),
+     QT_TRANSLATE_NOOP(
+         "ui::frmHelp",
+         "A message or file can also be sealed to people rather than to a password: each of "
+         "them opens it with their own key, and no password has to travel. A person's key has "
+         "two halves. The identity is the secret half, a small file that stays with its owner. "
+         "The recipient is the public half, one line beginning \"tessera1\" that may be read "
+         "aloud, printed or mailed: it is no secret, and a typing mistake in it is caught.")},
+    {QT_TRANSLATE_NOOP("ui::frmHelp", "The Keys window."),
+     QT_TRANSLATE_NOOP(
+         "ui::frmHelp",
+         "Open it from the Tessera menu of the main window, or with Keys on the wizard's options "
+         "page. Under My key, New key makes an identity in a new file, protected by a password "
+         "when the box below the passwords is ticked (the meter rates that password), and Open "
+         "key opens one you have; a protected identity needs its password in the Password box "
+         "first. The chosen key's recipient shows as text, with Copy, and as a QR code that a "
+         "phone can read. Under People, a people file (one recipient a line, with the person's "
+         "name) is opened and saved like a document: paste a recipient, type a name and press "
+         "Add, or choose a person to rename or remove. A mistyped recipient is refused at once, "
+         "and so is an identity pasted where a recipient belongs. Nothing is remembered between "
+         "runs: your keys and people stay in the files you choose.")},
+    {QT_TRANSLATE_NOOP("ui::frmHelp", "Keep your identity safe."),
+     QT_TRANSLATE_NOOP(
+         "ui::frmHelp",
+         "Losing the identity makes its files unreadable: if the identity file is lost, or the "
+         "password of a protected one forgotten, nothing sealed to it opens again, and nobody "
+         "can help. Protected copy in the Keys window writes a copy of the chosen key under a "
+         "password; keep it somewhere else than the key itself.")},
 };
 
 } // namespace

@@ -4,7 +4,8 @@
 // repair "Tessera Fix" that deletes a scratch file left behind by an
 // interrupted encryption. Below them, in the same scrolling page, a section
 // of our own on what Tessera2 adds: Sealed, the format caption, the strength
-// meter, drops and the question before a document is replaced.
+// meter, drops, the question before a document is replaced, and sealing to
+// people with the Keys window.
 
 #include <QWidget>
 #include <memory>
