@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Wipe.h"
+#include "base/Secret.h"
 
 #include <QString>
 #include <optional>
@@ -8,22 +8,8 @@
 
 namespace cli {
 
-// A password that is wiped from memory when it goes, and with it every copy
-// that shares its text (the requests it was handed to).
-class Secret {
-public:
-    explicit Secret(QString text) : m_text(std::move(text)) {}
-    ~Secret() { base::wipe(m_text); }
-    Secret(Secret&& other) noexcept : m_text(std::exchange(other.m_text, QString())) {}
-    Secret& operator=(Secret&&) = delete;
-    Secret(const Secret&) = delete;
-    Secret& operator=(const Secret&) = delete;
-
-    const QString& text() const { return m_text; }
-
-private:
-    QString m_text;
-};
+// A password that is wiped from memory when it goes (base/Secret.h).
+using base::Secret;
 
 // The password from a file: its content as UTF-8, less one trailing line end
 // (LF or CR LF). Without a file, asks on the terminal without echo; without a

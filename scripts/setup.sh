@@ -15,7 +15,7 @@ PACKAGES=(
   cups cups-bsd printer-driver-cups-pdf poppler-utils
   openssl time clang libclang-rt-14-dev dpkg-dev desktop-file-utils help2man lintian
   libsodium-dev libssl-dev libzxcvbn-dev age
-  libqrencode-dev zbar-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
+  libicu-dev libqrencode-dev zbar-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
 )
 
 missing=()

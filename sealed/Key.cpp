@@ -1,6 +1,7 @@
 #include "sealed/Key.h"
 
 #include "base/Limits.h"
+#include "base/Wipe.h"
 #include "base/ThreadName.h"
 #include "base/Wipe.h"
 
@@ -10,6 +11,7 @@
 #include <memory>
 #include <mutex>
 #include <sodium.h>
+#include <unicode/unorm2.h>
 #include <system_error>
 #include <thread>
 
@@ -25,12 +27,22 @@ bool sodiumReady() {
 }
 
 QByteArray passwordBytes(const QString& password) {
-    QString normalised = password.normalized(QString::NormalizationForm_C);
-    QByteArray bytes = normalised.toUtf8();
-    // A copy made by the normalisation is ours alone to wipe; when there was
-    // nothing to change it is the caller's own string.
-    if (normalised.constData() != password.constData())
-        sodium_memzero(normalised.data(), static_cast<size_t>(normalised.size()) * sizeof(QChar));
+    // ICU normalises into a buffer of ours, which is wiped; QString's own
+    // normalisation would leave copies in memory we cannot reach.
+    UErrorCode status = U_ZERO_ERROR;
+    const UNormalizer2* nfc = unorm2_getNFCInstance(&status);
+    QString normalised(password.size() * 3 + 8, Qt::Uninitialized);
+    qsizetype length = -1;
+    if (U_SUCCESS(status)) {
+        length = unorm2_normalize(nfc, reinterpret_cast<const UChar*>(password.utf16()),
+                                  int32_t(password.size()),
+                                  reinterpret_cast<UChar*>(normalised.data()),
+                                  int32_t(normalised.size()), &status);
+    }
+    QByteArray bytes = U_SUCCESS(status) && length >= 0
+                           ? QStringView(normalised).first(length).toUtf8()
+                           : password.toUtf8(); // no normaliser: the text as typed
+    base::wipe(normalised);
     return bytes;
 }
 

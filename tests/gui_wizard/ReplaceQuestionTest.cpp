@@ -138,8 +138,9 @@ TEST_F(ReplaceQuestion, OnlyAFileThatIsNotAMessageFileIsAskedAboutAndNoKeepsIt) 
                                  (answer ? ", Yes" : ""));
                     put(file, c.content);
                     QFile::remove(link);
-                    if (name == link)
+                    if (name == link) {
                         ASSERT_TRUE(QFile::link(file, link));
+                    }
                     dialogs.clear();
                     if (answer)
                         dialogs.answers.enqueue(*answer);

@@ -147,8 +147,9 @@ TEST_F(WizardSealedTest, AStraightPassShowsTheRatingAndQuestionsAVeryWeakPasswor
         // Seen before anything is written.
         EXPECT_EQ(meter->isVisible(), c.sealed);
         const auto rating = sealed::passwordStrength(c.password);
-        if (c.sealed && rating)
+        if (c.sealed && rating) {
             EXPECT_EQ(meter->text(), rating->describe());
+        }
         if (c.answer)
             dialogs.answers.enqueue(*c.answer);
         click<ui::frmWizardAdvanced>("cmdNext");
