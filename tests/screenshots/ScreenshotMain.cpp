@@ -1,24 +1,35 @@
 // tessera-screenshots: opens every window of the program one after another and
 // saves a picture of each as <folder>/<name>.png, for a person to look at.
 //   tessera-screenshots [folder]       (default: ./screenshots)
+//   tessera-screenshots --readme folder
+// The second form saves only the pictures the README shows, each window in
+// use (a message typed, Sealed chosen, a key and two people in the Keys
+// window): main-window.png, wizard.png, file-window.png and keys-window.png.
 // Windows are found through the form registry, so every window that is
 // registered appears without a change here. Message boxes that a window asks
 // while it is shown are answered at once (OK; Cancel for file dialogs).
 
 #include "platform/Dialogs.h"
+#include "sealed/Identity.h"
 #include "ui/FormRegistry.h"
 #include "ui/filecipher/frmEncFile.h"
+#include "ui/keys/frmKeys.h"
 #include "ui/main/frmHelp.h"
 #include "ui/main/frmMain.h"
 #include "ui/wizard/Wizard.h"
 #include "ui/wizard/frmPW.h"
+#include "ui/wizard/frmWizardAdvanced.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QQueue>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -37,8 +48,12 @@ public:
         return platform::Answer::Ok;
     }
     std::optional<QString> openFile(QWidget*, const platform::OpenFileRequest&) override {
-        return std::nullopt;
+        if (files.isEmpty())
+            return std::nullopt;
+        return files.dequeue();
     }
+    // The answers of the next file dialogs; Cancel once there are none.
+    QQueue<QString> files;
 };
 
 // Lets a window lay itself out, run its first timers and paint: once it is
@@ -77,7 +92,9 @@ int saveSealedViews(ui::FormRegistry& registry, const QString& folder, int wait)
     ui::MessageOptions sealedOptions;
     sealedOptions.format = cipher::Format::Sealed;
     registry.form<ui::frmMain>()->setOptions(sealedOptions);
-    registry.form<ui::frmEncFile>()->findChild<QCheckBox*>(QStringLiteral("chkSealed"))->setChecked(true);
+    registry.form<ui::frmEncFile>()
+        ->findChild<QCheckBox*>(QStringLiteral("chkSealed"))
+        ->setChecked(true);
     registry.part<ui::Wizard>()->optionsChosen(sealedOptions);
     int failures = 0;
     for (QWidget* window : {static_cast<QWidget*>(registry.form<ui::frmMain>()),
@@ -106,6 +123,120 @@ int saveWholeHelp(ui::FormRegistry& registry, const QString& folder, int wait) {
     return saved ? 0 : 1;
 }
 
+// ---- The README's pictures ------------------------------------------------
+
+const QString kShownPassword = QStringLiteral("correct horse battery staple");
+
+template <class T> T* control(QWidget* window, const char* name) {
+    T* found = window->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        std::fprintf(stderr, "  %s has no %s\n", qPrintable(window->objectName()), name);
+    return found;
+}
+
+bool setText(QWidget* window, const char* box, const QString& text) {
+    if (auto* line = control<QLineEdit>(window, box)) {
+        line->setText(text);
+        return true;
+    }
+    return false;
+}
+
+bool click(QWidget* window, const char* button) {
+    auto* pressed = control<QAbstractButton>(window, button);
+    if (pressed)
+        pressed->click();
+    return pressed != nullptr;
+}
+
+// Shows the window, lets it settle and saves it as <name>.png.
+bool picture(QWidget* window, const QString& folder, const char* name, int wait) {
+    window->show();
+    window->activateWindow();
+    settle(window, wait);
+    const bool saved = save(window, folder, QString::fromLatin1(name));
+    window->hide();
+    return saved;
+}
+
+// The main window with a message typed and Sealed chosen: the caption and the meter.
+bool readmeMain(ui::FormRegistry& registry, const QString& folder, int wait) {
+    ui::MessageOptions sealedOptions;
+    sealedOptions.format = cipher::Format::Sealed;
+    ui::frmMain* main = registry.form<ui::frmMain>();
+    main->setOptions(sealedOptions);
+    auto* text = control<QPlainTextEdit>(main, "txtIn");
+    if (!text || !setText(main, "txtPW", kShownPassword) ||
+        !setText(main, "txtFile", QStringLiteral("/home/alice/Letter to Bob.txt")))
+        return false;
+    text->setPlainText(QStringLiteral("Dear Bob,\n\nthe spare key is under the blue flower "
+                                      "pot. See you on Sunday.\n\nAlice"));
+    return picture(main, folder, "main-window", wait);
+}
+
+// The wizard's options page with Sealed ticked: the meter rates the password
+// that its password page took.
+bool readmeWizard(ui::FormRegistry& registry, const QString& folder, int wait) {
+    registry.part<ui::Wizard>()->passwordEntered(kShownPassword);
+    registry.hide<ui::frmFile>();
+    QWidget* options = registry.form<ui::frmWizardAdvanced>();
+    auto* sealed = control<QCheckBox>(options, "chkSealed");
+    if (!sealed)
+        return false;
+    sealed->setChecked(true);
+    return picture(options, folder, "wizard", wait);
+}
+
+// The file window about to seal a document.
+bool readmeFileWindow(ui::FormRegistry& registry, const QString& folder, int wait) {
+    QWidget* window = registry.form<ui::frmEncFile>();
+    auto* sealed = control<QCheckBox>(window, "chkSealed");
+    if (!sealed || !setText(window, "txtPW", kShownPassword) ||
+        !setText(window, "txtFile", QStringLiteral("/home/alice/Tax return 2025.pdf")) ||
+        !setText(window, "txtFileEnc", QStringLiteral("/home/alice/Tax return 2025.pdf.sealed")))
+        return false;
+    sealed->setChecked(true);
+    return picture(window, folder, "file-window", wait);
+}
+
+// The Keys window with a new key of its own, protected by a password and made
+// in a folder that goes with the run, and two people pasted into its list.
+bool readmeKeys(ui::FormRegistry& registry, AnsweringDialogs& dialogs, const QString& folder,
+                int wait) {
+    QTemporaryDir keys;
+    QWidget* window = registry.form<ui::frmKeys>();
+    auto* protect = control<QCheckBox>(window, "chkProtect");
+    if (!keys.isValid() || !protect || !setText(window, "txtPassword", kShownPassword) ||
+        !setText(window, "txtPasswordAgain", kShownPassword))
+        return false;
+    protect->setChecked(true);
+    dialogs.files.enqueue(keys.filePath(QStringLiteral("tessera-key.txt")));
+    if (!click(window, "cmdNewKey"))
+        return false;
+    for (const QString& name : {QStringLiteral("Bob"), QStringLiteral("Carol")}) {
+        const std::optional<sealed::Identity> person = sealed::Identity::generate();
+        if (!person ||
+            !setText(window, "txtPersonKey", sealed::recipientText(person->recipient())) ||
+            !setText(window, "txtPersonName", name) || !click(window, "cmdAdd"))
+            return false;
+    }
+    const bool saved = picture(window, folder, "keys-window", wait);
+    registry.unload<ui::frmKeys>(); // its key file goes with the folder
+    return saved;
+}
+
+int saveReadmeViews(ui::FormRegistry& registry, AnsweringDialogs& dialogs, const QString& folder,
+                    int wait) {
+    int failures = 0;
+    for (const bool saved :
+         {readmeMain(registry, folder, wait), readmeWizard(registry, folder, wait),
+          readmeFileWindow(registry, folder, wait), readmeKeys(registry, dialogs, folder, wait)}) {
+        if (!saved)
+            ++failures;
+    }
+    return failures;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -118,8 +249,10 @@ int main(int argc, char** argv) {
 #endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessera2"));
+    const bool readme = argc > 1 && qstrcmp(argv[1], "--readme") == 0;
+    const int folderArg = readme ? 2 : 1;
     const QString folder =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+        argc > folderArg ? QString::fromLocal8Bit(argv[folderArg]) : QStringLiteral("screenshots");
     if (!QDir().mkpath(folder)) {
         std::fprintf(stderr, "tessera-screenshots: cannot create %s\n", qPrintable(folder));
         return 1;
@@ -133,6 +266,12 @@ int main(int argc, char** argv) {
     ui::FormRegistry registry;
     ui::registerAllForms(registry);
     registry.quitHandler = [] {}; // an Exit pressed by a window's timer ends nothing here
+
+    if (readme) {
+        const int failures = saveReadmeViews(registry, dialogs, folder, wait);
+        platform::setDialogProvider(nullptr);
+        return failures == 0 ? 0 : 1;
+    }
 
     int failures = 0;
     for (const QString& name : registry.registeredNames()) {
