@@ -212,17 +212,17 @@ void showAndWalk(QWidget* window, Walk& walk, const QString& view = QString()) {
     walkWindow(window, walk, view);
 }
 
-// The windows where Sealed shows more once more, Sealed chosen to people: the
-// format caption and whom to seal to.
+// The windows where Sealed shows more once more, with Sealed chosen: the
+// format caption, and in the file window, sealing to people.
 void walkSealedViews(ui::FormRegistry& registry, Walk& walk) {
     ui::MessageOptions options;
     options.format = cipher::Format::Sealed;
-    options.sealTo.toPeople = true;
     registry.form<ui::frmMain>()->setOptions(options);
     registry.part<ui::Wizard>()->optionsChosen(options);
     QWidget* file = registry.form<ui::frmEncFile>();
     file->findChild<QCheckBox*>(QStringLiteral("chkSealed"))->setChecked(true);
-    file->findChild<QComboBox*>(QStringLiteral("cboSealTo"))->setCurrentIndex(1);
+    if (auto* people = file->findChild<QComboBox*>(QStringLiteral("cboSealTo")))
+        people->setCurrentIndex(1);
     for (QWidget* window : {static_cast<QWidget*>(registry.form<ui::frmMain>()), file,
                             static_cast<QWidget*>(registry.form<ui::frmPW>())}) {
         showAndWalk(window, walk, QStringLiteral("sealed:"));
