@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSpacerItem>
 
@@ -124,6 +128,33 @@ public:
             return std::nullopt;
         return dialog.selectedFiles().constFirst();
     }
+
+    std::optional<QString> password(QWidget* parent, const PasswordRequest& request) override {
+        QDialog dialog(parent);
+        dialog.setWindowTitle(request.title.isEmpty() ? base::kAppTitle : request.title);
+        auto* layout = new QGridLayout(&dialog);
+        auto* label = new QLabel(request.text, &dialog);
+        label->setWordWrap(true);
+        auto* box = new QLineEdit(&dialog);
+        box->setEchoMode(QLineEdit::Password);
+        box->setAccessibleName(request.text);
+        label->setBuddy(box);
+        auto* buttons =
+            new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+        QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+        layout->addWidget(label, 0, 0);
+        layout->addWidget(box, 1, 0);
+        layout->addWidget(buttons, 2, 0);
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        QApplication::restoreOverrideCursor();
+        const QString typed = box->text();
+        box->clear();
+        if (!accepted)
+            return std::nullopt;
+        return typed;
+    }
 };
 
 SystemDialogs& systemDialogs() {
@@ -146,6 +177,14 @@ void setDialogProvider(DialogProvider* provider) { g_provider = provider; }
 Answer messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon,
                   Buttons buttons) {
     return dialogs().message(parent, {text, title, icon, buttons});
+}
+
+std::optional<QString> DialogProvider::password(QWidget*, const PasswordRequest&) {
+    return std::nullopt;
+}
+
+std::optional<QString> askPassword(QWidget* parent, const QString& text, const QString& title) {
+    return dialogs().password(parent, {text, title});
 }
 
 QString OpenFileDialog::run(QWidget* parent) {

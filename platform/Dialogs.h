@@ -38,12 +38,21 @@ struct OpenFileRequest {
     bool save = false;
 };
 
+// A question for a password, such as a protected key file's.
+struct PasswordRequest {
+    QString text;  // what the password opens
+    QString title; // empty: the application title
+};
+
 class DialogProvider {
 public:
     virtual ~DialogProvider() = default;
     virtual Answer message(QWidget* parent, const MessageRequest& request) = 0;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> openFile(QWidget* parent, const OpenFileRequest& request) = 0;
+    // The password typed, or nothing when the user cancelled. A provider that
+    // cannot ask answers Cancel.
+    virtual std::optional<QString> password(QWidget* parent, const PasswordRequest& request);
 };
 
 // The provider in force; the system's unless one was installed.
@@ -55,6 +64,10 @@ void setDialogProvider(DialogProvider* provider);
 // A modal message box; the title defaults to the application title.
 Answer messageBox(QWidget* parent, const QString& text, const QString& title = base::kAppTitle,
                   Icon icon = Icon::None, Buttons buttons = Buttons::Ok);
+
+// A modal question for a password; nothing when cancelled.
+std::optional<QString> askPassword(QWidget* parent, const QString& text,
+                                   const QString& title = base::kAppTitle);
 
 // The file-open dialog of a window. Like the system's common dialog it keeps
 // the name it last returned: a cancel leaves fileName() as it was, so the

@@ -19,6 +19,12 @@ std::optional<QString> ScriptedDialogs::openFile(QWidget*,
     return files.isEmpty() ? std::nullopt : files.dequeue();
 }
 
+std::optional<QString> ScriptedDialogs::password(QWidget*,
+                                                 const platform::PasswordRequest& request) {
+    passwordRequests.append(request.text);
+    return passwords.isEmpty() ? std::nullopt : passwords.dequeue();
+}
+
 QStringList ScriptedDialogs::texts() const {
     QStringList out;
     for (const Message& m : messages)

@@ -32,6 +32,10 @@ public:
     // Results of the next file dialogs, in order: a path, or nothing for Cancel.
     // Cancel when none is queued.
     QQueue<std::optional<QString>> files;
+    // Answers of the next password questions: the password, or nothing for
+    // Cancel. Cancel when none is queued. The questions' texts are recorded.
+    QQueue<std::optional<QString>> passwords;
+    QStringList passwordRequests;
     // Runs while a message box is "open" (after it is recorded, before it returns).
     std::function<void(const Message&)> onMessage;
 
@@ -42,6 +46,8 @@ public:
     std::optional<QString> openFile(QWidget* parent,
                                     const platform::OpenFileRequest& request) override;
 
+    std::optional<QString> password(QWidget* parent,
+                                    const platform::PasswordRequest& request) override;
     QStringList texts() const;
     void clear();
 };

@@ -7,11 +7,21 @@
 namespace ui {
 
 void showFormat(QLabel* caption, QAbstractButton* encrypt, QAbstractButton* decrypt, bool sealed,
-                bool setTips) {
+                bool setTips, int people) {
     // The caption grows or shrinks to its text, its right edge where the design put it.
     const int right = caption->geometry().right();
-    caption->setText(sealed ? QCoreApplication::translate("ui::FormatCaption", "Format: Sealed")
-                            : QCoreApplication::translate("ui::FormatCaption", "Format: Classic"));
+    // One person has a message of its own, so that English, which no
+    // translation file covers, says "person"; every other count takes the
+    // plural forms of the language.
+    if (sealed && people == 1)
+        caption->setText(QCoreApplication::translate("ui::FormatCaption",
+                                                     "Format: Sealed to %n person", nullptr, 1));
+    else if (sealed && people >= 0)
+        caption->setText(QCoreApplication::translate("ui::FormatCaption",
+                                                     "Format: Sealed to %n people", nullptr, people));
+    else
+        caption->setText(sealed ? QCoreApplication::translate("ui::FormatCaption", "Format: Sealed")
+                                : QCoreApplication::translate("ui::FormatCaption", "Format: Classic"));
     caption->adjustSize();
     caption->move(right - caption->width() + 1, caption->y());
 

@@ -9,14 +9,26 @@
 
 namespace ui {
 
+// Whom Sealed seals to: with the password, or to people (ui/common/SealTarget.h
+// turns the choice into recipients).
+struct SealChoice {
+    bool toPeople = false;
+    QList<sealed::PublicKey> people; // chosen from the Keys window's people
+    bool leaveOutMine = false;       // my own keys are added unless this is ticked
+
+    friend bool operator==(const SealChoice&, const SealChoice&) = default;
+};
+
 struct MessageOptions {
     bool pic = false;      // PIC: the program's own code lengthens the key
     bool junkBitz = false; // JunkBitz: a junk number before every real one
     // Sealed: real, authenticated encryption instead of the classic format;
     // PIC and JunkBitz do not apply to it.
     cipher::Format format = cipher::Format::Classic;
+    SealChoice sealTo;
 
     bool sealed() const { return format == cipher::Format::Sealed; }
+    bool toPeople() const { return sealed() && sealTo.toPeople; }
 
     // Hands the options to an encryption.
     void applyTo(cipher::EncryptRequest& request) const {

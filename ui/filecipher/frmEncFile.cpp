@@ -5,8 +5,10 @@
 #include "ui/common/FileDrops.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/FormatCaption.h"
+#include "ui/common/IdentityQuestion.h"
 #include "ui/common/Job.h"
 #include "ui/common/PasswordBox.h"
+#include "ui/common/SealTarget.h"
 #include "ui/common/WindowLook.h"
 #include "ui_frmEncFile.h"
 
@@ -32,16 +34,22 @@ constexpr int kCancelWaitMs = 2000;
 } // namespace
 
 frmEncFile::frmEncFile(FormRegistry& registry, QWidget* parent)
-    : QWidget(parent), m_ui(std::make_unique<Ui::frmEncFile>()) {
-    // This window reaches no other window; it is unloaded through its own close.
-    Q_UNUSED(registry);
+    : QWidget(parent), m_registry(registry), m_ui(std::make_unique<Ui::frmEncFile>()) {
+    // It reaches the Keys window only, for whom Sealed seals to and the keys
+    // that open; it is unloaded through its own close.
     m_ui->setupUi(this);
+    // Whom Sealed seals to, in the free strip between the buttons and the
+    // copy's label; the window and the other controls keep their places.
+    m_sealTarget = new SealTarget(registry, this);
+    m_sealTarget->setGeometry(16, m_ui->Command1->geometry().bottom() + 1, 273,
+                              m_ui->lblFileout->y() - m_ui->Command1->geometry().bottom() - 1);
     // The classic 8 point dialog face, like the main window: the labels were
     // sized for it.
     setFont(classicFont());
     // What Encrypt will write, and while it is Sealed, the password's strength.
     m_ui->meterPW->watch(m_ui->txtPW);
     formatChosen(m_ui->chkSealed->isChecked());
+    connect(m_sealTarget, &SealTarget::changed, this, &frmEncFile::showSealChoice);
     // The labels' widths were measured in the old face; where this system's
     // face runs a little wider, a label grows to the right rather than cutting
     // off its last letters (a label has no background, nothing else moves).
@@ -90,6 +98,7 @@ void frmEncFile::Command1_Click() {
 }
 
 void frmEncFile::CmdDec_Click() {
+    m_mayAskIdentity = true;
     runPass(cipher::Direction::Decipher);
 }
 
@@ -101,8 +110,28 @@ void frmEncFile::cmdBrowse_Click() {
 }
 
 void frmEncFile::formatChosen(bool sealed) {
-    showFormat(m_ui->lblFormat, m_ui->Command1, m_ui->CmdDec, sealed, true);
-    m_ui->meterPW->setSealed(sealed);
+    m_sealTarget->setEnabled(sealed);
+    showSealChoice();
+}
+
+void frmEncFile::showSealChoice() {
+    const bool sealed = m_ui->chkSealed->isChecked();
+    const bool toPeople = sealed && m_sealTarget->choice().toPeople;
+    showFormat(m_ui->lblFormat, m_ui->Command1, m_ui->CmdDec, sealed, true,
+               toPeople ? int(m_sealTarget->recipients().size()) : -1);
+    m_ui->meterPW->setSealed(sealed && !toPeople);
+}
+
+bool frmEncFile::fillRecipients(cipher::PassRequest& request) {
+    if (!m_ui->chkSealed->isChecked() || !m_sealTarget->choice().toPeople)
+        return true;
+    request.recipients = m_sealTarget->recipients();
+    request.password.clear();
+    if (request.recipients.isEmpty()) {
+        platform::messageBox(this, noRecipientsText(), tr("Error"), platform::Icon::Stop);
+        return false;
+    }
+    return true;
 }
 
 void frmEncFile::txtFile_LostFocus() {
@@ -149,6 +178,19 @@ void frmEncFile::runPass(cipher::Direction direction) {
     request.direction = direction;
     request.format =
         m_ui->chkSealed->isChecked() ? cipher::Format::Sealed : cipher::Format::Classic;
+    if (direction == cipher::Direction::Encipher && !fillRecipients(request))
+        return;
+    // A file sealed to people opens with the Keys window's identities; with
+    // none open, one is asked for first.
+    if (direction == cipher::Direction::Decipher) {
+        request.identities = openIdentities(m_registry);
+        if (request.identities.isEmpty() && sealedToPeople(request.input, false)) {
+            if (!askIdentityFile(this, m_registry))
+                return;
+            m_mayAskIdentity = false;
+            request.identities = openIdentities(m_registry);
+        }
+    }
     // A sealed file whose key costs more than usual is opened only when asked.
     if (direction == cipher::Direction::Decipher &&
         !maySpend(this, request.input, cipher::sealedFileCost(request.input)))
@@ -215,6 +257,10 @@ void frmEncFile::passFinished(cipher::PassResult result) {
     if (!self)
         return; // unloaded while the message was open
     emit passEnded(result.status);
+    // None of the open identities fits: another is asked for, and tried once.
+    if (result.sealed == cipher::SealedRefusal::NotForThisIdentity &&
+        std::exchange(m_mayAskIdentity, false) && askIdentityFile(this, m_registry))
+        runPass(cipher::Direction::Decipher);
 }
 
 void frmEncFile::restoreInputs() {

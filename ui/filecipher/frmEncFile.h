@@ -24,6 +24,7 @@ class frmEncFile;
 namespace ui {
 
 class FormRegistry;
+class SealTarget;
 class Job;
 
 class frmEncFile : public QWidget {
@@ -72,7 +73,15 @@ private:
     // Asks a running pass to stop and waits until it has.
     void cancelPass();
 
+    // Sealed to people: no password; nothing when nobody was chosen (said why).
+    bool fillRecipients(cipher::PassRequest& request);
+    void showSealChoice();
+
+    FormRegistry& m_registry;
     std::unique_ptr<Ui::frmEncFile> m_ui;
+    SealTarget* m_sealTarget = nullptr;
+    // Decrypt may ask once for another identity when the open ones do not fit.
+    bool m_mayAskIdentity = false;
     platform::OpenFileDialog m_CommonDialog1; // keeps the name it last returned
     Job* m_pass = nullptr;
     // QProgressBar counts in int; files past 2 GiB are shown scaled down.

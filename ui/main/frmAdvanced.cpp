@@ -3,6 +3,7 @@
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
 #include "ui/common/MainSettings.h"
+#include "ui/common/SealTarget.h"
 #include "ui/common/WindowLook.h"
 #include "ui_frmAdvanced.h"
 
@@ -65,6 +66,12 @@ frmAdvanced::frmAdvanced(FormRegistry& registry, MainSettings& settings, QWidget
     m_ui->cmdClose->setFlat(true);
     m_ui->cmdClose->setAutoDefault(true);
 
+    // Whom Sealed seals to, in the free row below Close, under the Sealed box.
+    m_sealTarget = new SealTarget(registry, this);
+    m_sealTarget->setGeometry(m_ui->chkSealed->x(), m_ui->cmdClose->geometry().bottom() + 11,
+                              m_ui->chkSealed->width(), 25);
+    chkSealed_Click();
+
     connect(m_ui->chkSealed, &QCheckBox::toggled, this, &frmAdvanced::chkSealed_Click);
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmAdvanced::cmdClose_Click);
     m_ui->cmdClose->setFocus();
@@ -79,6 +86,7 @@ void frmAdvanced::cmdClose_Click() {
     options.pic = m_ui->chkPIC->isChecked();
     options.junkBitz = m_ui->chkJB->isChecked();
     options.format = m_ui->chkSealed->isChecked() ? cipher::Format::Sealed : cipher::Format::Classic;
+    options.sealTo = m_sealTarget->choice();
     m_settings.setOptions(options);
     hide();
     m_registry.show<frmMain>();
@@ -90,6 +98,7 @@ void frmAdvanced::chkSealed_Click() {
     const bool classic = !m_ui->chkSealed->isChecked();
     m_ui->chkPIC->setEnabled(classic);
     m_ui->chkJB->setEnabled(classic);
+    m_sealTarget->setEnabled(!classic);
 }
 
 // The frame's close control does what Close does; the window stays loaded.

@@ -18,6 +18,7 @@ namespace ui {
 
 class FormRegistry;
 class MainSettings;
+class SealTarget;
 
 class frmAdvanced : public QWidget {
     Q_OBJECT
@@ -36,6 +37,7 @@ private:
     FormRegistry& m_registry;
     MainSettings& m_settings;
     std::unique_ptr<Ui::frmAdvanced> m_ui;
+    SealTarget* m_sealTarget = nullptr; // with a password, or to people
 };
 
 } // namespace ui

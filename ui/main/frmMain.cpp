@@ -12,6 +12,9 @@
 #include "ui/common/CostQuestion.h"
 #include "ui/common/FileDrops.h"
 #include "ui/common/FormatCaption.h"
+#include "ui/common/IdentityQuestion.h"
+#include "ui/common/SealTarget.h"
+#include "ui/keys/frmKeys.h"
 #include "ui/common/MessageCommand.h"
 #include "ui/common/PasswordBox.h"
 #include "ui/common/ReplaceQuestion.h"
@@ -27,6 +30,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPainter>
+#include <QPointer>
 #include <QTextDocument>
 #include <initializer_list>
 
@@ -76,6 +80,12 @@ frmMain::frmMain(FormRegistry& registry, MainSettings& settings, QWidget* parent
     connect(&m_settings, &MainSettings::pictureChanged, centralWidget(),
             qOverload<>(&QWidget::update));
     connect(&m_settings, &MainSettings::optionsChanged, this, &frmMain::showOptions);
+    // Sealed to people counts the own keys of the Keys window, made on first use.
+    connect(&m_registry, &FormRegistry::formLoaded, this, [this] {
+        if (frmKeys* keys = m_registry.loaded<frmKeys>())
+            connect(keys, &frmKeys::changed, this, &frmMain::showKeysChange,
+                    Qt::UniqueConnection);
+    });
 
     const struct {
         QPushButton* button;
@@ -199,8 +209,9 @@ void frmMain::showOptions(const MessageOptions& options) {
 
 void frmMain::showFormatChoice(const MessageOptions& options) {
     // The buttons keep the tooltips of their design.
-    showFormat(m_ui->lblFormat, m_ui->CmdEnc, m_ui->cmdDecrypt, options.sealed(), false);
-    m_ui->meterPW->setSealed(options.sealed());
+    showFormat(m_ui->lblFormat, m_ui->CmdEnc, m_ui->cmdDecrypt, options.sealed(), false,
+               options.toPeople() ? int(recipientsOf(options.sealTo, m_registry).size()) : -1);
+    m_ui->meterPW->setSealed(options.sealed() && !options.toPeople());
 }
 
 int frmMain::messageLength() const {
@@ -228,25 +239,58 @@ void frmMain::CmdEnc_Click() {
     request.password = m_ui->txtPW->text();
     request.path = m_ui->txtFile->text();
     options().applyTo(request);
+    // Sealed to people asks no password.
+    if (options().toPeople()) {
+        request.recipients = recipientsOf(options().sealTo, m_registry);
+        request.password.clear();
+        if (request.recipients.isEmpty() && !request.text.isEmpty()) {
+            platform::messageBox(this, noRecipientsText(), tr("Error"), platform::Icon::Stop);
+            return;
+        }
+    }
     // A document of the user's named in the box is replaced only when asked.
     if (m_command->running() || (!request.text.isEmpty() && !mayReplace(this, request.path)))
         return;
     m_command->encrypt(request);
 }
 
+void frmMain::showKeysChange() {
+    showFormatChoice(options());
+}
+
 void frmMain::cmdDecrypt_Click() {
+    decrypt(true);
+}
+
+// A message sealed to people opens with the Keys window's identities; with
+// none open one is asked for first, and when none fits, once more after the
+// refusal.
+void frmMain::decrypt(bool mayAskIdentity) {
     cipher::DecryptRequest request;
     request.path = m_ui->txtFile->text();
     request.password = m_ui->txtPW->text();
     // With Sealed chosen, only a sealed message is opened.
     request.requireSealed = options().sealed();
+    const bool toPeople = !m_command->running() && sealedToPeople(request.path, true);
+    request.identities = openIdentities(m_registry);
+    if (toPeople && request.identities.isEmpty()) {
+        if (!askIdentityFile(this, m_registry))
+            return;
+        mayAskIdentity = false;
+        request.identities = openIdentities(m_registry);
+    }
     // A sealed message whose key costs more than usual is opened only when asked.
     if (m_command->running() ||
         !maySpend(this, request.path, cipher::sealedMessageCost(request.path)))
         return;
     // Each decrypted character is a change of txtIn, so the length watch runs
     // as the text grows.
-    m_command->decrypt(request, m_ui->txtIn);
+    const QPointer<frmMain> self(this);
+    m_command->decrypt(request, m_ui->txtIn, [self, toPeople, mayAskIdentity](auto result) {
+        if (self && toPeople && mayAskIdentity && result == cipher::DecryptResult::NotOpened &&
+            askIdentityFile(self, self->m_registry))
+            self->decrypt(false);
+    });
 }
 
 void frmMain::cmdBrowse_Click() {

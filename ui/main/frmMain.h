@@ -94,6 +94,9 @@ private:
     void paintClientArea(QWidget* area);
     void showOptions(const MessageOptions& options);
     void showFormatChoice(const MessageOptions& options);
+    void showKeysChange();
+    // Decrypt; mayAskIdentity: another identity may be asked for once when none fits.
+    void decrypt(bool mayAskIdentity);
     // Shows a window of the program when it exists in this build.
     template <class Form> void showForm();
 

@@ -2,12 +2,15 @@
 
 #include "cipher/Messages.h"
 #include "classic/MessageFormat.h"
+#include "platform/Dialogs.h"
 #include "platform/Printer.h"
 #include "ui/FormRegistry.h"
 #include "ui/common/ApplicationExit.h"
 #include "ui/common/CostQuestion.h"
+#include "ui/common/IdentityQuestion.h"
 #include "ui/common/MessageCommand.h"
 #include "ui/common/ReplaceQuestion.h"
+#include "ui/common/SealTarget.h"
 #include "ui_frmFinish.h"
 
 #include <QPlainTextEdit>
@@ -61,6 +64,15 @@ void frmFinish::encrypt() {
     request.password = state.password;
     request.path = state.file;
     state.options.applyTo(request);
+    // Sealed to people: the password page's answer is not used.
+    if (state.options.toPeople()) {
+        request.recipients = recipientsOf(state.options.sealTo, m_registry);
+        request.password.clear();
+        if (request.recipients.isEmpty()) {
+            platform::messageBox(this, noRecipientsText(), tr("Error"), platform::Icon::Stop);
+            return;
+        }
+    }
     // A file of the user's that is not a message file is replaced only when
     // asked; No leaves the page as it was.
     if (m_command->running() || !mayReplace(this, request.path))
@@ -74,10 +86,27 @@ void frmFinish::encrypt() {
 }
 
 void frmFinish::decrypt() {
+    decrypt(true);
+}
+
+// A message sealed to people opens with the Keys window's identities; with
+// none open one is asked for first, and when none fits, once more after the
+// refusal.
+void frmFinish::decrypt(bool mayAskIdentity) {
     // A sealed message whose key costs more than usual is opened only when
     // asked; No leaves the page as it was.
     const QString& file = m_wizard.state().file;
-    if (m_command->running() || !maySpend(this, file, cipher::sealedMessageCost(file)))
+    if (m_command->running())
+        return;
+    const bool toPeople = sealedToPeople(file, true);
+    QList<sealed::Identity> identities = openIdentities(m_registry);
+    if (toPeople && identities.isEmpty()) {
+        if (!askIdentityFile(this, m_registry))
+            return;
+        mayAskIdentity = false;
+        identities = openIdentities(m_registry);
+    }
+    if (!maySpend(this, file, cipher::sealedMessageCost(file)))
         return;
     // The result window opens first and receives the text as it comes.
     QPlainTextEdit* output = m_wizard.openResult();
@@ -89,10 +118,15 @@ void frmFinish::decrypt() {
     // The decryption path has no options page: whatever an earlier
     // encryption chose, the file is recognised by itself, sealed or classic.
     request.requireSealed = false;
-    m_command->decrypt(request, output, [this, output](cipher::DecryptResult result) {
+    request.identities = identities;
+    m_command->decrypt(request, output, [this, output, toPeople, mayAskIdentity](
+                                            cipher::DecryptResult result) {
         m_wizard.decrypted(output->toPlainText());
         if (result == cipher::DecryptResult::Decrypted)
             printIfAsked(output->window());
+        else if (toPeople && mayAskIdentity && result == cipher::DecryptResult::NotOpened &&
+                 askIdentityFile(this, m_registry))
+            decrypt(false);
     });
 }
 

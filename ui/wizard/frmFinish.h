@@ -32,6 +32,7 @@ private:
     void encrypt();
     // Into the result window, then the print choice.
     void decrypt();
+    void decrypt(bool mayAskIdentity);
     void printIfAsked(QWidget* resultWindow);
 
     MessageCommand* m_command = nullptr;

@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "ui/FormRegistry.h"
 #include "ui/common/PasswordMeter.h"
+#include "ui/common/SealTarget.h"
 #include "ui_frmWizardAdvanced.h"
 
 #include <QLabel>
@@ -39,6 +40,28 @@ frmWizardAdvanced::frmWizardAdvanced(FormRegistry& registry, Wizard& wizard, QWi
     connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmWizardAdvanced::cmdBack_Click);
     connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmWizardAdvanced::cmdNext_Click);
     connect(m_ui->cmdKeys, &QPushButton::clicked, this, [this] { m_registry.show<frmKeys>(); });
+
+    // Whom Sealed seals to, in the free row at the foot of the page; sealed to
+    // people, the meter's place says that the password is not used.
+    m_sealTarget = new SealTarget(registry, this);
+    m_sealTarget->setGeometry(m_ui->meterPW->x(), m_ui->cmdNext->geometry().bottom() + 1,
+                              m_ui->meterPW->width(),
+                              height() - m_ui->cmdNext->geometry().bottom() - 1);
+    m_noPassword = new QLabel(tr("Sealed to people: the password you typed is not used."), this);
+    m_noPassword->setObjectName(QStringLiteral("lblNoPassword"));
+    m_noPassword->setGeometry(m_ui->meterPW->geometry());
+    setColours(m_noPassword, highlighted);
+    connect(m_sealTarget, &SealTarget::changed, this, &frmWizardAdvanced::showSealChoice);
+    showSealChoice();
+}
+
+void frmWizardAdvanced::showSealChoice() {
+    const bool sealed = m_ui->chkSealed->isChecked();
+    const bool toPeople = sealed && m_sealTarget->choice().toPeople;
+    m_sealTarget->setEnabled(sealed);
+    m_noPassword->setVisible(toPeople);
+    m_ui->meterPW->setVisible(!toPeople);
+    m_ui->meterPW->setSealed(sealed && !toPeople);
 }
 
 frmWizardAdvanced::~frmWizardAdvanced() = default;
@@ -53,7 +76,7 @@ void frmWizardAdvanced::chkNone_Click() {
 
 void frmWizardAdvanced::chkSealed_Click() {
     enableClassicOptions();
-    m_ui->meterPW->setSealed(m_ui->chkSealed->isChecked());
+    showSealChoice();
 }
 
 // PIC and JunkBitz can be chosen unless None is. None of the three applies to
@@ -75,8 +98,14 @@ void frmWizardAdvanced::cmdNext_Click() {
     MessageOptions options;
     options.pic = m_ui->chkPIC->isChecked();
     options.junkBitz = m_ui->chkJB->isChecked();
-    options.format = m_ui->chkSealed->isChecked() ? cipher::Format::Sealed : cipher::Format::Classic;
-    if (options.sealed() && !keepsWeakPassword()) {
+    options.format =
+        m_ui->chkSealed->isChecked() ? cipher::Format::Sealed : cipher::Format::Classic;
+    options.sealTo = m_sealTarget->choice();
+    if (options.toPeople() && m_sealTarget->recipients().isEmpty()) {
+        platform::messageBox(this, noRecipientsText(), tr("Error"), platform::Icon::Stop);
+        return;
+    }
+    if (options.sealed() && !options.toPeople() && !keepsWeakPassword()) {
         m_wizard.reviewPassword(options);
         return;
     }

@@ -9,11 +9,15 @@
 
 #include <memory>
 
+class QLabel;
+
 namespace Ui {
 class frmWizardAdvanced;
 }
 
 namespace ui {
+
+class SealTarget;
 
 class frmWizardAdvanced : public WizardPage {
     Q_OBJECT
@@ -33,6 +37,9 @@ private:
     bool keepsWeakPassword();
 
     std::unique_ptr<Ui::frmWizardAdvanced> m_ui;
+    SealTarget* m_sealTarget = nullptr; // with the password, or to people
+    QLabel* m_noPassword = nullptr;     // says the password is not used for people
+    void showSealChoice();
 };
 
 } // namespace ui
