@@ -86,8 +86,9 @@ TEST(CliLanguage, HelpIsGermanUnderAGermanLocale) {
     EXPECT_GT(en.synopsis.size(), 5);
     EXPECT_GT(en.prose.size(), 20);
     for (const QByteArray& line : en.prose) {
-        if (!onlyNames(line, en.synopsis))
+        if (!onlyNames(line, en.synopsis)) {
             EXPECT_FALSE(de.prose.contains(line)) << "left in English: " << line.constData();
+        }
     }
     EXPECT_TRUE(QString::fromUtf8(german.out).contains(QChar(0xfc))); // ü: German, in UTF-8
 }
@@ -106,8 +107,9 @@ TEST(CliLanguage, UsageErrorsAreGerman) {
         EXPECT_TRUE(german.err.startsWith("tessera-cli: "));
         EXPECT_EQ(german.err.count('\n'), 1);
         for (const QString& word : args.mid(1)) {
-            if (word.startsWith(QLatin1String("--")))
+            if (word.startsWith(QLatin1String("--"))) {
                 EXPECT_TRUE(german.err.contains(word.toUtf8()));
+            }
         }
     }
 }

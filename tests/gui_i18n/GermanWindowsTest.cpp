@@ -285,8 +285,9 @@ TEST(GermanWindows, EveryTextIsGermanAndFitsItsPlaceAndEnglishComesBack) {
         const QString& key = it.key();
         const Said& de = it.value();
         const Said en = english.value(key);
-        if (de.text == en.text && !sameInBothLanguages(de.text))
+        if (de.text == en.text && !sameInBothLanguages(de.text)) {
             ADD_FAILURE() << key.toStdString() << " is left in English: " << de.text.toStdString();
+        }
         if (!key.endsWith(QLatin1String(":text")))
             continue;
         EXPECT_LE(de.needed, de.room)
