@@ -24,8 +24,8 @@ virtuellen X-Server: xvfb-run -a tessera.
 </translation>
     </message>
     <message>
-        <source>QT-OPTIONS are Qt's own, for example -style Fusion, -reverse or
--platform offscreen. ENGINE-OPTIONS are the web page viewer's (Qt WebEngine),
+        <source>QT-OPTIONS are Qt&apos;s own, for example -style Fusion, -reverse or
+-platform offscreen. ENGINE-OPTIONS are the web page viewer&apos;s (Qt WebEngine),
 for example --webEngineArgs --no-sandbox; the engine reads none of the
 options before --webEngineArgs, and none at all while the variable
 QTWEBENGINE_CHROMIUM_FLAGS is set.
@@ -39,10 +39,10 @@ QTWEBENGINE_CHROMIUM_FLAGS gesetzt ist.
     </message>
     <message>
         <source>Two formats. Classic, the default, is a classical additive cipher kept so
-that files of earlier versions still open; a file's copy has its length. It
+that files of earlier versions still open; a file&apos;s copy has its length. It
 hides a message from a casual reader; it does not protect it against a
-determined attacker. Sealed (the options window, the wizard's options page
-or the file window's Sealed box) is real, authenticated encryption with
+determined attacker. Sealed (the options window, the wizard&apos;s options page
+or the file window&apos;s Sealed box) is real, authenticated encryption with
 Argon2id and XChaCha20-Poly1305: a wrong password or a changed file is
 refused. A sealed copy is 57 bytes longer than its input, plus 16 bytes per
 64 KiB. With Sealed chosen, decrypting insists on a sealed input; without,
@@ -320,8 +320,8 @@ classic    the default, which every earlier version of Tessera reads and writes.
            classical additive cipher: it hides a text from a casual reader, not from
            a determined attacker, and a wrong password gives garbage without a word.
            A message file holds one number line per character; --pic adds the
-           program's intrinsic code to the key, --junkbitz a junk number before every
-           value (the reader learns both from the file). A file's copy has its length.
+           program&apos;s intrinsic code to the key, --junkbitz a junk number before every
+           value (the reader learns both from the file). A file&apos;s copy has its length.
 </source>
         <translation>Zwei Formate:
 klassisch  die Vorgabe, die jede frühere Version von Tessera liest und schreibt.
@@ -339,7 +339,7 @@ klassisch  die Vorgabe, die jede frühere Version von Tessera liest und schreibt
            password or a changed, cut or reordered file is refused and nothing is
            written. A sealed copy is 57 bytes longer than its input, plus 16 bytes
            per 64 KiB; a sealed message may hold any character, and its file is
-           that copy of the text's UTF-8 in base64 under a tag line. Earlier versions
+           that copy of the text&apos;s UTF-8 in base64 under a tag line. Earlier versions
            of Tessera cannot read it.
            decrypt and decrypt-file recognise a sealed input by themselves; with
            --sealed they insist on one and refuse a classic input. An input that is
@@ -365,7 +365,7 @@ klassisch  die Vorgabe, die jede frühere Version von Tessera liest und schreibt
 </translation>
     </message>
     <message>
-        <source>Sealed to people: a sealed file or message that opens with each person's own key,
+        <source>Sealed to people: a sealed file or message that opens with each person&apos;s own key,
 with no shared password (X25519, HKDF-SHA-256, ChaCha20-Poly1305):
 keygen     makes an identity (a secret key) in a new file that only its owner may
            read, and prints its recipient: the public key, one line starting
@@ -421,13 +421,13 @@ keygen     erzeugt eine Identität (einen geheimen Schlüssel) in einer neuen
         <source>PW holds the password (one trailing line end is ignored); without --password-file
 the password is asked on the terminal. Text is UTF-8; a classic message must fit the
 Windows-1252 code page, and --raw reads and writes its single-byte codes unconverted.
-Standard streams: "-" is standard input as TEXTFILE, MESSAGEFILE, INPUT or PW,
+Standard streams: &quot;-&quot; is standard input as TEXTFILE, MESSAGEFILE, INPUT or PW,
 and standard output as --output or OUTPUT; /dev/stdin, /dev/stdout, /dev/fd/N and
 /proc/self/fd/N are written and read through the descriptor itself, so a pipe
-works and a shell's &gt;&gt; appends. encrypt-file and decrypt-file take standard input
-only for a sealed file (the classic cipher needs its input's length), and an
+works and a shell&apos;s &gt;&gt; appends. encrypt-file and decrypt-file take standard input
+only for a sealed file (the classic cipher needs its input&apos;s length), and an
 encrypted file is never written to a terminal. A pipe or device receives a sealed
-file's text as it is checked, so after a refusal discard what it already
+file&apos;s text as it is checked, so after a refusal discard what it already
 received; a regular file, one reached through a descriptor too, is never left
 partial.
 </source>
@@ -435,7 +435,7 @@ partial.
 --password-file wird am Terminal nach dem Passwort gefragt. Text ist UTF-8; eine
 klassische Nachricht muss in die Codepage Windows-1252 passen, und --raw liest
 und schreibt ihre Einzelbyte-Codes unverändert.
-Standardkanäle: "-" ist die Standardeingabe als TEXTFILE, MESSAGEFILE, INPUT
+Standardkanäle: &quot;-&quot; ist die Standardeingabe als TEXTFILE, MESSAGEFILE, INPUT
 oder PW und die Standardausgabe als --output oder OUTPUT; /dev/stdin,
 /dev/stdout, /dev/fd/N und /proc/self/fd/N werden über den Deskriptor selbst
 geschrieben und gelesen, sodass eine Pipe funktioniert und &gt;&gt; einer Shell
@@ -489,7 +489,7 @@ angegeben und die Eingabe ist nicht versiegelt.
         <translation>Die zu schreibende Datei; - ist die Standardausgabe.</translation>
     </message>
     <message>
-        <source>A person's recipient.</source>
+        <source>A person&apos;s recipient.</source>
         <translation>Der Empfänger einer Person.</translation>
     </message>
     <message>
@@ -520,7 +520,7 @@ angegeben und die Eingabe ist nicht versiegelt.
         <translation>Version 2.0</translation>
     </message>
     <message>
-        <source>Tessera enables anyone to use a userfriendly encryption application.  Written by the people, made for the people; Tessera is without backdoors or master keyz.  Difficult to crack because it doesn't store passwords, but takes any password.  Only the correct one will give you legible information, of course.</source>
+        <source>Tessera enables anyone to use a userfriendly encryption application.  Written by the people, made for the people; Tessera is without backdoors or master keyz.  Difficult to crack because it doesn&apos;t store passwords, but takes any password.  Only the correct one will give you legible information, of course.</source>
         <translation>Mit Tessera kann jeder ein benutzerfreundliches Verschlüsselungsprogramm verwenden.  Von Leuten für Leute geschrieben; Tessera hat keine Hintertüren und keine Generalschlüssel.  Schwer zu knacken, weil es keine Passwörter speichert, sondern jedes Passwort annimmt.  Nur das richtige ergibt natürlich lesbaren Text.</translation>
     </message>
     <message>
@@ -667,7 +667,7 @@ angegeben und die Eingabe ist nicht versiegelt.
         <translation>Was möchten Sie tun? Ver- oder entschlüsseln?</translation>
     </message>
     <message>
-        <source>Encryption is the usage of simple mathmatics to code a message so that the key or password is required in order to decipher the message's text.  Press encrypt to write a message.</source>
+        <source>Encryption is the usage of simple mathmatics to code a message so that the key or password is required in order to decipher the message&apos;s text.  Press encrypt to write a message.</source>
         <translation>Verschlüsseln kodiert eine Nachricht mit einfacher Mathematik, sodass nur lesen kann, wer das Passwort hat.  Drücken Sie Verschlüsseln, um eine Nachricht zu schreiben.</translation>
     </message>
     <message>
@@ -1340,11 +1340,11 @@ angegeben und die Eingabe ist nicht versiegelt.
         <translation>die Web-Engine läuft für den Administrator (root) nicht mit eingeschalteter Sandbox. Starten Sie Tessera2 als gewöhnlicher Benutzer, oder setzen Sie QTWEBENGINE_DISABLE_SANDBOX=1, um die Sandbox abzuschalten</translation>
     </message>
     <message>
-        <source>the web engine's helper program (QtWebEngineProcess) is missing</source>
+        <source>the web engine&apos;s helper program (QtWebEngineProcess) is missing</source>
         <translation>das Hilfsprogramm der Web-Engine (QtWebEngineProcess) fehlt</translation>
     </message>
     <message>
-        <source>the web engine's resources (qtwebengine_resources.pak) are missing</source>
+        <source>the web engine&apos;s resources (qtwebengine_resources.pak) are missing</source>
         <translation>die Ressourcen der Web-Engine (qtwebengine_resources.pak) fehlen</translation>
     </message>
 </context>
@@ -1358,10 +1358,10 @@ angegeben und die Eingabe ist nicht versiegelt.
 <context>
     <name>ui::CostQuestion</name>
     <message>
-        <source>Opening "%1" takes %2 passes over %3 of memory to find its key, more than the usual %4 over %5: it may take a long time and much of the computer's memory, and cannot be stopped part way.
+        <source>Opening &quot;%1&quot; takes %2 passes over %3 of memory to find its key, more than the usual %4 over %5: it may take a long time and much of the computer&apos;s memory, and cannot be stopped part way.
 
 Open it anyway?</source>
-        <translation>Um "%1" zu öffnen, braucht die Suche nach dem Schlüssel %2 Durchgänge über %3 Speicher, mehr als die üblichen %4 über %5: Das kann lange dauern, viel vom Speicher des Computers belegen und lässt sich unterwegs nicht abbrechen.
+        <translation>Um &quot;%1&quot; zu öffnen, braucht die Suche nach dem Schlüssel %2 Durchgänge über %3 Speicher, mehr als die üblichen %4 über %5: Das kann lange dauern, viel vom Speicher des Computers belegen und lässt sich unterwegs nicht abbrechen.
 
 Trotzdem öffnen?</translation>
     </message>
@@ -1394,11 +1394,17 @@ Trotzdem öffnen?</translation>
     </message>
     <message numerus="yes">
         <source>Format: Sealed to %n person</source>
-        <translation><numerusform>Versiegelt an %n Person</numerusform><numerusform>Versiegelt an %n Personen</numerusform></translation>
+        <translation>
+            <numerusform>Versiegelt an %n Person</numerusform>
+            <numerusform>Versiegelt an %n Personen</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Format: Sealed to %n people</source>
-        <translation><numerusform>Versiegelt an %n Person</numerusform><numerusform>Versiegelt an %n Personen</numerusform></translation>
+        <translation>
+            <numerusform>Versiegelt an %n Person</numerusform>
+            <numerusform>Versiegelt an %n Personen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1408,8 +1414,8 @@ Trotzdem öffnen?</translation>
         <translation>Die Identität öffnen, an die es versiegelt ist</translation>
     </message>
     <message>
-        <source>The password of the identity file "%1":</source>
-        <translation>Das Passwort der Identitätsdatei "%1":</translation>
+        <source>The password of the identity file &quot;%1&quot;:</source>
+        <translation>Das Passwort der Identitätsdatei &quot;%1&quot;:</translation>
     </message>
     <message>
         <source>Error</source>
@@ -1426,10 +1432,10 @@ Trotzdem öffnen?</translation>
 <context>
     <name>ui::ReplaceQuestion</name>
     <message>
-        <source>The file "%1" already exists and is not a message file.
+        <source>The file &quot;%1&quot; already exists and is not a message file.
 
 Replace it with the encrypted message? Everything it holds now will be lost.</source>
-        <translation>Die Datei "%1" gibt es schon, und sie ist keine Nachrichtendatei.
+        <translation>Die Datei &quot;%1&quot; gibt es schon, und sie ist keine Nachrichtendatei.
 
 Sie durch die verschlüsselte Nachricht ersetzen? Alles, was sie jetzt enthält, geht verloren.</translation>
     </message>
@@ -1571,6 +1577,13 @@ Ihre Adresse ist %2.</translation>
     </message>
 </context>
 <context>
+    <name>ui::frmFinish</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
     <name>ui::frmFlash</name>
     <message>
         <source>Start</source>
@@ -1600,7 +1613,7 @@ Ihre Adresse ist %2.</translation>
         <translation>Versiegelt: für alles Geheime.</translation>
     </message>
     <message>
-        <source>The classic formats (the default) only hide a text from a casual reader; someone determined recovers it without the password. Choose Sealed (in the options window that the Advanced button opens, on the wizard's options page, or with the file window's Sealed box) for anything that must stay secret. A sealed message or file is encrypted with XChaCha20-Poly1305 under a key made from the password with Argon2id: nobody reads it without the password, guessing passwords is slow, and every change is noticed. A wrong password, or a file that was altered or cut short, is refused and nothing is written. Sealed does not hide how large a message or file is, nor that it is sealed, and it is only as strong as its password: a weak password can be guessed. Decrypting recognises a sealed input by itself; while Sealed is chosen, it opens sealed input only. Earlier versions of Tessera cannot read sealed files.</source>
+        <source>The classic formats (the default) only hide a text from a casual reader; someone determined recovers it without the password. Choose Sealed (in the options window that the Advanced button opens, on the wizard&apos;s options page, or with the file window&apos;s Sealed box) for anything that must stay secret. A sealed message or file is encrypted with XChaCha20-Poly1305 under a key made from the password with Argon2id: nobody reads it without the password, guessing passwords is slow, and every change is noticed. A wrong password, or a file that was altered or cut short, is refused and nothing is written. Sealed does not hide how large a message or file is, nor that it is sealed, and it is only as strong as its password: a weak password can be guessed. Decrypting recognises a sealed input by itself; while Sealed is chosen, it opens sealed input only. Earlier versions of Tessera cannot read sealed files.</source>
         <translation>Die klassischen Formate (die Vorgabe) verbergen einen Text nur vor flüchtigen Lesern; wer entschlossen ist, gewinnt ihn auch ohne Passwort zurück. Wählen Sie Versiegelt (im Optionsfenster, das die Schaltfläche Erweitert öffnet, auf der Optionsseite des Assistenten oder mit dem Feld Versiegelt des Dateifensters) für alles, was geheim bleiben muss. Eine versiegelte Nachricht oder Datei wird mit XChaCha20-Poly1305 verschlüsselt, unter einem Schlüssel, den Argon2id aus dem Passwort macht: Ohne das Passwort liest sie niemand, Passwörter zu raten ist langsam, und jede Änderung fällt auf. Ein falsches Passwort oder eine geänderte oder gekürzte Datei wird abgewiesen, und nichts wird geschrieben. Versiegelt verbirgt weder, wie groß eine Nachricht oder Datei ist, noch, dass sie versiegelt ist, und es ist nur so stark wie sein Passwort: Ein schwaches Passwort lässt sich erraten. Das Entschlüsseln erkennt eine versiegelte Eingabe von selbst; ist Versiegelt gewählt, öffnet es nur versiegelte Eingaben. Frühere Versionen von Tessera können versiegelte Dateien nicht lesen.</translation>
     </message>
     <message>
@@ -1608,15 +1621,15 @@ Ihre Adresse ist %2.</translation>
         <translation>Die Formatanzeige.</translation>
     </message>
     <message>
-        <source>Beside the Encrypt and Decrypt buttons, the main window and the file window say what Encrypt will write: "Format: Classic" or "Format: Sealed". A screen reader hears the same from the buttons.</source>
-        <translation>Neben den Schaltflächen Verschlüsseln und Entschlüsseln zeigen das Hauptfenster und das Dateifenster, was Verschlüsseln schreibt: "Format: Klassisch" oder "Format: Versiegelt". Ein Bildschirmleser hört dasselbe von den Schaltflächen.</translation>
+        <source>Beside the Encrypt and Decrypt buttons, the main window and the file window say what Encrypt will write: &quot;Format: Classic&quot; or &quot;Format: Sealed&quot;. A screen reader hears the same from the buttons.</source>
+        <translation>Neben den Schaltflächen Verschlüsseln und Entschlüsseln zeigen das Hauptfenster und das Dateifenster, was Verschlüsseln schreibt: &quot;Format: Klassisch&quot; oder &quot;Format: Versiegelt&quot;. Ein Bildschirmleser hört dasselbe von den Schaltflächen.</translation>
     </message>
     <message>
         <source>The strength meter.</source>
         <translation>Die Stärkeanzeige.</translation>
     </message>
     <message>
-        <source>While Sealed is chosen, a meter beside the password box (in the main window, the file window and the wizard's password and options pages) rates the password in plain words with a rough time to guess it, for an attacker who tries 10,000 passwords a second. It never refuses a password; the wizard asks once about a very weak one before it seals with it.</source>
+        <source>While Sealed is chosen, a meter beside the password box (in the main window, the file window and the wizard&apos;s password and options pages) rates the password in plain words with a rough time to guess it, for an attacker who tries 10,000 passwords a second. It never refuses a password; the wizard asks once about a very weak one before it seals with it.</source>
         <translation>Solange Versiegelt gewählt ist, bewertet eine Anzeige neben dem Passwortfeld (im Hauptfenster, im Dateifenster und auf der Passwort- und der Optionsseite des Assistenten) das Passwort in einfachen Worten, mit der ungefähren Zeit, es zu erraten, für einen Angreifer, der 10.000 Passwörter in der Sekunde probiert. Sie weist nie ein Passwort ab; der Assistent fragt einmal nach, bevor er mit einem sehr schwachen versiegelt.</translation>
     </message>
     <message>
@@ -1624,7 +1637,7 @@ Ihre Adresse ist %2.</translation>
         <translation>Dateien ablegen.</translation>
     </message>
     <message>
-        <source>Drop one file on the main window to make it the message file, on the file window to make it the file to encrypt or decrypt (the copy's name follows), or on the wizard's file page. A drop only names the file: it is never moved. Several files, a folder, or anything that is not one ordinary file are ignored.</source>
+        <source>Drop one file on the main window to make it the message file, on the file window to make it the file to encrypt or decrypt (the copy&apos;s name follows), or on the wizard&apos;s file page. A drop only names the file: it is never moved. Several files, a folder, or anything that is not one ordinary file are ignored.</source>
         <translation>Legen Sie eine Datei auf dem Hauptfenster ab, um sie zur Nachrichtendatei zu machen, auf dem Dateifenster, um sie zu ver- oder entschlüsseln (der Name der Kopie folgt), oder auf der Dateiseite des Assistenten. Das Ablegen nennt die Datei nur: Sie wird nie verschoben. Mehrere Dateien, ein Ordner oder alles, was nicht eine gewöhnliche Datei ist, bleiben unbeachtet.</translation>
     </message>
     <message>
@@ -1652,15 +1665,15 @@ Ihre Adresse ist %2.</translation>
         <translation>An Personen versiegeln.</translation>
     </message>
     <message>
-        <source>A message or file can also be sealed to people rather than to a password: each of them opens it with their own key, and no password has to travel. A person's key has two halves. The identity is the secret half, a small file that stays with its owner. The recipient is the public half, one line beginning "tessera1" that may be read aloud, printed or mailed: it is no secret, and a typing mistake in it is caught.</source>
-        <translation>Eine Nachricht oder Datei lässt sich auch an Personen statt an ein Passwort versiegeln: Jede von ihnen öffnet sie mit dem eigenen Schlüssel, und kein Passwort muss weitergegeben werden. Der Schlüssel einer Person hat zwei Hälften. Die Identität ist die geheime Hälfte, eine kleine Datei, die bei ihrem Besitzer bleibt. Der Empfänger ist die öffentliche Hälfte, eine Zeile, die mit "tessera1" beginnt und vorgelesen, gedruckt oder gemailt werden darf: Er ist kein Geheimnis, und ein Tippfehler darin wird erkannt.</translation>
+        <source>A message or file can also be sealed to people rather than to a password: each of them opens it with their own key, and no password has to travel. A person&apos;s key has two halves. The identity is the secret half, a small file that stays with its owner. The recipient is the public half, one line beginning &quot;tessera1&quot; that may be read aloud, printed or mailed: it is no secret, and a typing mistake in it is caught.</source>
+        <translation>Eine Nachricht oder Datei lässt sich auch an Personen statt an ein Passwort versiegeln: Jede von ihnen öffnet sie mit dem eigenen Schlüssel, und kein Passwort muss weitergegeben werden. Der Schlüssel einer Person hat zwei Hälften. Die Identität ist die geheime Hälfte, eine kleine Datei, die bei ihrem Besitzer bleibt. Der Empfänger ist die öffentliche Hälfte, eine Zeile, die mit &quot;tessera1&quot; beginnt und vorgelesen, gedruckt oder gemailt werden darf: Er ist kein Geheimnis, und ein Tippfehler darin wird erkannt.</translation>
     </message>
     <message>
         <source>The Keys window.</source>
         <translation>Das Fenster Schlüssel.</translation>
     </message>
     <message>
-        <source>Open it from the Tessera menu of the main window, or with Keys on the wizard's options page. Under My key, New key makes an identity in a new file, protected by a password when the box below the passwords is ticked (the meter rates that password), and Open key opens one you have; a protected identity needs its password in the Password box first. The chosen key's recipient shows as text, with Copy, and as a QR code that a phone can read. Under People, a people file (one recipient a line, with the person's name) is opened and saved like a document: paste a recipient, type a name and press Add, or choose a person to rename or remove. A mistyped recipient is refused at once, and so is an identity pasted where a recipient belongs. Nothing is remembered between runs: your keys and people stay in the files you choose.</source>
+        <source>Open it from the Tessera menu of the main window, or with Keys on the wizard&apos;s options page. Under My key, New key makes an identity in a new file, protected by a password when the box below the passwords is ticked (the meter rates that password), and Open key opens one you have; a protected identity needs its password in the Password box first. The chosen key&apos;s recipient shows as text, with Copy, and as a QR code that a phone can read. Under People, a people file (one recipient a line, with the person&apos;s name) is opened and saved like a document: paste a recipient, type a name and press Add, or choose a person to rename or remove. A mistyped recipient is refused at once, and so is an identity pasted where a recipient belongs. Nothing is remembered between runs: your keys and people stay in the files you choose.</source>
         <translation>Sie öffnen es im Menü Tessera des Hauptfensters oder mit Schlüssel auf der Optionsseite des Assistenten. Unter Mein Schlüssel erzeugt Neuer eine Identität in einer neuen Datei, mit einem Passwort geschützt, wenn das Feld unter den Passwörtern angekreuzt ist (die Anzeige bewertet dieses Passwort), und Öffnen öffnet eine, die Sie haben; eine geschützte Identität braucht zuerst ihr Passwort im Passwortfeld. Der Empfänger des gewählten Schlüssels erscheint als Text, mit Kopieren, und als QR-Code, den ein Telefon lesen kann. Unter Personen wird eine Personendatei (ein Empfänger je Zeile, mit dem Namen der Person) wie ein Dokument geöffnet und gespeichert: Fügen Sie einen Empfänger ein, tippen Sie einen Namen und drücken Sie Hinzufügen, oder wählen Sie eine Person zum Umbenennen oder Entfernen. Ein vertippter Empfänger wird sofort abgewiesen, ebenso eine Identität, die dort eingefügt wird, wo ein Empfänger hingehört. Zwischen zwei Programmläufen wird nichts behalten: Ihre Schlüssel und Personen bleiben in den Dateien, die Sie wählen.</translation>
     </message>
     <message>
@@ -1691,7 +1704,7 @@ Ihre Adresse ist %2.</translation>
         <translation>Der Schlüssel in %1 ist mit einem Passwort geschützt. Tippen Sie es in das Passwortfeld und öffnen Sie den Schlüssel dann noch einmal.</translation>
     </message>
     <message>
-        <source>Type the key's password in both password boxes (or untick the password).</source>
+        <source>Type the key&apos;s password in both password boxes (or untick the password).</source>
         <translation>Tippen Sie das Passwort des Schlüssels in beide Passwortfelder (oder nehmen Sie das Kreuz beim Passwort weg).</translation>
     </message>
     <message>
@@ -1763,7 +1776,7 @@ Ihre Adresse ist %2.</translation>
         <translation>Dieser Empfänger steht schon in der Liste, als %1.</translation>
     </message>
     <message>
-        <source>Type the person's name too, so that you can find them in the list.</source>
+        <source>Type the person&apos;s name too, so that you can find them in the list.</source>
         <translation>Tippen Sie auch den Namen der Person ein, damit Sie sie in der Liste wiederfinden.</translation>
     </message>
     <message>
@@ -1771,7 +1784,7 @@ Ihre Adresse ist %2.</translation>
         <translation>Wählen Sie zuerst in der Liste die Person, die Sie umbenennen möchten.</translation>
     </message>
     <message>
-        <source>Type the person's new name in the Name box.</source>
+        <source>Type the person&apos;s new name in the Name box.</source>
         <translation>Tippen Sie den neuen Namen der Person in das Feld Name.</translation>
     </message>
     <message>
@@ -1861,6 +1874,10 @@ Ihre Adresse ist %2.</translation>
         <source>Maximum</source>
         <translation>Maximum</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
 </context>
 <context>
     <name>ui::frmPW</name>
@@ -1903,6 +1920,14 @@ Seal the message with it anyway? No goes back to the password page.</source>
         <translation>Eine versiegelte Nachricht ist nur so stark wie ihr Passwort, und dieses ist sehr schwach: Es ließe sich in %1 erraten.
 
 Die Nachricht trotzdem damit versiegeln? Nein führt zurück zur Passwortseite.</translation>
+    </message>
+    <message>
+        <source>Sealed to people: the password you typed is not used.</source>
+        <translation>An Personen versiegelt: Das getippte Passwort wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
     </message>
 </context>
 </TS>
