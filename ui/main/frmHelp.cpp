@@ -122,7 +122,7 @@ frmHelp::frmHelp(FormRegistry& registry, QWidget* parent)
         // Enter presses the button that has the focus.
         button->setAutoDefault(true);
     }
-    resources::applyPictureButton(m_ui->cmdClose, QStringLiteral("Close"));
+    resources::applyPictureButton(m_ui->cmdClose, tr("Close"));
     makeScrollingPage();
 
     centreOnFirstShow(this);
@@ -209,10 +209,9 @@ void frmHelp::cmdKillEnc_Click() {
     // folder that others could have planted it in, stays.
     const QString leftover = io::ScratchFile::defaultPath();
     if (!leftover.isEmpty() && io::ScratchFile::removeLeftover(leftover))
-        platform::messageBox(this, QStringLiteral("Problemz Fixed!"));
+        platform::messageBox(this, tr("Problemz Fixed!"));
     else
-        platform::messageBox(
-            this, QStringLiteral("It is believed that TesseraFix could not fix the problem"));
+        platform::messageBox(this, tr("It is believed that TesseraFix could not fix the problem"));
 }
 
 void frmHelp::cmdClose_Click() {
