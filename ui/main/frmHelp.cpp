@@ -40,8 +40,9 @@ const Topic kTopics[] = {
     {QT_TRANSLATE_NOOP("ui::frmHelp", "The format caption."),
      QT_TRANSLATE_NOOP("ui::frmHelp",
                        "Beside the Encrypt and Decrypt buttons, the main window and the file "
-                       "window say what Encrypt will write: \"Format: Classic\" or \"Format: "
-                       "Sealed\". A screen reader hears the same from the buttons.")},
+                       "window say what Encrypt will write: \"Format: Classic\", \"Format: "
+                       "Sealed\", or, sealed to people, to how many: \"Format: Sealed to 2 "
+                       "people\". A screen reader hears the same from the buttons.")},
     {QT_TRANSLATE_NOOP("ui::frmHelp", "The strength meter."),
      QT_TRANSLATE_NOOP(
          "ui::frmHelp",
@@ -71,7 +72,14 @@ const Topic kTopics[] = {
          "them opens it with their own key, and no password has to travel. A person's key has "
          "two halves. The identity is the secret half, a small file that stays with its owner. "
          "The recipient is the public half, one line beginning \"tessera1\" that may be read "
-         "aloud, printed or mailed: it is no secret, and a typing mistake in it is caught.")},
+         "aloud, printed or mailed: it is no secret, and a typing mistake in it is caught. "
+         "Wherever Sealed is chosen, choose \"to people\" instead of \"with a password\" and "
+         "tick the people under People, from the people file open in the Keys window. Your own "
+         "keys open there are added, so that you can read what you sent, unless you tick "
+         "\"Leave out my own keys\". In the wizard, a message sealed to people does not use the "
+         "password you typed. Decrypting opens what is sealed to people with the keys open in "
+         "the Keys window, or asks for the identity file it is sealed to, and for its password "
+         "when it is protected.")},
     {QT_TRANSLATE_NOOP("ui::frmHelp", "The Keys window."),
      QT_TRANSLATE_NOOP(
          "ui::frmHelp",
