@@ -46,11 +46,11 @@ const Topic kTopics[] = {
     {QT_TRANSLATE_NOOP("ui::frmHelp", "The strength meter."),
      QT_TRANSLATE_NOOP(
          "ui::frmHelp",
-         "While Sealed is chosen, a meter beside the password box (in the main window, the file "
-         "window and the wizard's password and options pages) rates the password in plain words "
-         "with a rough time to guess it, for an attacker who tries 10,000 passwords a second. It "
-         "never refuses a password; the wizard asks once about a very weak one before it seals "
-         "with it.")},
+         "While Sealed with a password is chosen, a meter beside the password box (in the main "
+         "window, the file window and the wizard's password and options pages) rates the "
+         "password in plain words with a rough time to guess it, for an attacker who tries "
+         "10,000 passwords a second. It never refuses a password; the wizard asks once about a "
+         "very weak one before it seals with it.")},
     {QT_TRANSLATE_NOOP("ui::frmHelp", "Dropping files."),
      QT_TRANSLATE_NOOP(
          "ui::frmHelp",
