@@ -1621,16 +1621,8 @@ Ihre Adresse ist %2.</translation>
         <translation>Die Formatanzeige.</translation>
     </message>
     <message>
-        <source>Beside the Encrypt and Decrypt buttons, the main window and the file window say what Encrypt will write: &quot;Format: Classic&quot; or &quot;Format: Sealed&quot;. A screen reader hears the same from the buttons.</source>
-        <translation>Neben den Schaltflächen Verschlüsseln und Entschlüsseln zeigen das Hauptfenster und das Dateifenster, was Verschlüsseln schreibt: &quot;Format: Klassisch&quot; oder &quot;Format: Versiegelt&quot;. Ein Bildschirmleser hört dasselbe von den Schaltflächen.</translation>
-    </message>
-    <message>
         <source>The strength meter.</source>
         <translation>Die Stärkeanzeige.</translation>
-    </message>
-    <message>
-        <source>While Sealed is chosen, a meter beside the password box (in the main window, the file window and the wizard&apos;s password and options pages) rates the password in plain words with a rough time to guess it, for an attacker who tries 10,000 passwords a second. It never refuses a password; the wizard asks once about a very weak one before it seals with it.</source>
-        <translation>Solange Versiegelt gewählt ist, bewertet eine Anzeige neben dem Passwortfeld (im Hauptfenster, im Dateifenster und auf der Passwort- und der Optionsseite des Assistenten) das Passwort in einfachen Worten, mit der ungefähren Zeit, es zu erraten, für einen Angreifer, der 10.000 Passwörter in der Sekunde probiert. Sie weist nie ein Passwort ab; der Assistent fragt einmal nach, bevor er mit einem sehr schwachen versiegelt.</translation>
     </message>
     <message>
         <source>Dropping files.</source>
@@ -1665,10 +1657,6 @@ Ihre Adresse ist %2.</translation>
         <translation>An Personen versiegeln.</translation>
     </message>
     <message>
-        <source>A message or file can also be sealed to people rather than to a password: each of them opens it with their own key, and no password has to travel. A person&apos;s key has two halves. The identity is the secret half, a small file that stays with its owner. The recipient is the public half, one line beginning &quot;tessera1&quot; that may be read aloud, printed or mailed: it is no secret, and a typing mistake in it is caught.</source>
-        <translation>Eine Nachricht oder Datei lässt sich auch an Personen statt an ein Passwort versiegeln: Jede von ihnen öffnet sie mit dem eigenen Schlüssel, und kein Passwort muss weitergegeben werden. Der Schlüssel einer Person hat zwei Hälften. Die Identität ist die geheime Hälfte, eine kleine Datei, die bei ihrem Besitzer bleibt. Der Empfänger ist die öffentliche Hälfte, eine Zeile, die mit &quot;tessera1&quot; beginnt und vorgelesen, gedruckt oder gemailt werden darf: Er ist kein Geheimnis, und ein Tippfehler darin wird erkannt.</translation>
-    </message>
-    <message>
         <source>The Keys window.</source>
         <translation>Das Fenster Schlüssel.</translation>
     </message>
@@ -1683,6 +1671,18 @@ Ihre Adresse ist %2.</translation>
     <message>
         <source>Losing the identity makes its files unreadable: if the identity file is lost, or the password of a protected one forgotten, nothing sealed to it opens again, and nobody can help. Protected copy in the Keys window writes a copy of the chosen key under a password; keep it somewhere else than the key itself.</source>
         <translation>Wer die Identität verliert, kann ihre Dateien nicht mehr lesen: Geht die Identitätsdatei verloren oder wird das Passwort einer geschützten vergessen, öffnet sich nichts mehr, was an sie versiegelt wurde, und niemand kann helfen. Geschützte Kopie im Fenster Schlüssel schreibt eine Kopie des gewählten Schlüssels unter einem Passwort; bewahren Sie sie an einem anderen Ort auf als den Schlüssel selbst.</translation>
+    </message>
+    <message>
+        <source>Beside the Encrypt and Decrypt buttons, the main window and the file window say what Encrypt will write: &quot;Format: Classic&quot;, &quot;Format: Sealed&quot;, or, sealed to people, to how many: &quot;Format: Sealed to 2 people&quot;. A screen reader hears the same from the buttons.</source>
+        <translation>Neben den Knöpfen Verschlüsseln und Entschlüsseln sagen das Hauptfenster und das Dateifenster, was Verschlüsseln schreiben wird: &quot;Format: Klassisch&quot;, &quot;Format: Versiegelt&quot; oder, an Personen versiegelt, an wie viele: &quot;Versiegelt an 2 Personen&quot;. Ein Bildschirmleser hört dasselbe von den Knöpfen.</translation>
+    </message>
+    <message>
+        <source>While Sealed with a password is chosen, a meter beside the password box (in the main window, the file window and the wizard&apos;s password and options pages) rates the password in plain words with a rough time to guess it, for an attacker who tries 10,000 passwords a second. It never refuses a password; the wizard asks once about a very weak one before it seals with it.</source>
+        <translation>Solange Versiegelt mit Passwort gewählt ist, bewertet eine Anzeige neben dem Passwortfeld (im Hauptfenster, im Dateifenster und auf den Seiten Passwort und Optionen des Assistenten) das Passwort in einfachen Worten, mit einer groben Zeit, es zu erraten, für einen Angreifer, der 10.000 Passwörter pro Sekunde probiert. Sie lehnt nie ein Passwort ab; der Assistent fragt einmal nach, bevor er mit einem sehr schwachen versiegelt.</translation>
+    </message>
+    <message>
+        <source>A message or file can also be sealed to people rather than to a password: each of them opens it with their own key, and no password has to travel. A person&apos;s key has two halves. The identity is the secret half, a small file that stays with its owner. The recipient is the public half, one line beginning &quot;tessera1&quot; that may be read aloud, printed or mailed: it is no secret, and a typing mistake in it is caught. Wherever Sealed is chosen, choose &quot;to people&quot; instead of &quot;with a password&quot; and tick the people under People, from the people file open in the Keys window. Your own keys open there are added, so that you can read what you sent, unless you tick &quot;Leave out my own keys&quot;. In the wizard, a message sealed to people does not use the password you typed. Decrypting opens what is sealed to people with the keys open in the Keys window, or asks for the identity file it is sealed to, and for its password when it is protected.</source>
+        <translation>Eine Nachricht oder Datei lässt sich auch an Personen statt an ein Passwort versiegeln: Jede von ihnen öffnet sie mit ihrem eigenen Schlüssel, und kein Passwort muss weitergegeben werden. Der Schlüssel einer Person hat zwei Hälften. Die Identität ist die geheime Hälfte, eine kleine Datei, die bei ihrem Besitzer bleibt. Der Empfänger ist die öffentliche Hälfte, eine Zeile, die mit &quot;tessera1&quot; beginnt und vorgelesen, gedruckt oder gemailt werden darf: Sie ist kein Geheimnis, und ein Tippfehler darin wird erkannt. Wo Versiegelt gewählt wird, wählen Sie &quot;an Personen&quot; statt &quot;mit Passwort&quot; und haken Sie die Personen unter Personen an, aus der im Fenster Schlüssel geöffneten Personendatei. Ihre dort geöffneten eigenen Schlüssel kommen hinzu, damit Sie lesen können, was Sie gesendet haben, außer Sie haken &quot;Meine eigenen Schlüssel weglassen&quot; an. Im Assistenten verwendet eine an Personen versiegelte Nachricht das eingegebene Passwort nicht. Beim Entschlüsseln wird, was an Personen versiegelt ist, mit den im Fenster Schlüssel geöffneten Schlüsseln geöffnet, oder es wird nach der Identitätsdatei gefragt, an die es versiegelt ist, und nach ihrem Passwort, wenn sie geschützt ist.</translation>
     </message>
 </context>
 <context>
