@@ -164,3 +164,12 @@ TEST(CliLanguage, FilesAreTheSameInEveryLanguage) {
             EXPECT_EQ(written[1], written[0]);
     }
 }
+
+// Every text the program shows has its German: a text added or changed since
+// the last translation shows up here, not as English in a German window.
+TEST(CliLanguage, TheGermanTranslationIsComplete) {
+    const QByteArray ts = testsupport::readAll(QStringLiteral(TESSERA_TRANSLATIONS "/tessera_de.ts"));
+    ASSERT_GT(ts.count("<message"), 300);
+    EXPECT_EQ(ts.count("type=\"unfinished\""), 0);
+    EXPECT_EQ(ts.count("<translation></translation>"), 0);
+}
