@@ -8,6 +8,8 @@
 #include "sealed/Message.h"
 #include "sealed/Recognition.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstring>
 
@@ -34,18 +36,39 @@ void checkHeader(const QByteArray& input) {
     }
 }
 
+// A line of base64 alone, after mail's quote markers and indentation: sealed
+// data, whose case carries meaning, unlike the tag line's.
+bool isDataLine(const QByteArray& line) {
+    const QByteArray bare = QByteArray(line).replace('>', ' ').trimmed();
+    return !bare.isEmpty() && std::all_of(bare.begin(), bare.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '/' || c == '=';
+    });
+}
+
 // A sealed message's first line, changed as a transfer or an editor might
-// change it (case, white space, a byte order mark), is still never classic.
+// change it (white space, a byte order mark; the case of a tag line), is still
+// never classic.
 void checkMessage(const QByteArray& input) {
     if (recogniseMessage(input) != Recognition::Sealed)
         return;
-    const qsizetype end = input.indexOf('\n') < 0 ? input.size() : input.indexOf('\n');
-    const QByteArray rest = input.mid(end);
-    const QByteArray line = input.left(end);
-    for (const QByteArray& changed :
-         {line.toLower() + rest, line.toUpper() + rest, "\xEF\xBB\xBF" + input,
-          " " + line.left(9) + "\t" + line.mid(9) + " " + rest}) {
-        if (recogniseMessage(changed) == Recognition::Classic)
+    // The text as the reader sees it: after its byte order marks, with lines
+    // ending at LF, CR LF or a lone CR.
+    qsizetype marks = 0;
+    while (input.sliced(marks).startsWith("\xEF\xBB\xBF"))
+        marks += 3;
+    const QByteArray bom = input.left(marks);
+    const QByteArray text = input.sliced(marks);
+    const auto lineEnd =
+        std::find_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; });
+    const qsizetype end = lineEnd - text.begin();
+    const QByteArray rest = text.mid(end);
+    const QByteArray line = text.left(end);
+    QList<QByteArray> changes{"\xEF\xBB\xBF" + text,
+                              " " + line.left(9) + "\t" + line.mid(9) + " " + rest};
+    if (!isDataLine(line))
+        changes << line.toLower() + rest << line.toUpper() + rest;
+    for (const QByteArray& changed : changes) {
+        if (recogniseMessage(bom + changed) == Recognition::Classic)
             __builtin_trap(); // an almost-sealed message would be read as classic
     }
 }

@@ -116,13 +116,19 @@ std::vector<QByteArrayView> splitLines(QByteArrayView text) {
     return lines;
 }
 
+// Without its byte order marks: an editor that adds one does not look for
+// one already there.
 QByteArray asUtf8(const QByteArray& content) {
+    QByteArray text = content;
     if (content.startsWith("\xFF\xFE") || content.startsWith("\xFE\xFF")) {
         QStringDecoder decoder(content.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE
                                                                : QStringConverter::Utf16BE);
-        return QString(decoder(content)).toUtf8();
+        text = QString(decoder(content)).toUtf8();
     }
-    return content.startsWith("\xEF\xBB\xBF") ? content.mid(3) : content;
+    qsizetype from = 0;
+    while (text.sliced(from).startsWith("\xEF\xBB\xBF"))
+        from += 3;
+    return text.sliced(from);
 }
 
 // Canonical padded base64 to bytes; false when it is not.

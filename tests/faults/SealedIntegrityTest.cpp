@@ -81,11 +81,14 @@ TEST_F(SealedIntegrity, ADamagedSealedInputIsRefusedNeverOpenedAsClassic) {
     ASSERT_EQ(cli({"encrypt", "--sealed", "--password-file", pw, "--output", damaged}, "secret").status, 0);
     const QByteArray message = readAll(damaged);
     const QByteArray body = message.mid(message.indexOf('\n'));
-    for (const QByteArray& tagLine : {QByteArray("\"tessera v2.0 sealed\"\r"),
-                                      QByteArray("\"Tessera v2.0 Sealed\" \r"),
-                                      QByteArray("\xEF\xBB\xBF\"Tessera v2.0 Sealed\"\r")}) {
-        SCOPED_TRACE(tagLine.toHex().toStdString());
-        writeAll(damaged, tagLine + body);
+    const QByteArray data = body.mid(1);
+    for (const QByteArray& text : {"\"tessera v2.0 sealed\"\r" + body,
+                                   "\"Tessera v2.0 Sealed\" \r" + body,
+                                   "\xEF\xBB\xBF\"Tessera v2.0 Sealed\"\r" + body,
+                                   // saved by two editors that each add a byte order mark
+                                   "\xEF\xBB\xBF\xEF\xBB\xBF" + data}) {
+        SCOPED_TRACE(text.left(40).toHex().toStdString());
+        writeAll(damaged, text);
         writeAll(out, "earlier");
         // Its data decides, and authenticates: the first line does not matter.
         const Result r = cli({"decrypt", "--password-file", pw, "--output", out, damaged});
