@@ -1,37 +1,22 @@
 // tessera-cli in the user's language: German under a German locale, English
 // otherwise, and the same bytes in its files whatever the language.
 
+#include "tests/support/CliRun.h"
 #include "tests/support/Files.h"
 
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using testsupport::CliRun;
 
 // tessera-cli with the language variables as given, and no others.
 CliRun cliIn(const QStringList& language, const QStringList& args, const QByteArray& input = {}) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
-        env.remove(QString::fromLatin1(name));
-    for (const QString& setting : language)
-        env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(TESSERA_CLI), args);
-    EXPECT_TRUE(p.waitForStarted());
-    p.write(input);
-    p.closeWriteChannel();
-    EXPECT_TRUE(p.waitForFinished(30000));
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    return testsupport::runProcess(
+        QStringLiteral(TESSERA_CLI), args, input,
+        testsupport::environmentWith(language, {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}));
 }
 
 const QStringList kEnglish = {QStringLiteral("LC_ALL=C.UTF-8")};

@@ -1,9 +1,9 @@
 // tessera-cli encrypt and decrypt, run as a user's script would run them.
 
+#include "tests/support/CliRun.h"
 #include "tests/support/Files.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <fcntl.h>
@@ -14,21 +14,8 @@
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun cli(const QStringList& args, const QByteArray& input = {}) {
-    QProcess p;
-    p.start(QStringLiteral(TESSERA_CLI), args);
-    EXPECT_TRUE(p.waitForStarted());
-    p.write(input);
-    p.closeWriteChannel();
-    EXPECT_TRUE(p.waitForFinished(30000));
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
+using testsupport::cli;
+using testsupport::CliRun;
 
 class Cli : public ::testing::Test {
 protected:
@@ -121,16 +108,11 @@ TEST_F(Cli, FailuresGiveOneLineAndNonZeroStatus) {
 }
 
 TEST_F(Cli, WithoutPasswordFileOrTerminalItRefuses) {
-    QProcess p;
-    p.setProcessChannelMode(QProcess::SeparateChannels);
     // setsid: no controlling terminal, as under CI.
-    p.start(QStringLiteral("setsid"), {QStringLiteral(TESSERA_CLI), "encrypt", "--output", msg});
-    ASSERT_TRUE(p.waitForStarted());
-    p.write("text");
-    p.closeWriteChannel();
-    ASSERT_TRUE(p.waitForFinished(30000));
-    EXPECT_EQ(p.exitCode(), 1);
-    EXPECT_TRUE(p.readAllStandardError().contains("--password-file"));
+    const CliRun r = testsupport::runProcess(
+        QStringLiteral("setsid"), {QStringLiteral(TESSERA_CLI), "encrypt", "--output", msg}, "text");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("--password-file"));
     EXPECT_FALSE(QFile::exists(msg));
 }
 
@@ -230,11 +212,7 @@ QByteArray stderrOnTerminal(const QList<QByteArray>& args) {
         ::execv(TESSERA_CLI, argv.data());
         ::_exit(127);
     }
-    QByteArray shown;
-    char buffer[512];
-    ssize_t n;
-    while ((n = ::read(master, buffer, sizeof buffer)) > 0) // EIO once the child is gone
-        shown.append(buffer, n);
+    const QByteArray shown = testsupport::readToEnd(master); // EIO once the child is gone
     int status = 0;
     ::waitpid(child, &status, 0);
     ::close(master);

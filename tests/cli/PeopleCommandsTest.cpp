@@ -3,36 +3,18 @@
 // refusal with nothing written, and a second implementation written from
 // sealed/FORMAT.md alone reading what tessera-cli writes and the other way.
 
+#include "tests/support/CliRun.h"
 #include "tests/support/Files.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
-#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun run(const QString& program, const QStringList& args, const QByteArray& input = {}) {
-    QProcess p;
-    p.start(program, args);
-    EXPECT_TRUE(p.waitForStarted());
-    p.write(input);
-    p.closeWriteChannel();
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
-
-CliRun cli(const QStringList& args, const QByteArray& input = {}) {
-    return run(QStringLiteral(TESSERA_CLI), args, input);
-}
+using testsupport::cli;
+using testsupport::CliRun;
+using testsupport::runProcess;
 
 class People : public ::testing::Test {
 public:
@@ -91,14 +73,6 @@ TEST_F(People, KeygenNeverReplacesNorWritesWhereItMayNot) {
     EXPECT_FALSE(QFileInfo(path("dangling")).exists());
 }
 
-// One way to seal and open: the options of each side, and the file or message.
-struct Trip {
-    const char* name;
-    bool message;
-    std::function<QStringList(People*)> to;
-    std::function<QStringList(People*)> identity;
-};
-
 TEST_F(People, FilesAndMessagesGoToPeopleAndBack) {
     write("pw", "identity password\n");
     const QString alice = keygen("alice.key");
@@ -106,56 +80,32 @@ TEST_F(People, FilesAndMessagesGoToPeopleAndBack) {
     const QString carol = keygen("carol.key");
     write("people", ("# friends\n" + alice + "  # Alice\n\n" + bob + " # Bob\n").toLatin1());
     write("bob.copy", read("alice.key"));
-    const QString alicePath = path("alice.key"), bobPath = path("bob.key"), pw = path("pw");
-    const Trip trips[] = {
-        {"a file to one", false,
-         [&](People*) {
-             return QStringList{"--to", alice};
-         },
-         [&](People*) {
-             return QStringList{"--identity", alicePath};
-         }},
-        {"a message to one", true,
-         [&](People*) {
-             return QStringList{"--to", alice};
-         },
-         [&](People*) {
-             return QStringList{"--identity", alicePath};
-         }},
+    const QString alicePath = path("alice.key"), pw = path("pw");
+    ASSERT_EQ(cli({"encrypt", "--sealed", "--password-file", pw, "--output", path("alice.prot"),
+                   alicePath})
+                  .status,
+              0);
+    // One way to seal and open: the options of each side, and the file or message.
+    const struct {
+        const char* name;
+        bool message;
+        QStringList to;
+        QStringList identity;
+    } trips[] = {
+        {"a file to one", false, {"--to", alice}, {"--identity", alicePath}},
+        {"a message to one", true, {"--to", alice}, {"--identity", alicePath}},
         {"a file to a people file, opened by a protected identity", false,
-         [&](People* t) {
-             return QStringList{"--to-file", t->path("people")};
-         },
-         [&](People*) {
-             return QStringList{"--identity", bobPath, "--password-file", pw};
-         }},
+         {"--to-file", path("people")}, {"--identity", path("bob.key"), "--password-file", pw}},
         {"a message to three, opened by the third", true,
-         [&](People* t) {
-             return QStringList{"--to-file", t->path("people"), "--to", carol};
-         },
-         [&](People* t) {
-             return QStringList{"--identity", t->path("carol.key")};
-         }},
-        {"a message to two, opened with two identities", true,
-         [&](People*) {
-             return QStringList{"--to", bob, "--to", alice};
-         },
-         [&](People* t) {
-             return QStringList{"--identity", t->path("carol.key"), "--identity", alicePath};
-         }},
-        {"a file opened by a copy protected with encrypt --sealed", false,
-         [&](People*) {
-             return QStringList{"--to", alice};
-         },
-         [&](People* t) {
-             cli({"encrypt", "--sealed", "--password-file", pw, "--output", t->path("alice.prot"),
-                  alicePath});
-             return QStringList{"--identity", t->path("alice.prot"), "--password-file", pw};
-         }},
+         {"--to-file", path("people"), "--to", carol}, {"--identity", path("carol.key")}},
+        {"a message to two, opened with two identities", true, {"--to", bob, "--to", alice},
+         {"--identity", path("carol.key"), "--identity", alicePath}},
+        {"a file opened by a copy protected with encrypt --sealed", false, {"--to", alice},
+         {"--identity", path("alice.prot"), "--password-file", pw}},
     };
     const QByteArray text = "To people: Grüße, 中文, 😀\r\nsecond line\n";
     const QByteArray bytes = testsupport::randomBytes(300000, 5);
-    for (const Trip& trip : trips) {
+    for (const auto& trip : trips) {
         SCOPED_TRACE(trip.name);
         QFile::remove(path("sealed"));
         QFile::remove(path("out"));
@@ -163,24 +113,16 @@ TEST_F(People, FilesAndMessagesGoToPeopleAndBack) {
         const QStringList seal =
             trip.message ? QStringList{"encrypt", "--output", path("sealed"), path("in")}
                          : QStringList{"encrypt-file", path("in"), path("sealed")};
-        CliRun r = cli(seal + trip.to(this));
+        CliRun r = cli(seal + trip.to);
         ASSERT_EQ(r.status, 0) << r.err.constData();
         const QStringList open =
             trip.message ? QStringList{"decrypt", "--output", path("out"), path("sealed")}
                          : QStringList{"decrypt-file", path("sealed"), path("out")};
-        r = cli(open + trip.identity(this));
+        r = cli(open + trip.identity);
         ASSERT_EQ(r.status, 0) << r.err.constData();
         EXPECT_EQ(read("out"), trip.message ? text : bytes);
     }
 }
-
-// A refusal: the command, its exit status, and a phrase of its one line.
-struct Refusal {
-    const char* name;
-    std::function<QStringList(People*)> args;
-    int status;
-    const char* says;
-};
 
 TEST_F(People, RefusalsWriteNothing) {
     write("pw", "identity password\n");
@@ -198,77 +140,47 @@ TEST_F(People, RefusalsWriteNothing) {
     write("tampered", tampered);
     const QString secretLine =
         QString::fromLatin1(testsupport::readLines(path("alice.key")).last());
-    const Refusal cases[] = {
-        {"a stranger's identity",
-         [](People* t) {
-             return QStringList{"decrypt-file", "--identity", t->path("stranger.key"),
-                                t->path("file"), t->path("out")};
-         },
-         3, "is not sealed to this identity"},
-        {"a stranger's identity, message",
-         [](People* t) {
-             return QStringList{"decrypt",  "--identity",   t->path("stranger.key"),
-                                "--output", t->path("out"), t->path("message")};
-         },
-         3, "is not sealed to this identity"},
-        {"a password where an identity is needed",
-         [](People* t) {
-             return QStringList{"decrypt-file", "--password-file", t->path("pw"), t->path("file"),
-                                t->path("out")};
-         },
-         1, "give --identity"},
-        {"a header byte changed",
-         [](People* t) {
-             return QStringList{"decrypt-file", "--identity", t->path("alice.key"),
-                                t->path("tampered"), t->path("out")};
-         },
-         3, "not decrypted"},
-        {"a wrong identity password",
-         [](People* t) {
-             return QStringList{"decrypt-file",    "--identity",     t->path("bob.key"),
-                                "--password-file", t->path("wrong"), t->path("file"),
-                                t->path("out")};
-         },
-         1, "password is wrong"},
-        {"a typo in --to",
-         [&](People* t) {
-             return QStringList{"encrypt-file", "--to", typo, t->path("in"), t->path("out")};
-         },
-         1, "has a typo"},
-        {"a typo in a people file",
-         [](People* t) {
-             return QStringList{"encrypt-file", "--to-file", t->path("people"), t->path("in"),
-                                t->path("out")};
-         },
-         1, "line 3: "},
-        {"an identity given as a recipient",
-         [&](People* t) {
-             return QStringList{"encrypt",  "--to",         secretLine,
-                                "--output", t->path("out"), t->path("in")};
-         },
-         1, "Never pass an identity on"},
-        {"a password beside --to",
-         [&](People* t) {
-             return QStringList{"encrypt-file", "--to",        alice,         "--password-file",
-                                t->path("pw"),  t->path("in"), t->path("out")};
-         },
-         2, "no password"},
-        {"--pic beside --to",
-         [&](People* t) {
-             return QStringList{"encrypt",  "--to",         alice,        "--pic",
-                                "--output", t->path("out"), t->path("in")};
-         },
-         2, "--pic"},
-        {"a recipient file as the identity",
-         [](People* t) {
-             return QStringList{"decrypt-file", "--identity", t->path("people"), t->path("file"),
-                                t->path("out")};
-         },
-         1, "holds a recipient"},
+    const QString out = path("out");
+    const auto openFile = [&](const QStringList& options, const QString& sealed) {
+        return QStringList{"decrypt-file"} + options + QStringList{path(sealed), out};
     };
-    for (const Refusal& c : cases) {
+    const auto sealFile = [&](const QStringList& options) {
+        return QStringList{"encrypt-file"} + options + QStringList{path("in"), out};
+    };
+    // A refusal: the command, its exit status, and a phrase of its one line.
+    const struct {
+        const char* name;
+        QStringList args;
+        int status;
+        const char* says;
+    } cases[] = {
+        {"a stranger's identity", openFile({"--identity", path("stranger.key")}, "file"), 3,
+         "is not sealed to this identity"},
+        {"a stranger's identity, message",
+         {"decrypt", "--identity", path("stranger.key"), "--output", out, path("message")}, 3,
+         "is not sealed to this identity"},
+        {"a password where an identity is needed", openFile({"--password-file", path("pw")}, "file"),
+         1, "give --identity"},
+        {"a header byte changed", openFile({"--identity", path("alice.key")}, "tampered"), 3,
+         "not decrypted"},
+        {"a wrong identity password",
+         openFile({"--identity", path("bob.key"), "--password-file", path("wrong")}, "file"), 1,
+         "password is wrong"},
+        {"a typo in --to", sealFile({"--to", typo}), 1, "has a typo"},
+        {"a typo in a people file", sealFile({"--to-file", path("people")}), 1, "line 3: "},
+        {"an identity given as a recipient",
+         {"encrypt", "--to", secretLine, "--output", out, path("in")}, 1,
+         "Never pass an identity on"},
+        {"a password beside --to", sealFile({"--to", alice, "--password-file", path("pw")}), 2,
+         "no password"},
+        {"--pic beside --to", {"encrypt", "--to", alice, "--pic", "--output", out, path("in")}, 2,
+         "--pic"},
+        {"a recipient file as the identity", openFile({"--identity", path("people")}, "file"), 1,
+         "holds a recipient"},
+    };
+    for (const auto& c : cases) {
         QFile::remove(path("out"));
-        const CliRun r = cli(c.args(this));
+        const CliRun r = cli(c.args);
         EXPECT_EQ(r.status, c.status) << c.name << ": " << r.err.constData();
         EXPECT_TRUE(r.err.contains(c.says)) << c.name << ": " << r.err.constData();
         EXPECT_FALSE(r.err.contains(secretLine.mid(18, 20).toLatin1())) << c.name;
@@ -279,11 +191,11 @@ TEST_F(People, RefusalsWriteNothing) {
 // The format as sealed/FORMAT.md gives it, read and written by a second
 // implementation (Python's cryptography package) against tessera-cli.
 TEST_F(People, ASecondImplementationAgreesBothWays) {
-    if (run("python3", {"-c", "import cryptography.hazmat.primitives.ciphers.aead"}).status != 0)
+    if (runProcess("python3", {"-c", "import cryptography.hazmat.primitives.ciphers.aead"}).status != 0)
         GTEST_SKIP() << "python3 with the cryptography package is not installed";
     const QString reader = QStringLiteral(TESSERA_SECOND_READER);
     const QString ours = keygen("ours.key");
-    const CliRun made = run("python3", {reader, "keygen", path("theirs.key")});
+    const CliRun made = runProcess("python3", {reader, "keygen", path("theirs.key")});
     ASSERT_EQ(made.status, 0) << made.err.constData();
     const QString theirs = QString::fromLatin1(made.out.trimmed());
     for (const qint64 size : {qint64(0), qint64(65535), qint64(65536), qint64(200001)}) {
@@ -292,10 +204,10 @@ TEST_F(People, ASecondImplementationAgreesBothWays) {
         write("in", plain);
         ASSERT_EQ(cli({"encrypt-file", "--to", theirs, "--to", ours, path("in"), path("a")}).status,
                   0);
-        CliRun r = run("python3", {reader, "open", path("theirs.key"), path("a"), path("a.out")});
+        CliRun r = runProcess("python3", {reader, "open", path("theirs.key"), path("a"), path("a.out")});
         ASSERT_EQ(r.status, 0) << r.err.constData();
         EXPECT_EQ(read("a.out"), plain);
-        r = run("python3", {reader, "seal", ours, path("in"), path("b")});
+        r = runProcess("python3", {reader, "seal", ours, path("in"), path("b")});
         ASSERT_EQ(r.status, 0) << r.err.constData();
         QFile::remove(path("b.out"));
         r = cli({"decrypt-file", "--identity", path("ours.key"), path("b"), path("b.out")});
@@ -307,7 +219,7 @@ TEST_F(People, ASecondImplementationAgreesBothWays) {
 // The kit's files sealed to people, through the second implementation: each
 // opens to its bytes or is refused, as the manifest says.
 TEST_F(People, ASecondImplementationAgreesWithTheKit) {
-    if (run("python3", {"-c", "import cryptography.hazmat.primitives.ciphers.aead"}).status != 0)
+    if (runProcess("python3", {"-c", "import cryptography.hazmat.primitives.ciphers.aead"}).status != 0)
         GTEST_SKIP() << "python3 with the cryptography package is not installed";
     const QString kit = QStringLiteral(TESSERA_TESTKIT);
     int cases = 0;
@@ -319,7 +231,7 @@ TEST_F(People, ASecondImplementationAgreesWithTheKit) {
             continue;
         SCOPED_TRACE(line.toStdString());
         QFile::remove(path("out"));
-        const CliRun r = run("python3", {TESSERA_SECOND_READER, "open", kit + "/" + f[2],
+        const CliRun r = runProcess("python3", {TESSERA_SECOND_READER, "open", kit + "/" + f[2],
                                          kit + "/" + f[0], path("out")});
         EXPECT_EQ(r.status, f[3] == "open" ? 0 : 1) << r.err.constData();
         if (f[3] == "open") {

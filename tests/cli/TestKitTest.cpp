@@ -2,9 +2,10 @@
 // its MANIFEST through tessera-cli, judged by the exit status alone; and the
 // kit is what its generator makes, byte for byte.
 
+#include "tests/support/CliRun.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -18,11 +19,7 @@ QByteArray readAll(const QString& path) {
 }
 
 int run(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForStarted() || !p.waitForFinished(60000))
-        return -1;
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return testsupport::runProcess(program, args).status;
 }
 
 TEST(TestKit, EveryCaseEndsAsTheManifestSays) {
