@@ -3,6 +3,7 @@
 #include "TestFiles.h"
 #include "sealed/Message.h"
 #include "sealed/Stream.h"
+#include "tests/support/CliRun.h"
 
 #include <QFileInfo>
 #include <chrono>
@@ -26,9 +27,14 @@ namespace {
 
 const QString kCli = QStringLiteral(TESSERA_CLI);
 
+using testsupport::CliRun;
+
 // Starts tessera-cli with the arguments, standard output and error on the
-// given descriptors and an empty standard input.
-pid_t startCli(const QStringList& args, int outFd, int errFd) {
+// given descriptors, standard input from `inFd` (none: an empty pipe) and in
+// `folder` (none: this one). Descriptors the child must not keep are opened
+// close-on-exec.
+pid_t startCli(const QStringList& args, int outFd, int errFd, int inFd = -1,
+               const QString& folder = {}) {
     std::vector<QByteArray> storage{QFile::encodeName(kCli)};
     for (const QString& arg : args)
         storage.push_back(arg.toLocal8Bit());
@@ -36,43 +42,27 @@ pid_t startCli(const QStringList& args, int outFd, int errFd) {
     for (QByteArray& a : storage)
         argv.push_back(a.data());
     argv.push_back(nullptr);
-
-    int input[2];
-    if (::pipe(input) != 0)
+    const QByteArray where = QFile::encodeName(folder);
+    int empty[2] = {-1, -1};
+    if (inFd < 0 && ::pipe2(empty, O_CLOEXEC) != 0)
         return -1;
     const pid_t pid = ::fork();
     if (pid == 0) {
-        ::close(input[1]);
-        ::dup2(input[0], STDIN_FILENO);
+        ::signal(SIGPIPE, SIG_DFL);
+        if (!where.isEmpty() && ::chdir(where.constData()) != 0)
+            ::_exit(127);
+        ::dup2(inFd < 0 ? empty[0] : inFd, STDIN_FILENO);
         ::dup2(outFd, STDOUT_FILENO);
         ::dup2(errFd, STDERR_FILENO);
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }
-    ::close(input[0]);
-    ::close(input[1]);
+    for (const int fd : empty) {
+        if (fd >= 0)
+            ::close(fd);
+    }
     return pid;
 }
-
-#if defined(Q_OS_LINUX)
-// What a process has read so far, from /proc; 0 once it has ended.
-qint64 bytesRead(pid_t pid) {
-    QFile io(QStringLiteral("/proc/%1/io").arg(pid));
-    if (!io.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : io.readAll().split('\n')) {
-        if (line.startsWith("rchar: "))
-            return line.mid(7).toLongLong();
-    }
-    return 0;
-}
-#endif
-
-struct CliRun {
-    int status = -1; // the exit status, or -1 when ended by a signal
-    QByteArray out;
-    QByteArray err;
-};
 
 class FileCommands : public ::testing::Test {
 protected:
@@ -83,19 +73,8 @@ protected:
         writeAll(path("pw"), "P\xC3\xA4sswort \xE2\x82\xAC\n"); // "Pässwort €" in UTF-8
     }
 
-    // Runs the program with output and errors captured in files, which are not
-    // terminals.
-    CliRun run(const QStringList& args) {
-        QFile out(path("stdout")), err(path("stderr"));
-        EXPECT_TRUE(out.open(QIODevice::ReadWrite | QIODevice::Truncate));
-        EXPECT_TRUE(err.open(QIODevice::ReadWrite | QIODevice::Truncate));
-        const pid_t pid = startCli(args, out.handle(), err.handle());
-        EXPECT_GT(pid, 0);
-        int wait = 0;
-        ::waitpid(pid, &wait, 0);
-        return {WIFEXITED(wait) ? WEXITSTATUS(wait) : -1, readAll(path("stdout")),
-                readAll(path("stderr"))};
-    }
+    // Output and errors go to pipes, which are not terminals.
+    static CliRun run(const QStringList& args) { return testsupport::cli(args); }
 
     const QString password = QStringLiteral("P\u00E4sswort \u20AC");
     QTemporaryDir dir;
@@ -173,10 +152,7 @@ TEST_F(FileCommands, ShowsAProgressBarOnATerminalAndClearsIt) {
                  out.handle(), terminal);
     ::close(terminal);
 
-    QByteArray shown;
-    char chunk[1024];
-    for (ssize_t got; (got = ::read(master, chunk, sizeof chunk)) > 0;)
-        shown.append(chunk, got);
+    const QByteArray shown = testsupport::readToEnd(master);
     ::close(master);
     int wait = 0;
     ::waitpid(pid, &wait, 0);
@@ -198,44 +174,22 @@ enum class Out { Pipe, Appended, Terminal };
 CliRun runStreams(const QString& folder, const QStringList& args, const QByteArray& input,
                   Out out, const QString& appended) {
     int in[2], pipeOut[2];
-    if (::pipe(in) != 0 || ::pipe(pipeOut) != 0)
+    if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(pipeOut, O_CLOEXEC) != 0)
         return {};
     int master = -1, outFd = pipeOut[1];
     if (out == Out::Terminal) {
-        master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
         if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
             return {};
-        outFd = ::open(::ptsname(master), O_RDWR | O_NOCTTY);
+        outFd = ::open(::ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC);
     } else if (out == Out::Appended) {
-        outFd = ::open(QFile::encodeName(appended).constData(), O_WRONLY | O_APPEND);
+        outFd = ::open(QFile::encodeName(appended).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
     }
     const int errFd = ::open(QFile::encodeName(folder + "/stderr").constData(),
-                             O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    std::vector<QByteArray> storage{QFile::encodeName(kCli)};
-    for (const QString& arg : args)
-        storage.push_back(arg.toLocal8Bit());
-    std::vector<char*> argv;
-    for (QByteArray& a : storage)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    const QByteArray where = QFile::encodeName(folder);
+                             O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     // An input the command does not read must not end the test.
     ::signal(SIGPIPE, SIG_IGN);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::signal(SIGPIPE, SIG_DFL);
-        if (::chdir(where.constData()) != 0)
-            ::_exit(127);
-        ::close(in[1]);
-        ::close(pipeOut[0]);
-        if (master >= 0)
-            ::close(master);
-        ::dup2(in[0], STDIN_FILENO);
-        ::dup2(outFd, STDOUT_FILENO);
-        ::dup2(errFd, STDERR_FILENO);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
+    const pid_t pid = startCli(args, outFd, errFd, in[0], folder);
     for (const int fd : {in[0], pipeOut[1], errFd})
         ::close(fd);
     if (outFd != pipeOut[1])
@@ -249,18 +203,14 @@ CliRun runStreams(const QString& folder, const QStringList& args, const QByteArr
         }
         ::close(in[1]);
     });
-    QByteArray received;
-    char chunk[65536];
-    for (ssize_t got; (got = ::read(pipeOut[0], chunk, sizeof chunk)) > 0;)
-        received.append(chunk, got);
+    QByteArray received = testsupport::readToEnd(pipeOut[0]);
     ::close(pipeOut[0]);
     int wait = 0;
     ::waitpid(pid, &wait, 0);
     writer.join();
     if (master >= 0) {
         ::fcntl(master, F_SETFL, O_NONBLOCK);
-        for (ssize_t got; (got = ::read(master, chunk, sizeof chunk)) > 0;)
-            received.append(chunk, got);
+        received += testsupport::readToEnd(master);
         ::close(master);
     }
     if (out == Out::Appended)
@@ -373,7 +323,7 @@ TEST_F(FileCommands, InterruptLeavesTheEarlierCopyAndNoTemporaryFile) {
         // Once the program has read a good part of the input, halt it, queue
         // the signal and let it go on.
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        while (bytesRead(pid) < 16 * cipher::kBlockSize &&
+        while (testsupport::ioCount(pid, "rchar") < 16 * cipher::kBlockSize &&
                std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         ::kill(pid, SIGSTOP);
