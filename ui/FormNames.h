@@ -51,4 +51,20 @@ TESSERA_FORM(frmBrowser, Globe)
 
 #undef TESSERA_FORM
 
+// Window classes in an order, walked one by one:
+// FormList<frmPW, frmFile>::forEach([&]<class Form> { registry.hide<Form>(); }).
+template <class... Forms> struct FormList {
+    static constexpr int size = int(sizeof...(Forms));
+    template <class Step> static void forEach(Step&& step) {
+        (step.template operator()<Forms>(), ...);
+    }
+};
+
+// Every window class above, for what goes over them all (the tests that open
+// every window, the screenshots).
+using AllForms =
+    FormList<frmMain, frmAdvanced, frmBack, frmHelp, frmSecret, frmEncFile, frmWizard1, frmCompile,
+             frmEncDec, frmPW, frmFile, frmTextEnc, frmWizardAdvanced, frmPrintShow, frmFinish,
+             frmKeys, frmLoad, frmFlash, frmAbout, frmBrowser>;
+
 } // namespace ui

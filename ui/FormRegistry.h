@@ -3,8 +3,8 @@
 // Owns the program's windows. Every window exists at most once: it is created
 // on first use, shown modeless, hidden with its contents kept, and destroyed
 // only when unloaded. Windows find each other here by class
-// (registry.show<frmWizard1>()); each class has its one name in
-// ui/FormNames.h, which is also the window's object name.
+// (registry.show<frmWizard1>()) and never by name; each class has its one
+// name in ui/FormNames.h, which is also the window's object name.
 //
 // Windows that may exist many times (the web page viewers) are adopted: the
 // registry keeps them only so that the end of the program can close them.
@@ -23,6 +23,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <utility>
 
 namespace ui {
 
@@ -72,33 +73,28 @@ public:
     template <class Form> Form* createNew() {
         return qobject_cast<Form*>(createNew(nameOf<Form>()));
     }
+    template <class Form> bool isMultiForm() const {
+        return m_multiFactories.contains(nameOf<Form>());
+    }
 
-    // ---- By name: registration, the exit's list and tests -----------------
-    void registerForm(const QString& name, Factory factory);
-    bool isRegistered(const QString& name) const;
+    // ---- As plain widgets: needs no more of the class than its name --------
+    // A window of the class: the one window of a class that exists once,
+    // created (hidden) on first use, or a new one of a class that may exist
+    // many times. A stand-in too.
+    template <class Form> QWidget* widget() {
+        return isMultiForm<Form>() ? createNew(nameOf<Form>()) : form(nameOf<Form>());
+    }
+    // The window loaded for the class (a stand-in too), else nullptr.
+    template <class Form> QWidget* loadedWidget() const { return loaded(nameOf<Form>()); }
+    // Registers another kind of widget under the class's name, for tests that
+    // watch what other windows do with it. It is shown, hidden and unloaded as
+    // the window would be, but form<Form>() and loaded<Form>() never return it.
+    template <class Form> void registerStandIn(Factory factory) {
+        registerForm(nameOf<Form>(), std::move(factory));
+    }
+
     // Every registered name, single and multi windows alike, sorted.
     QStringList registeredNames() const;
-
-    // The window, created (hidden) on first use.
-    QWidget* form(const QString& name);
-    // The window when it is loaded, else nullptr; never creates it.
-    QWidget* loaded(const QString& name) const;
-    bool isLoaded(const QString& name) const { return loaded(name) != nullptr; }
-
-    // Creates on first use, makes visible, raises and activates; does not wait.
-    QWidget* show(const QString& name);
-    // Makes invisible; the window and its contents stay.
-    void hide(const QString& name);
-    // Unloads the window when it is loaded: it is hidden and gone from the
-    // registry at once, so that the next use creates it afresh, and destroyed
-    // once the event being handled is done, so that the handler that asked
-    // (the window's own Exit button or frame close, often) returns safely.
-    void unload(const QString& name);
-
-    // Windows that may exist many times (the web page viewer): createNew makes
-    // a fresh one on every call, adopted so that the end of the program closes it.
-    void registerMultiForm(const QString& name, Factory factory);
-    QWidget* createNew(const QString& name);
 
     // A window that may exist many times; deleted when it closes or at the end.
     void adopt(QWidget* window);
@@ -131,6 +127,29 @@ signals:
     void formUnloaded(const QString& name);
 
 private:
+    void registerForm(const QString& name, Factory factory);
+    // Windows that may exist many times (the web page viewer): createNew makes
+    // a fresh one on every call, adopted so that the end of the program closes it.
+    void registerMultiForm(const QString& name, Factory factory);
+    bool isRegistered(const QString& name) const;
+
+    // The window, created (hidden) on first use.
+    QWidget* form(const QString& name);
+    // The window when it is loaded, else nullptr; never creates it.
+    QWidget* loaded(const QString& name) const;
+    bool isLoaded(const QString& name) const { return loaded(name) != nullptr; }
+
+    // Creates on first use, makes visible, raises and activates; does not wait.
+    QWidget* show(const QString& name);
+    // Makes invisible; the window and its contents stay.
+    void hide(const QString& name);
+    // Unloads the window when it is loaded: it is hidden and gone from the
+    // registry at once, so that the next use creates it afresh, and destroyed
+    // once the event being handled is done, so that the handler that asked
+    // (the window's own Exit button or frame close, often) returns safely.
+    void unload(const QString& name);
+    QWidget* createNew(const QString& name);
+
     QHash<QString, Factory> m_factories;
     QHash<QString, Factory> m_multiFactories;
     QHash<QString, resources::WindowIcon> m_icons;

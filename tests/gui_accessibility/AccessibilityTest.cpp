@@ -84,13 +84,9 @@ protected:
 
     // Each window on the screen in turn, as it opens, active; `check` sees it.
     void forEveryWindow(const std::function<void(QWidget*)>& check) {
-        const QStringList names = registry.registeredNames();
-        ASSERT_FALSE(names.isEmpty());
-        for (const QString& name : names) {
-            SCOPED_TRACE(name.toStdString());
-            QPointer<QWidget> window = registry.createNew(name);
-            if (!window)
-                window = registry.form(name);
+        ui::AllForms::forEach([&]<class Form> {
+            SCOPED_TRACE(nameOf<Form>().toStdString());
+            QPointer<QWidget> window = registry.widget<Form>();
             ASSERT_TRUE(window);
             // The window stays as it opened: its own timers (the intro's
             // letters, the splash's hand-over) are held.
@@ -101,7 +97,7 @@ protected:
             if (window)
                 window->hide();
             dialogs.clear();
-        }
+        });
     }
 };
 

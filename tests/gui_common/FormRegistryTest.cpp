@@ -43,7 +43,7 @@ template <class Form> void expectFoundByClass(ui::FormRegistry& registry, const 
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->objectName(), QString::fromLatin1(name));
     EXPECT_EQ(registry.loaded<Form>(), window);
-    EXPECT_EQ(registry.form(QString::fromLatin1(name)), window);
+    EXPECT_EQ(registry.widget<Form>(), window);
 }
 
 QImage iconImage(const QIcon& icon) {
@@ -84,6 +84,11 @@ TEST_F(FormRegistryTest, EveryWindowIsFoundByItsClassUnderItsOwnName) {
                            "frmEncDec", "frmEncFile", "frmFile", "frmFinish", "frmFlash",
                            "frmHelp", "frmKeys", "frmLoad", "frmMain", "frmPW", "frmPrintShow",
                            "frmSecret", "frmTextEnc", "frmWizard1", "frmWizardAdvanced"}));
+    // The list that the walks over every window go by leaves none out either.
+    QStringList all;
+    ui::AllForms::forEach([&]<class Form> { all << nameOf<Form>(); });
+    all.sort();
+    EXPECT_EQ(all, registry.registeredNames());
 }
 
 TEST_F(FormRegistryTest, EveryWindowWearsTheIconItsArtworkNames) {
@@ -102,8 +107,8 @@ TEST_F(FormRegistryTest, EveryWindowWearsTheIconItsArtworkNames) {
 }
 
 TEST_F(FormRegistryTest, AStandInUnderAWindowsNameIsShownButNeverTakenForThatWindow) {
-    registry.registerForm(nameOf<ui::frmSecret>(),
-                          [](ui::FormRegistry&) -> QWidget* { return new QWidget; });
+    registry.registerStandIn<ui::frmSecret>(
+        [](ui::FormRegistry&) -> QWidget* { return new QWidget; });
     QWidget* shown = registry.show<ui::frmSecret>();
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(shown->isVisible());

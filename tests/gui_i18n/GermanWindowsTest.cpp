@@ -237,18 +237,16 @@ Walk walkEveryWindow() {
     ui::registerAllForms(registry);
     registry.quitHandler = [] {};
     Walk walk;
-    for (const QString& name : registry.registeredNames()) {
-        QPointer<QWidget> window = registry.createNew(name);
-        if (!window)
-            window = registry.form(name);
+    ui::AllForms::forEach([&]<class Form> {
+        QPointer<QWidget> window = registry.widget<Form>();
         if (!window) {
-            ADD_FAILURE() << name.toStdString() << " could not be made";
-            continue;
+            ADD_FAILURE() << ui::FormRegistry::nameOf<Form>().toStdString() << " could not be made";
+            return;
         }
         showAndWalk(window, walk);
         if (window)
             window->close();
-    }
+    });
     walkSealedViews(registry, walk);
     registry.unloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

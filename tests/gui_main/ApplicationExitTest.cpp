@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <type_traits>
 
 namespace {
 
@@ -17,11 +18,10 @@ protected:
         GuiFixture::SetUp();
         // Plain windows stand in for those of the list that other parts build,
         // so that only the order is watched here.
-        for (const char* name : ui::kExitUnloadOrder) {
-            if (QString::fromLatin1(name) != nameOf<ui::frmMain>())
-                registry.registerForm(QString::fromLatin1(name),
-                                      [](ui::FormRegistry&) { return new QWidget; });
-        }
+        ui::ExitUnloadOrder::forEach([this]<class Form> {
+            if constexpr (!std::is_same_v<Form, ui::frmMain>)
+                registry.registerStandIn<Form>([](ui::FormRegistry&) { return new QWidget; });
+        });
         QObject::connect(&registry, &ui::FormRegistry::formUnloaded,
                          [this](const QString& name) { events.append(name); });
         registry.quitHandler = [this] { events.append(QStringLiteral("quit")); };
@@ -32,10 +32,10 @@ protected:
 
 TEST_F(ApplicationExitOrder, UnloadsTheListInOrderThenTheRestThenEnds) {
     // Loaded in another order than the list's, some shown, some hidden.
-    // The stand-ins are no windows of their classes: they are loaded by name.
+    // The stand-ins are no windows of their classes: they are loaded as widgets.
     forEach<ui::frmMain, ui::frmWizard1, ui::frmHelp, ui::frmTextEnc, ui::frmFinish, ui::frmFile,
             ui::frmEncDec, ui::frmCompile, ui::frmAbout, ui::frmAdvanced>(
-        [this]<class Form> { registry.form(nameOf<Form>()); });
+        [this]<class Form> { registry.widget<Form>(); });
     registry.show<ui::frmHelp>();
     registry.show<ui::frmAbout>();
     QPointer<QWidget> viewer = new QWidget;

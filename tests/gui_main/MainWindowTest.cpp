@@ -755,7 +755,7 @@ TEST_F(MainWindow, WebPageAsksFirstAndOpensAFreshViewerEachTime) {
 
 TEST_F(MainWindow, CommandsShowTheirWindowsBesideTheMainWindow) {
     forEach<ui::frmEncFile, ui::frmBack, ui::frmAbout, ui::frmHelp, ui::frmWizard1>(
-        [this]<class Form> { registry.registerForm(nameOf<Form>(), stubWindow); });
+        [this]<class Form> { registry.registerStandIn<Form>(stubWindow); });
     showActive();
     const struct {
         std::function<void()> run;
@@ -769,11 +769,11 @@ TEST_F(MainWindow, CommandsShowTheirWindowsBesideTheMainWindow) {
     };
     for (const auto& command : commands) {
         SCOPED_TRACE(qPrintable(command.opens));
-        registry.hide(command.opens);
+        forEach<ui::frmEncFile, ui::frmBack, ui::frmAbout, ui::frmHelp>(
+            [this]<class Form> { registry.hide<Form>(); });
         command.run();
-        QWidget* opened = registry.loaded(command.opens);
-        ASSERT_NE(opened, nullptr);
-        EXPECT_TRUE(opened->isVisible());
+        EXPECT_EQ((shown<ui::frmEncFile, ui::frmBack, ui::frmAbout, ui::frmHelp>()),
+                  QStringList{command.opens});
         EXPECT_TRUE(main->isVisible());
     }
 
@@ -806,7 +806,7 @@ TEST(MainWindowAlone, CommandsForWindowsNotBuiltDoNothing) {
 }
 
 TEST_F(MainWindow, SecretEntryOpensThePictureWindowOnlyWhileBrowseHasTheFocus) {
-    registry.registerForm(nameOf<ui::frmSecret>(), stubWindow);
+    registry.registerStandIn<ui::frmSecret>(stubWindow);
     showActive();
     txtPW()->setFocus();
     action("Secret")->trigger();

@@ -79,7 +79,7 @@ TEST_F(StartupTest, LookStopsItsTimerEvenWhenTheSplashWindowStays) {
     // An intro that leaves the splash window loaded: the splash window must
     // still never ask for the intro a second time.
     int shown = 0;
-    registry.registerForm(nameOf<ui::frmFlash>(), [&](ui::FormRegistry&) -> QWidget* {
+    registry.registerStandIn<ui::frmFlash>([&](ui::FormRegistry&) -> QWidget* {
         ++shown;
         return new QWidget;
     });

@@ -58,8 +58,8 @@ TEST_F(WizardStateTest, TheResultWindowShowsEveryAnswerAnew) {
 // stand-in): the answers are kept all the same, an encryption works, and a
 // decryption, with no window to show its text in, does nothing at all.
 TEST_F(WizardStateTest, WithoutARealResultWindowTheWizardStillWorks) {
-    registry.registerForm(nameOf<ui::frmCompile>(),
-                          [](ui::FormRegistry&) -> QWidget* { return new QWidget; });
+    registry.registerStandIn<ui::frmCompile>(
+        [](ui::FormRegistry&) -> QWidget* { return new QWidget; });
     const QString file = path("stand-in.txt");
     walkEncryption("pw", file, "text");
     EXPECT_EQ(answers().text, "text");

@@ -79,7 +79,7 @@ protected:
     // Whether a window is loaded under the class's name (a stand-in too) and on
     // the screen.
     template <class Form> bool visible() const {
-        const QWidget* window = registry.loaded(nameOf<Form>());
+        const QWidget* window = registry.loadedWidget<Form>();
         return window && window->isVisible();
     }
     // The names of the given windows that are on the screen, in that order.

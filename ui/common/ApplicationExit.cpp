@@ -5,8 +5,8 @@
 namespace ui {
 
 void ApplicationExit(FormRegistry& registry) {
-    for (const char* name : kExitUnloadOrder)
-        registry.unload(QString::fromLatin1(name)); // a window not loaded is passed over
+    // A window not loaded is passed over.
+    ExitUnloadOrder::forEach([&registry]<class Form> { registry.unload<Form>(); });
     registry.unloadAll();
     registry.quit();
 }

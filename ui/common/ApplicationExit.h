@@ -10,13 +10,9 @@ namespace ui {
 class FormRegistry;
 
 // The windows unloaded by the exit, in their order.
-inline constexpr const char* kExitUnloadOrder[] = {
-    FormName<frmAbout>::value,   FormName<frmBack>::value,      FormName<frmBrowser>::value,
-    FormName<frmCompile>::value, FormName<frmEncDec>::value,    FormName<frmFile>::value,
-    FormName<frmFinish>::value,  FormName<frmPrintShow>::value, FormName<frmPW>::value,
-    FormName<frmTextEnc>::value, FormName<frmHelp>::value,      FormName<frmWizard1>::value,
-    FormName<frmMain>::value,
-};
+using ExitUnloadOrder =
+    FormList<frmAbout, frmBack, frmBrowser, frmCompile, frmEncDec, frmFile, frmFinish, frmPrintShow,
+             frmPW, frmTextEnc, frmHelp, frmWizard1, frmMain>;
 
 // Unloads the listed windows in order, passing over those not loaded; then
 // closes every other window (the options windows, the file encryption window,
