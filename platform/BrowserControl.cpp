@@ -67,25 +67,11 @@ private:
     qsizetype m_current = -1;
 };
 
-BrowserControlFactory g_factory = nullptr;
-BrowserControlFactory g_systemFactory = nullptr;
-BrowserCheck g_systemCheck = nullptr;
-
 } // namespace
 
-BrowserControl* createSystemBrowserControl(QWidget* parent) {
-    return g_systemFactory ? g_systemFactory(parent) : new BlankBrowserControl(parent);
-}
-
-void setSystemBrowserControlFactory(BrowserControlFactory factory, BrowserCheck problem) {
-    g_systemFactory = factory;
-    g_systemCheck = problem;
-}
-
 std::optional<QString> browserProblem() {
-    if (g_factory || !g_systemCheck)
-        return std::nullopt;
-    return g_systemCheck();
+    const BrowserCheck problem = services().browser.problem;
+    return problem ? problem() : std::nullopt;
 }
 
 namespace {
@@ -149,13 +135,8 @@ bool webEngineSandboxOff(const QStringList& engineArguments, bool disableSandbox
 }
 
 BrowserControl* createBrowserControl(QWidget* parent) {
-    return g_factory ? g_factory(parent) : createSystemBrowserControl(parent);
-}
-
-BrowserControlFactory setBrowserControlFactory(BrowserControlFactory factory) {
-    const BrowserControlFactory previous = g_factory;
-    g_factory = factory;
-    return previous;
+    const BrowserControlFactory make = services().browser.make;
+    return make ? make(parent) : new BlankBrowserControl(parent);
 }
 
 } // namespace platform

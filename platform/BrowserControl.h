@@ -5,7 +5,10 @@
 // home, refresh, stop, the page's title and address, busy, and two
 // notifications). The program's control is built on Qt WebEngine in its own
 // library (WebEngineBrowserControl.cpp), which only the programs that show web
-// pages link; tests put a scripted control in its place through the factory.
+// pages link; tests put a scripted control in its place through the browser
+// engine of the services in force (platform/Services.h).
+
+#include "platform/Services.h"
 
 #include <QString>
 #include <QStringList>
@@ -56,25 +59,16 @@ private:
     QString m_homePage = QStringLiteral("about:blank");
 };
 
-// Makes a browser control; tests install their own.
-using BrowserControlFactory = BrowserControl* (*)(QWidget* parent);
-
-// A new control from the factory in force.
+// A new control from the browser engine in force: Qt WebEngine where that
+// library is linked in, a test's scripted control while one is installed,
+// else a blank page that only remembers the addresses it was sent to.
 BrowserControl* createBrowserControl(QWidget* parent = nullptr);
 
-// Installs a factory; nullptr brings back the program's own. Returns the one
-// that was in force.
-BrowserControlFactory setBrowserControlFactory(BrowserControlFactory factory);
-
-// The program's own control: Qt WebEngine where that library is linked in,
-// else a blank page that only remembers the addresses it was sent to.
-BrowserControl* createSystemBrowserControl(QWidget* parent = nullptr);
-
-// Why the program's own control cannot start on this machine, as a clause
-// ("the web engine's helper program … is missing"); nothing when it can, and
-// nothing while a test's factory is in force. Asked before every new viewer:
-// an engine that fails to start may end the whole process, and the typed
-// message with it.
+// Why the controls of the engine in force cannot start on this machine, as a
+// clause ("the web engine's helper program … is missing"); nothing when they
+// can, and nothing for an engine that has no check (a test's). Asked before
+// every new viewer: an engine that fails to start may end the whole process,
+// and the typed message with it.
 std::optional<QString> browserProblem();
 
 // The arguments the web engine reads, as it reads them: those of the variable
@@ -87,11 +81,5 @@ QStringList webEngineArguments(const QStringList& programArguments,
 // Whether the engine will run without its sandbox: with the variable
 // QTWEBENGINE_DISABLE_SANDBOX set, or with --no-sandbox among its arguments.
 bool webEngineSandboxOff(const QStringList& engineArguments, bool disableSandboxSet);
-
-// Makes `factory` the program's own control, and `problem` what tells whether
-// it can start. The web engine's library calls it as it is loaded, so that
-// linking that library is all a program needs to do.
-using BrowserCheck = std::optional<QString> (*)();
-void setSystemBrowserControlFactory(BrowserControlFactory factory, BrowserCheck problem = nullptr);
 
 } // namespace platform

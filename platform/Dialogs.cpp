@@ -1,5 +1,7 @@
 #include "platform/Dialogs.h"
 
+#include "platform/Services.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QDialog>
@@ -162,17 +164,16 @@ SystemDialogs& systemDialogs() {
     return instance;
 }
 
-DialogProvider* g_provider = nullptr;
-
 } // namespace
 
 Answer defaultAnswer(Buttons buttons) {
     return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
 }
 
-DialogProvider& dialogs() { return g_provider ? *g_provider : systemDialogs(); }
-
-void setDialogProvider(DialogProvider* provider) { g_provider = provider; }
+DialogProvider& dialogs() {
+    DialogProvider* installed = services().dialogs;
+    return installed ? *installed : systemDialogs();
+}
 
 Answer messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon,
                   Buttons buttons) {

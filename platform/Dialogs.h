@@ -55,11 +55,9 @@ public:
     virtual std::optional<QString> password(QWidget* parent, const PasswordRequest& request);
 };
 
-// The provider in force; the system's unless one was installed.
+// The provider of the services in force (platform/Services.h); the system's
+// unless one was installed.
 DialogProvider& dialogs();
-
-// Installs a provider (not owned); nullptr brings back the system's.
-void setDialogProvider(DialogProvider* provider);
 
 // A modal message box; the title defaults to the application title.
 Answer messageBox(QWidget* parent, const QString& text, const QString& title = base::kAppTitle,

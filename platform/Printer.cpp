@@ -1,6 +1,7 @@
 #include "platform/Printer.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Services.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -62,13 +63,12 @@ SystemPrinter& systemPrinter() {
     return instance;
 }
 
-PrinterPort* g_port = nullptr;
-
 } // namespace
 
-PrinterPort& printer() { return g_port ? *g_port : systemPrinter(); }
-
-void setPrinterPort(PrinterPort* port) { g_port = port; }
+PrinterPort& printer() {
+    PrinterPort* installed = services().printer;
+    return installed ? *installed : systemPrinter();
+}
 
 bool printWithReport(QWidget* parent, const QString& text) {
     const PrintResult result = printer().printText(text, kPrintPointSize);

@@ -22,9 +22,9 @@ public:
     virtual PrintResult printText(const QString& text, int pointSize) = 0;
 };
 
-// The port in force: the system's default printer unless one was installed.
+// The port of the services in force (platform/Services.h): the system's
+// default printer unless one was installed.
 PrinterPort& printer();
-void setPrinterPort(PrinterPort* port); // not owned; nullptr restores the system's
 
 // The program's print command: prints text followed by a line end at 14 points
 // on the default printer, and tells the user in a message box when it could not.

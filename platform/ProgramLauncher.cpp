@@ -1,5 +1,7 @@
 #include "platform/ProgramLauncher.h"
 
+#include "platform/Services.h"
+
 #include <QProcess>
 
 namespace platform {
@@ -21,16 +23,11 @@ SystemLauncher& systemLauncher() {
     return instance;
 }
 
-ProgramLauncher* g_launcher = nullptr;
-
 } // namespace
 
 ProgramLauncher& programLauncher() {
-    return g_launcher ? *g_launcher : systemLauncher();
-}
-
-void setProgramLauncher(ProgramLauncher* launcher) {
-    g_launcher = launcher;
+    ProgramLauncher* installed = services().launcher;
+    return installed ? *installed : systemLauncher();
 }
 
 bool launchProgram(const QString& path) {

@@ -15,9 +15,9 @@ public:
     virtual bool start(const QString& path) = 0;
 };
 
-// The launcher in force: the system's unless one was installed.
+// The launcher of the services in force (platform/Services.h): the system's
+// unless one was installed.
 ProgramLauncher& programLauncher();
-void setProgramLauncher(ProgramLauncher* launcher); // not owned; nullptr restores the system's
 
 // Starts the program at path through the launcher in force.
 bool launchProgram(const QString& path);

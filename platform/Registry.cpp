@@ -1,5 +1,7 @@
 #include "platform/Registry.h"
 
+#include "platform/Services.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -57,16 +59,11 @@ Registry& systemRegistry() {
 
 #endif
 
-Registry* g_registry = nullptr;
-
 } // namespace
 
 Registry& registry() {
-    return g_registry ? *g_registry : systemRegistry();
-}
-
-void setRegistry(Registry* registry) {
-    g_registry = registry;
+    Registry* installed = services().registry;
+    return installed ? *installed : systemRegistry();
 }
 
 // --- MemoryRegistry ---

@@ -67,9 +67,9 @@ public:
     virtual long closeKey(RegKey key) = 0;
 };
 
-// The registry in force: the system's unless one was installed.
+// The registry of the services in force (platform/Services.h): the system's
+// unless one was installed.
 Registry& registry();
-void setRegistry(Registry* registry); // not owned; nullptr restores the system's
 
 // A registry held in memory. Key paths compare without regard to case, as in
 // the Windows registry; value names too.

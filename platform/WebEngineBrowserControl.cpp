@@ -176,10 +176,16 @@ std::optional<QString> webEngineProblem() {
     return std::nullopt;
 }
 
-// Installed while the program is loaded, before main(): nothing can ask for a
-// control earlier, and no program that links this file can forget to.
-[[maybe_unused]] const bool g_installed =
-    (setSystemBrowserControlFactory(&createWebEngineBrowserControl, &webEngineProblem), true);
+// Made the browser engine of the services while the program is loaded, before
+// main(): nothing can ask for a control earlier, and no program that links this
+// file can forget to. Tests that install services of their own start from
+// these and keep the engine unless they fake it.
+[[maybe_unused]] const bool g_installed = [] {
+    Services withEngine = services();
+    withEngine.browser = {&createWebEngineBrowserControl, &webEngineProblem};
+    installServices(withEngine);
+    return true;
+}();
 
 } // namespace
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/WindowFlash.h"
 
+#include "platform/Services.h"
+
 #include <QApplication>
 #include <QWidget>
 
@@ -53,16 +55,11 @@ WindowFlasher& systemFlasher() {
     return instance;
 }
 
-WindowFlasher* g_flasher = nullptr;
-
 } // namespace
 
 WindowFlasher& windowFlasher() {
-    return g_flasher ? *g_flasher : systemFlasher();
-}
-
-void setWindowFlasher(WindowFlasher* flasher) {
-    g_flasher = flasher;
+    WindowFlasher* installed = services().flasher;
+    return installed ? *installed : systemFlasher();
 }
 
 bool flashWindow(QWidget* window, bool invert) {

@@ -26,9 +26,9 @@ public:
     virtual bool holdsUntilActivated() const = 0;
 };
 
-// The flasher in force: the system's unless one was installed.
+// The flasher of the services in force (platform/Services.h): the system's
+// unless one was installed.
 WindowFlasher& windowFlasher();
-void setWindowFlasher(WindowFlasher* flasher); // not owned; nullptr restores the system's
 
 // FlashWindow through the flasher in force.
 bool flashWindow(QWidget* window, bool invert);

@@ -20,8 +20,8 @@ namespace {
 // Records every flash instead of flashing.
 class RecordingFlasher : public platform::WindowFlasher {
 public:
-    explicit RecordingFlasher(bool holds) : m_holds(holds) { platform::setWindowFlasher(this); }
-    ~RecordingFlasher() override { platform::setWindowFlasher(nullptr); }
+    explicit RecordingFlasher(bool holds)
+        : m_holds(holds), m_installed(&platform::Services::flasher, this) {}
 
     bool flash(QWidget* window, bool invert) override {
         calls.append({window, invert});
@@ -40,6 +40,7 @@ public:
 
 private:
     bool m_holds;
+    testsupport::ServicesGuard m_installed;
 };
 
 class AboutBoxTest : public GuiFixture {

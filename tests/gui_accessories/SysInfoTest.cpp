@@ -25,36 +25,36 @@ const QString kFolderKey = QString::fromLatin1(platform::kSysInfoFolderKey);
 
 class RecordingLauncher : public platform::ProgramLauncher {
 public:
-    RecordingLauncher() { platform::setProgramLauncher(this); }
-    ~RecordingLauncher() override { platform::setProgramLauncher(nullptr); }
+    RecordingLauncher() : m_installed(&platform::Services::launcher, this) {}
     bool start(const QString& path) override {
         started.append(path);
         return succeeds;
     }
     QStringList started;
     bool succeeds = true;
+
+private:
+    testsupport::ServicesGuard m_installed;
 };
 
 // The flashing plays no part here.
 class SilentFlasher : public platform::WindowFlasher {
 public:
-    SilentFlasher() { platform::setWindowFlasher(this); }
-    ~SilentFlasher() override { platform::setWindowFlasher(nullptr); }
+    SilentFlasher() : m_installed(&platform::Services::flasher, this) {}
     bool flash(QWidget*, bool) override { return false; }
     bool holdsUntilActivated() const override { return true; }
+
+private:
+    testsupport::ServicesGuard m_installed;
 };
 
 class SysInfoTest : public GuiFixture {
 protected:
     void SetUp() override {
         GuiFixture::SetUp();
-        platform::setRegistry(&reg);
+        services.set(&platform::Services::registry, &reg);
         about = registry.form<ui::frmAbout>();
         ASSERT_NE(about, nullptr);
-    }
-    void TearDown() override {
-        platform::setRegistry(nullptr);
-        GuiFixture::TearDown();
     }
 
     // GetKeyValue on the value "V" of the key "SOFTWARE\Test".
@@ -75,6 +75,7 @@ protected:
     SilentFlasher flasher;
     RecordingLauncher launcher;
     platform::MemoryRegistry reg;
+    testsupport::ServicesGuard services; // after the fakes: it goes before them
     ui::frmAbout* about = nullptr;
 };
 
@@ -229,10 +230,10 @@ TEST_F(SysInfoTest, KeysThatGrantOnlyReadingAreEnough) {
     platform::MemoryRegistry folderOnly;
     folderOnly.setString(kHKeyLocalMachine, kFolderKey, QStringLiteral("MSINFO"), folder.path());
     folderOnly.setGrantedAccess(kHKeyLocalMachine, kFolderKey, platform::kKeyRead);
-    platform::setRegistry(&folderOnly);
+    services.set(&platform::Services::registry, &folderOnly);
     launcher.started.clear();
     about->StartSysInfo();
-    platform::setRegistry(&reg);
+    services.set(&platform::Services::registry, &reg);
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_EQ(launcher.started, QStringList{folder.path() + QStringLiteral("/MSINFO32.EXE")});
 
@@ -313,7 +314,7 @@ TEST_F(DesktopRegistryTest, TheAboutBoxStartsTheDesktopTool) {
     QTemporaryDir bin;
     const QString tool = addTool(bin, QStringLiteral("cpu-x"));
     auto reg = platform::makeDesktopRegistry({bin.path()});
-    platform::setRegistry(reg.get());
+    testsupport::ServicesGuard services(&platform::Services::registry, reg.get());
     testsupport::ScriptedDialogs dialogs;
     RecordingLauncher launcher;
     SilentFlasher flasher;
@@ -322,9 +323,30 @@ TEST_F(DesktopRegistryTest, TheAboutBoxStartsTheDesktopTool) {
         ui::registerAllForms(forms);
         forms.form<ui::frmAbout>()->StartSysInfo();
     }
-    platform::setRegistry(nullptr);
     EXPECT_EQ(launcher.started, QStringList{tool});
     EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+// Fakes put in force one over another: each keeps what it does not replace and
+// brings back what was in force before it.
+TEST(ServicesGuardTest, EachGuardBringsBackWhatWasInForceBeforeIt) {
+    const platform::Services before = platform::services();
+    platform::MemoryRegistry first;
+    platform::MemoryRegistry second;
+    {
+        testsupport::ServicesGuard outer(&platform::Services::registry, &first);
+        RecordingLauncher launcher;
+        {
+            testsupport::ServicesGuard inner(&platform::Services::registry, &second);
+            EXPECT_EQ(&platform::registry(), &second);
+            EXPECT_EQ(&platform::programLauncher(), &launcher);
+        }
+        EXPECT_EQ(&platform::registry(), &first);
+        EXPECT_EQ(&platform::programLauncher(), &launcher);
+    }
+    EXPECT_EQ(platform::services().registry, before.registry);
+    EXPECT_EQ(platform::services().launcher, before.launcher);
+    EXPECT_NE(&platform::registry(), &first);
 }
 
 TEST(MemoryRegistryTest, BehavesLikeTheWindowsCalls) {

@@ -48,11 +48,10 @@ class BrowserViewerTest : public testsupport::GuiFixture {
 protected:
     void SetUp() override {
         GuiFixture::SetUp();
-        m_previous = platform::setBrowserControlFactory(&makeFake);
+        m_services.set(&platform::Services::browser, {&makeFake});
     }
     void TearDown() override {
         GuiFixture::TearDown();
-        platform::setBrowserControlFactory(m_previous);
         // The viewer never shows a message box, whatever happens.
         EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('\n').toStdString();
     }
@@ -92,7 +91,7 @@ protected:
     }
 
 private:
-    platform::BrowserControlFactory m_previous = nullptr;
+    testsupport::ServicesGuard m_services;
 };
 
 TEST_F(BrowserViewerTest, OpensAsDesignedAndLoadsNothingWithoutAnAddress) {

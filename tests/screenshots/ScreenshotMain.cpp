@@ -11,6 +11,7 @@
 
 #include "platform/Dialogs.h"
 #include "sealed/Identity.h"
+#include "tests/support/ServicesGuard.h"
 #include "ui/FormRegistry.h"
 #include "ui/filecipher/frmEncFile.h"
 #include "ui/keys/frmKeys.h"
@@ -262,29 +263,26 @@ int main(int argc, char** argv) {
                          : 400;
 
     AnsweringDialogs dialogs;
-    platform::setDialogProvider(&dialogs);
+    const testsupport::ServicesGuard services(&platform::Services::dialogs, &dialogs);
     ui::FormRegistry registry;
     ui::registerAllForms(registry);
     registry.quitHandler = [] {}; // an Exit pressed by a window's timer ends nothing here
 
     if (readme) {
         const int failures = saveReadmeViews(registry, dialogs, folder, wait);
-        platform::setDialogProvider(nullptr);
         return failures == 0 ? 0 : 1;
     }
 
     int failures = 0;
-    for (const QString& name : registry.registeredNames()) {
+    ui::AllForms::forEach([&]<class Form> {
+        const QString name = ui::FormRegistry::nameOf<Form>();
         // A window that exists many times is made fresh; any other is the one
-        // window of its name.
-        QPointer<QWidget> window = registry.createNew(name);
-        const bool multi = !window.isNull();
-        if (!multi)
-            window = registry.show(name);
+        // window of its class.
+        QPointer<QWidget> window = registry.widget<Form>();
         if (!window) {
             std::fprintf(stderr, "%s: could not be created\n", qPrintable(name));
             ++failures;
-            continue;
+            return;
         }
         window->show();
         window->raise();
@@ -292,21 +290,20 @@ int main(int argc, char** argv) {
         settle(window, wait);
         if (!window) {
             std::printf("%s closed itself before it could be pictured\n", qPrintable(name));
-            continue;
+            return;
         }
         if (!save(window, folder, name))
             ++failures;
         if (!window)
-            continue;
-        if (multi)
+            return;
+        if (registry.isMultiForm<Form>())
             window->close();
         else
-            registry.hide(name);
+            registry.hide<Form>();
         QApplication::processEvents();
-    }
+    });
 
     failures += saveSealedViews(registry, folder, wait);
     failures += saveWholeHelp(registry, folder, wait);
-    platform::setDialogProvider(nullptr);
     return failures == 0 ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 // like a machine without a printer.
 
 #include "platform/Printer.h"
+#include "tests/support/ServicesGuard.h"
 
 #include <QStringList>
 
@@ -11,8 +12,7 @@ namespace testsupport {
 
 class RecordingPrinter : public platform::PrinterPort {
 public:
-    RecordingPrinter() { platform::setPrinterPort(this); }
-    ~RecordingPrinter() override { platform::setPrinterPort(nullptr); }
+    RecordingPrinter() : m_installed(&platform::Services::printer, this) {}
 
     platform::PrintResult printText(const QString& text, int pointSize) override {
         if (!available)
@@ -25,6 +25,9 @@ public:
     bool available = true;
     QStringList documents;
     QList<int> pointSizes;
+
+private:
+    ServicesGuard m_installed; // installs it; restores the printer that was in force
 };
 
 } // namespace testsupport

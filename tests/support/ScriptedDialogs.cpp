@@ -2,9 +2,9 @@
 
 namespace testsupport {
 
-ScriptedDialogs::ScriptedDialogs() { platform::setDialogProvider(this); }
+ScriptedDialogs::ScriptedDialogs() : m_installed(&platform::Services::dialogs, this) {}
 
-ScriptedDialogs::~ScriptedDialogs() { platform::setDialogProvider(nullptr); }
+ScriptedDialogs::~ScriptedDialogs() = default;
 
 platform::Answer ScriptedDialogs::message(QWidget*, const platform::MessageRequest& request) {
     messages.append({request.text, request.title, request.icon, request.buttons});

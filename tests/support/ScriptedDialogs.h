@@ -4,6 +4,7 @@
 // every one with its exact text, title, icon and buttons.
 
 #include "platform/Dialogs.h"
+#include "tests/support/ServicesGuard.h"
 
 #include <QList>
 #include <QQueue>
@@ -14,7 +15,7 @@ namespace testsupport {
 class ScriptedDialogs : public platform::DialogProvider {
 public:
     ScriptedDialogs();  // installs itself
-    ~ScriptedDialogs() override; // restores the system's dialogs
+    ~ScriptedDialogs() override; // restores the dialogs that were in force
 
     struct Message {
         QString text;
@@ -50,6 +51,9 @@ public:
                                     const platform::PasswordRequest& request) override;
     QStringList texts() const;
     void clear();
+
+private:
+    ServicesGuard m_installed;
 };
 
 } // namespace testsupport
