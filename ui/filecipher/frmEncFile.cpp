@@ -1,12 +1,12 @@
 #include "ui/filecipher/frmEncFile.h"
 
 #include "ui/FormRegistry.h"
+#include "ui/common/Command.h"
 #include "ui/common/CostQuestion.h"
 #include "ui/common/FileDrops.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/FormatCaption.h"
 #include "ui/common/IdentityQuestion.h"
-#include "ui/common/Job.h"
 #include "ui/common/PasswordBox.h"
 #include "ui/common/SealTarget.h"
 #include "ui/common/WindowLook.h"
@@ -14,24 +14,12 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDeadlineTimer>
 #include <QFocusEvent>
 #include <QLabel>
-#include <climits>
 #include <memory>
 #include <utility>
 
 namespace ui {
-
-namespace {
-
-// How long closing the window waits for a cancelled pass. Every wait of the
-// pass looks at the cancel several times a second, so it normally ends at
-// once; should the system itself never answer (a device that hangs), the
-// window goes anyway and the pass ends on its own.
-constexpr int kCancelWaitMs = 2000;
-
-} // namespace
 
 frmEncFile::frmEncFile(FormRegistry& registry, QWidget* parent)
     : QWidget(parent), m_registry(registry), m_ui(std::make_unique<Ui::frmEncFile>()) {
@@ -64,7 +52,11 @@ frmEncFile::frmEncFile(FormRegistry& registry, QWidget* parent)
     connect(m_ui->CmdDec, &QPushButton::clicked, this, &frmEncFile::CmdDec_Click);
     connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &frmEncFile::cmdBrowse_Click);
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmEncFile::cmdClose_Click);
-    connect(this, &frmEncFile::passEnded, this, &frmEncFile::restoreInputs);
+    // Close still works while a pass runs: it cancels.
+    m_command = new Command(this, m_ui->pbar);
+    m_command->disableWhileBusy({m_ui->txtPW, m_ui->txtFile, m_ui->cmdBrowse, m_ui->Command1,
+                                 m_ui->CmdDec, m_ui->txtFileEnc, m_ui->chkSealed},
+                                m_ui->cmdClose);
     connect(m_ui->chkSealed, &QCheckBox::toggled, this, &frmEncFile::formatChosen);
     m_ui->txtFile->installEventFilter(this);
     // A file dropped on the window is the input, as if chosen with Browse.
@@ -80,7 +72,11 @@ frmEncFile::frmEncFile(FormRegistry& registry, QWidget* parent)
 }
 
 frmEncFile::~frmEncFile() {
-    cancelPass();
+    m_command->cancel();
+}
+
+bool frmEncFile::passRunning() const {
+    return m_command->running();
 }
 
 QString frmEncFile::appendedInputExtension(const QString& input, const QString& copy) {
@@ -156,7 +152,7 @@ bool frmEncFile::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmEncFile::closeEvent(QCloseEvent* event) {
-    cancelPass();
+    m_command->cancel();
     QWidget::closeEvent(event);
 }
 
@@ -169,7 +165,7 @@ void frmEncFile::resizeEvent(QResizeEvent* event) {
 }
 
 void frmEncFile::runPass(cipher::Direction direction) {
-    if (m_pass)
+    if (passRunning())
         return;
     cipher::PassRequest request;
     request.input = m_ui->txtFile->text();
@@ -196,51 +192,20 @@ void frmEncFile::runPass(cipher::Direction direction) {
         !maySpend(this, request.input, cipher::sealedFileCost(request.input)))
         return;
 
-    m_pass = new Job(this);
     auto result = std::make_shared<cipher::PassResult>();
-    connect(m_pass, &Job::rangeSet, this, &frmEncFile::setProgressRange);
-    connect(m_pass, &Job::positionMoved, this, &frmEncFile::setProgressPosition);
-    connect(m_pass, &Job::ended, this, [this, result] { passFinished(*result); });
-
-    m_focusBeforePass = focusWidget();
-    // Disabling the focused control would pass the focus on to Close, where a
-    // stray key press would cancel the pass; leave no control focused instead.
-    if (m_focusBeforePass && m_focusBeforePass != m_ui->cmdClose)
-        m_focusBeforePass->clearFocus();
-    setInputsEnabled(false);
-    setCursor(Qt::WaitCursor);
-    m_ui->cmdClose->setCursor(Qt::ArrowCursor); // Close still works: it cancels
-    m_pass->start([request = std::move(request), result](base::Progress& progress) {
+    Command::Run run;
+    run.work = [request = std::move(request), result](base::Progress& progress) {
         *result = cipher::FileCipherPass(request, progress);
-    });
-}
-
-void frmEncFile::setInputsEnabled(bool enabled) {
-    for (QWidget* input :
-         {static_cast<QWidget*>(m_ui->txtPW), static_cast<QWidget*>(m_ui->txtFile),
-          static_cast<QWidget*>(m_ui->cmdBrowse), static_cast<QWidget*>(m_ui->Command1),
-          static_cast<QWidget*>(m_ui->CmdDec), static_cast<QWidget*>(m_ui->txtFileEnc),
-          static_cast<QWidget*>(m_ui->chkSealed)})
-        input->setEnabled(enabled);
-}
-
-void frmEncFile::setProgressRange(qint64 n) {
-    m_progressShift = 0;
-    while ((n >> m_progressShift) > INT_MAX)
-        ++m_progressShift;
-    m_ui->pbar->setRange(0, static_cast<int>(n >> m_progressShift));
-}
-
-void frmEncFile::setProgressPosition(qint64 done) {
-    m_ui->pbar->setValue(static_cast<int>(done >> m_progressShift));
+    };
+    run.present = [this, result] { passFinished(*result); };
+    run.emptyBarFirst = true;
+    m_command->start(std::move(run));
 }
 
 void frmEncFile::passFinished(cipher::PassResult result) {
-    // Still delivering its end: it goes once the event at hand is handled.
-    std::exchange(m_pass, nullptr)->deleteLater();
-    m_ui->pbar->setValue(0);
-    m_ui->cmdClose->unsetCursor();
-    unsetCursor();
+    // The normal pointer for the closing message; the inputs come back once
+    // it has been read.
+    m_command->releasePointer();
 
     const QPointer<frmEncFile> self(this);
     switch (result.status) {
@@ -256,6 +221,7 @@ void frmEncFile::passFinished(cipher::PassResult result) {
     }
     if (!self)
         return; // unloaded while the message was open
+    m_command->release();
     emit passEnded(result.status);
     // None of the open identities fits: another is asked for, and tried once.
     if (result.sealed == cipher::SealedRefusal::NotForThisIdentity &&
@@ -263,23 +229,4 @@ void frmEncFile::passFinished(cipher::PassResult result) {
         runPass(cipher::Direction::Decipher);
 }
 
-void frmEncFile::restoreInputs() {
-    setInputsEnabled(true);
-    if (m_focusBeforePass && m_focusBeforePass->isEnabled())
-        m_focusBeforePass->setFocus(Qt::OtherFocusReason);
-}
-
-void frmEncFile::cancelPass() {
-    Job* pass = std::exchange(m_pass, nullptr);
-    if (!pass)
-        return;
-    pass->cancel();
-    if (pass->waitForWork(kCancelWaitMs))
-        delete pass;
-    else
-        pass->abandon(); // it reaches this window only through its signals, which go with it
-    m_ui->pbar->setValue(0);
-}
-
 } // namespace ui
-

@@ -1,9 +1,9 @@
 #pragma once
 
 // The file encryption window: enciphers or deciphers a whole file into a copy
-// under a password. The pass runs as a Job, off the window's thread, so that
-// the window keeps painting and its bar moves; while it runs every input of
-// the window is disabled, and Close (or the window's close box) cancels the
+// under a password. The pass runs as the window's Command, off the window's
+// thread, so that the window keeps painting and its bar moves; while it runs
+// every input of the window is disabled, and Close (or the window's close box) cancels the
 // pass and closes the window, leaving no half-written copy behind.
 
 #include "cipher/Files.h"
@@ -25,7 +25,7 @@ namespace ui {
 
 class FormRegistry;
 class SealTarget;
-class Job;
+class Command;
 
 class frmEncFile : public QWidget {
     Q_OBJECT
@@ -40,7 +40,7 @@ public:
     static QString appendedInputExtension(const QString& input, const QString& copy);
 
     // True from the start of a pass until its closing message is dismissed.
-    bool passRunning() const { return m_pass != nullptr; }
+    bool passRunning() const;
 
 public slots:
     void Command1_Click();
@@ -65,13 +65,7 @@ private:
     // Shows the format the Sealed box chose, and the meter with it.
     void formatChosen(bool sealed);
     void runPass(cipher::Direction direction);
-    void setInputsEnabled(bool enabled);
-    void setProgressRange(qint64 n);
-    void setProgressPosition(qint64 done);
     void passFinished(cipher::PassResult result);
-    void restoreInputs();
-    // Asks a running pass to stop and waits until it has.
-    void cancelPass();
 
     // Sealed to people: no password; nothing when nobody was chosen (said why).
     bool fillRecipients(cipher::PassRequest& request);
@@ -83,10 +77,8 @@ private:
     // Decrypt may ask once for another identity when the open ones do not fit.
     bool m_mayAskIdentity = false;
     platform::OpenFileDialog m_CommonDialog1; // keeps the name it last returned
-    Job* m_pass = nullptr;
-    // QProgressBar counts in int; files past 2 GiB are shown scaled down.
-    int m_progressShift = 0;
-    QPointer<QWidget> m_focusBeforePass;
+    // The pass: the inputs disabled but Close, which cancels; the bar.
+    Command* m_command = nullptr;
 };
 
 } // namespace ui

@@ -44,20 +44,6 @@ QString flagText(bool on) {
     return on ? QStringLiteral("Y") : QString();
 }
 
-// The hourglass on a window for as long as a command works.
-class BusyPointer {
-public:
-    explicit BusyPointer(QWidget* window) : m_window(window) {
-        m_window->setCursor(Qt::WaitCursor);
-    }
-    ~BusyPointer() { m_window->unsetCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-private:
-    QWidget* m_window;
-};
-
 } // namespace
 
 frmMain::frmMain(FormRegistry& registry, MainSettings& settings, QWidget* parent)
@@ -309,8 +295,8 @@ void frmMain::cmdClear_Click() {
 }
 
 void frmMain::cmdPrint_Click() {
-    BusyPointer busy(this);
-    platform::printWithReport(this, m_ui->txtIn->toPlainText());
+    m_command->busyWhile(
+        [this] { platform::printWithReport(this, m_ui->txtIn->toPlainText()); });
 }
 
 void frmMain::cmdWeb_Click() {
