@@ -3,6 +3,7 @@
 // What the fault cases share: the real tessera-cli run in its own cache
 // folder (optionally as an unprivileged user) and small disks of their own.
 
+#include "tests/support/CliRun.h"
 #include "tests/support/Files.h"
 #include "tests/support/Waits.h"
 
@@ -20,16 +21,13 @@
 
 namespace faults {
 
-struct Result {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Result = testsupport::CliRun;
 
 using testsupport::modeOf;
 using testsupport::partials;
 using testsupport::randomBytes;
 using testsupport::readAll;
+using testsupport::runProcess;
 using testsupport::sleepsOrPolls;
 using testsupport::writeAll;
 using testsupport::writeZeros;
@@ -75,11 +73,7 @@ protected:
     };
 
     QProcessEnvironment environment(const QStringList& extra = {}) const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
-        for (const QString& entry : extra)
-            env.insert(entry.section('=', 0, 0), entry.section('=', 1));
-        return env;
+        return testsupport::environmentWith(QStringList{"XDG_CACHE_HOME=" + cache} + extra);
     }
 
     // The program and arguments that run tessera-cli as asked.
@@ -97,22 +91,33 @@ protected:
     }
 
     Result run(const QStringList& args, const As& as, const QByteArray& input = {},
-               int timeoutMs = 120000) {
-        QProcess p;
-        p.setProcessEnvironment(environment(as.environment));
+               int timeoutMs = 120000, const QString& folder = {}) {
         const QStringList line = commandLine(args, as);
-        p.start(line.first(), line.mid(1));
-        EXPECT_TRUE(p.waitForStarted());
-        p.write(input);
-        p.closeWriteChannel();
-        EXPECT_TRUE(p.waitForFinished(timeoutMs));
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-                p.readAllStandardOutput(), p.readAllStandardError()};
+        return runProcess(line.first(), line.mid(1), input, environment(as.environment), timeoutMs,
+                          folder);
     }
 
     Result cli(const QStringList& args, const QByteArray& input = {}, bool asNobody = false,
                int timeoutMs = 120000) {
         return run(args, As(asNobody ? kNobody : ::geteuid()), input, timeoutMs);
+    }
+
+    // Starts tessera-cli as cli() runs it, and does not wait for its end.
+    bool start(QProcess& p, const QStringList& args) {
+        p.setProcessEnvironment(environment());
+        p.start(QStringLiteral(TESSERA_CLI), args);
+        return p.waitForStarted();
+    }
+
+    // Runs tessera-cli under /usr/bin/time; its peak memory in KB goes to
+    // *peakKb (-1 when time did not say).
+    Result runMeasured(const QStringList& args, long* peakKb, int timeoutMs = 120000) {
+        Result r = runProcess(QStringLiteral("/usr/bin/time"),
+                              QStringList{"-f", "maxrss=%M", QStringLiteral(TESSERA_CLI)} + args,
+                              {}, environment(), timeoutMs);
+        const qsizetype at = r.err.lastIndexOf("maxrss=");
+        *peakKb = at < 0 ? -1 : r.err.mid(at + 7).trimmed().toLong();
+        return r;
     }
 
     // A tmpfs of a few kilobytes in the test's own folder; false where mounting

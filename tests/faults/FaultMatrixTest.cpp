@@ -170,20 +170,11 @@ TEST_F(Faults, KilledFilePassNeverLeavesAPartialTarget) {
     const QString target = dir.filePath("copy.bin");
     writeAll(target, "earlier copy");
     QProcess p;
-    p.start(QStringLiteral(TESSERA_CLI), {"encrypt-file", "--password-file", pw, input, target});
-    ASSERT_TRUE(p.waitForStarted());
+    ASSERT_TRUE(start(p, {"encrypt-file", "--password-file", pw, input, target}));
     // Wait until the pass is under way: the process has written some megabytes
     // (into a temporary file that may have no name yet).
-    const QString io = QStringLiteral("/proc/%1/io").arg(p.processId());
     const bool started = waitUntil(
-        [&] {
-            const QByteArray stats = readAll(io);
-            const qsizetype at = stats.indexOf("wchar:");
-            return at >= 0 &&
-                   stats.mid(at + 6, stats.indexOf('\n', at) - at - 6).trimmed().toLongLong() >
-                       8 * 1024 * 1024;
-        },
-        4000);
+        [&] { return testsupport::ioCount(p.processId(), "wchar") > 8 * 1024 * 1024; }, 4000);
     ASSERT_TRUE(started) << "the pass never began writing";
     ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
     p.waitForFinished();
@@ -200,8 +191,7 @@ TEST_F(Faults, KilledFilePassNeverLeavesAPartialTarget) {
 
 TEST_F(Faults, EncryptionsAtOnceWaitForEachOtherAndNeverMixTheirMessages) {
     constexpr int kAtOnce = 8;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
+    const QProcessEnvironment env = environment();
     for (int round = 0; round < 3; ++round) {
         std::vector<std::unique_ptr<QProcess>> runs;
         for (int i = 0; i < kAtOnce; ++i) {
@@ -266,19 +256,11 @@ TEST_F(Faults, HostileMessageFilesEndInBoundedMemory) {
         // Peak memory against the same program reading a small file, so that a
         // sanitizer's own overhead does not count.
         const auto peakKb = [&](const QString& file, int status) {
-            QProcess p;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
-            p.setProcessEnvironment(env);
-            p.start(QStringLiteral("/usr/bin/time"),
-                    {"-f", "maxrss=%M", QStringLiteral(TESSERA_CLI), "decrypt", "--password-file",
-                     pw, file});
-            EXPECT_TRUE(p.waitForFinished(120000));
-            EXPECT_EQ(p.exitCode(), status);
-            const QByteArray err = p.readAllStandardError();
-            const qsizetype at = err.lastIndexOf("maxrss=");
-            EXPECT_GE(at, 0) << err.constData();
-            return at < 0 ? 0L : err.mid(at + 7).trimmed().toLong();
+            long kb = -1;
+            const Result measured = runMeasured({"decrypt", "--password-file", pw, file}, &kb);
+            EXPECT_EQ(measured.status, status);
+            EXPECT_GE(kb, 0) << measured.err.constData();
+            return kb < 0 ? 0L : kb;
         };
         const long small = peakKb(noQuote, 0);
         const long large = peakKb(digits, 1);

@@ -75,9 +75,7 @@ TEST_F(Hardening, ASignalWhileWaitingRemovesScratchAndLockAndSaysSoOnce) {
         holdLock();
         const QString target = dir.filePath("waiting.msg");
         QProcess p;
-        p.setProcessEnvironment(environment());
-        p.start(QStringLiteral(TESSERA_CLI), encryptTo(target));
-        ASSERT_TRUE(p.waitForStarted());
+        ASSERT_TRUE(start(p, encryptTo(target)));
         ASSERT_TRUE(waitUntil([&] { return catches(p.processId(), signal); }));
         // Into the wait for the lock: asleep between tries.
         ASSERT_TRUE(waitUntil(
@@ -169,9 +167,7 @@ TEST_F(Hardening, OneSignalEndsEveryWaitAndEveryKeyDerivation) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         QProcess p;
-        p.setProcessEnvironment(environment());
-        p.start(QStringLiteral(TESSERA_CLI), c.args);
-        ASSERT_TRUE(p.waitForStarted());
+        ASSERT_TRUE(start(p, c.args));
         const qint64 pid = p.processId();
         ASSERT_TRUE(waitUntil([&] { return catches(pid, SIGINT); }));
         // Into the wait, or well into the key: past the memory a key of the
@@ -226,10 +222,7 @@ TEST_F(Hardening, ASignalNearTheEndEitherLeavesTheEarlierFileOrFinishesAndSuccee
     for (int round = 0; round < 4; ++round) {
         writeAll(target, "earlier copy");
         QProcess p;
-        p.setProcessEnvironment(environment());
-        p.start(QStringLiteral(TESSERA_CLI),
-                {"encrypt-file", "--password-file", pw, input, target});
-        ASSERT_TRUE(p.waitForStarted());
+        ASSERT_TRUE(start(p, {"encrypt-file", "--password-file", pw, input, target}));
         // Once every byte is written the pass is in its final sync: where a
         // user's Ctrl+C lands while the bar stands near 100 %.
         const QString io = QStringLiteral("/proc/%1/io").arg(p.processId());
@@ -291,10 +284,7 @@ TEST_F(Hardening, EveryWayOutOfThePasswordPromptRestoresTheEcho) {
         ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
         QByteArray said;
         ASSERT_TRUE(waitUntil([&] {
-            char buffer[256];
-            const ssize_t n = ::read(master, buffer, sizeof buffer);
-            if (n > 0)
-                said.append(buffer, n);
+            said += testsupport::readToEnd(master);
             return said.contains("Password: ");
         }));
         termios settings{};
@@ -313,10 +303,7 @@ TEST_F(Hardening, EveryWayOutOfThePasswordPromptRestoresTheEcho) {
         EXPECT_TRUE(WIFSIGNALED(status));
         ASSERT_EQ(::tcgetattr(master, &settings), 0);
         EXPECT_TRUE(settings.c_lflag & ECHO) << "the terminal's echo stayed off";
-        char buffer[256];
-        ssize_t n;
-        while ((n = ::read(master, buffer, sizeof buffer)) > 0)
-            said.append(buffer, n);
+        said += testsupport::readToEnd(master);
         EXPECT_TRUE(said.contains("interrupted")) << said.constData();
         EXPECT_FALSE(QFile::exists(QFile::decodeName(out)));
         ::close(master);
@@ -433,30 +420,22 @@ TEST_F(Hardening, HugeAndEndlessInputsAreRefusedInBoundedMemory) {
          "longer than 32767"},
     };
     for (const auto& c : cases) {
-        QProcess p;
-        p.setProcessEnvironment(environment());
-        p.start(QStringLiteral("/usr/bin/time"),
-                QStringList{"-f", "maxrss=%M", QStringLiteral(TESSERA_CLI)} + c.args);
-        ASSERT_TRUE(p.waitForFinished(60000)) << c.what;
-        EXPECT_EQ(p.exitCode(), 1) << c.what;
-        const QByteArray err = p.readAllStandardError();
-        EXPECT_TRUE(err.contains(c.said)) << c.what << ": " << err.constData();
-        EXPECT_EQ(err.count("tessera-cli:"), 1) << err.constData();
-        const qsizetype at = err.lastIndexOf("maxrss=");
-        ASSERT_GE(at, 0);
-        EXPECT_LT(err.mid(at + 7).trimmed().toLong(), 200 * 1024) << c.what << ": KB at peak";
+        long peakKb = -1;
+        const Result r = runMeasured(c.args, &peakKb, 60000);
+        EXPECT_EQ(r.status, 1) << c.what;
+        EXPECT_TRUE(r.err.contains(c.said)) << c.what << ": " << r.err.constData();
+        EXPECT_EQ(r.err.count("tessera-cli:"), 1) << r.err.constData();
+        ASSERT_GE(peakKb, 0);
+        EXPECT_LT(peakKb, 200 * 1024) << c.what << ": KB at peak";
         EXPECT_FALSE(QFile::exists(target));
     }
 }
 
 TEST_F(Hardening, ADashMeansStandardOutputForBothMessageCommands) {
-    QProcess p;
-    p.setProcessEnvironment(environment());
-    p.setWorkingDirectory(dir.path());
-    p.start(QStringLiteral(TESSERA_CLI), {"encrypt", "--password-file", pw, "--output", "-", text});
-    ASSERT_TRUE(p.waitForFinished(20000));
-    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().constData();
-    const QByteArray message = p.readAllStandardOutput();
+    const Result r =
+        run({"encrypt", "--password-file", pw, "--output", "-", text}, As(), {}, 20000, dir.path());
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    const QByteArray message = r.out;
     EXPECT_TRUE(message.startsWith("\"Tessera v2.0\"\r\n"));
     EXPECT_FALSE(QFile::exists(dir.filePath("-")));
     writeAll(dir.filePath("m.msg"), message);
