@@ -14,7 +14,11 @@ namespace {
 
 using testsupport::cli;
 using testsupport::CliRun;
-using testsupport::runProcess;
+
+// The second implementation's language.
+CliRun python(const QStringList& args) {
+    return testsupport::runProcess(QStringLiteral("python3"), args);
+}
 
 class People : public ::testing::Test {
 public:
@@ -159,8 +163,8 @@ TEST_F(People, RefusalsWriteNothing) {
         {"a stranger's identity, message",
          {"decrypt", "--identity", path("stranger.key"), "--output", out, path("message")}, 3,
          "is not sealed to this identity"},
-        {"a password where an identity is needed", openFile({"--password-file", path("pw")}, "file"),
-         1, "give --identity"},
+        {"a password where an identity is needed",
+         openFile({"--password-file", path("pw")}, "file"), 1, "give --identity"},
         {"a header byte changed", openFile({"--identity", path("alice.key")}, "tampered"), 3,
          "not decrypted"},
         {"a wrong identity password",
@@ -191,11 +195,11 @@ TEST_F(People, RefusalsWriteNothing) {
 // The format as sealed/FORMAT.md gives it, read and written by a second
 // implementation (Python's cryptography package) against tessera-cli.
 TEST_F(People, ASecondImplementationAgreesBothWays) {
-    if (runProcess("python3", {"-c", "import cryptography.hazmat.primitives.ciphers.aead"}).status != 0)
+    if (python({"-c", "import cryptography.hazmat.primitives.ciphers.aead"}).status != 0)
         GTEST_SKIP() << "python3 with the cryptography package is not installed";
     const QString reader = QStringLiteral(TESSERA_SECOND_READER);
     const QString ours = keygen("ours.key");
-    const CliRun made = runProcess("python3", {reader, "keygen", path("theirs.key")});
+    const CliRun made = python({reader, "keygen", path("theirs.key")});
     ASSERT_EQ(made.status, 0) << made.err.constData();
     const QString theirs = QString::fromLatin1(made.out.trimmed());
     for (const qint64 size : {qint64(0), qint64(65535), qint64(65536), qint64(200001)}) {
@@ -204,10 +208,10 @@ TEST_F(People, ASecondImplementationAgreesBothWays) {
         write("in", plain);
         ASSERT_EQ(cli({"encrypt-file", "--to", theirs, "--to", ours, path("in"), path("a")}).status,
                   0);
-        CliRun r = runProcess("python3", {reader, "open", path("theirs.key"), path("a"), path("a.out")});
+        CliRun r = python({reader, "open", path("theirs.key"), path("a"), path("a.out")});
         ASSERT_EQ(r.status, 0) << r.err.constData();
         EXPECT_EQ(read("a.out"), plain);
-        r = runProcess("python3", {reader, "seal", ours, path("in"), path("b")});
+        r = python({reader, "seal", ours, path("in"), path("b")});
         ASSERT_EQ(r.status, 0) << r.err.constData();
         QFile::remove(path("b.out"));
         r = cli({"decrypt-file", "--identity", path("ours.key"), path("b"), path("b.out")});
@@ -219,7 +223,7 @@ TEST_F(People, ASecondImplementationAgreesBothWays) {
 // The kit's files sealed to people, through the second implementation: each
 // opens to its bytes or is refused, as the manifest says.
 TEST_F(People, ASecondImplementationAgreesWithTheKit) {
-    if (runProcess("python3", {"-c", "import cryptography.hazmat.primitives.ciphers.aead"}).status != 0)
+    if (python({"-c", "import cryptography.hazmat.primitives.ciphers.aead"}).status != 0)
         GTEST_SKIP() << "python3 with the cryptography package is not installed";
     const QString kit = QStringLiteral(TESSERA_TESTKIT);
     int cases = 0;
@@ -231,8 +235,8 @@ TEST_F(People, ASecondImplementationAgreesWithTheKit) {
             continue;
         SCOPED_TRACE(line.toStdString());
         QFile::remove(path("out"));
-        const CliRun r = runProcess("python3", {TESSERA_SECOND_READER, "open", kit + "/" + f[2],
-                                         kit + "/" + f[0], path("out")});
+        const CliRun r =
+            python({TESSERA_SECOND_READER, "open", kit + "/" + f[2], kit + "/" + f[0], path("out")});
         EXPECT_EQ(r.status, f[3] == "open" ? 0 : 1) << r.err.constData();
         if (f[3] == "open") {
             EXPECT_EQ(read("out"), testsupport::readAll(kit + "/" + f[4]));
