@@ -36,11 +36,22 @@ protected:
 
 } // namespace
 
-TEST_F(Cli, EncryptsStandardInputIntoTheDocumentedFile) {
-    const CliRun r = cli({"encrypt", "--password-file", pw, "--output", msg}, "Hi!");
-    EXPECT_EQ(r.status, 0) << r.err.constData();
-    EXPECT_TRUE(r.err.isEmpty());
-    EXPECT_EQ(read(msg), QByteArray("\"Tessera v2.0\"\r\n169\r\n203\r\n131\r\n"));
+// "Hi!" under the password "ab" is the documented file, whatever line end the
+// password file gives the password; a second line end belongs to it.
+TEST_F(Cli, EncryptsStandardInputIntoTheDocumentedFileAndThePasswordLosesOneLineEnd) {
+    const QByteArray documented("\"Tessera v2.0\"\r\n169\r\n203\r\n131\r\n");
+    for (const QByteArray password : {"ab\n", "ab\r\n", "ab\n\n"}) {
+        SCOPED_TRACE(password.toStdString());
+        write(pw, password);
+        const CliRun r = cli({"encrypt", "--password-file", pw, "--output", msg}, "Hi!");
+        ASSERT_EQ(r.status, 0) << r.err.constData();
+        EXPECT_TRUE(r.err.isEmpty());
+        if (password.count('\n') == 1) {
+            EXPECT_EQ(read(msg), documented);
+        } else {
+            EXPECT_NE(read(msg), documented);
+        }
+    }
 }
 
 TEST_F(Cli, OptionsAndTextFileRoundTripThroughUtf8) {
@@ -69,18 +80,6 @@ TEST_F(Cli, RawModePassesCodesUnconverted) {
     EXPECT_EQ(read(path("out.bin")), codes);
     r = cli({"decrypt", "--password-file", pw, msg});
     EXPECT_EQ(r.out, QByteArray("é€\x01"));
-}
-
-TEST_F(Cli, PasswordFileLosesOneTrailingLineEndOnly) {
-    write(pw, "ab\r\n");
-    CliRun r = cli({"encrypt", "--password-file", pw, "--output", msg}, "Hi!");
-    ASSERT_EQ(r.status, 0);
-    EXPECT_EQ(read(msg), QByteArray("\"Tessera v2.0\"\r\n169\r\n203\r\n131\r\n"));
-    // A second line end belongs to the password.
-    write(pw, "ab\n\n");
-    r = cli({"encrypt", "--password-file", pw, "--output", msg}, "Hi!");
-    ASSERT_EQ(r.status, 0);
-    EXPECT_NE(read(msg), QByteArray("\"Tessera v2.0\"\r\n169\r\n203\r\n131\r\n"));
 }
 
 TEST_F(Cli, FailuresGiveOneLineAndNonZeroStatus) {

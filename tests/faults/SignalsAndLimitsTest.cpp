@@ -315,22 +315,18 @@ TEST_F(Hardening, NewOutputsFollowTheUmaskAndReplacedOnesKeepTheirMode) {
     ASSERT_EQ(cli(encryptTo(message)).status, 0);
     for (const char* mask : {"077", "027", "002"}) {
         const mode_t expected = 0666 & ~static_cast<mode_t>(strtol(mask, nullptr, 8));
-        const QString tag = QString::fromLatin1(mask);
+        const QString tag = QString::fromLatin1(mask), e = dir.filePath("e" + tag),
+                      d = dir.filePath("d" + tag), f = dir.filePath("f" + tag),
+                      g = dir.filePath("g" + tag);
         const struct {
             const char* what;
             QStringList args;
             QString out;
         } commands[] = {
-            {"encrypt", encryptTo(dir.filePath("e" + tag)), dir.filePath("e" + tag)},
-            {"decrypt",
-             {"decrypt", "--password-file", pw, "--output", dir.filePath("d" + tag), message},
-             dir.filePath("d" + tag)},
-            {"encrypt-file",
-             {"encrypt-file", "--password-file", pw, text, dir.filePath("f" + tag)},
-             dir.filePath("f" + tag)},
-            {"decrypt-file",
-             {"decrypt-file", "--password-file", pw, text, dir.filePath("g" + tag)},
-             dir.filePath("g" + tag)},
+            {"encrypt", encryptTo(e), e},
+            {"decrypt", {"decrypt", "--password-file", pw, "--output", d, message}, d},
+            {"encrypt-file", {"encrypt-file", "--password-file", pw, text, f}, f},
+            {"decrypt-file", {"decrypt-file", "--password-file", pw, text, g}, g},
         };
         for (const auto& c : commands) {
             const Result r = run(c.args, As(::geteuid(), mask));
