@@ -3,6 +3,8 @@
 // The bounds that both formats keep, and that the windows and the command
 // line apply before they read anything.
 
+#include "base/Failure.h"
+
 #include <QString>
 #include <optional>
 
@@ -25,9 +27,9 @@ inline constexpr int kMaxPasswordLength = 32767;
 // Why a password is too long for either format, as a clause that begins with
 // "the password"; nothing when it is not. An empty password passes: whether
 // one may be empty is each command's own rule.
-inline std::optional<QString> passwordLengthProblem(const QString& password) {
+inline std::optional<Failure> passwordLengthProblem(const QString& password) {
     if (password.size() > kMaxPasswordLength)
-        return QStringLiteral("the password is longer than %1 characters").arg(kMaxPasswordLength);
+        return failure(Fault::PasswordTooLong, 0, kMaxPasswordLength);
     return std::nullopt;
 }
 

@@ -50,7 +50,7 @@ public:
     // throttles it.
     virtual void setPosition(qint64 /*done*/) {}
     // The operation waits for something outside it (another encryption); said once.
-    virtual void waiting(const QString& /*what*/) {}
+    virtual void waiting() {}
 
     // Asked between steps; true ends the operation with nothing written.
     bool cancelled() const { return m_cancel && m_cancel->cancelled(); }
@@ -72,7 +72,7 @@ public:
     ThrottledProgress(Progress& display, int intervalMs);
     void setRange(qint64 total) override;
     void setPosition(qint64 done) override;
-    void waiting(const QString& what) override { m_display.waiting(what); }
+    void waiting() override { m_display.waiting(); }
 
 private:
     Progress& m_display;

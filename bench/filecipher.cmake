@@ -3,7 +3,7 @@
 # run with `cmake --build <dir> --target filecipher_throughput` (Release).
 if(benchmark_FOUND)
   add_executable(bench_filecipher ${CMAKE_CURRENT_LIST_DIR}/filecipher_bench.cpp)
-  target_link_libraries(bench_filecipher PRIVATE tessera_cipher benchmark::benchmark)
+  target_link_libraries(bench_filecipher PRIVATE tessera_words benchmark::benchmark)
   set_target_properties(bench_filecipher PROPERTIES AUTOMOC OFF AUTOUIC OFF)
 endif()
 add_custom_target(filecipher_throughput

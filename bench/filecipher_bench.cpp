@@ -3,6 +3,7 @@
 // time: the copy is written on a second thread.
 
 #include "cipher/Files.h"
+#include "words/Describe.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -41,7 +42,7 @@ void run(benchmark::State& state, const QString& input, const QString& output) {
         }
         const auto result = cipher::FileCipherPass(request, host);
         if (result.status != cipher::PassStatus::Done)
-            state.SkipWithError(result.message.toUtf8().constData());
+            state.SkipWithError(words::sentence(result.failure).toUtf8().constData());
     }
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }

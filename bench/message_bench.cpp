@@ -2,21 +2,20 @@
 //   build/bench/bench_message
 
 #include "cipher/Messages.h"
+#include "words/Present.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-class QuietHost : public cipher::MessageHost {
+class QuietHost : public words::MessageHost {
 public:
-    void showMessage(const QString& text, const QString&, cipher::MessageIcon) override {
-        last = text;
-    }
+    void showMessage(const QString& text, Tone) override { last = text; }
     void clearOutput() override { output.clear(); }
-    void appendOutput(quint8 code) override { output.append(static_cast<char>(code)); }
+    void showText(const QString& text) override { output = text; }
     QString last;
-    QByteArray output;
+    QString output;
 };
 
 QString message() {
@@ -44,7 +43,7 @@ void BM_Encrypt10000(benchmark::State& state) {
     QuietHost host;
     base::Progress progress;
     for (auto _ : state) {
-        if (cipher::EncryptMessage(request, host, progress) != cipher::EncryptResult::Finished)
+        if (words::EncryptMessage(request, host, progress) != cipher::EncryptResult::Finished)
             state.SkipWithError("encryption failed");
     }
 }
@@ -56,9 +55,9 @@ void BM_Decrypt10000(benchmark::State& state) {
     encryptRequest(request, dir, state.range(0) != 0);
     QuietHost host;
     base::Progress progress;
-    cipher::EncryptMessage(request, host, progress);
+    words::EncryptMessage(request, host, progress);
     for (auto _ : state) {
-        cipher::DecryptMessage({request.path, request.password}, host, progress);
+        words::DecryptMessage({request.path, request.password}, host, progress);
         if (host.output.size() != 10000)
             state.SkipWithError("decryption lost characters");
     }

@@ -25,52 +25,46 @@ QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-QString verbOf(Direction direction) {
-    return direction == Direction::Encipher ? QStringLiteral("encrypt") : QStringLiteral("decrypt");
+base::Failure about(base::Fault fault, const QString& path, const QString& cause = {}) {
+    return {fault, shown(path), cause, 0, 0, 0};
 }
 
 // What is wrong with the input, seen without opening it.
-std::optional<QString> inputRefusal(const PassRequest& request) {
-    const QString verb = verbOf(request.direction);
+std::optional<base::Failure> inputRefusal(const PassRequest& request) {
+    using base::Fault;
     if (request.input.isEmpty())
-        return QStringLiteral("Enter the name of the file to %1.").arg(verb);
+        return base::failure(Fault::NoInputName);
     const QFileInfo input(request.input);
     if (!input.exists())
-        return QStringLiteral("The file \"%1\" could not be found.").arg(shown(request.input));
+        return about(Fault::InputMissing, request.input);
     if (input.isDir())
-        return QStringLiteral("\"%1\" is a folder, not a file.").arg(shown(request.input));
+        return about(Fault::InputIsFolder, request.input);
     // A device or a pipe has no length to set the progress range from, and
     // reading one could go on for ever.
     if (!input.isFile())
-        return QStringLiteral("\"%1\" is not an ordinary file.").arg(shown(request.input));
+        return about(Fault::InputNotFile, request.input);
     if (!input.isReadable())
-        return QStringLiteral("You may not read the file \"%1\".").arg(shown(request.input));
+        return about(Fault::InputNotReadable, request.input);
     return std::nullopt;
 }
 
 // A sealed file opens by itself: its first bytes say what it is, and the
 // reader never has to. One that is almost sealed was damaged, and is refused
 // rather than deciphered as classic; so is a classic one when Sealed was asked.
-std::optional<std::pair<SealedRefusal, QString>> recognitionRefusal(const PassRequest& request,
-                                                                    QFile& input, bool* sealed) {
+std::optional<std::pair<SealedRefusal, base::Failure>>
+recognitionRefusal(const PassRequest& request, QFile& input, bool* sealed) {
     switch (sealed::recogniseFile(input.peek(sealed::kRecognitionWindow))) {
     case sealed::Recognition::Sealed:
         *sealed = true;
         return std::nullopt;
     case sealed::Recognition::Damaged:
         return std::pair{SealedRefusal::Damaged,
-                         QStringLiteral("The file \"%1\" was not decrypted: it is a sealed file "
-                                        "whose first bytes were changed or that was cut short.")
-                             .arg(shown(request.input))};
+                         about(base::Fault::SealedFileDamaged, request.input)};
     case sealed::Recognition::Classic:
         break;
     }
-    if (*sealed) {
-        return std::pair{SealedRefusal::NotSealed,
-                         QStringLiteral("The file \"%1\" was not decrypted: it is not a sealed "
-                                        "file. %2")
-                             .arg(shown(request.input), request.notSealedHint)};
-    }
+    if (*sealed)
+        return std::pair{SealedRefusal::NotSealed, about(base::Fault::NotSealedFile, request.input)};
     return std::nullopt;
 }
 
@@ -85,43 +79,35 @@ bool byKeys(const PassRequest& request) {
 // Every other reason to refuse a pass, seen before anything is written. A
 // sealed pass takes an empty input (a sealed empty file is valid) and any
 // character in the password; the classic cipher takes neither.
-std::optional<QString> refusal(const PassRequest& request, qint64 inputSize, bool isSealed) {
-    if (!isSealed && inputSize < 0) {
-        return QStringLiteral("The classic file cipher needs the length of its input, and \"%1\" "
-                              "is a stream that has none: give a file instead.")
-            .arg(shown(request.input));
-    }
-    if (!isSealed && inputSize <= 0) {
-        return QStringLiteral("The file \"%1\" is empty: there is nothing to %2.")
-            .arg(shown(request.input), verbOf(request.direction));
-    }
+std::optional<base::Failure> refusal(const PassRequest& request, qint64 inputSize, bool isSealed) {
+    using base::Fault;
+    if (!isSealed && inputSize < 0)
+        return about(Fault::InputIsStream, request.input);
+    if (!isSealed && inputSize <= 0)
+        return about(Fault::InputEmpty, request.input);
     if (request.password.isEmpty() && !byKeys(request))
-        return QStringLiteral("Enter a password first.");
+        return base::failure(Fault::NoPassword);
     if (auto problem = byKeys(request) ? std::nullopt
                        : isSealed      ? sealed::passwordProblem(request.password)
-                                       : classic::passwordProblem(request.password)) {
-        problem->replace(0, 1, problem->at(0).toUpper());
-        return *problem + QLatin1Char('.');
-    }
+                                       : classic::passwordProblem(request.password))
+        return problem;
     if (request.outputDescriptor >= 0)
         return std::nullopt;
     if (request.output.isEmpty())
-        return QStringLiteral("Enter the name of the copy to create.");
+        return base::failure(Fault::NoOutputName);
     if (const auto problem = io::checkOutput(request.output)) {
         using Kind = io::OutputProblem::Kind;
         if (problem->kind == Kind::Folder)
-            return QStringLiteral("\"%1\" is a folder, not a file.").arg(shown(request.output));
+            return about(Fault::OutputIsFolder, request.output);
         if (problem->kind == Kind::MissingFolder)
-            return QStringLiteral("The folder \"%1\" does not exist.").arg(problem->folder);
-        return QStringLiteral("The file \"%1\" cannot be written: %2.")
-            .arg(shown(request.output), problem->text);
+            return base::Failure{Fault::OutputFolderMissing, problem->folder, {}, 0, 0, 0};
+        return about(Fault::OutputUnwritable, request.output, problem->text);
     }
     return std::nullopt;
 }
 
 PassResult cancelledPass(const PassRequest& request) {
-    return {PassStatus::Cancelled,
-            QStringLiteral("Cancelled: no copy was written to \"%1\".").arg(shown(request.output))};
+    return {PassStatus::Cancelled, about(base::Fault::Cancelled, request.output)};
 }
 
 // One pass with its files open.
@@ -138,8 +124,7 @@ public:
         if (!m_output.open(&error)) {
             if (m_output.wasCancelled())
                 return cancelled();
-            return {PassStatus::Failed,
-                    QStringLiteral("The file \"%1\" could not be created (%2).").arg(m_outputName, error)};
+            return {PassStatus::Failed, about(base::Fault::CreateFailed, m_request.output, error)};
         }
         PassResult result = isSealed ? sealedPass(size) : classicPass(size);
         // Closed first, so that the copy may take the input's own name on
@@ -161,25 +146,25 @@ private:
         const sealed::Result result = runSealed(source, m_output, ranged);
         switch (result.status) {
         case sealed::Status::Ok:
-            return {PassStatus::Done, kDone};
+            return {PassStatus::Done, {}};
         case sealed::Status::Cancelled:
             return cancelled();
         case sealed::Status::ReadFailed:
-            return m_progress.cancelled() ? cancelled() : readFailed(result.message);
+            return m_progress.cancelled() ? cancelled() : readFailed(result.failure.cause);
         case sealed::Status::WriteFailed:
-            return m_output.wasCancelled() ? cancelled() : writeFailed(result.message);
+            return m_output.wasCancelled() ? cancelled() : writeFailed(result.failure.cause);
         case sealed::Status::WrongPasswordOrDamaged:
-            return {PassStatus::Failed, result.message, SealedRefusal::NotOpened};
+            return {PassStatus::Failed, result.failure, SealedRefusal::NotOpened};
         case sealed::Status::NotForThisIdentity:
         case sealed::Status::NeedsIdentity:
         case sealed::Status::NeedsPassword:
-            return keysRefusal(result.status);
+            return keysRefusal(result);
         case sealed::Status::Cut:
         case sealed::Status::Unsupported:
         case sealed::Status::LimitsExceeded:
-            return {PassStatus::Failed, result.message, SealedRefusal::Damaged};
+            return {PassStatus::Failed, result.failure, SealedRefusal::Damaged};
         default:
-            return {PassStatus::Failed, result.message};
+            return {PassStatus::Failed, result.failure};
         }
     }
 
@@ -202,27 +187,14 @@ private:
         return sealed::openEither(source, sink, opener, sealed::Limits{}, ranged);
     }
 
-    PassResult keysRefusal(sealed::Status status) const {
-        const QString file = shown(m_request.input);
-        if (status == sealed::Status::NotForThisIdentity) {
-            return {PassStatus::Failed,
-                    QStringLiteral("The file \"%1\" was not decrypted: it is not sealed to %2.")
-                        .arg(file, m_request.identities.size() == 1
-                                       ? QStringLiteral("this identity")
-                                       : QStringLiteral("any of these identities")),
-                    SealedRefusal::NotForThisIdentity};
-        }
-        if (status == sealed::Status::NeedsIdentity) {
-            return {PassStatus::Refused,
-                    QStringLiteral("The file \"%1\" was not decrypted: it is sealed to people, "
-                                   "and opens with an identity, not a password.")
-                        .arg(file),
-                    SealedRefusal::NeedsIdentity};
-        }
-        return {PassStatus::Refused,
-                QStringLiteral("The file \"%1\" was not decrypted: it is sealed with a "
-                               "password, not to people.")
-                    .arg(file)};
+    // Refusals about the file and the keys given name the file.
+    PassResult keysRefusal(sealed::Result result) const {
+        result.failure.subject = shown(m_request.input);
+        if (result.status == sealed::Status::NotForThisIdentity)
+            return {PassStatus::Failed, result.failure, SealedRefusal::NotForThisIdentity};
+        if (result.status == sealed::Status::NeedsIdentity)
+            return {PassStatus::Refused, result.failure, SealedRefusal::NeedsIdentity};
+        return {PassStatus::Refused, result.failure};
     }
 
     PassResult classicPass(qint64 size) {
@@ -239,23 +211,20 @@ private:
         using Status = io::ChunkPipeline::Status;
         switch (result.run.status) {
         case Status::Done:
-            return {PassStatus::Done, kDone};
+            return {PassStatus::Done, {}};
         case Status::Cancelled:
             return cancelled();
         case Status::ReadFailed:
-            if (result.inputShrank) {
-                return {PassStatus::Failed, QStringLiteral("The file \"%1\" became shorter while "
-                                                           "it was read.")
-                                                .arg(shown(m_request.input))};
-            }
+            if (result.inputShrank)
+                return {PassStatus::Failed, about(base::Fault::InputShrank, m_request.input)};
             return readFailed(io::describeFileError(m_input));
         case Status::WriteFailed:
-            return m_output.wasCancelled() ? cancelled() : writeFailed(result.run.error);
+            return m_output.wasCancelled() ? cancelled() : writeFailed(result.run.failure.cause);
         case Status::Refused:
         case Status::Failed:
             break;
         }
-        return {PassStatus::Failed, result.run.error};
+        return {PassStatus::Failed, result.run.failure};
     }
 
     // The sealed pass's display is busy while the key is derived; the range
@@ -285,12 +254,10 @@ private:
 
     PassResult cancelled() const { return cancelledPass(m_request); }
     PassResult readFailed(const QString& cause) const {
-        return {PassStatus::Failed, QStringLiteral("The file \"%1\" could not be read (%2).")
-                                        .arg(shown(m_request.input), cause)};
+        return {PassStatus::Failed, about(base::Fault::ReadFailed, m_request.input, cause)};
     }
     PassResult writeFailed(const QString& cause) const {
-        return {PassStatus::Failed,
-                QStringLiteral("The file \"%1\" could not be written (%2).").arg(m_outputName, cause)};
+        return {PassStatus::Failed, about(base::Fault::WriteFailed, m_request.output, cause)};
     }
 
     // A pipe or a device takes the data as it comes: what it already received
@@ -299,12 +266,7 @@ private:
         if (result.status == PassStatus::Done || !m_output.isStream() ||
             m_output.bytesWritten() == 0)
             return result;
-        const QString partial =
-            QStringLiteral("\"%1\" already received part of the data, which must be discarded.")
-                .arg(m_outputName);
-        result.message = result.status == PassStatus::Cancelled
-                             ? QStringLiteral("Cancelled: ") + partial
-                             : result.message + QLatin1Char(' ') + partial;
+        result.partlyWritten = m_outputName;
         return result;
     }
 
@@ -319,28 +281,28 @@ private:
 
 PassResult FileCipherPass(const PassRequest& request, base::Progress& display) {
     const bool stream = request.inputDescriptor >= 0;
-    if (const auto text = stream ? std::nullopt : inputRefusal(request))
-        return {PassStatus::Refused, *text};
+    if (auto refused = stream ? std::nullopt : inputRefusal(request))
+        return {PassStatus::Refused, *refused};
     const std::unique_ptr<QFile> input =
         stream ? std::make_unique<io::DescriptorInput>(request.inputDescriptor, display.cancelToken())
                : std::make_unique<QFile>(request.input);
     if (!stream && !input->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        return {PassStatus::Failed, QStringLiteral("The file \"%1\" could not be read (%2).")
-                                        .arg(shown(request.input), io::describeFileError(*input))};
+        return {PassStatus::Failed,
+                about(base::Fault::ReadFailed, request.input, io::describeFileError(*input))};
     }
     // The length of the open file, taken once: what is added later is not
     // read. A stream has none.
     const qint64 size = stream ? -1 : input->size();
     bool isSealed = request.format == Format::Sealed || !request.recipients.isEmpty();
     if (request.direction == Direction::Decipher) {
-        const auto text = recognitionRefusal(request, *input, &isSealed);
+        const auto refused = recognitionRefusal(request, *input, &isSealed);
         if (display.cancelled())
             return cancelledPass(request);
-        if (text)
-            return {PassStatus::Refused, text->second, text->first};
+        if (refused)
+            return {PassStatus::Refused, refused->second, refused->first};
     }
-    if (const auto text = refusal(request, size, isSealed))
-        return {PassStatus::Refused, *text};
+    if (const auto refused = refusal(request, size, isSealed))
+        return {PassStatus::Refused, *refused};
     base::ThrottledProgress progress(display, kProgressInterval);
     return Pass(request, *input, progress).run(isSealed, size);
 }

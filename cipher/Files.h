@@ -6,6 +6,7 @@
 // data in authenticated chunks; a wrong password or a changed file is refused
 // and leaves no copy).
 
+#include "base/Failure.h"
 #include "base/Progress.h"
 #include "cipher/Format.h"
 #include "classic/FilePass.h"
@@ -26,9 +27,8 @@ struct PassRequest {
     Direction direction = Direction::Encipher;
     // How to encipher. Deciphering recognises a sealed file by itself; Sealed
     // there means that the input must be sealed, and a classic one is refused
-    // with notSealedHint saying how to decipher it instead.
+    // as NotSealed.
     Format format = Format::Classic;
-    QString notSealedHint = QStringLiteral("To decrypt a classic file, turn Sealed off.");
     // Descriptors the caller holds open (standard input, standard output),
     // read or written instead of the paths, which then only name them in
     // messages. Such an input has no length, which the classic pass needs.
@@ -64,11 +64,12 @@ enum class SealedRefusal {
 
 struct PassResult {
     PassStatus status = PassStatus::Failed;
-    QString message; // for the user: "Done", or what went wrong
+    base::Failure failure = {}; // anything but Done: why (Cancelled included)
     SealedRefusal sealed = SealedRefusal::None;
+    // A pipe or a device that already received part of the data when the
+    // pass failed or was cancelled: it cannot be taken back, only disowned.
+    QString partlyWritten = {};
 };
-
-inline const QString kDone = QStringLiteral("Done");
 
 using classic::kBlockSize;
 

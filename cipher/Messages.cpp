@@ -24,12 +24,12 @@ QString nativePath(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-Notice errorNotice(const QString& text) {
-    return {text, kErrorTitle, MessageIcon::Stop};
+EncryptOutcome notEncrypted(base::Failure failure) {
+    return {EncryptResult::Failed, std::move(failure)};
 }
 
-EncryptOutcome notEncrypted(const QString& text) {
-    return {EncryptResult::Failed, errorNotice(text)};
+base::Failure about(base::Fault fault, const QString& path, const QString& cause = {}) {
+    return {fault, nativePath(path), cause, 0, 0, 0};
 }
 
 // Every reason to refuse an encryption, found before the first file is touched.
@@ -37,36 +37,26 @@ bool toPeople(const EncryptRequest& request) {
     return !request.recipients.isEmpty();
 }
 
-std::optional<QString> encryptionRefusal(const EncryptRequest& request) {
+std::optional<base::Failure> encryptionRefusal(const EncryptRequest& request) {
     if (request.password.isEmpty() && !toPeople(request))
-        return QStringLiteral("The message was not encrypted: enter a password first.");
+        return base::failure(base::Fault::NoPassword);
     const bool sealed = request.format == Format::Sealed || toPeople(request);
     const auto problem = toPeople(request) ? std::nullopt
                          : sealed          ? sealed::passwordProblem(request.password)
                                            : classic::passwordProblem(request.password);
     if (problem)
-        return QStringLiteral("The message was not encrypted: %1.").arg(*problem);
-    if (request.text.size() > base::kMaxMessageLength) {
-        return QStringLiteral("The message was not encrypted: it has %1 characters (a line "
-                              "break counts as two), and a message may have at most %2.")
-            .arg(request.text.size())
-            .arg(base::kMaxMessageLength);
-    }
+        return problem;
+    if (request.text.size() > base::kMaxMessageLength)
+        return base::failure(base::Fault::MessageTooLong, request.text.size(), base::kMaxMessageLength);
     // A sealed message holds any character; the classic file, code page codes.
-    if (const auto bad = sealed ? std::nullopt : classic::codepage::firstUnmappable(request.text)) {
-        return QStringLiteral("The message was not encrypted: it holds the character %1, which "
-                              "a message file cannot hold.")
-            .arg(classic::codepage::describe(*bad));
-    }
+    if (const auto bad = sealed ? std::nullopt : classic::codepage::firstUnmappable(request.text))
+        return base::failure(base::Fault::UnmappableCharacter, qint64(*bad));
     if (request.outputDescriptor >= 0)
         return std::nullopt;
     if (request.path.isEmpty())
-        return QStringLiteral("The message was not encrypted: enter the name of the file to create.");
-    if (const auto problem = io::outputProblem(request.path)) {
-        return QStringLiteral("The message was not encrypted: the file \"%1\" cannot be written "
-                              "(%2).")
-            .arg(nativePath(request.path), *problem);
-    }
+        return base::failure(base::Fault::NoOutputName);
+    if (const auto problem = io::outputProblem(request.path))
+        return about(base::Fault::OutputUnwritable, request.path, *problem);
     return std::nullopt;
 }
 
@@ -78,7 +68,7 @@ EncryptOutcome classicContent(const EncryptRequest& request, base::Progress& pro
     write.scratchPath =
         request.scratchPath.isEmpty() ? io::ScratchFile::defaultPath(&problem) : request.scratchPath;
     if (write.scratchPath.isEmpty())
-        return notEncrypted(QStringLiteral("The message was not encrypted: %1.").arg(problem));
+        return notEncrypted(base::failure(base::Fault::NoScratchFolder, problem));
     write.scratchWaitMs = request.scratchWaitMs;
     write.codes = classic::codepage::encode(request.text);
     write.password = classic::codepage::encode(request.password);
@@ -107,7 +97,7 @@ EncryptOutcome sealedContent(const EncryptRequest& request, base::Progress& prog
         toPeople(request) ? sealed::sealMessage(request.text, request.recipients, content)
                           : sealed::sealMessage(request.text, request.password, content);
     if (!result.ok())
-        return notEncrypted(QStringLiteral("The message was not encrypted: %1").arg(result.message));
+        return notEncrypted(result.failure);
     return {EncryptResult::Finished, {}};
 }
 
@@ -123,15 +113,12 @@ EncryptOutcome writeOut(const EncryptRequest& request, const QByteArray& content
         out.cancel();
         if (out.wasCancelled())
             return {EncryptResult::Cancelled, {}};
-        const QString where = request.outputDescriptor >= 0
-                                  ? QStringLiteral("standard output")
-                                  : QStringLiteral("the file \"%1\"").arg(nativePath(request.path));
-        return notEncrypted(QStringLiteral("The message was not encrypted: %1 could not be "
-                                           "written (%2).")
-                                .arg(where, error));
+        // No subject: standard output.
+        return notEncrypted(about(base::Fault::WriteFailed,
+                                  request.outputDescriptor >= 0 ? QString() : request.path, error));
     }
     progress.setPosition(0);
-    return {EncryptResult::Finished, Notice{kFinished}};
+    return {EncryptResult::Finished, {}};
 }
 
 } // namespace
@@ -152,111 +139,60 @@ EncryptOutcome encryptMessage(const EncryptRequest& request, base::Progress& pro
     return writeOut(request, content, progress);
 }
 
-void present(const EncryptOutcome& outcome, MessageHost& host) {
-    if (outcome.notice)
-        host.showMessage(outcome.notice->text, outcome.notice->title, outcome.notice->icon);
-}
-
-EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host,
-                             base::Progress& progress) {
-    const EncryptOutcome outcome = encryptMessage(request, progress);
-    present(outcome, host);
-    return outcome.result;
-}
-
 namespace {
 
 // A file is refused before anything is decrypted, which leaves the text the
 // user had; nothing when a reader may take it.
-// What damage a sealed message shows, as a clause.
-QString damageOf(sealed::Damage damage) {
-    switch (damage) {
-    case sealed::Damage::Encoding:
-        return QStringLiteral("its text is not clean base64");
-    case sealed::Damage::Cut:
-        return QStringLiteral("it was cut short");
-    case sealed::Damage::NoData:
-        return QStringLiteral("the sealed data after its first line is missing");
-    case sealed::Damage::Header:
-    case sealed::Damage::None:
-        break;
-    }
-    return QStringLiteral("the beginning of its sealed data was changed");
-}
-
-std::optional<std::pair<DecryptResult, QString>> refusal(const DecryptRequest& request,
-                                                         const QByteArray& content,
-                                                         const sealed::FoundMessage& found) {
-    const QString file = nativePath(request.path);
-    if (content.size() > base::kMaxMessageFileBytes) {
-        return std::pair{DecryptResult::TooLarge,
-                         QStringLiteral("The file \"%1\" was not decrypted: it is larger than "
-                                        "1 MB, far larger than any message file.")
-                             .arg(file)};
-    }
+std::optional<std::pair<DecryptResult, base::Failure>> refusal(const DecryptRequest& request,
+                                                               const QByteArray& content,
+                                                               const sealed::FoundMessage& found) {
+    using base::Fault;
+    if (content.size() > base::kMaxMessageFileBytes)
+        return std::pair{DecryptResult::TooLarge, about(Fault::MessageFileTooLarge, request.path)};
     switch (found.recognition) {
     case sealed::Recognition::Sealed:
         return std::nullopt;
-    case sealed::Recognition::Damaged:
-        return std::pair{DecryptResult::Damaged,
-                         QStringLiteral("The file \"%1\" was not decrypted: it is a sealed "
-                                        "message that was damaged: %2.")
-                             .arg(file, damageOf(found.damage))};
+    case sealed::Recognition::Damaged: {
+        base::Failure damaged = about(Fault::SealedMessageDamage, request.path);
+        damaged.number = static_cast<qint64>(found.damage);
+        return std::pair{DecryptResult::Damaged, damaged};
+    }
     case sealed::Recognition::Classic:
         break;
     }
-    if (request.requireSealed) {
-        return std::pair{DecryptResult::NotSealed,
-                         QStringLiteral("The file \"%1\" was not decrypted: it is not a sealed "
-                                        "message. %2")
-                             .arg(file, request.notSealedHint)};
-    }
+    if (request.requireSealed)
+        return std::pair{DecryptResult::NotSealed, about(Fault::NotSealedMessage, request.path)};
     if (classic::countValues(content) > base::kMaxFileValues) {
-        return std::pair{DecryptResult::TooLarge,
-                         QStringLiteral("The file \"%1\" was not decrypted: it holds more than "
-                                        "%2 numbers, far more than any message file (a message "
-                                        "has at most %3 characters).")
-                             .arg(file)
-                             .arg(base::kMaxFileValues)
-                             .arg(base::kMaxMessageLength)};
+        base::Failure tooMany = about(Fault::TooManyNumbers, request.path);
+        tooMany.limit = base::kMaxFileValues;
+        tooMany.other = base::kMaxMessageLength;
+        return std::pair{DecryptResult::TooLarge, tooMany};
     }
-    if (request.requireMessage && !classic::holdsMessage(content)) {
-        return std::pair{DecryptResult::NotAMessage,
-                         QStringLiteral("The file \"%1\" is not a message file: it begins "
-                                        "with neither a tag line nor a number.")
-                             .arg(file)};
-    }
+    if (request.requireMessage && !classic::holdsMessage(content))
+        return std::pair{DecryptResult::NotAMessage, about(Fault::NotAMessage, request.path)};
     return std::nullopt;
 }
 
-// What a sealed message that did not open is refused as, and why.
-std::pair<DecryptResult, QString> sealedRefusal(const DecryptRequest& request,
-                                                const sealed::Result& result) {
-    switch (result.status) {
+// What a sealed message that did not open is refused as. A refusal that is
+// about the file and the keys given names the file.
+DecryptResult sealedRefusal(const DecryptRequest& request, sealed::Result* result) {
+    switch (result->status) {
     // Data that does not authenticate was changed, or the password is wrong.
     case sealed::Status::WrongPasswordOrDamaged:
-        return {DecryptResult::NotOpened, result.message};
+        return DecryptResult::NotOpened;
     case sealed::Status::NotForThisIdentity:
-        return {DecryptResult::NotOpened,
-                QStringLiteral("The file \"%1\" was not decrypted: it is not sealed to %2.")
-                    .arg(nativePath(request.path),
-                         request.identities.size() == 1 ? QStringLiteral("this identity")
-                                                        : QStringLiteral("any of these "
-                                                                         "identities"))};
+        result->failure.subject = nativePath(request.path);
+        return DecryptResult::NotOpened;
     case sealed::Status::NeedsIdentity:
-        return {DecryptResult::NeedsIdentity,
-                QStringLiteral("The file \"%1\" was not decrypted: it is sealed to people, and "
-                               "opens with an identity, not a password.")
-                    .arg(nativePath(request.path))};
+        result->failure.subject = nativePath(request.path);
+        return DecryptResult::NeedsIdentity;
     case sealed::Status::NeedsPassword:
-        return {DecryptResult::Refused,
-                QStringLiteral("The file \"%1\" was not decrypted: it is sealed with a password, "
-                               "not to people.")
-                    .arg(nativePath(request.path))};
+        result->failure.subject = nativePath(request.path);
+        return DecryptResult::Refused;
     default:
         // Data the reader cannot take (an unknown version, parameters beyond
         // its limits) is refused for that.
-        return {DecryptResult::Damaged, result.message};
+        return DecryptResult::Damaged;
     }
 }
 
@@ -267,10 +203,8 @@ DecryptOutcome decryptSealed(const QByteArray& content, const DecryptRequest& re
                              base::Progress& progress) {
     const bool byPassword = !request.password.isEmpty() || request.identities.isEmpty();
     if (const auto problem = byPassword ? sealed::passwordProblem(request.password)
-                                        : std::nullopt) {
-        return {DecryptResult::Refused, false, {}, {},
-                errorNotice(QStringLiteral("The message was not decrypted: %1.").arg(*problem))};
-    }
+                                        : std::nullopt)
+        return {DecryptResult::Refused, false, {}, *problem};
     progress.setRange(0);
     sealed::Opener opener{std::nullopt, request.identities};
     if (byPassword) {
@@ -278,12 +212,12 @@ DecryptOutcome decryptSealed(const QByteArray& content, const DecryptRequest& re
             sealed::passwordKey(request.password, progress.cancelToken(), request.confirmCost);
     }
     QString text;
-    const sealed::Result result = sealed::openMessage(content, opener, &text);
+    sealed::Result result = sealed::openMessage(content, opener, &text);
     if (!result.ok()) {
-        const auto [refused, why] = sealedRefusal(request, result);
-        return {refused, false, {}, {}, errorNotice(why)};
+        const DecryptResult refused = sealedRefusal(request, &result);
+        return {refused, false, {}, result.failure};
     }
-    return {DecryptResult::Decrypted, true, {}, std::move(text), Notice{kDecrypted}};
+    return {DecryptResult::Decrypted, true, std::move(text), {}};
 }
 
 // The classic reader, which takes any bytes: a wrong password gives other
@@ -291,10 +225,13 @@ DecryptOutcome decryptSealed(const QByteArray& content, const DecryptRequest& re
 DecryptOutcome decryptClassic(QByteArray content, const QString& password) {
     QBuffer buffer(&content);
     buffer.open(QIODevice::ReadOnly);
-    DecryptOutcome outcome{DecryptResult::Decrypted, true, {}, {}, Notice{kDecrypted}};
+    DecryptOutcome outcome{DecryptResult::Decrypted, true, {}, {}};
     const QByteArray passwordCodes = classic::codepage::encode(password);
-    classic::readMessage(buffer, passwordCodes, &outcome.codes);
+    QByteArray codes;
+    classic::readMessage(buffer, passwordCodes, &codes);
     base::wipe(passwordCodes);
+    outcome.text = classic::codepage::decode(codes);
+    base::wipe(codes);
     return outcome;
 }
 
@@ -313,46 +250,15 @@ DecryptOutcome decryptMessage(const DecryptRequest& request, base::Progress& pro
     if (opened) {
         const sealed::FoundMessage found = sealed::findMessage(content);
         if (const auto refused = refusal(request, content, found))
-            return {refused->first, false, {}, {}, errorNotice(refused->second)};
+            return {refused->first, false, {}, refused->second};
         if (found.recognition == sealed::Recognition::Sealed)
             return decryptSealed(content, request, progress);
     }
-    if (const auto problem = classic::passwordProblem(request.password)) {
-        return {DecryptResult::Refused, true, {}, {},
-                errorNotice(QStringLiteral("The message was not decrypted: %1.").arg(*problem))};
-    }
+    if (const auto problem = classic::passwordProblem(request.password))
+        return {DecryptResult::Refused, true, {}, *problem};
     if (!opened)
-        return {DecryptResult::NotFound, true, {}, {}, errorNotice(kFileNotFound)};
+        return {DecryptResult::NotFound, true, {}, base::failure(base::Fault::MessageFileNotFound)};
     return decryptClassic(content, request.password);
-}
-
-void present(const DecryptOutcome& outcome, MessageHost& host) {
-    presentText(outcome, host);
-    presentNotice(outcome, host);
-}
-
-void presentText(const DecryptOutcome& outcome, MessageHost& host) {
-    if (outcome.clearsOutput) {
-        host.clearOutput();
-        if (outcome.text) {
-            host.appendText(*outcome.text);
-        } else {
-            for (const char code : outcome.codes)
-                host.appendOutput(static_cast<quint8>(code));
-        }
-        host.finishOutput();
-    }
-}
-
-void presentNotice(const DecryptOutcome& outcome, MessageHost& host) {
-    host.showMessage(outcome.notice.text, outcome.notice.title, outcome.notice.icon);
-}
-
-DecryptResult DecryptMessage(const DecryptRequest& request, MessageHost& host,
-                             base::Progress& progress) {
-    const DecryptOutcome outcome = decryptMessage(request, progress);
-    present(outcome, host);
-    return outcome.result;
 }
 
 std::optional<sealed::Cost> sealedMessageCost(const QString& path) {

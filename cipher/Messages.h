@@ -4,16 +4,13 @@
 // command line, for both formats: the entry that checks the inputs and picks
 // the classic format (classic/Message.h) or the sealed one (sealed/Message.h).
 //
-// Each operation comes in two halves, so that a window can run the work off
-// its thread and show the end on it: encryptMessage() and decryptMessage() do
-// the work and report to a base::Progress; present() then shows the outcome on
-// a MessageHost (the text box, the closing message). EncryptMessage() and
-// DecryptMessage() do both, one after the other, on the calling thread.
+// encryptMessage() and decryptMessage() do the work, report to a
+// base::Progress and return what happened as data; the words layer
+// (words/Present.h) shows an outcome on a window or the command line.
 
-#include "base/AppInfo.h"
+#include "base/Failure.h"
 #include "base/Progress.h"
 #include "cipher/Format.h"
-#include "cipher/MessageHost.h"
 #include "sealed/Identity.h"
 #include "sealed/Key.h"
 
@@ -22,18 +19,6 @@
 #include <optional>
 
 namespace cipher {
-
-inline const QString kErrorTitle = QStringLiteral("Error");
-inline const QString kFinished = QStringLiteral("Finished");
-inline const QString kDecrypted = QStringLiteral("Decrypted");
-inline const QString kFileNotFound = QStringLiteral("No file loaded or File not found");
-
-// A closing message.
-struct Notice {
-    QString text;
-    QString title = base::kAppTitle;
-    MessageIcon icon = MessageIcon::None;
-};
 
 struct EncryptRequest {
     QString text;     // the message, line breaks as CR LF
@@ -56,27 +41,23 @@ struct EncryptRequest {
 enum class EncryptResult {
     Empty,    // nothing to encrypt; nothing happened
     Finished, // the file is complete
-    Failed,   // refused or failed; the user was told why and no file changed
+    Failed,   // refused or failed; failure says why, and no file changed
     Cancelled, // cancelled; nothing was written and nothing is said
 };
 
 struct EncryptOutcome {
     EncryptResult result = EncryptResult::Empty;
-    std::optional<Notice> notice; // none for Empty and Cancelled
+    base::Failure failure = {}; // Failed: why
 };
 
 EncryptOutcome encryptMessage(const EncryptRequest& request, base::Progress& progress);
-void present(const EncryptOutcome& outcome, MessageHost& host);
-EncryptResult EncryptMessage(const EncryptRequest& request, MessageHost& host,
-                             base::Progress& progress);
 
 struct DecryptRequest {
     QString path;     // the message file to read
     QString password; // as typed
     // Sealed chosen: the file must be a sealed message; a classic one is
-    // refused, with notSealedHint saying how to open it instead.
+    // refused as NotSealed.
     bool requireSealed = false;
-    QString notSealedHint = QStringLiteral("To open a classic message file, turn Sealed off.");
     // Refuse a file that begins with neither a tag line nor a number, which
     // the windows would show as an empty text (the command line's rule).
     bool requireMessage = false;
@@ -111,19 +92,14 @@ struct DecryptOutcome {
     // The output is emptied first: by every classic read, and when the file
     // cannot be opened; a refusal before reading leaves it as it was.
     bool clearsOutput = false;
-    QByteArray codes;            // a classic message's character codes
-    std::optional<QString> text; // a sealed message's text, which may hold any character
-    Notice notice;
+    // Decrypted: the text, line breaks as the file has them (CR LF). A
+    // classic message's character codes are decoded from the code page; a
+    // sealed message may hold any character.
+    QString text;
+    base::Failure failure = {}; // anything but Decrypted: why
 };
 
 DecryptOutcome decryptMessage(const DecryptRequest& request, base::Progress& progress);
-// present() is presentText() then presentNotice(): a window restores its
-// pointer between the two, once the text is in and before the closing message.
-void present(const DecryptOutcome& outcome, MessageHost& host);
-void presentText(const DecryptOutcome& outcome, MessageHost& host);
-void presentNotice(const DecryptOutcome& outcome, MessageHost& host);
-DecryptResult DecryptMessage(const DecryptRequest& request, MessageHost& host,
-                             base::Progress& progress);
 
 // The cost of the key the sealed message in the file at path asks, for a
 // window to ask about before it starts the decryption; nothing for anything

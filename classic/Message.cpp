@@ -14,14 +14,8 @@ namespace {
 
 using Status = Written::Status;
 
-Written refused(const QString& text) {
-    return {Status::Refused, {}, text};
-}
-
-QString workingFileProblem(const QString& path, const QString& cause) {
-    return QStringLiteral("The message was not encrypted: the working file \"%1\" could not be "
-                          "used (%2).")
-        .arg(QDir::toNativeSeparators(path), cause);
+Written refused(base::Fault fault, const QString& path, const QString& cause = {}) {
+    return {Status::Refused, {}, {fault, QDir::toNativeSeparators(path), cause, 0, 0, 0}};
 }
 
 // Opens the scratch file's folder and takes its lock, waiting for another
@@ -30,14 +24,12 @@ Written takeScratch(io::ScratchFile& scratch, const WriteRequest& request,
                     base::Progress& progress) {
     QString problem;
     if (!scratch.openFolder(&problem)) {
-        return refused(
-            QStringLiteral("The message was not encrypted: %1. Nothing was written.").arg(problem));
+        return refused(base::Fault::ScratchFolderUnusable, {}, problem);
     }
     io::ScratchFile::LockWait wait;
     wait.timeoutMs = request.scratchWaitMs;
     wait.waiting = [&] {
-        progress.waiting(QStringLiteral("Waiting for another encryption to finish with the "
-                                        "working file..."));
+        progress.waiting();
     };
     wait.cancel = progress.cancelToken();
     switch (scratch.lock(wait, &problem)) {
@@ -46,14 +38,11 @@ Written takeScratch(io::ScratchFile& scratch, const WriteRequest& request,
     case io::ScratchFile::Lock::Cancelled:
         return {Status::Cancelled, {}, {}};
     case io::ScratchFile::Lock::Busy:
-        return refused(QStringLiteral("The message was not encrypted: another encryption is "
-                                      "running and is using the working file \"%1\". Try again "
-                                      "when it has finished.")
-                           .arg(QDir::toNativeSeparators(request.scratchPath)));
+        return refused(base::Fault::ScratchFileBusy, request.scratchPath);
     case io::ScratchFile::Lock::Failed:
         break;
     }
-    return refused(workingFileProblem(request.scratchPath, problem));
+    return refused(base::Fault::ScratchFileUnusable, request.scratchPath, problem);
 }
 
 // Writes the codes as number lines into the fresh scratch file, then reads
@@ -98,7 +87,7 @@ Written writeMessage(const WriteRequest& request, base::Progress& progress) {
     QString error;
     std::vector<int> scratchCodes;
     if (!passThroughScratch(scratch, request.codes, progress, scratchCodes, &error))
-        return refused(workingFileProblem(request.scratchPath, error));
+        return refused(base::Fault::ScratchFileUnusable, request.scratchPath, error);
     progress.setPosition(0);
 
     const QByteArray keyCodes = formKey(request.password, request.pic);

@@ -6,6 +6,7 @@
 // with whatever key the tag and the password give. cipher/Messages.h is the
 // entry that checks the inputs and picks this or the sealed format.
 
+#include "base/Failure.h"
 #include "base/Progress.h"
 
 #include <QByteArray>
@@ -26,7 +27,7 @@ struct WriteRequest {
 struct Written {
     enum class Status { Done, Refused, Cancelled } status = Status::Done;
     QByteArray content; // Done: the whole message file
-    QString refusal;    // Refused: why, as a sentence
+    base::Failure refusal = {}; // Refused: why
 };
 
 // The message file's content. The progress display counts the characters of

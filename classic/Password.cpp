@@ -5,12 +5,9 @@
 
 namespace classic {
 
-std::optional<QString> passwordProblem(const QString& password) {
-    if (const auto bad = codepage::firstUnmappable(password)) {
-        return QStringLiteral("the password holds the character %1, which cannot be used in a "
-                              "password")
-            .arg(codepage::describe(*bad));
-    }
+std::optional<base::Failure> passwordProblem(const QString& password) {
+    if (const auto bad = codepage::firstUnmappable(password))
+        return base::failure(base::Fault::PasswordUnmappable, qint64(*bad));
     return base::passwordLengthProblem(password);
 }
 

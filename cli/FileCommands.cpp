@@ -7,6 +7,7 @@
 #include "cli/Signals.h"
 #include "cli/TerminalProgress.h"
 #include "cipher/Files.h"
+#include "words/Describe.h"
 
 #include <QCoreApplication>
 
@@ -91,12 +92,13 @@ int fileCommand(const QString& name, const Options& options, cipher::Direction d
     request.identities = keys.identities;
     request.direction = direction;
     request.format = options.sealed ? cipher::Format::Sealed : cipher::Format::Classic;
-    request.notSealedHint =
-        QCoreApplication::translate("cli", "Leave out --sealed to decrypt a classic one.");
     request.confirmCost = announceCost;
     const cipher::PassResult result = cipher::FileCipherPass(request, progress);
-    if (result.status != cipher::PassStatus::Done)
-        reportError(result.message);
+    if (result.status != cipher::PassStatus::Done) {
+        reportError(words::passText(
+            result, direction,
+            QCoreApplication::translate("cli", "Leave out --sealed to decrypt a classic one.")));
+    }
     return exitStatusOf(result);
 }
 

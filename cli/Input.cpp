@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Signals.h"
+#include "words/Describe.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -21,9 +22,9 @@ bool announceCost(const sealed::Cost& cost) {
                     "cli", "this input asks for %1 passes over %2 to derive its key, more "
                            "than the usual %3 over %4: this may take a while")
                     .arg(cost.opslimit)
-                    .arg(sealed::describeMemory(cost.memlimit))
+                    .arg(words::memory(cost.memlimit))
                     .arg(sealed::kDefaultOpslimit)
-                    .arg(sealed::describeMemory(sealed::kDefaultMemlimit)));
+                    .arg(words::memory(sealed::kDefaultMemlimit)));
     return true;
 }
 

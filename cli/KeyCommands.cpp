@@ -9,6 +9,7 @@
 #include "sealed/Message.h"
 #include "sealed/Recipients.h"
 #include "sealed/Recognition.h"
+#include "words/Describe.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -65,7 +66,7 @@ bool readIdentities(const QString& path, const QString& passwordFile,
         input->bytes, *password ? &(*password)->text() : nullptr, identities);
     if (!result.ok()) {
         reportError(QCoreApplication::translate("cli", "cannot use the identity file %1: %2")
-                        .arg(shown(path), result.message));
+                        .arg(shown(path), words::sentence(result.failure)));
     }
     return result.ok();
 }
@@ -224,9 +225,9 @@ int keygenCommand(const Options& options) {
         identity ? sealed::identityFile(*identity, password ? &password->text() : nullptr, &file)
                  : sealed::Result{};
     if (!made.ok()) {
-        reportError(made.message.isEmpty()
+        reportError(made.failure.ok()
                         ? QCoreApplication::translate("cli", "the encryption library failed")
-                        : made.message);
+                        : words::sentence(made.failure));
         return kFailed;
     }
     const bool written = writeIdentity(options.output, file);
@@ -265,7 +266,7 @@ std::optional<QList<sealed::PublicKey>> gatherRecipients(const Options& options)
         const std::optional<sealed::PublicKey> key = sealed::parseRecipient(text, &problem);
         if (!key) {
             reportError(QCoreApplication::translate("cli", "--to: %1 Nothing was written.")
-                            .arg(sealed::describe(problem, text)));
+                            .arg(words::keyTextProblem(problem, text)));
             return std::nullopt;
         }
         add(*key);
@@ -281,7 +282,7 @@ std::optional<QList<sealed::PublicKey>> gatherRecipients(const Options& options)
             reportError(QCoreApplication::translate("cli", "%1, line %2: %3 Nothing was written.")
                             .arg(shown(path))
                             .arg(problem.line)
-                            .arg(sealed::describe(problem.problem, problem.given)));
+                            .arg(words::keyTextProblem(problem.problem, problem.given)));
             return std::nullopt;
         }
         for (const sealed::Person& person : *people)

@@ -11,6 +11,7 @@
 #include "cli/Signals.h"
 #include "cli/TerminalProgress.h"
 #include "io/OutputFile.h"
+#include "words/Present.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,20 +23,21 @@ namespace {
 
 // Messages go to standard error, except the closing "Finished" and "Decrypted",
 // which a script does not need: the exit status tells.
-class CliHost final : public cipher::MessageHost {
+class CliHost final : public words::MessageHost {
 public:
-    void showMessage(const QString& text, const QString&, cipher::MessageIcon icon) override {
+    void showMessage(const QString& text, Tone tone) override {
         // The refusal a stop signal brings (a key whose derivation it ended)
         // is said as every interruption is.
-        if (icon == cipher::MessageIcon::Stop && StopSignals::received())
+        if (tone == Tone::Error && StopSignals::received())
             reportInterrupted();
-        else if (icon == cipher::MessageIcon::Stop)
+        else if (tone == Tone::Error)
             reportError(text);
     }
-    void appendOutput(quint8 code) override { codes.append(static_cast<char>(code)); }
-    void appendText(const QString& text) override { sealedText = text; }
-    QByteArray codes;
-    std::optional<QString> sealedText; // a sealed message's text, which may hold any character
+    void showText(const QString& shown) override { text = shown; }
+    QString notSealedHint() const override {
+        return QCoreApplication::translate("cli", "Leave out --sealed to open a classic one.");
+    }
+    QString text; // the decrypted text, which a sealed message lets hold any character
 };
 
 // The longest message text worth reading: a message has at most
@@ -148,7 +150,7 @@ int encryptCommand(const Options& options) {
     request.format = options.sealed ? cipher::Format::Sealed : cipher::Format::Classic;
     CliHost host;
     TerminalProgress progress(false);
-    switch (cipher::EncryptMessage(request, host, progress)) {
+    switch (words::EncryptMessage(request, host, progress)) {
     case cipher::EncryptResult::Finished:
         return kOk;
     case cipher::EncryptResult::Empty:
@@ -192,10 +194,8 @@ int decryptCommand(const Options& options) {
     request.confirmCost = announceCost;
     CliHost host;
     TerminalProgress progress(false);
-    request.notSealedHint =
-        QCoreApplication::translate("cli", "Leave out --sealed to open a classic one.");
     request.requireMessage = true;
-    switch (cipher::DecryptMessage(request, host, progress)) {
+    switch (words::DecryptMessage(request, host, progress)) {
     case cipher::DecryptResult::Decrypted:
         break;
     case cipher::DecryptResult::NotOpened:
@@ -212,19 +212,19 @@ int decryptCommand(const Options& options) {
         return kFailed;
     }
 
+    // Raw: the code page's single bytes, which give a classic message's codes
+    // back as they were.
     QByteArray text;
-    if (!host.sealedText) {
-        text = options.raw ? host.codes : classic::codepage::decode(host.codes).toUtf8();
-    } else if (!options.raw) {
-        text = host.sealedText->toUtf8();
-    } else if (const auto bad = classic::codepage::firstUnmappable(*host.sealedText)) {
+    if (!options.raw) {
+        text = host.text.toUtf8();
+    } else if (const auto bad = classic::codepage::firstUnmappable(host.text)) {
         reportError(QCoreApplication::translate(
                         "cli", "the text holds the character %1, which has no single-byte "
                                "code; leave out --raw")
                         .arg(classic::codepage::describe(*bad)));
         return kFailed;
     } else {
-        text = classic::codepage::encode(*host.sealedText);
+        text = classic::codepage::encode(host.text);
     }
     const bool toStandardOutput = options.output.isEmpty() || isStandardStream(options.output);
     const std::optional<int> held = options.output.isEmpty() ? 1 : heldDescriptor(options.output, 1);

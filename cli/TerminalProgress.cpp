@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Signals.h"
+#include "words/Describe.h"
 
 #include <cstdio>
 #include <string>
@@ -44,9 +45,9 @@ void TerminalProgress::setPosition(qint64 done) {
     m_drawn = true;
 }
 
-void TerminalProgress::waiting(const QString& what) {
+void TerminalProgress::waiting() {
     if (m_terminal)
-        reportError(what);
+        reportError(words::waitingForWorkingFile());
 }
 
 void TerminalProgress::clear() {

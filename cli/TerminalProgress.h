@@ -19,7 +19,7 @@ public:
 
     void setRange(qint64 total) override;
     void setPosition(qint64 done) override;
-    void waiting(const QString& what) override;
+    void waiting() override;
 
 private:
     void clear();

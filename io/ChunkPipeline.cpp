@@ -97,9 +97,8 @@ private:
     // ---- On the calling thread alone --------------------------------------
 
     Result alone() {
-        QString error;
-        if (m_prepare && !m_prepare(&error))
-            return {Status::Failed, error};
+        if (m_prepare && !m_prepare())
+            return {Status::Failed, {}};
         for (quint64 number = 0;; ++number) {
             if (m_progress.cancelled())
                 return {Status::Cancelled, {}};
@@ -178,9 +177,8 @@ private:
     // Derives what the transforms need first, then writes each batch in turn
     // once it is whole and transforms chunks meanwhile.
     void worker() {
-        QString error;
-        if (m_prepare && !m_prepare(&error)) {
-            stop({Status::Failed, error});
+        if (m_prepare && !m_prepare()) {
+            stop({Status::Failed, {}});
             return;
         }
         {
@@ -250,7 +248,7 @@ private:
         if (!batch.data) {
             batch.capacity = m_chunksPerBatch;
             if (!allocate(batch, small >= 0 ? small + growth : batch.capacity * room))
-                return {Status::Failed, QStringLiteral("There was not enough memory.")};
+                return {Status::Failed, base::failure(base::Fault::OutOfMemory)};
             batch.sizes.resize(static_cast<size_t>(batch.capacity));
         }
         batch.number = number;
@@ -264,7 +262,7 @@ private:
             if (got == want && want < m_shape.inputChunk) {
                 // Longer than it was said to be: the whole room after all.
                 if (!allocate(batch, room))
-                    return {Status::Failed, QStringLiteral("There was not enough memory.")};
+                    return {Status::Failed, base::failure(base::Fault::OutOfMemory)};
                 const qint64 more = readInto(batch, got, m_shape.inputChunk - got);
                 got = more < 0 ? more : got + more;
             }
@@ -359,7 +357,8 @@ private:
             const qint64 size = batch.sizes[static_cast<size_t>(j)];
             const char* at = reinterpret_cast<const char*>(batch.data.get() + j * m_shape.outputChunk);
             if (size > 0 && !m_sink.write(at, size, &error))
-                return {m_progress.cancelled() ? Status::Cancelled : Status::WriteFailed, error};
+                return {m_progress.cancelled() ? Status::Cancelled : Status::WriteFailed,
+                        base::failure(base::Fault::WriteFailed, error)};
         }
         return {Status::Done, {}};
     }

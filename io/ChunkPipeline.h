@@ -14,6 +14,7 @@
 // Memory: `batches` buffers of chunksPerBatch * outputChunk bytes, wiped
 // before they are freed (they held plain data).
 
+#include "base/Failure.h"
 #include "base/Progress.h"
 #include "io/Stream.h"
 
@@ -40,12 +41,12 @@ public:
     using Transform =
         std::function<qint64(quint64 index, unsigned char* data, qint64 size, bool final)>;
     // Runs before the first transform; false, with a sentence, stops the run.
-    using Prepare = std::function<bool(QString* error)>;
+    using Prepare = std::function<bool()>;
 
     enum class Status { Done, ReadFailed, Refused, WriteFailed, Cancelled, Failed };
     struct Result {
         Status status = Status::Failed;
-        QString error; // ReadFailed, WriteFailed: the cause; Failed: a sentence
+        base::Failure failure; // what went wrong, and its cause
         bool ok() const { return status == Status::Done; }
     };
 

@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <sodium.h>
 
 namespace sealed {
@@ -37,19 +38,7 @@ quint64 getLittle(const unsigned char* at, int bytes) {
     return value;
 }
 
-Result refuse(Status status, const QString& text) {
-    return {status, text};
-}
-
 } // namespace
-
-QString describeMemory(quint64 bytes) {
-    if (bytes % (quint64(1) << 20) == 0)
-        return QStringLiteral("%1 MiB").arg(bytes >> 20);
-    if (bytes % 1024 == 0)
-        return QStringLiteral("%1 KiB").arg(bytes >> 10);
-    return QStringLiteral("%1 bytes").arg(bytes);
-}
 
 Params Params::fastest() {
     Params params;
@@ -63,41 +52,29 @@ Result checkParams(quint64 memlimit, quint64 opslimit, qint64 chunkSize, const L
     // the same key under two headers.
     if (memlimit < crypto_pwhash_argon2id_MEMLIMIT_MIN || memlimit % 1024 != 0 ||
         opslimit < crypto_pwhash_argon2id_OPSLIMIT_MIN) {
-        return refuse(Status::Unsupported,
-                      QStringLiteral("The file's key settings (%1 of memory, %2 passes) are not "
-                                     "valid for a sealed file.")
-                          .arg(describeMemory(memlimit))
-                          .arg(opslimit));
+        Result refused = refusal(Status::Unsupported, base::Fault::InvalidKeySettings,
+                                 qint64(memlimit));
+        refused.failure.other = qint64(opslimit);
+        return refused;
     }
     if (memlimit > limits.maxMemlimit || memlimit > crypto_pwhash_argon2id_MEMLIMIT_MAX) {
-        return refuse(Status::LimitsExceeded,
-                      QStringLiteral("The file asks for %1 of memory to derive its key; at most "
-                                     "%2 are allowed.")
-                          .arg(describeMemory(memlimit), describeMemory(limits.maxMemlimit)));
+        return refusal(Status::LimitsExceeded, base::Fault::MemoryBeyondLimit,
+                       qint64(std::min<quint64>(memlimit, quint64(std::numeric_limits<qint64>::max()))), qint64(limits.maxMemlimit));
     }
     if (opslimit > limits.maxOpslimit || opslimit > crypto_pwhash_argon2id_OPSLIMIT_MAX) {
-        return refuse(Status::LimitsExceeded,
-                      QStringLiteral("The file asks for %1 passes to derive its key; at most %2 "
-                                     "are allowed.")
-                          .arg(opslimit)
-                          .arg(limits.maxOpslimit));
+        return refusal(Status::LimitsExceeded, base::Fault::PassesBeyondLimit,
+                       qint64(std::min<quint64>(opslimit, quint64(std::numeric_limits<qint64>::max()))), qint64(limits.maxOpslimit));
     }
     return checkChunkSize(chunkSize, limits);
 }
 
 Result checkChunkSize(qint64 chunkSize, const Limits& limits) {
     if (chunkSize < kMinChunkSize) {
-        return refuse(
-            Status::Unsupported,
-            QStringLiteral("The file's chunk size of %1 bytes is not valid for a sealed file.")
-                .arg(chunkSize));
+        return refusal(Status::Unsupported, base::Fault::InvalidChunkSize, chunkSize);
     }
     if (chunkSize > limits.maxChunkSize || chunkSize > 0xFFFFFFFF) {
-        return refuse(Status::LimitsExceeded,
-                      QStringLiteral("The file's chunks of %1 bytes are larger than the %2 bytes "
-                                     "allowed.")
-                          .arg(chunkSize)
-                          .arg(limits.maxChunkSize));
+        return refusal(Status::LimitsExceeded, base::Fault::ChunkBeyondLimit, chunkSize,
+                       limits.maxChunkSize);
     }
     return Result::success();
 }
@@ -133,22 +110,16 @@ HeaderBytes encodeHeader(const Header& header) {
 Result parseHeader(const unsigned char* data, qint64 size, const Limits& limits,
                    Header* header) {
     if (size < qint64(kMagic.size()) || std::memcmp(data, kMagic.data(), kMagic.size()) != 0)
-        return refuse(Status::NotSealed, QStringLiteral("This is not a sealed file."));
+        return refusal(Status::NotSealed, base::Fault::NotSealedFile);
     if (size < kHeaderSize)
-        return refuse(Status::Cut, QStringLiteral("The sealed file was cut short inside its header."));
+        return refusal(Status::Cut, base::Fault::HeaderCut);
     // A later version may lay out the rest differently, so nothing after the
     // version byte is read before it is known.
     if (data[kVersionAt] != kVersion) {
-        return refuse(Status::Unsupported,
-                      QStringLiteral("The file was sealed in a format (version %1) that this "
-                                     "version of Tessera cannot open.")
-                          .arg(data[kVersionAt]));
+        return refusal(Status::Unsupported, base::Fault::UnknownVersion, data[kVersionAt]);
     }
     if (data[kKdfAt] != kKdfArgon2id13) {
-        return refuse(Status::Unsupported,
-                      QStringLiteral("The file's key is derived in a way (number %1) that this "
-                                     "version of Tessera does not know.")
-                          .arg(data[kKdfAt]));
+        return refusal(Status::Unsupported, base::Fault::UnknownKeyDerivation, data[kKdfAt]);
     }
     Header parsed;
     parsed.opslimit = getLittle(data + kOpslimitAt, 4);

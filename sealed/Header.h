@@ -20,6 +20,8 @@
 // from any thread, several at once.
 
 #include <QByteArray>
+#include "base/Failure.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -94,16 +96,18 @@ enum class Status {
 
 struct Result {
     Status status = Status::Failed;
-    QString message; // a sentence for the user, or the cause of a read or write failure
+    // What went wrong. A chunk that does not authenticate is always
+    // WrongPasswordOrDamaged, whatever the reason: the program cannot tell a
+    // wrong password from a changed file, and must not try.
+    base::Failure failure = {};
 
     bool ok() const { return status == Status::Ok; }
     static Result success() { return {Status::Ok, {}}; }
 };
 
-// The one message for a chunk that does not authenticate, whatever the reason:
-// the program cannot tell a wrong password from a changed file, and must not try.
-inline const QString kWrongPasswordOrDamaged =
-    QStringLiteral("The password is wrong, or the file was changed or cut short.");
+inline Result refusal(Status status, base::Fault fault, qint64 number = 0, qint64 limit = 0) {
+    return {status, base::failure(fault, number, limit)};
+}
 
 // The header's fields. The whole encoded header is the associated data of every
 // chunk, so no field can change without every chunk failing.
@@ -133,9 +137,6 @@ Result parseHeader(const unsigned char* data, qint64 size, const Limits& limits,
 Result checkParams(quint64 memlimit, quint64 opslimit, qint64 chunkSize, const Limits& limits);
 // The chunk size alone (for a kind whose key is not derived from a password).
 Result checkChunkSize(qint64 chunkSize, const Limits& limits);
-
-// An amount of memory as the messages give it: "64 MiB", "48 KiB".
-QString describeMemory(quint64 bytes);
 
 // The size of the sealed file for an input of so many bytes.
 qint64 sealedSize(qint64 plainSize, qint64 chunkSize = kDefaultChunkSize);

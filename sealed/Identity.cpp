@@ -129,11 +129,6 @@ KeyTextProblem decode(const QByteArray& text, const QByteArray& hrp, PublicKey* 
 
 // ---- keys -----------------------------------------------------------------------
 
-QString shorten(const QString& given) {
-    const QString text = given.trimmed();
-    return text.size() > 100 ? text.left(100) + QChar(0x2026) : text;
-}
-
 } // namespace
 
 bool bech32mValid(const QByteArray& given) {
@@ -233,42 +228,6 @@ std::optional<Identity> parseIdentity(const QString& given) {
     base::wipe(lower);
     base::wipe(secret.data(), secret.size());
     return identity;
-}
-
-QString describe(KeyTextProblem problem, const QString& given) {
-    const QString shown = shorten(given);
-    switch (problem) {
-    case KeyTextProblem::None:
-        return {};
-    case KeyTextProblem::Empty:
-        return QStringLiteral("A recipient is empty.");
-    case KeyTextProblem::IsIdentity:
-        return QStringLiteral("An identity (a secret key) was given where a recipient belongs; it "
-                              "was not used. Never pass an identity on: give its recipient "
-                              "instead, which starts with %1.")
-            .arg(kRecipientPrefix);
-    case KeyTextProblem::NotARecipient:
-        return QStringLiteral("\"%1\" is not a recipient: a recipient starts with %2.")
-            .arg(shown, kRecipientPrefix);
-    case KeyTextProblem::WrongLength:
-        return QStringLiteral("\"%1\" is not a recipient: it has %2 characters, and a recipient "
-                              "has %3; one is missing or extra.")
-            .arg(shown)
-            .arg(given.trimmed().size())
-            .arg(kRecipientLength);
-    case KeyTextProblem::BadCharacter:
-        return QStringLiteral("\"%1\" is not a recipient: it holds a character that no "
-                              "recipient has.")
-            .arg(shown);
-    case KeyTextProblem::BadChecksum:
-        return QStringLiteral("\"%1\" has a typo: its checksum does not match. Copy it again "
-                              "from the original.")
-            .arg(shown);
-    case KeyTextProblem::WeakKey:
-        return QStringLiteral("\"%1\" cannot be used: its key is one that no key pair has.")
-            .arg(shown);
-    }
-    return {};
 }
 
 } // namespace sealed

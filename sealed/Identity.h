@@ -72,9 +72,6 @@ bool isWeakKey(const unsigned char* publicKey);
 // human-readable part and length: the check the key texts rest on.
 bool bech32mValid(const QByteArray& text);
 
-// A sentence for the user about a recipient's problem, naming it as given.
-QString describe(KeyTextProblem problem, const QString& given);
-
 QString recipientText(const PublicKey& key);
 // The identity's secret text. The caller wipes it (base::wipe) once used.
 QString identityText(const Identity& identity);

@@ -69,9 +69,9 @@ void SecretKey::borrow(const SecretKey& other) {
 
 Result deriveKey(const QString& password, const Header& header, SecretKey* key) {
     if (!sodiumReady())
-        return Result{Status::Failed, QStringLiteral("The encryption library could not start.")};
+        return refusal(Status::Failed, base::Fault::LibraryUnavailable);
     if (!key->allocate())
-        return Result{Status::Failed, QStringLiteral("There was not enough memory to keep the key.")};
+        return refusal(Status::Failed, base::Fault::NoMemoryForKey);
     QByteArray bytes = passwordBytes(password);
     sodium_mprotect_readwrite(key->m_data);
     const int rc = crypto_pwhash(key->m_data, kKeySize, bytes.constData(),
@@ -82,9 +82,8 @@ Result deriveKey(const QString& password, const Header& header, SecretKey* key) 
     // Read-only from here on: the engine's threads only read it.
     sodium_mprotect_readonly(key->m_data);
     if (rc != 0) {
-        return Result{Status::Failed,
-                      QStringLiteral("There was not enough memory to derive the key (%1).")
-                          .arg(describeMemory(header.memlimit))};
+        return refusal(Status::Failed, base::Fault::NoMemoryToDeriveKey,
+                       qint64(header.memlimit));
     }
     return Result::success();
 }
@@ -119,7 +118,7 @@ struct Derivation {
 constexpr std::chrono::milliseconds kCancelLook{20};
 
 Result cancelledDerivation() {
-    return {Status::Cancelled, QStringLiteral("Cancelled")};
+    return refusal(Status::Cancelled, base::Fault::Cancelled);
 }
 
 Result deriveAside(const QString& password, const Header& header, SecretKey* key,
@@ -152,7 +151,7 @@ Result deriveAside(const QString& password, const Header& header, SecretKey* key
     if (!job->result.ok())
         return job->result;
     if (!key->assign(job->key.data()))
-        return {Status::Failed, QStringLiteral("There was not enough memory to keep the key.")};
+        return refusal(Status::Failed, base::Fault::NoMemoryForKey);
     return Result::success();
 }
 
@@ -187,13 +186,13 @@ KeySource fixedKey(const std::array<unsigned char, kKeySize>& bytes) {
         kept.reset();
     return [kept](const Header&, SecretKey* key) {
         if (!kept)
-            return Result{Status::Failed, QStringLiteral("There was not enough memory to keep the key.")};
+            return refusal(Status::Failed, base::Fault::NoMemoryForKey);
         key->borrow(*kept);
         return Result::success();
     };
 }
 
-std::optional<QString> passwordProblem(const QString& password) {
+std::optional<base::Failure> passwordProblem(const QString& password) {
     return base::passwordLengthProblem(password);
 }
 

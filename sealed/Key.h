@@ -85,7 +85,7 @@ bool sodiumReady();
 
 // Why a password cannot be used for the sealed format, whose key comes from
 // the password's UTF-8: any character may be used, and only the length is
-// bounded. A clause that begins with "the password"; nothing when it can.
-std::optional<QString> passwordProblem(const QString& password);
+// bounded (PasswordTooLong); nothing when it can.
+std::optional<base::Failure> passwordProblem(const QString& password);
 
 } // namespace sealed

@@ -55,8 +55,8 @@ qsizetype firstContent(QByteArrayView content) {
     return found;
 }
 
-Result unsupported(const QString& text) {
-    return {Status::Unsupported, text};
+Result unsupported(base::Fault fault, qint64 line = 0) {
+    return refusal(Status::Unsupported, fault, line);
 }
 
 // The identities of an unprotected identity file. Its lines are never shown
@@ -72,18 +72,15 @@ Result readPlainIdentities(QByteArrayView content, QList<Identity>* identities) 
         if (std::optional<Identity> identity = parseIdentity(text)) {
             found.append(*identity);
         } else if (parseRecipient(text, &problem)) {
-            result = unsupported(QStringLiteral("It holds a recipient (a public key) on line %1, "
-                                                "which opens nothing: give the identity file "
-                                                "that was made with it.")
-                                     .arg(number));
+            result = unsupported(base::Fault::IdentityFileHoldsRecipient, number);
         } else {
-            result = unsupported(QStringLiteral("Its line %1 is not an identity.").arg(number));
+            result = unsupported(base::Fault::IdentityFileBadLine, number);
         }
         base::wipe(text);
         return result.ok();
     });
     if (result.ok() && found.isEmpty())
-        result = unsupported(QStringLiteral("It holds no identity."));
+        result = unsupported(base::Fault::IdentityFileEmpty);
     if (result.ok())
         *identities += found;
     return result;
@@ -164,24 +161,23 @@ Result identityFile(const Identity& identity, const QString* password, QByteArra
 Result readIdentityFile(const QByteArray& content, const QString* password,
                         QList<Identity>* identities, const Limits& limits) {
     if (content.size() > kMaxKeyFileSize)
-        return {Status::LimitsExceeded, QStringLiteral("It is far larger than an identity file.")};
+        return refusal(Status::LimitsExceeded, base::Fault::IdentityFileTooLarge);
     if (!isProtectedIdentityFile(content))
         return readPlainIdentities(content, identities);
     if (!password) {
-        return {Status::NeedsPassword, QStringLiteral("The identity is protected by a password.")};
+        return refusal(Status::NeedsPassword, base::Fault::IdentityNeedsPassword);
     }
     QString text;
     Result result = openMessage(content.sliced(firstContent(content)), *password, &text, limits);
     if (!result.ok()) {
         if (result.status == Status::WrongPasswordOrDamaged)
-            result.message = QStringLiteral("The identity's password is wrong, or the file was "
-                                            "changed.");
+            result.failure = base::failure(base::Fault::IdentityWrongPassword);
         return result;
     }
     QByteArray inner = text.toUtf8();
     base::wipe(text);
     if (isProtectedIdentityFile(inner))
-        result = unsupported(QStringLiteral("It is protected twice over."));
+        result = unsupported(base::Fault::IdentityProtectedTwice);
     else
         result = readPlainIdentities(inner, identities);
     base::wipe(inner);

@@ -17,10 +17,6 @@
 namespace sealed {
 namespace {
 
-Result refuse(Status status, const QString& text) {
-    return {status, text};
-}
-
 QByteArray quotedTag() {
     return '"' + kSealedTag + '"';
 }
@@ -64,15 +60,14 @@ Result openText(const QByteArray& sealedBytes, const StreamOpener& openStream, Q
         // The tag promised a sealed message: bytes without the magic under it
         // were changed, not something else.
         if (result.status == Status::NotSealed)
-            return refuse(Status::WrongPasswordOrDamaged, kWrongPasswordOrDamaged);
+            return refusal(Status::WrongPasswordOrDamaged, base::Fault::WrongPasswordOrDamaged);
         return result;
     }
     // A leading byte order mark is part of what was sealed, so it is kept.
     std::optional<QString> opened = base::decodeUtf8(plain, base::InitialBom::Keep);
     base::wipe(plain);
     if (!opened)
-        return refuse(Status::Unsupported,
-                      QStringLiteral("The sealed message does not hold UTF-8 text."));
+        return refusal(Status::Unsupported, base::Fault::NotUtf8);
     *text = std::move(*opened);
     return Result::success();
 }
@@ -115,11 +110,8 @@ using StreamSealer = std::function<Result(Source& source, Sink& sink, base::Prog
 Result sealText(const QString& text, const StreamSealer& sealStream, qint64 headerSize,
                 const Params& params, QByteArray* file) {
     if (text.size() > base::kMaxMessageLength) {
-        return refuse(Status::LimitsExceeded,
-                      QStringLiteral("The message has %1 characters (a line break counts as two), "
-                                     "and a message may have at most %2.")
-                          .arg(text.size())
-                          .arg(base::kMaxMessageLength));
+        return refusal(Status::LimitsExceeded, base::Fault::MessageTooLong, text.size(),
+                       base::kMaxMessageLength);
     }
     QByteArray plain = text.toUtf8();
     QByteArray sealedBytes;
@@ -139,15 +131,14 @@ Result sealText(const QString& text, const StreamSealer& sealStream, qint64 head
 // The sealed message the file holds, found wherever it stands.
 Result findSealed(const QByteArray& file, FoundMessage* found) {
     if (file.size() > kMaxMessageFileSize) {
-        return refuse(Status::LimitsExceeded,
-                      QStringLiteral("The message file is larger than a sealed message can be."));
+        return refusal(Status::LimitsExceeded, base::Fault::SealedMessageTooLarge);
     }
     *found = findMessage(file);
     switch (found->recognition) {
     case Recognition::Classic:
-        return refuse(Status::NotSealed, QStringLiteral("This is not a sealed message."));
+        return refusal(Status::NotSealed, base::Fault::NotSealedMessage);
     case Recognition::Damaged:
-        return refuse(Status::BadEncoding, QStringLiteral("The sealed message is damaged."));
+        return refusal(Status::BadEncoding, base::Fault::SealedMessageDamaged);
     case Recognition::Sealed:
         break;
     }
@@ -220,7 +211,7 @@ std::optional<Cost> messageCost(const QByteArray& file) {
     const KeySource heard = [&cost](const Header& header, SecretKey*) {
         if (!cost)
             cost = Cost{header.opslimit, header.memlimit};
-        return Result{Status::Cancelled, QStringLiteral("Cancelled")};
+        return refusal(Status::Cancelled, base::Fault::Cancelled);
     };
     QString text;
     openMessage(file, heard, &text);

@@ -44,8 +44,8 @@ ByteView view(const QByteArray& bytes, qint64 at, qint64 size) {
     return {reinterpret_cast<const unsigned char*>(bytes.constData()) + at, size_t(size)};
 }
 
-const Result kFailed{Status::Failed, QStringLiteral("The encryption library failed.")};
-const Result kCutShort{Status::Cut, QStringLiteral("The file was cut short inside its header.")};
+const Result kFailed = refusal(Status::Failed, base::Fault::LibraryFailed);
+const Result kCutShort = refusal(Status::Cut, base::Fault::RecipientsHeaderCut);
 
 // The header's MAC over everything before it, under a key from the file key.
 bool headerMac(const Wiped& fileKey, const QByteArray& header, qint64 size, unsigned char* mac) {
@@ -121,19 +121,14 @@ bool makeHeader(const Wiped& fileKey, const QList<PublicKey>& recipients, qint64
 
 Result checkRecipients(const QList<PublicKey>& recipients, const Params& params) {
     if (recipients.isEmpty())
-        return {Status::Unsupported, QStringLiteral("No recipient was given.")};
+        return refusal(Status::Unsupported, base::Fault::NoRecipientGiven);
     if (recipients.size() > kMaxRecipients) {
-        return {Status::LimitsExceeded,
-                QStringLiteral("A file may be sealed to at most %1 people; %2 were given.")
-                    .arg(kMaxRecipients)
-                    .arg(recipients.size())};
+        return refusal(Status::LimitsExceeded, base::Fault::TooManyRecipients, recipients.size(),
+                       kMaxRecipients);
     }
     for (qsizetype i = 0; i < recipients.size(); ++i) {
         if (isWeakKey(recipients[i].data())) {
-            return {Status::Unsupported,
-                    QStringLiteral("Recipient %1 cannot be used: its key is one that no key pair "
-                                   "has.")
-                        .arg(i + 1)};
+            return refusal(Status::Unsupported, base::Fault::UnusableRecipient, i + 1);
         }
     }
     // The key settings are not this kind's; only the chunk size is checked.
@@ -149,41 +144,30 @@ quint64 getLittle(const QByteArray& bytes, qint64 at, int size) {
     return value;
 }
 
-Result unsupported(const QString& text) {
-    return {Status::Unsupported, text};
-}
-
 // The fixed part's fields, checked in the order FORMAT.md gives.
 Result checkFixedPart(const QByteArray& fixed, const Limits& limits) {
     const int version = sealedVersion(fixed);
     if (version == 0)
-        return {Status::NotSealed, QStringLiteral("This is not a sealed file.")};
+        return refusal(Status::NotSealed, base::Fault::NotSealedFile);
     if (version == kVersion)
-        return {Status::NeedsPassword, QStringLiteral("The file is sealed with a password.")};
-    if (version != kRecipientsVersion) {
-        return unsupported(QStringLiteral("The file was sealed in a format (version %1) that "
-                                          "this version of Tessera cannot open.")
-                               .arg(version));
-    }
+        return refusal(Status::NeedsPassword, base::Fault::SealedWithPassword);
+    if (version != kRecipientsVersion)
+        return refusal(Status::Unsupported, base::Fault::UnknownVersion, version);
     if (fixed.size() < kRecipientsFixedSize)
         return kCutShort;
     if (fixed[kEntryKindAt] != kEntryKindX25519) {
-        return unsupported(QStringLiteral("The file's recipients are of a kind (number %1) "
-                                          "that this version of Tessera does not know.")
-                               .arg(static_cast<unsigned char>(fixed[kEntryKindAt])));
+        return refusal(Status::Unsupported, base::Fault::UnknownRecipientKind,
+                       static_cast<unsigned char>(fixed[kEntryKindAt]));
     }
     const qint64 chunkSize = qint64(getLittle(fixed, kChunkSizeAt, 4));
     if (Result checked = checkChunkSize(chunkSize, limits); !checked.ok())
         return checked;
     const quint64 count = getLittle(fixed, kEntryCountAt, 2);
     if (count == 0)
-        return {Status::WrongPasswordOrDamaged, QStringLiteral("The file is damaged: it lists "
-                                                               "no recipient.")};
+        return refusal(Status::WrongPasswordOrDamaged, base::Fault::ListsNoRecipient);
     if (count > quint64(kMaxRecipients)) {
-        return {Status::LimitsExceeded, QStringLiteral("The file lists %1 recipients; at most %2 "
-                                                       "are tried.")
-                                            .arg(count)
-                                            .arg(kMaxRecipients)};
+        return refusal(Status::LimitsExceeded, base::Fault::ListsTooManyRecipients, qint64(count),
+                       kMaxRecipients);
     }
     return Result::success();
 }
@@ -194,7 +178,7 @@ Result readHeader(Source& source, const Limits& limits, QByteArray* header) {
     header->resize(kRecipientsFixedSize);
     const qint64 got = io::readFully(read, header->data(), kRecipientsFixedSize);
     if (got < 0)
-        return {Status::ReadFailed, source.errorString()};
+        return {Status::ReadFailed, base::failure(base::Fault::ReadFailed, source.errorString())};
     header->truncate(got);
     if (Result checked = checkFixedPart(*header, limits); !checked.ok())
         return checked;
@@ -202,7 +186,7 @@ Result readHeader(Source& source, const Limits& limits, QByteArray* header) {
     header->resize(size);
     const qint64 rest = io::readFully(read, header->data() + got, size - got);
     if (rest < 0)
-        return {Status::ReadFailed, source.errorString()};
+        return {Status::ReadFailed, base::failure(base::Fault::ReadFailed, source.errorString())};
     return rest == size - got ? Result::success() : kCutShort;
 }
 
@@ -249,25 +233,19 @@ bool anyWeakEntry(const QByteArray& header) {
 // header's MAC has been checked with it.
 Result unlock(const QByteArray& header, const QList<Identity>& identities, SecretKey* key) {
     if (anyWeakEntry(header)) {
-        return {Status::WrongPasswordOrDamaged,
-                QStringLiteral("The file holds a key that no writer makes (a key of low order): "
-                               "it was forged or changed.")};
+        return refusal(Status::WrongPasswordOrDamaged, base::Fault::ForgedKey);
     }
     Wiped fileKey;
     if (unwrap(header, identities, &fileKey) != Unwrapped::Found) {
-        return {Status::NotForThisIdentity,
-                identities.size() == 1
-                    ? QStringLiteral("The file is not sealed to this identity.")
-                    : QStringLiteral("The file is not sealed to any of these identities.")};
+        return refusal(Status::NotForThisIdentity, base::Fault::NotForThisIdentity,
+                       identities.size());
     }
     const qint64 macAt = header.size() - kHeaderMacSize;
     unsigned char mac[kHeaderMacSize];
     if (!headerMac(fileKey, header, macAt, mac))
         return kFailed;
     if (sodium_memcmp(mac, header.constData() + macAt, kHeaderMacSize) != 0) {
-        return {Status::WrongPasswordOrDamaged,
-                QStringLiteral("The file was changed: its list of recipients is not the one it "
-                               "was sealed with.")};
+        return refusal(Status::WrongPasswordOrDamaged, base::Fault::RecipientsChanged);
     }
     return payloadKey(fileKey, header, key) ? Result::success() : kFailed;
 }
@@ -303,7 +281,7 @@ private:
 Result sealToRecipients(Source& source, Sink& sink, const QList<PublicKey>& recipients,
                         const Params& params, base::Progress& progress, const RandomBytes& random) {
     if (!sodiumReady())
-        return {Status::Failed, QStringLiteral("The encryption library could not start.")};
+        return refusal(Status::Failed, base::Fault::LibraryUnavailable);
     if (Result checked = checkRecipients(recipients, params); !checked.ok())
         return checked;
     const RandomBytes draw = random ? random : RandomBytes(randombytes_buf);
@@ -315,10 +293,10 @@ Result sealToRecipients(Source& source, Sink& sink, const QList<PublicKey>& reci
         !payloadKey(fileKey, header, &key))
         return kFailed;
     if (progress.cancelled())
-        return {Status::Cancelled, QStringLiteral("Cancelled")};
+        return refusal(Status::Cancelled, base::Fault::Cancelled);
     QString error;
     if (!sink.write(header.constData(), header.size(), &error))
-        return {Status::WriteFailed, error};
+        return {Status::WriteFailed, base::failure(base::Fault::WriteFailed, error)};
     RecordLayout layout{header, params.chunkSize, {}};
     std::memcpy(layout.noncePrefix.data(), header.constData() + kNoncePrefixAt, kNoncePrefixSize);
     return sealRecords(source, sink, layout, key, progress);
@@ -327,19 +305,18 @@ Result sealToRecipients(Source& source, Sink& sink, const QList<PublicKey>& reci
 Result openWithIdentities(Source& source, Sink& sink, const QList<Identity>& identities,
                           const Limits& limits, base::Progress& progress) {
     if (!sodiumReady())
-        return {Status::Failed, QStringLiteral("The encryption library could not start.")};
+        return refusal(Status::Failed, base::Fault::LibraryUnavailable);
     QByteArray header;
     if (Result read = readHeader(source, limits, &header); !read.ok())
         return read;
     if (identities.isEmpty()) {
-        return {Status::NeedsIdentity,
-                QStringLiteral("The file is sealed to people: it opens with an identity.")};
+        return refusal(Status::NeedsIdentity, base::Fault::NeedsIdentity);
     }
     SecretKey key;
     if (Result unlocked = unlock(header, identities, &key); !unlocked.ok())
         return unlocked;
     if (progress.cancelled())
-        return {Status::Cancelled, QStringLiteral("Cancelled")};
+        return refusal(Status::Cancelled, base::Fault::Cancelled);
     RecordLayout layout{header, qint64(getLittle(header, kChunkSizeAt, 4)), {}};
     std::memcpy(layout.noncePrefix.data(), header.constData() + kNoncePrefixAt, kNoncePrefixSize);
     return openRecords(source, sink, layout, key, progress);
@@ -351,7 +328,7 @@ Result openEither(Source& source, Sink& sink, const Opener& opener, const Limits
     const qint64 got = io::readFully([&](char* into, qint64 n) { return source.read(into, n); },
                                      reinterpret_cast<char*>(first), sizeof first);
     if (got < 0)
-        return {Status::ReadFailed, source.errorString()};
+        return {Status::ReadFailed, base::failure(base::Fault::ReadFailed, source.errorString())};
     Replay replay(first, got, source);
     if (sealedVersion(QByteArrayView(first, got)) == kRecipientsVersion)
         return openWithIdentities(replay, sink, opener.identities, limits, progress);
@@ -359,7 +336,7 @@ Result openEither(Source& source, Sink& sink, const Opener& opener, const Limits
         return open(replay, sink, *opener.password, limits, progress);
     // Everything about the header is checked first, as a password would have it.
     const KeySource none = [](const Header&, SecretKey*) {
-        return Result{Status::NeedsPassword, QStringLiteral("The file is sealed with a password.")};
+        return refusal(Status::NeedsPassword, base::Fault::SealedWithPassword);
     };
     return open(replay, sink, none, limits, progress);
 }

@@ -98,9 +98,8 @@ Result runRecords(Mode mode, Source& source, Sink& sink, const KeyMaker& keyMake
                                       : records.open(index, data, size, final);
         },
         sink,
-        [&](QString* error) {
+        [&] {
             derived = keyMaker(&key);
-            *error = derived.message;
             return derived.ok();
         });
     using Status_ = io::ChunkPipeline::Status;
@@ -108,19 +107,19 @@ Result runRecords(Mode mode, Source& source, Sink& sink, const KeyMaker& keyMake
     case Status_::Done:
         return Result::success();
     case Status_::ReadFailed:
-        return {Status::ReadFailed, source.errorString()};
+        return {Status::ReadFailed, base::failure(base::Fault::ReadFailed, source.errorString())};
     case Status_::Refused:
         if (mode == Mode::Seal)
-            return {Status::Failed, QStringLiteral("The encryption library failed.")};
-        return {Status::WrongPasswordOrDamaged, kWrongPasswordOrDamaged};
+            return refusal(Status::Failed, base::Fault::LibraryFailed);
+        return refusal(Status::WrongPasswordOrDamaged, base::Fault::WrongPasswordOrDamaged);
     case Status_::WriteFailed:
-        return {Status::WriteFailed, run.error};
+        return {Status::WriteFailed, run.failure};
     case Status_::Cancelled:
-        return {Status::Cancelled, QStringLiteral("Cancelled")};
+        return refusal(Status::Cancelled, base::Fault::Cancelled);
     case Status_::Failed:
         break;
     }
-    return derived.ok() ? Result{Status::Failed, run.error} : derived;
+    return derived.ok() ? Result{Status::Failed, run.failure} : derived;
 }
 
 RecordLayout layoutOf(const HeaderBytes& headerBytes, const Header& header) {
@@ -151,18 +150,18 @@ Result openRecords(Source& source, Sink& sink, const RecordLayout& layout, const
 Result seal(Source& source, Sink& sink, const KeySource& key, const Params& params,
             base::Progress& progress) {
     if (!sodiumReady())
-        return {Status::Failed, QStringLiteral("The encryption library could not start.")};
+        return refusal(Status::Failed, base::Fault::LibraryUnavailable);
     // A writer makes only files that a reader with the default limits opens.
     if (Result checked = checkParams(params.memlimit, params.opslimit, params.chunkSize, {});
         !checked.ok())
         return checked;
     if (progress.cancelled())
-        return {Status::Cancelled, QStringLiteral("Cancelled")};
+        return refusal(Status::Cancelled, base::Fault::Cancelled);
     const Header header = newHeader(params);
     const HeaderBytes headerBytes = encodeHeader(header);
     QString error;
     if (!sink.write(reinterpret_cast<const char*>(headerBytes.data()), kHeaderSize, &error))
-        return {Status::WriteFailed, error};
+        return {Status::WriteFailed, base::failure(base::Fault::WriteFailed, error)};
     return runRecords(
         Mode::Seal, source, sink, [&](SecretKey* derived) { return key(header, derived); },
         layoutOf(headerBytes, header), progress);
@@ -171,18 +170,18 @@ Result seal(Source& source, Sink& sink, const KeySource& key, const Params& para
 Result open(Source& source, Sink& sink, const KeySource& key, const Limits& limits,
             base::Progress& progress) {
     if (!sodiumReady())
-        return {Status::Failed, QStringLiteral("The encryption library could not start.")};
+        return refusal(Status::Failed, base::Fault::LibraryUnavailable);
     HeaderBytes headerBytes{};
     const qint64 got = io::readFully(
         [&](char* into, qint64 n) { return source.read(into, n); },
         reinterpret_cast<char*>(headerBytes.data()), kHeaderSize);
     if (got < 0)
-        return {Status::ReadFailed, source.errorString()};
+        return {Status::ReadFailed, base::failure(base::Fault::ReadFailed, source.errorString())};
     Header header;
     if (Result parsed = parseHeader(headerBytes.data(), got, limits, &header); !parsed.ok())
         return parsed;
     if (progress.cancelled())
-        return {Status::Cancelled, QStringLiteral("Cancelled")};
+        return refusal(Status::Cancelled, base::Fault::Cancelled);
     return runRecords(
         Mode::Open, source, sink, [&](SecretKey* derived) { return key(header, derived); },
         layoutOf(headerBytes, header), progress);

@@ -13,9 +13,9 @@
 //      throws the output away. The sink MUST be discardable: open() writes only
 //      chunks that have authenticated, but a later chunk may still fail (or be
 //      missing), and then what was written is only part of the plaintext.
-//   4. Shows result.message: for ReadFailed and WriteFailed it is the cause
-//      ("No space left on device"), to be put beside the file's name; for
-//      every other status it is a whole sentence.
+//   4. Shows result.failure through the words layer: for ReadFailed and
+//      WriteFailed its cause ("No space left on device") goes beside the
+//      file's name.
 //
 // Threads: the source and the progress display are called from the thread
 // that called seal() or open(); the sink from one thread at a time, which may

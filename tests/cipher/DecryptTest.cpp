@@ -5,6 +5,7 @@
 #include "cipher/Messages.h"
 #include "classic/MessageFormat.h"
 #include "tests/support/Files.h"
+#include "classic/CodePage.h"
 
 #include <QDir>
 #include <QFile>
@@ -156,8 +157,7 @@ TEST_F(Decrypt, MissingFileFolderOrEmptyPath) {
         EXPECT_EQ(DecryptMessage({bad, QStringLiteral("pw")}, host, host.progress), DecryptResult::NotFound);
         ASSERT_EQ(host.messages.size(), 1);
         EXPECT_EQ(host.messages[0].text, "No file loaded or File not found");
-        EXPECT_EQ(host.messages[0].title, "Error");
-        EXPECT_EQ(host.messages[0].icon, MessageIcon::Stop);
+        EXPECT_EQ(host.messages[0].tone, Tone::Error);
         EXPECT_TRUE(host.output.isEmpty());
     }
 }
@@ -204,8 +204,7 @@ TEST_F(Decrypt, ValuesUpToTheCeilingDecryptOneMoreIsRefusedUntouched) {
                                  "numbers, far more than any message file (a message has at "
                                  "most 10000 characters).")
                       .arg(QDir::toNativeSeparators(path)));
-        EXPECT_EQ(host.messages[0].title, "Error");
-        EXPECT_EQ(host.messages[0].icon, MessageIcon::Stop);
+        EXPECT_EQ(host.messages[0].tone, Tone::Error);
         EXPECT_EQ(host.clears, clearsBefore) << "the output was not emptied";
         EXPECT_EQ(host.output, "the text before");
         EXPECT_TRUE(host.progress.ranges.empty()) << "refused before any work";

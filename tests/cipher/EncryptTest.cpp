@@ -41,8 +41,7 @@ TEST_F(Encrypt, WorkedExampleWithoutOptions) {
     EXPECT_EQ(readAll(target), QByteArray("\"Tessera v2.0\"\r\n169\r\n203\r\n131\r\n"));
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_EQ(host.messages[0].text, "Finished");
-    EXPECT_EQ(host.messages[0].title, "Tessera2");
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::None);
+    EXPECT_EQ(host.messages[0].tone, Tone::Closing);
     EXPECT_FALSE(QFile::exists(scratch));
     EXPECT_EQ(host.progress.ranges, std::vector<qint64>{3});
     EXPECT_EQ(host.progress.highest(), 3);
@@ -119,7 +118,7 @@ TEST_F(Encrypt, TenThousandCharactersEncryptInFullAndOneMoreIsRefused) {
     host.messages.clear();
     EXPECT_EQ(run(full + QLatin1Char('y'), QStringLiteral("pw")), EncryptResult::Failed);
     ASSERT_EQ(host.messages.size(), 1);
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(host.messages[0].tone, Tone::Error);
     EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("10001")));
     EXPECT_EQ(readAll(target), before);
     EXPECT_FALSE(QFile::exists(scratch));
@@ -141,8 +140,7 @@ TEST_F(Encrypt, RefusalsNameTheirCauseAndWriteNothing) {
         host.messages.clear();
         EXPECT_EQ(run(c.text, c.password), EncryptResult::Failed) << c.expect.toStdString();
         ASSERT_EQ(host.messages.size(), 1);
-        EXPECT_EQ(host.messages[0].icon, MessageIcon::Stop);
-        EXPECT_EQ(host.messages[0].title, "Error");
+        EXPECT_EQ(host.messages[0].tone, Tone::Error);
         EXPECT_TRUE(host.messages[0].text.contains(c.expect))
             << host.messages[0].text.toStdString();
         EXPECT_NE(host.messages[0].text, "Finished!");
@@ -156,7 +154,7 @@ TEST_F(Encrypt, UnwritableTargetIsReportedWithTheFileName) {
     EXPECT_EQ(run(QStringLiteral("msg"), QStringLiteral("pw")), EncryptResult::Failed);
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("out.txt")));
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(host.messages[0].tone, Tone::Error);
     EXPECT_FALSE(QFile::exists(scratch));
 
     target = dir.path();

@@ -3,37 +3,35 @@
 // A message host that remembers everything the cipher told it, with the
 // progress display the operation reported to.
 
-#include "cipher/MessageHost.h"
 #include "cipher/Messages.h"
-#include "classic/CodePage.h"
+#include "words/Present.h"
 #include "tests/support/RecordingProgress.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
+using Tone = words::MessageHost::Tone;
+
 struct RecordedMessage {
     QString text;
-    QString title;
-    cipher::MessageIcon icon;
+    Tone tone;
 };
 
-class RecordingHost : public cipher::MessageHost {
+class RecordingHost : public words::MessageHost {
 public:
-    void showMessage(const QString& text, const QString& title, cipher::MessageIcon icon) override {
-        messages.append({text, title, icon});
-    }
+    void showMessage(const QString& text, Tone tone) override { messages.append({text, tone}); }
     void clearOutput() override {
         ++clears;
         output.clear();
     }
-    void appendOutput(quint8 code) override { output.append(static_cast<char>(code)); }
+    void showText(const QString& text) override { output = text; }
 
-    QString text() const { return classic::codepage::decode(output); }
+    QString text() const { return output; }
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
 
     QList<RecordedMessage> messages;
-    QByteArray output;
+    QString output;
     int clears = 0;
     testsupport::RecordingProgress progress;
 };

@@ -25,7 +25,10 @@ using testsupport::writeAll;
 // Keeps what a sealed message hands over whole.
 class TextHost : public RecordingHost {
 public:
-    void appendText(const QString& text) override { this->text += text; }
+    void showText(const QString& shown) override {
+        RecordingHost::showText(shown);
+        text += shown;
+    }
     void clearOutput() override {
         RecordingHost::clearOutput();
         text.clear();
@@ -91,8 +94,7 @@ TEST_F(SealedEntry, AWrongPasswordOrAChangedFileLeavesTheOutputAsItWas) {
         ASSERT_EQ(host.messages.size(), 1);
         EXPECT_EQ(host.messages[0].text,
                   QStringLiteral("The password is wrong, or the file was changed or cut short."));
-        EXPECT_EQ(host.messages[0].title, QStringLiteral("Error"));
-        EXPECT_EQ(host.messages[0].icon, MessageIcon::Stop);
+        EXPECT_EQ(host.messages[0].tone, Tone::Error);
         EXPECT_EQ(host.clears, clears) << "the output is not even emptied";
         EXPECT_EQ(host.text, QStringLiteral("what the box held before"));
         EXPECT_EQ(host.output, "codes before");
@@ -107,7 +109,7 @@ TEST_F(SealedEntry, RefusalsComeBeforeAnythingIsWritten) {
     EXPECT_EQ(encrypt(kText, QString(32768, QLatin1Char('p'))), EncryptResult::Failed);
     EXPECT_EQ(host.messages.size(), 3);
     for (const RecordedMessage& m : host.messages)
-        EXPECT_EQ(m.icon, MessageIcon::Stop) << m.text.toStdString();
+        EXPECT_EQ(m.tone, Tone::Error) << m.text.toStdString();
     EXPECT_EQ(readAll(path), "earlier file");
     // The whole 10000 characters are allowed, as in a classic message.
     EXPECT_EQ(encrypt(QString(10000, QChar(0x4e2d)), QStringLiteral("pw")),

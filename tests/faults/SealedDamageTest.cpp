@@ -175,7 +175,7 @@ TEST_F(SealedDamage, ASealedMessageIsRefusedOrOpenedExactly) {
                                      cipher::decryptMessage({input, kPassword}, quiet);
                                  if (outcome.result != cipher::DecryptResult::Decrypted)
                                      return std::optional<QByteArray>();
-                                 return std::optional(outcome.text.value_or(QString()).toUtf8());
+                                 return std::optional(outcome.text.toUtf8());
                              });
     }
     std::printf("sealed message: %d refused, %d opened exactly\n", refused, opened);

@@ -46,7 +46,7 @@ protected:
         RecordingHost host;
         const PassResult result = cipher::FileCipherPass(request, host);
         EXPECT_EQ(result.status, PassStatus::Refused);
-        EXPECT_EQ(result.message, text);
+        EXPECT_EQ(said(result, request.direction), text);
         EXPECT_TRUE(host.ranges.empty());
         EXPECT_TRUE(host.positions.empty());
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
@@ -101,7 +101,7 @@ TEST_F(Refusals, PasswordThatIsEmptyTooLongOrOutsideTheCodePage) {
     // The longest password, and the characters the page has beyond ASCII, work.
     const QString longest = QString(32766, 'x') + QStringLiteral("\u20AC");
     const PassResult result = runPass(path("in"), path("out"), longest);
-    ASSERT_EQ(result.status, PassStatus::Done) << result.message.toStdString();
+    ASSERT_EQ(result.status, PassStatus::Done) << said(result).toStdString();
     EXPECT_EQ(readAll(path("out")), reference("some bytes", longest, Direction::Encipher));
 }
 
@@ -120,10 +120,17 @@ TEST_F(Refusals, CopyWithoutAUsableName) {
 // permissions below are about: the superuser passes every such check. As the
 // superuser the pass runs in a child process that has given its rights up.
 // Nothing when that cannot be done (the reason goes to skipReason).
-std::optional<PassResult> runAsOrdinaryUser(const PassRequest& request, std::string* skipReason) {
+// A pass's status and what the windows would say of it.
+struct Reported {
+    PassStatus status;
+    QString message;
+};
+
+std::optional<Reported> runAsOrdinaryUser(const PassRequest& request, std::string* skipReason) {
     if (::geteuid() != 0) {
         RecordingHost host;
-        return cipher::FileCipherPass(request, host);
+        const PassResult result = cipher::FileCipherPass(request, host);
+        return Reported{result.status, said(result)};
     }
     int fds[2];
     if (::pipe(fds) != 0) {
@@ -145,7 +152,7 @@ std::optional<PassResult> runAsOrdinaryUser(const PassRequest& request, std::str
             RecordingHost host;
             const PassResult result = cipher::FileCipherPass(request, host);
             report =
-                QByteArray::number(static_cast<int>(result.status)) + ':' + result.message.toUtf8();
+                QByteArray::number(static_cast<int>(result.status)) + ':' + said(result).toUtf8();
         }
         [[maybe_unused]] const auto written = ::write(fds[1], report.constData(), report.size());
         ::_exit(0);
@@ -167,8 +174,8 @@ std::optional<PassResult> runAsOrdinaryUser(const PassRequest& request, std::str
         *skipReason = "the child process reported nothing";
         return std::nullopt;
     }
-    return PassResult{static_cast<PassStatus>(report.left(colon).toInt()),
-                      QString::fromUtf8(report.mid(colon + 1))};
+    return Reported{static_cast<PassStatus>(report.left(colon).toInt()),
+                    QString::fromUtf8(report.mid(colon + 1))};
 }
 
 class Permissions : public ::testing::Test {
@@ -287,7 +294,7 @@ TEST_F(FullDisk, FailedWriteLeavesTheEarlierCopyAsItWas) {
     RecordingHost host;
     const PassResult result = runPass(input, small("copy"), "pw", Direction::Encipher, host);
     EXPECT_EQ(result.status, PassStatus::Failed);
-    EXPECT_EQ(result.message, QStringLiteral("The file \"%1\" could not be written (%2).")
+    EXPECT_EQ(said(result), QStringLiteral("The file \"%1\" could not be written (%2).")
                                   .arg(native(small("copy")), "No space left on device"));
     EXPECT_EQ(readAll(small("copy")), QByteArray("an earlier copy"));
     EXPECT_EQ(QDir(small()).entryList(QDir::Files | QDir::Hidden), QStringList{"copy"});
@@ -301,8 +308,8 @@ TEST_F(FullDisk, FailedPassInPlaceLeavesTheFileAsItWas) {
     writeAll(small("file"), plain);
     const PassResult result = runPass(small("file"), small("file"), "pw", Direction::Encipher);
     EXPECT_EQ(result.status, PassStatus::Failed);
-    EXPECT_TRUE(result.message.endsWith("(No space left on device)."))
-        << result.message.toStdString();
+    EXPECT_TRUE(said(result).endsWith("(No space left on device)."))
+        << said(result).toStdString();
     EXPECT_EQ(readAll(small("file")), plain);
     EXPECT_EQ(QDir(small()).entryList(QDir::Files | QDir::Hidden), QStringList{"file"});
 }

@@ -43,8 +43,8 @@ protected:
         writeAll(path("in"), data);
         QFile::remove(path("out"));
         const auto result = runPass(path("in"), path("out"), password, direction);
-        EXPECT_EQ(result.status, PassStatus::Done) << result.message.toStdString();
-        EXPECT_EQ(result.message, QStringLiteral("Done"));
+        EXPECT_EQ(result.status, PassStatus::Done) << said(result).toStdString();
+        EXPECT_EQ(said(result), QStringLiteral("Done"));
         EXPECT_EQ(readAll(path("in")), data) << "the input must stay as it was";
         return readAll(path("out"));
     }
@@ -170,10 +170,10 @@ TEST_F(FilePass, EnciphersAFileInPlaceAndBack) {
     QFile::setPermissions(path("in"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
 
     auto result = runPass(path("in"), path("in"), "same file", Direction::Encipher);
-    ASSERT_EQ(result.status, PassStatus::Done) << result.message.toStdString();
+    ASSERT_EQ(result.status, PassStatus::Done) << said(result).toStdString();
     EXPECT_EQ(readAll(path("in")), reference(plain, "same file", Direction::Encipher));
     result = runPass(path("in"), path("in"), "same file", Direction::Decipher);
-    ASSERT_EQ(result.status, PassStatus::Done) << result.message.toStdString();
+    ASSERT_EQ(result.status, PassStatus::Done) << said(result).toStdString();
     EXPECT_EQ(readAll(path("in")), plain);
 
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"in"});
@@ -189,7 +189,7 @@ TEST_F(FilePass, ExistingLongerCopyIsReplacedByExactlyNBytes) {
     QFile::setPermissions(path("out"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
 
     const auto result = runPass(path("in"), path("out"), "pw", Direction::Encipher);
-    ASSERT_EQ(result.status, PassStatus::Done) << result.message.toStdString();
+    ASSERT_EQ(result.status, PassStatus::Done) << said(result).toStdString();
     EXPECT_EQ(readAll(path("out")), reference(plain, "pw", Direction::Encipher));
     EXPECT_EQ(QFile::permissions(path("out")), QFile::ReadOwner | QFile::WriteOwner |
                                                    QFile::ReadUser | QFile::WriteUser |
@@ -205,7 +205,7 @@ TEST_F(FilePass, CopyThroughASymbolicLinkReplacesTheFileItNames) {
     ASSERT_TRUE(QFile::link(path("target"), path("link")));
 
     const auto result = runPass(path("in"), path("link"), "pw", Direction::Encipher);
-    ASSERT_EQ(result.status, PassStatus::Done) << result.message.toStdString();
+    ASSERT_EQ(result.status, PassStatus::Done) << said(result).toStdString();
     EXPECT_TRUE(QFileInfo(path("link")).isSymLink());
     EXPECT_EQ(readAll(path("target")), reference(plain, "pw", Direction::Encipher));
 }
@@ -233,7 +233,7 @@ TEST_F(FilePass, CancelledPassLeavesNoCopyAndEveryEarlierFileAsItWas) {
                 };
             const auto result = runPass(path("in"), path(target), "pw", Direction::Encipher, host);
             EXPECT_EQ(result.status, PassStatus::Cancelled);
-            EXPECT_EQ(result.message, QStringLiteral("Cancelled: no copy was written to \"%1\".")
+            EXPECT_EQ(said(result), QStringLiteral("Cancelled: no copy was written to \"%1\".")
                                           .arg(QDir::toNativeSeparators(path(target))));
             EXPECT_EQ(host.last(), 0);
 
@@ -259,7 +259,7 @@ TEST_F(FilePass, InputThatShrinksDuringThePassFailsAndLeavesTheEarlierCopy) {
     };
     const auto result = runPass(path("in"), path("out"), "pw", Direction::Encipher, host);
     EXPECT_EQ(result.status, PassStatus::Failed);
-    EXPECT_EQ(result.message, QStringLiteral("The file \"%1\" became shorter while it was read.")
+    EXPECT_EQ(said(result), QStringLiteral("The file \"%1\" became shorter while it was read.")
                                   .arg(QDir::toNativeSeparators(path("in"))));
     EXPECT_EQ(readAll(path("out")), QByteArray("an earlier copy"));
     EXPECT_TRUE(partials(dir.path()).isEmpty());
@@ -312,7 +312,7 @@ TEST_F(FilePass, WritesIntoAFifoAndLeavesItAFifo) {
     }
     reader.join();
 
-    ASSERT_EQ(result.status, PassStatus::Done) << result.message.toStdString();
+    ASSERT_EQ(result.status, PassStatus::Done) << said(result).toStdString();
     EXPECT_EQ(received, reference(plain, "pw", Direction::Encipher));
     struct stat st {};
     ASSERT_EQ(::stat(fifo.constData(), &st), 0);
@@ -328,7 +328,7 @@ TEST_F(FilePass, WritesIntoACharacterDeviceAndLeavesTheNode) {
     writeAll(path("in"), randomBytes(2 * kBlockSize, 11));
 
     const auto result = runPass(path("in"), path("null"), "pw", Direction::Encipher);
-    ASSERT_EQ(result.status, PassStatus::Done) << result.message.toStdString();
+    ASSERT_EQ(result.status, PassStatus::Done) << said(result).toStdString();
     struct stat st {};
     ASSERT_EQ(::stat(node.constData(), &st), 0);
     EXPECT_TRUE(S_ISCHR(st.st_mode)) << "the node must not have been replaced by a file";

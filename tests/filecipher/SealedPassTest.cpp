@@ -55,8 +55,8 @@ TEST_F(SealedPass, RoundTripsEverySizeAndDecryptionNeedsNoChoice) {
 
         const PassResult back = runPass(path("sealed"), path("back"),
                                         QStringLiteral("\u263A \u4e2d"), Direction::Decipher);
-        ASSERT_EQ(back.status, PassStatus::Done) << back.message.toStdString();
-        EXPECT_EQ(back.message, QStringLiteral("Done"));
+        ASSERT_EQ(back.status, PassStatus::Done) << said(back).toStdString();
+        EXPECT_EQ(said(back), QStringLiteral("Done"));
         EXPECT_TRUE(readAll(path("back")) == plain);
     }
 }
@@ -89,7 +89,7 @@ TEST_F(SealedPass, RefusalsWriteNoCopyAndKeepTheEarlierOne) {
         const PassResult result = runPass(path("damaged"), path("out"),
                                           QString::fromUtf8(c.password), Direction::Decipher);
         EXPECT_EQ(result.status, PassStatus::Failed);
-        EXPECT_EQ(result.message, kWrong);
+        EXPECT_EQ(said(result), kWrong);
         EXPECT_EQ(readAll(path("out")), QByteArray("an earlier file"));
         EXPECT_TRUE(partials(dir.path()).isEmpty());
     }
@@ -103,7 +103,7 @@ TEST_F(SealedPass, ACancelLeavesNoCopy) {
         host.cancelAfter(at);
         const PassResult result = seal(path("in"), path("out"), "pw", host);
         EXPECT_EQ(result.status, PassStatus::Cancelled);
-        EXPECT_EQ(result.message, QStringLiteral("Cancelled: no copy was written to \"%1\".")
+        EXPECT_EQ(said(result), QStringLiteral("Cancelled: no copy was written to \"%1\".")
                                       .arg(QDir::toNativeSeparators(path("out"))));
         EXPECT_FALSE(QFileInfo::exists(path("out")));
     }

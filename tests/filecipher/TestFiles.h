@@ -3,6 +3,7 @@
 // Files, passwords and hosts for the file cipher's tests.
 
 #include "cipher/Files.h"
+#include "words/Describe.h"
 #include "classic/CodePage.h"
 #include "tests/support/Files.h"
 #include "tests/support/RecordingProgress.h"
@@ -13,6 +14,12 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdint>
+
+// What the windows say of a pass's outcome, in English.
+inline QString said(const cipher::PassResult& result,
+                    cipher::Direction direction = cipher::Direction::Decipher) {
+    return words::passText(result, direction, words::fileNotSealedHint());
+}
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>

@@ -5,6 +5,7 @@
 
 #include "tests/gui_keys/KeysFixture.h"
 #include "tests/support/Files.h"
+#include "words/Describe.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -27,7 +28,7 @@ protected:
         QList<sealed::Identity> identities;
         const sealed::Result result =
             sealed::readIdentityFile(testsupport::readAll(file), password, &identities);
-        EXPECT_TRUE(result.ok()) << result.message.toStdString();
+        EXPECT_TRUE(result.ok()) << words::sentence(result.failure).toStdString();
         QStringList out;
         for (const sealed::Identity& identity : identities)
             out << sealed::recipientText(identity.recipient());

@@ -4,6 +4,7 @@
 
 #include "tests/gui_keys/KeysFixture.h"
 #include "tests/support/Files.h"
+#include "words/Describe.h"
 
 #include <QSignalSpy>
 #include <functional>
@@ -67,11 +68,11 @@ TEST_F(KeysPeople, EachEditOfTheListDoesWhatItSaysOrIsRefusedWithItsReason) {
          start() << row("Carol", carol),
          {}},
         {"a typo", Act::Add, typo, "Carol", -1, start(),
-         sealed::describe(Problem::BadChecksum, typo)},
+         words::keyTextProblem(Problem::BadChecksum, typo)},
         {"a character missing", Act::Add, carol.chopped(1), "Carol", -1, start(),
-         sealed::describe(Problem::WrongLength, carol.chopped(1))},
+         words::keyTextProblem(Problem::WrongLength, carol.chopped(1))},
         {"an identity pasted", Act::Add, secret, "Dan", -1, start(),
-         sealed::describe(Problem::IsIdentity, secret)},
+         words::keyTextProblem(Problem::IsIdentity, secret)},
         {"someone already there", Act::Add, alice, "Al", -1, start(), "*"},
         {"no name", Act::Add, carol, " ", -1, start(), "*"},
         {"rename", Act::Rename, {}, "Robert", 1, {row("Alice", alice), row("Robert", bob)}, {}},
@@ -197,7 +198,7 @@ TEST_F(KeysPeople, AFileWithABadLineIsRefusedNamingItAndTheListStays) {
     EXPECT_EQ(shownPeople(), start());
     ASSERT_EQ(dialogs.messages.size(), 2);
     EXPECT_TRUE(dialogs.messages.at(1).text.contains(
-        sealed::describe(sealed::KeyTextProblem::BadChecksum, typo)));
+        words::keyTextProblem(sealed::KeyTextProblem::BadChecksum, typo)));
     EXPECT_TRUE(dialogs.messages.at(1).text.contains(QLatin1String(" 3")));
 }
 

@@ -4,6 +4,7 @@
 // everything as it was.
 
 #include "WizardFixture.h"
+#include "words/Describe.h"
 
 #include "sealed/Header.h"
 #include "sealed/Message.h"
@@ -30,7 +31,7 @@ QByteArray sealedMessage() {
     QByteArray file;
     const sealed::Result sealedOk = sealed::sealMessage(
         QStringLiteral("earlier"), QStringLiteral("pw"), &file, sealed::Params::fastest());
-    EXPECT_TRUE(sealedOk.ok()) << sealedOk.message.toStdString();
+    EXPECT_TRUE(sealedOk.ok()) << words::sentence(sealedOk.failure).toStdString();
     return file;
 }
 

@@ -107,7 +107,7 @@ TEST_F(WizardFinishTest, AMissingFileLeavesTheResultWindowEmptyAndPrintsNothing)
         resultText()->setPlainText("from before");
         walkDecryption("pw", path("nowhere.txt"), true, print);
         click<ui::frmFinish>("cmdNext");
-        ASSERT_EQ(dialogs.texts(), QStringList{cipher::kFileNotFound});
+        ASSERT_EQ(dialogs.texts(), QStringList{QStringLiteral("No file loaded or File not found")});
         EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::Stop);
         EXPECT_TRUE(onScreen<ui::frmCompile>());
         EXPECT_EQ(resultText()->toPlainText(), "");

@@ -99,9 +99,8 @@ struct PipelineRun {
                     return size + 2;
                 },
                 out,
-                [&](QString* error) {
+                [&] {
                     prepared = true;
-                    *error = QStringLiteral("no key");
                     return preparation;
                 });
     }
@@ -117,7 +116,7 @@ TEST(ChunkPipeline, EveryChunkOnceAndInOrderWhateverTheLength) {
             PipelineRun run;
             run.input = testsupport::randomBytes(size, unsigned(size));
             const ChunkPipeline::Result result = run.go(known ? size : -1);
-            ASSERT_EQ(result.status, Status::Done) << result.error.toStdString();
+            ASSERT_EQ(result.status, Status::Done) << result.failure.cause.toStdString();
             EXPECT_EQ(run.output, expectedOutput(run.input));
             EXPECT_EQ(run.transforms.load(), size / kChunk + 1);
             EXPECT_EQ(run.progress.last(), size) << "the last position is the whole input";
@@ -158,7 +157,8 @@ TEST(ChunkPipeline, AFaultStopsItWithNothingOfTheFaultyBatchWritten) {
             EXPECT_LT(run.output.size(), expectedOutput(run.input).size());
             EXPECT_TRUE(expectedOutput(run.input).startsWith(run.output)) << "written in order";
             if (c.status == Status::Failed) {
-                EXPECT_EQ(result.error, QStringLiteral("no key"));
+                // The preparation's caller knows why it stopped.
+                EXPECT_EQ(result.failure.fault, base::Fault::None);
             }
         }
     }

@@ -5,6 +5,7 @@
 #include "sealed/Identity.h"
 #include "sealed/Recipients.h"
 #include "sealed/Stream.h"
+#include "words/Describe.h"
 
 #include <QByteArray>
 #include <QList>
@@ -43,7 +44,7 @@ inline QByteArray sealTo(const QByteArray& plain, const QList<PublicKey>& recipi
     Params params;
     params.chunkSize = chunkSize;
     const Result result = sealToRecipients(source, sink, recipients, params, quiet);
-    EXPECT_TRUE(result.ok()) << result.message.toStdString();
+    EXPECT_TRUE(result.ok()) << words::sentence(result.failure).toStdString();
     return out;
 }
 

@@ -3,6 +3,7 @@
 
 #include "RecipientsTestSupport.h"
 #include "base/Wipe.h"
+#include "words/Describe.h"
 
 #include <QSet>
 #include <random>
@@ -124,7 +125,7 @@ TEST(SealedKeys, TextsThatAreNotRecipientsSayWhy) {
         EXPECT_FALSE(parseRecipient(c.text, &problem).has_value()) << c.name;
         EXPECT_EQ(problem, c.problem) << c.name;
         // The sentence never repeats a secret key.
-        EXPECT_FALSE(describe(problem, c.text).contains(secret.mid(18, 20), Qt::CaseInsensitive))
+        EXPECT_FALSE(words::keyTextProblem(problem, c.text).contains(secret.mid(18, 20), Qt::CaseInsensitive))
             << c.name;
     }
     base::wipe(secret);
@@ -174,8 +175,8 @@ TEST(SealedKeys, IdentityFilesOpenWithWhatTheyNeed) {
     for (const auto& c : cases) {
         QList<Identity> identities;
         const Result result = readIdentityFile(c.content, c.password, &identities);
-        EXPECT_EQ(result.status, c.expected) << c.name << ": " << result.message.toStdString();
-        EXPECT_FALSE(result.message.contains(secret.mid(18, 20))) << c.name;
+        EXPECT_EQ(result.status, c.expected) << c.name << ": " << words::sentence(result.failure).toStdString();
+        EXPECT_FALSE(words::sentence(result.failure).contains(secret.mid(18, 20))) << c.name;
         ASSERT_EQ(identities.size(), c.expected == Status::Ok ? 1 : 0) << c.name;
         if (!identities.isEmpty()) {
             EXPECT_EQ(identities[0].recipient(), identity.recipient()) << c.name;

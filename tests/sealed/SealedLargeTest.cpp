@@ -5,6 +5,7 @@
 // of the cache with zeros). Skipped unless TESSERA_SLOW_TESTS=1.
 
 #include "SealedTestSupport.h"
+#include "words/Describe.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -145,8 +146,8 @@ TEST(SealedSlow, MoreThanFourGibibytes) {
     RecordingProgress control;
     const Result opened = open(source, sink, passwordKey(QStringLiteral("large")), {}, control);
     sealing.join();
-    EXPECT_TRUE(sealed.ok()) << sealed.message.toStdString();
-    EXPECT_TRUE(opened.ok()) << opened.message.toStdString();
+    EXPECT_TRUE(sealed.ok()) << words::sentence(sealed.failure).toStdString();
+    EXPECT_TRUE(opened.ok()) << words::sentence(opened.failure).toStdString();
     EXPECT_EQ(sink.done(), size);
     EXPECT_EQ(sink.marks, marks);
     EXPECT_EQ(control.last(), sealedSize(size));

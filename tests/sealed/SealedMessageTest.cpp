@@ -1,6 +1,7 @@
 // Sealed messages: the text layout, what a reader tolerates and what it refuses.
 
 #include "SealedTestSupport.h"
+#include "words/Describe.h"
 
 #include <sodium.h>
 
@@ -13,7 +14,7 @@ const QString kPassword = QStringLiteral("sea shell");
 QByteArray sealText(const QString& text) {
     QByteArray file;
     const Result result = sealMessage(text, kPassword, &file, fast());
-    EXPECT_TRUE(result.ok()) << result.message.toStdString();
+    EXPECT_TRUE(result.ok()) << words::sentence(result.failure).toStdString();
     return file;
 }
 
@@ -48,7 +49,7 @@ TEST(SealedMessage, RoundTripsAnyCharacter) {
                                 QStringLiteral("\ufeffleading byte order mark"), longest}) {
         QString back;
         const Result result = openText(sealText(text), &back);
-        EXPECT_TRUE(result.ok()) << result.message.toStdString();
+        EXPECT_TRUE(result.ok()) << words::sentence(result.failure).toStdString();
         EXPECT_EQ(back, text);
     }
 }
@@ -117,7 +118,7 @@ TEST(SealedMessage, DamagedTextIsRefused) {
     for (const auto& c : cases) {
         const Result result = openText(c.file);
         EXPECT_EQ(result.status, c.expected)
-            << c.file.left(200).toStdString() << ": " << result.message.toStdString();
+            << c.file.left(200).toStdString() << ": " << words::sentence(result.failure).toStdString();
     }
     // Padding bits that are not zero: the canonical form is the only one accepted.
     QByteArray nonCanonical = file;
@@ -128,7 +129,7 @@ TEST(SealedMessage, DamagedTextIsRefused) {
 
     QString kept = QStringLiteral("unchanged");
     const Result wrong = openMessage(file, QStringLiteral("sea shells"), &kept);
-    EXPECT_EQ(wrong.message, "The password is wrong, or the file was changed or cut short.");
+    EXPECT_EQ(words::sentence(wrong.failure), "The password is wrong, or the file was changed or cut short.");
     EXPECT_EQ(kept, "unchanged");
 }
 

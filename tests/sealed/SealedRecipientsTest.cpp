@@ -3,6 +3,7 @@
 
 #include "RecipientsTestSupport.h"
 #include "tests/support/Files.h"
+#include "words/Describe.h"
 
 #include <algorithm>
 #include <cstring>
@@ -28,7 +29,7 @@ TEST(SealedRecipients, EveryRecipientOpensWhatWasSealedToThem) {
         for (const Identity& person : people) {
             QByteArray out;
             const Result result = openWith(sealedBytes, {person}, &out);
-            ASSERT_TRUE(result.ok()) << size << ": " << result.message.toStdString();
+            ASSERT_TRUE(result.ok()) << size << ": " << words::sentence(result.failure).toStdString();
             EXPECT_TRUE(out == plain) << size;
         }
     }
@@ -48,7 +49,7 @@ TEST(SealedRecipients, OnlyTheChunkSizeIsBoundedByTheLimits) {
         const Result result = openWithIdentities(source, sink, {me}, limits, quiet);
         const bool fits = limits.maxChunkSize >= 1024;
         EXPECT_EQ(result.status, fits ? Status::Ok : Status::LimitsExceeded)
-            << result.message.toStdString();
+            << words::sentence(result.failure).toStdString();
         EXPECT_EQ(out, fits ? plain : QByteArray());
     }
 }
@@ -153,7 +154,7 @@ TEST(SealedRecipients, RefusalsLeaveTheOutputEmpty) {
         c.change(&changed);
         QByteArray out;
         const Result result = openWith(changed, {me}, &out);
-        EXPECT_EQ(result.status, c.expected) << c.name << ": " << result.message.toStdString();
+        EXPECT_EQ(result.status, c.expected) << c.name << ": " << words::sentence(result.failure).toStdString();
         EXPECT_TRUE(out.isEmpty()) << c.name;
     }
 }
@@ -192,7 +193,7 @@ TEST(SealedRecipients, AChangedListIsRefusedBeforeAnyRecordIsRead) {
         ByteArraySink sink(&out);
         base::Progress quiet;
         const Result result = openWithIdentities(source, sink, {me}, {}, quiet);
-        EXPECT_EQ(result.status, Status::WrongPasswordOrDamaged) << result.message.toStdString();
+        EXPECT_EQ(result.status, Status::WrongPasswordOrDamaged) << words::sentence(result.failure).toStdString();
     }
 }
 
@@ -295,7 +296,7 @@ TEST(SealedRecipients, EitherKindOpensWithWhatItNeeds) {
         ByteArraySink sink(&out);
         base::Progress quiet;
         const Result result = openEither(source, sink, c.opener, {}, quiet);
-        EXPECT_EQ(result.status, c.expected) << c.name << ": " << result.message.toStdString();
+        EXPECT_EQ(result.status, c.expected) << c.name << ": " << words::sentence(result.failure).toStdString();
         EXPECT_EQ(out.isEmpty(), c.expected != Status::Ok) << c.name;
     }
 }

@@ -1,6 +1,7 @@
 // The sealed engine: round trips, and every way a sealed file can be wrong.
 
 #include "SealedTestSupport.h"
+#include "words/Describe.h"
 
 #include <algorithm>
 #include <sodium.h>
@@ -19,7 +20,7 @@ void expectRefused(const QByteArray& sealedBytes, const QByteArray& plain, Statu
                    const Limits& limits = {}) {
     QByteArray out;
     const Result result = openBytes(sealedBytes, kPassword, &out, limits);
-    EXPECT_EQ(result.status, expected) << result.message.toStdString();
+    EXPECT_EQ(result.status, expected) << words::sentence(result.failure).toStdString();
     EXPECT_TRUE(plain.startsWith(out)) << "unauthenticated bytes reached the sink";
 }
 
@@ -36,7 +37,7 @@ TEST(SealedStream, RoundTripsAtAndAroundChunkAndBatchBoundaries) {
         EXPECT_EQ(sealedBytes.size(), sealedSize(size)) << size;
         QByteArray out;
         const Result result = openBytes(sealedBytes, kPassword, &out);
-        EXPECT_TRUE(result.ok()) << size << ": " << result.message.toStdString();
+        EXPECT_TRUE(result.ok()) << size << ": " << words::sentence(result.failure).toStdString();
         EXPECT_TRUE(out == plain) << size;
     }
 }
@@ -101,7 +102,7 @@ TEST(SealedStream, WrongPasswordWritesNothing) {
     RecordingSink sink;
     const Result result = open(source, sink, passwordKey(QStringLiteral("tiger lilly")));
     EXPECT_EQ(result.status, Status::WrongPasswordOrDamaged);
-    EXPECT_EQ(result.message, "The password is wrong, or the file was changed or cut short.");
+    EXPECT_EQ(words::sentence(result.failure), "The password is wrong, or the file was changed or cut short.");
     EXPECT_EQ(sink.writes, 0);
 }
 
@@ -240,13 +241,13 @@ TEST(SealedStream, ParametersOutsideTheLimitsAreRefusedBeforeAnyWork) {
         UnevenSource source(c.bytes);
         RecordingSink sink;
         const Result result = open(source, sink, passwordKey(kPassword));
-        EXPECT_EQ(result.status, c.expected) << result.message.toStdString();
+        EXPECT_EQ(result.status, c.expected) << words::sentence(result.failure).toStdString();
         // Nothing past the header was read, nothing written.
         EXPECT_EQ(source.position(), kHeaderSize);
         EXPECT_EQ(sink.writes, 0);
     }
     QByteArray out;
-    EXPECT_EQ(openBytes(withParams(quint64(1) << 40, 1, kChunk), kPassword, &out).message,
+    EXPECT_EQ(words::sentence(openBytes(withParams(quint64(1) << 40, 1, kChunk), kPassword, &out).failure),
               "The file asks for 1048576 MiB of memory to derive its key; at most 1024 MiB are "
               "allowed.");
 }
@@ -291,14 +292,14 @@ TEST(SealedStream, ReadAndWriteFailuresCarryTheirCause) {
     RecordingSink sink;
     Result result = seal(failingInput, sink, passwordKey(kPassword), fast());
     EXPECT_EQ(result.status, Status::ReadFailed);
-    EXPECT_EQ(result.message, "Input/output error");
+    EXPECT_EQ(words::sentence(result.failure), "Input/output error");
 
     const QByteArray sealedBytes = sealBytes(plain, kPassword, fast());
     MemorySource source(sealedBytes);
     RecordingSink fullDisk(6 * 1024 * 1024);
     result = open(source, fullDisk, passwordKey(kPassword));
     EXPECT_EQ(result.status, Status::WriteFailed);
-    EXPECT_EQ(result.message, "No space left on device");
+    EXPECT_EQ(words::sentence(result.failure), "No space left on device");
 
     UnevenSource failingSealed(sealedBytes, kHeaderSize + 100);
     RecordingSink out;

@@ -10,6 +10,7 @@
 #include "sealed/Stream.h"
 #include "tests/support/Files.h"
 #include "tests/support/RecordingProgress.h"
+#include "words/Describe.h"
 
 #include <QByteArray>
 #include <QList>
@@ -37,7 +38,7 @@ inline QByteArray sealBytes(const QByteArray& plain, const QString& password,
     QByteArray out;
     ByteArraySink sink(&out);
     const Result result = seal(source, sink, passwordKey(password), params);
-    EXPECT_TRUE(result.ok()) << result.message.toStdString();
+    EXPECT_TRUE(result.ok()) << words::sentence(result.failure).toStdString();
     return out;
 }
 

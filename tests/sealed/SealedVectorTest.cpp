@@ -4,6 +4,7 @@
 
 #include "SealedTestSupport.h"
 #include "tests/support/Files.h"
+#include "words/Describe.h"
 
 #include <QFile>
 
@@ -39,14 +40,14 @@ TEST(SealedVectors, StoredFileStillOpens) {
     EXPECT_EQ(header.chunkSize, kDefaultChunkSize);
     QByteArray out;
     const Result result = openBytes(sealedBytes, kVectorPassword, &out);
-    ASSERT_TRUE(result.ok()) << result.message.toStdString();
+    ASSERT_TRUE(result.ok()) << words::sentence(result.failure).toStdString();
     EXPECT_TRUE(out == vectorPlaintext());
 }
 
 TEST(SealedVectors, StoredMessageStillOpens) {
     QString text;
     const Result result = openMessage(dataFile("vector-message.txt"), kVectorPassword, &text);
-    ASSERT_TRUE(result.ok()) << result.message.toStdString();
+    ASSERT_TRUE(result.ok()) << words::sentence(result.failure).toStdString();
     EXPECT_EQ(text, QStringLiteral("Sealed test vector \u00e9 \u4e2d\u6587 \U0001F600\r\n"
                                    "Second line\r\n"));
 }

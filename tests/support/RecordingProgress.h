@@ -24,7 +24,7 @@ public:
         if (onPosition)
             onPosition(done);
     }
-    void waiting(const QString&) override {
+    void waiting() override {
         ++waits;
         if (onWaiting)
             onWaiting();

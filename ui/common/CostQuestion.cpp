@@ -1,6 +1,7 @@
 #include "ui/common/CostQuestion.h"
 
 #include "platform/Dialogs.h"
+#include "words/Describe.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,9 +19,9 @@ bool maySpend(QWidget* window, const QString& path, const std::optional<sealed::
             "cannot be stopped part way.\n\nOpen it anyway?")
             .arg(QDir::toNativeSeparators(path))
             .arg(cost->opslimit)
-            .arg(sealed::describeMemory(cost->memlimit))
+            .arg(words::memory(cost->memlimit))
             .arg(sealed::kDefaultOpslimit)
-            .arg(sealed::describeMemory(sealed::kDefaultMemlimit));
+            .arg(words::memory(sealed::kDefaultMemlimit));
     return platform::messageBox(window, text, base::kAppTitle, platform::Icon::Question,
                                 platform::Buttons::YesNo) == platform::Answer::Yes;
 }

@@ -38,7 +38,7 @@ bool askIdentityFile(QWidget* parent, FormRegistry& registry) {
     frmKeys* keys = path ? registry.form<frmKeys>() : nullptr;
     if (!keys)
         return false;
-    sealed::Result result = keys->openIdentityFile(*path, nullptr);
+    frmKeys::Opened result = keys->openIdentityFile(*path, nullptr);
     if (result.status == sealed::Status::NeedsPassword) {
         const std::optional<QString> password = platform::askPassword(
             parent, QCoreApplication::translate("ui::IdentityQuestion",
@@ -50,7 +50,7 @@ bool askIdentityFile(QWidget* parent, FormRegistry& registry) {
         base::wipe(*password);
     }
     if (!result.ok()) {
-        platform::messageBox(parent, result.message,
+        platform::messageBox(parent, result.text,
                              QCoreApplication::translate("ui::IdentityQuestion", "Error"),
                              platform::Icon::Stop);
         return false;

@@ -19,7 +19,7 @@ void MessageCommand::encrypt(const cipher::EncryptRequest& request,
     run.present = [this, outcome, done = std::move(done)] {
         release();
         WindowCipherHost host(m_window);
-        cipher::present(*outcome, host);
+        words::present(*outcome, host);
         if (done)
             done(outcome->result);
     };
@@ -45,9 +45,9 @@ void MessageCommand::decrypt(const cipher::DecryptRequest& request, QPlainTextEd
         // The text arrives while the window is still busy (a change handler
         // of the box may speak up meanwhile); the closing message comes with
         // the normal pointer.
-        cipher::presentText(*outcome, host);
+        words::presentText(*outcome, host);
         release();
-        cipher::presentNotice(*outcome, host);
+        words::presentNotice(*outcome, host);
         if (done)
             done(outcome->result);
     };

@@ -10,6 +10,7 @@
 #include "ui/common/PasswordBox.h"
 #include "ui/common/SealTarget.h"
 #include "ui/common/WindowLook.h"
+#include "words/Describe.h"
 #include "ui_frmEncFile.h"
 
 #include <QCheckBox>
@@ -197,12 +198,12 @@ void frmEncFile::runPass(cipher::Direction direction) {
     run.work = [request = std::move(request), result](base::Progress& progress) {
         *result = cipher::FileCipherPass(request, progress);
     };
-    run.present = [this, result] { passFinished(*result); };
+    run.present = [this, result, direction] { passFinished(*result, direction); };
     run.emptyBarFirst = true;
     m_command->start(std::move(run));
 }
 
-void frmEncFile::passFinished(cipher::PassResult result) {
+void frmEncFile::passFinished(const cipher::PassResult& result, cipher::Direction direction) {
     // The normal pointer for the closing message; the inputs come back once
     // it has been read.
     m_command->releasePointer();
@@ -210,11 +211,12 @@ void frmEncFile::passFinished(cipher::PassResult result) {
     const QPointer<frmEncFile> self(this);
     switch (result.status) {
     case cipher::PassStatus::Done:
-        platform::messageBox(this, cipher::kDone);
+        platform::messageBox(this, words::done());
         break;
     case cipher::PassStatus::Refused:
     case cipher::PassStatus::Failed:
-        platform::messageBox(this, result.message, tr("Error"), platform::Icon::Stop);
+        platform::messageBox(this, words::passText(result, direction, words::fileNotSealedHint()),
+                             tr("Error"), platform::Icon::Stop);
         break;
     case cipher::PassStatus::Cancelled:
         break;

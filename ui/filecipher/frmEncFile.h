@@ -65,7 +65,7 @@ private:
     // Shows the format the Sealed box chose, and the meter with it.
     void formatChosen(bool sealed);
     void runPass(cipher::Direction direction);
-    void passFinished(cipher::PassResult result);
+    void passFinished(const cipher::PassResult& result, cipher::Direction direction);
 
     // Sealed to people: no password; nothing when nobody was chosen (said why).
     bool fillRecipients(cipher::PassRequest& request);

@@ -7,6 +7,7 @@
 #include "ui/common/PasswordBox.h"
 #include "ui/common/WindowLook.h"
 #include "ui/keys/KeyFileReading.h"
+#include "words/Describe.h"
 #include "ui_frmKeys.h"
 
 #include <QApplication>
@@ -157,7 +158,7 @@ QString frmKeys::askPath(const QString& title, const QString& fileName, bool sav
 
 // ---- My key -------------------------------------------------------------
 
-sealed::Result frmKeys::openIdentityFile(const QString& path, const QString* password) {
+frmKeys::Opened frmKeys::openIdentityFile(const QString& path, const QString* password) {
     QString error;
     const std::optional<QByteArray> content = readKeyFile(path, sealed::kMaxKeyFileSize, &error);
     if (!content) {
@@ -171,11 +172,12 @@ sealed::Result frmKeys::openIdentityFile(const QString& path, const QString* pas
         result = sealed::readIdentityFile(*content, password, &found);
     }
     base::wipe(*content);
-    if (result.ok())
-        addKeys(found, path);
-    else
-        result.message = tr("The key file %1 cannot be used: %2").arg(shown(path), result.message);
-    return result;
+    if (!result.ok()) {
+        return {result.status, tr("The key file %1 cannot be used: %2")
+                                   .arg(shown(path), words::sentence(result.failure))};
+    }
+    addKeys(found, path);
+    return {};
 }
 
 void frmKeys::cmdOpenKey_Click() {
@@ -185,7 +187,7 @@ void frmKeys::cmdOpenKey_Click() {
         return;
     m_lastKeyFile = path;
     QString password = m_ui->txtPassword->text();
-    const sealed::Result result = openIdentityFile(path, password.isEmpty() ? nullptr : &password);
+    const Opened result = openIdentityFile(path, password.isEmpty() ? nullptr : &password);
     base::wipe(password);
     if (result.status == sealed::Status::NeedsPassword) {
         tell(tr("The key in %1 is protected by a password. Type it in the Password box, then "
@@ -198,7 +200,7 @@ void frmKeys::cmdOpenKey_Click() {
     // Right or wrong, the password has been used.
     forgetPasswords();
     if (!result.ok())
-        tell(result.message);
+        tell(result.text);
 }
 
 bool frmKeys::newPassword(bool protect, QString* password) {
@@ -275,7 +277,7 @@ QString frmKeys::writeIdentity(const sealed::Identity& identity, const QString& 
         made = sealed::identityFile(identity, password.isEmpty() ? nullptr : &password, &file);
     }
     if (!made.ok()) {
-        tell(made.message.isEmpty() ? tr("The encryption library failed.") : made.message);
+        tell(made.failure.ok() ? tr("The encryption library failed.") : words::sentence(made.failure));
         return {};
     }
     const bool written = writeFile(path, file, true);
@@ -386,7 +388,7 @@ bool frmKeys::openPeople(const QString& path) {
         tell(tr("%1 is not a people file. Its line %2: %3")
                  .arg(shown(path))
                  .arg(problem.line)
-                 .arg(sealed::describe(problem.problem, problem.given)));
+                 .arg(words::keyTextProblem(problem.problem, problem.given)));
         return false;
     }
     m_people = *people;
@@ -442,7 +444,7 @@ bool frmKeys::mayDropPeopleChanges(const QString& question) {
 }
 
 void frmKeys::refusePersonKey(sealed::KeyTextProblem problem, const QString& given) {
-    const QString sentence = sealed::describe(problem, given);
+    const QString sentence = words::keyTextProblem(problem, given);
     if (problem == sealed::KeyTextProblem::IsIdentity)
         wipeBox(m_ui->txtPersonKey); // a secret: never kept, never shown
     tell(sentence);
@@ -459,7 +461,7 @@ void frmKeys::showPersonKeyProblem() {
         return;
     }
     const bool quiet = valid || problem == sealed::KeyTextProblem::Empty;
-    m_ui->lblKeyProblem->setText(quiet ? QString() : breakable(sealed::describe(problem, text)));
+    m_ui->lblKeyProblem->setText(quiet ? QString() : breakable(words::keyTextProblem(problem, text)));
 }
 
 void frmKeys::cmdAdd_Click() {

@@ -51,8 +51,14 @@ public:
 
     // Opens the identities of an identity file into the list, as Open key
     // does, with the password of a protected one (nullptr: none). Ok, or the
-    // reason in a sentence (NeedsPassword, WrongPasswordOrDamaged, ...).
-    sealed::Result openIdentityFile(const QString& path, const QString* password);
+    // status (NeedsPassword, WrongPasswordOrDamaged, ...) and the reason in a
+    // sentence.
+    struct Opened {
+        sealed::Status status = sealed::Status::Ok;
+        QString text = {};
+        bool ok() const { return status == sealed::Status::Ok; }
+    };
+    Opened openIdentityFile(const QString& path, const QString* password);
 
 public slots:
     void cmdNewKey_Click();

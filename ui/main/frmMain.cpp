@@ -18,7 +18,6 @@
 #include "ui/common/MessageCommand.h"
 #include "ui/common/PasswordBox.h"
 #include "ui/common/ReplaceQuestion.h"
-#include "ui/common/WindowCipherHost.h"
 #include "ui/common/WindowLook.h"
 #include "ui/common/ApplicationExit.h"
 #include "ui/startup/WebPage.h"
@@ -120,8 +119,6 @@ frmMain::frmMain(FormRegistry& registry, MainSettings& settings, QWidget* parent
     m_ui->mnusecret->menuAction()->setObjectName(QStringLiteral("mnusecret"));
     m_ui->Secret->setText(QStringLiteral(" "));
 
-    // Decrypted text arrives one character at a time.
-    prepareOutputBox(m_ui->txtIn);
     m_command = new MessageCommand(this, m_ui->pbarEnc);
     m_ui->txtIn->installEventFilter(this);
     m_ui->cmdBrowse->installEventFilter(this);

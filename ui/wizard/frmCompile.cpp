@@ -1,7 +1,6 @@
 #include "ui/wizard/frmCompile.h"
 
 #include "ui/FormRegistry.h"
-#include "ui/common/WindowCipherHost.h"
 #include "ui/common/ApplicationExit.h"
 #include "ui_frmCompile.h"
 
@@ -17,8 +16,6 @@ frmCompile::frmCompile(FormRegistry& registry, Wizard& wizard, QWidget* parent)
     for (QLabel* caption : {m_ui->lblPW, m_ui->lblOutput, m_ui->lblFilename})
         setColours(caption, QApplication::palette().color(QPalette::WindowText), QColor(0, 192, 0));
     setCancelButton(m_ui->cmdExit);
-    // A wizard decryption fills txtIn one character at a time.
-    prepareOutputBox(m_ui->txtIn);
     m_wizard.setResultBox(m_ui->txtIn);
     showAnswers();
 
