@@ -2,6 +2,441 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Words</name>
+    <message>
+        <source>The file &quot;%1&quot; could not be read (%2).</source>
+        <translation>Die Datei &quot;%1&quot; konnte nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written (%2).</source>
+        <translation>Die Datei &quot;%1&quot; konnte nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be created (%2).</source>
+        <translation>Die Datei &quot;%1&quot; konnte nicht angelegt werden (%2).</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be found.</source>
+        <translation>Die Datei &quot;%1&quot; wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file.</source>
+        <translation>&quot;%1&quot; ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an ordinary file.</source>
+        <translation>&quot;%1&quot; ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>You may not read the file &quot;%1&quot;.</source>
+        <translation>Sie dürfen die Datei &quot;%1&quot; nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The classic file cipher needs the length of its input, and &quot;%1&quot; is a stream that has none: give a file instead.</source>
+        <translation>Die klassische Dateichiffre braucht die Länge ihrer Eingabe, und &quot;%1&quot; ist ein Datenstrom, der keine hat: Geben Sie stattdessen eine Datei an.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; became shorter while it was read.</source>
+        <translation>Die Datei &quot;%1&quot; ist beim Lesen kürzer geworden.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist.</source>
+        <translation>Den Ordner &quot;%1&quot; gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a message file: it begins with neither a tag line nor a number.</source>
+        <translation>Die Datei &quot;%1&quot; ist keine Nachrichtendatei: Sie beginnt weder mit einer Kennzeile noch mit einer Zahl.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already received part of the data, which must be discarded.</source>
+        <translation>&quot;%1&quot; hat schon einen Teil der Daten erhalten, der verworfen werden muss.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not decrypted: it is not a sealed file.</source>
+        <translation>Die Datei &quot;%1&quot; wurde nicht entschlüsselt: Sie ist keine versiegelte Datei.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not decrypted: it is not a sealed message.</source>
+        <translation>Die Datei &quot;%1&quot; wurde nicht entschlüsselt: Sie ist keine versiegelte Nachricht.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not decrypted: it is not sealed to this identity.</source>
+        <translation>Die Datei &quot;%1&quot; wurde nicht entschlüsselt: Sie ist nicht an diese Identität versiegelt.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not decrypted: it is not sealed to any of these identities.</source>
+        <translation>Die Datei &quot;%1&quot; wurde nicht entschlüsselt: Sie ist an keine dieser Identitäten versiegelt.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not decrypted: it is sealed to people, and opens with an identity, not a password.</source>
+        <translation>Die Datei &quot;%1&quot; wurde nicht entschlüsselt: Sie ist an Personen versiegelt und öffnet sich mit einer Identität, nicht mit einem Passwort.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not decrypted: it is sealed with a password, not to people.</source>
+        <translation>Die Datei &quot;%1&quot; wurde nicht entschlüsselt: Sie ist mit einem Passwort versiegelt, nicht an Personen.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not decrypted: it is a sealed file whose first bytes were changed or that was cut short.</source>
+        <translation>Die Datei &quot;%1&quot; wurde nicht entschlüsselt: Sie ist eine versiegelte Datei, deren erste Bytes geändert wurden oder die gekürzt wurde.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not decrypted: it is a sealed message that was damaged: %2.</source>
+        <translation>Die Datei &quot;%1&quot; wurde nicht entschlüsselt: Sie ist eine versiegelte Nachricht, die beschädigt wurde: %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not decrypted: it is larger than 1 MB, far larger than any message file.</source>
+        <translation>Die Datei &quot;%1&quot; wurde nicht entschlüsselt: Sie ist größer als 1 MB, weit größer als jede Nachrichtendatei.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not decrypted: it holds more than %2 numbers, far more than any message file (a message has at most %3 characters).</source>
+        <translation>Die Datei &quot;%1&quot; wurde nicht entschlüsselt: Sie enthält mehr als %2 Zahlen, weit mehr als jede Nachrichtendatei (eine Nachricht hat höchstens %3 Zeichen).</translation>
+    </message>
+    <message>
+        <source>its text is not clean base64</source>
+        <translation>ihr Text ist kein sauberes Base64</translation>
+    </message>
+    <message>
+        <source>it was cut short</source>
+        <translation>sie wurde gekürzt</translation>
+    </message>
+    <message>
+        <source>the sealed data after its first line is missing</source>
+        <translation>die versiegelten Daten nach ihrer ersten Zeile fehlen</translation>
+    </message>
+    <message>
+        <source>the beginning of its sealed data was changed</source>
+        <translation>der Anfang ihrer versiegelten Daten wurde geändert</translation>
+    </message>
+    <message>
+        <source>the password is longer than %1 characters</source>
+        <translation>das Passwort ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>the password holds the character %1, which cannot be used in a password</source>
+        <translation>das Passwort enthält das Zeichen %1, das in einem Passwort nicht verwendet werden kann</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>There was not enough memory.</source>
+        <translation>Der Speicher reichte nicht aus.</translation>
+    </message>
+    <message>
+        <source>This is not a sealed file.</source>
+        <translation>Das ist keine versiegelte Datei.</translation>
+    </message>
+    <message>
+        <source>The sealed file was cut short inside its header.</source>
+        <translation>Die versiegelte Datei wurde innerhalb ihres Dateikopfs gekürzt.</translation>
+    </message>
+    <message>
+        <source>The file was cut short inside its header.</source>
+        <translation>Die Datei wurde innerhalb ihres Dateikopfs gekürzt.</translation>
+    </message>
+    <message>
+        <source>The file was sealed in a format (version %1) that this version of Tessera cannot open.</source>
+        <translation>Die Datei wurde in einem Format (Version %1) versiegelt, das diese Version von Tessera nicht öffnen kann.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s key is derived in a way (number %1) that this version of Tessera does not know.</source>
+        <translation>Der Schlüssel der Datei wird auf eine Weise (Nummer %1) abgeleitet, die diese Version von Tessera nicht kennt.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s key settings (%1 of memory, %2 passes) are not valid for a sealed file.</source>
+        <translation>Die Schlüsseleinstellungen der Datei (%1 Speicher, %2 Durchgänge) sind für eine versiegelte Datei nicht gültig.</translation>
+    </message>
+    <message>
+        <source>The file asks for %1 of memory to derive its key; at most %2 are allowed.</source>
+        <translation>Die Datei verlangt %1 Speicher, um ihren Schlüssel abzuleiten; erlaubt sind höchstens %2.</translation>
+    </message>
+    <message>
+        <source>The file asks for %1 passes to derive its key; at most %2 are allowed.</source>
+        <translation>Die Datei verlangt %1 Durchgänge, um ihren Schlüssel abzuleiten; erlaubt sind höchstens %2.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s chunk size of %1 bytes is not valid for a sealed file.</source>
+        <translation>Die Blockgröße der Datei von %1 Bytes ist für eine versiegelte Datei nicht gültig.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s chunks of %1 bytes are larger than the %2 bytes allowed.</source>
+        <translation>Die Blöcke der Datei von %1 Bytes sind größer als die erlaubten %2 Bytes.</translation>
+    </message>
+    <message>
+        <source>The password is wrong, or the file was changed or cut short.</source>
+        <translation>Das Passwort ist falsch, oder die Datei wurde geändert oder gekürzt.</translation>
+    </message>
+    <message>
+        <source>The encryption library could not start.</source>
+        <translation>Die Verschlüsselungsbibliothek konnte nicht starten.</translation>
+    </message>
+    <message>
+        <source>The encryption library failed.</source>
+        <translation>Die Verschlüsselungsbibliothek hat versagt.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to keep the key.</source>
+        <translation>Der Speicher reichte nicht aus, um den Schlüssel zu verwahren.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to derive the key (%1).</source>
+        <translation>Der Speicher reichte nicht aus, um den Schlüssel abzuleiten (%1).</translation>
+    </message>
+    <message>
+        <source>The sealed message does not hold UTF-8 text.</source>
+        <translation>Die versiegelte Nachricht enthält keinen UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>The message has %1 characters (a line break counts as two), and a message may have at most %2.</source>
+        <translation>Die Nachricht hat %1 Zeichen (ein Zeilenumbruch zählt als zwei), und eine Nachricht darf höchstens %2 haben.</translation>
+    </message>
+    <message>
+        <source>The message file is larger than a sealed message can be.</source>
+        <translation>Die Nachrichtendatei ist größer, als eine versiegelte Nachricht sein kann.</translation>
+    </message>
+    <message>
+        <source>This is not a sealed message.</source>
+        <translation>Das ist keine versiegelte Nachricht.</translation>
+    </message>
+    <message>
+        <source>The sealed message is damaged.</source>
+        <translation>Die versiegelte Nachricht ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>No recipient was given.</source>
+        <translation>Es wurde kein Empfänger angegeben.</translation>
+    </message>
+    <message>
+        <source>A file may be sealed to at most %1 people; %2 were given.</source>
+        <translation>Eine Datei lässt sich an höchstens %1 Personen versiegeln; angegeben wurden %2.</translation>
+    </message>
+    <message>
+        <source>Recipient %1 cannot be used: its key is one that no key pair has.</source>
+        <translation>Empfänger %1 ist nicht verwendbar: Sein Schlüssel kommt in keinem Schlüsselpaar vor.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s recipients are of a kind (number %1) that this version of Tessera does not know.</source>
+        <translation>Die Empfänger der Datei sind von einer Art (Nummer %1), die diese Version von Tessera nicht kennt.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it lists no recipient.</source>
+        <translation>Die Datei ist beschädigt: Sie nennt keinen Empfänger.</translation>
+    </message>
+    <message>
+        <source>The file lists %1 recipients; at most %2 are tried.</source>
+        <translation>Die Datei nennt %1 Empfänger; versucht werden höchstens %2.</translation>
+    </message>
+    <message>
+        <source>The file holds a key that no writer makes (a key of low order): it was forged or changed.</source>
+        <translation>Die Datei enthält einen Schlüssel, den kein schreibendes Programm erzeugt (einen Schlüssel niedriger Ordnung): Sie wurde gefälscht oder geändert.</translation>
+    </message>
+    <message>
+        <source>The file is not sealed to this identity.</source>
+        <translation>Die Datei ist nicht an diese Identität versiegelt.</translation>
+    </message>
+    <message>
+        <source>The file is not sealed to any of these identities.</source>
+        <translation>Die Datei ist an keine dieser Identitäten versiegelt.</translation>
+    </message>
+    <message>
+        <source>The file was changed: its list of recipients is not the one it was sealed with.</source>
+        <translation>Die Datei wurde geändert: Ihre Empfängerliste ist nicht die, mit der sie versiegelt wurde.</translation>
+    </message>
+    <message>
+        <source>The file is sealed with a password.</source>
+        <translation>Die Datei ist mit einem Passwort versiegelt.</translation>
+    </message>
+    <message>
+        <source>The file is sealed to people: it opens with an identity.</source>
+        <translation>Die Datei ist an Personen versiegelt: Sie öffnet sich mit einer Identität.</translation>
+    </message>
+    <message>
+        <source>It holds a recipient (a public key) on line %1, which opens nothing: give the identity file that was made with it.</source>
+        <translation>Sie enthält in Zeile %1 einen Empfänger (einen öffentlichen Schlüssel), der nichts öffnet: Geben Sie die Identitätsdatei an, die mit ihm erzeugt wurde.</translation>
+    </message>
+    <message>
+        <source>Its line %1 is not an identity.</source>
+        <translation>Ihre Zeile %1 ist keine Identität.</translation>
+    </message>
+    <message>
+        <source>It holds no identity.</source>
+        <translation>Sie enthält keine Identität.</translation>
+    </message>
+    <message>
+        <source>It is far larger than an identity file.</source>
+        <translation>Sie ist weit größer als eine Identitätsdatei.</translation>
+    </message>
+    <message>
+        <source>The identity is protected by a password.</source>
+        <translation>Die Identität ist mit einem Passwort geschützt.</translation>
+    </message>
+    <message>
+        <source>The identity&apos;s password is wrong, or the file was changed.</source>
+        <translation>Das Passwort der Identität ist falsch, oder die Datei wurde geändert.</translation>
+    </message>
+    <message>
+        <source>It is protected twice over.</source>
+        <translation>Sie ist doppelt geschützt.</translation>
+    </message>
+    <message>
+        <source>No file loaded or File not found</source>
+        <translation>Keine Datei geladen oder Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Enter a password first.</source>
+        <translation>Geben Sie zuerst ein Passwort ein.</translation>
+    </message>
+    <message>
+        <source>Enter the name of the copy to create.</source>
+        <translation>Geben Sie den Namen der anzulegenden Kopie ein.</translation>
+    </message>
+    <message>
+        <source>The message was not encrypted: %1.</source>
+        <translation>Die Nachricht wurde nicht verschlüsselt: %1.</translation>
+    </message>
+    <message>
+        <source>The message was not encrypted: enter a password first.</source>
+        <translation>Die Nachricht wurde nicht verschlüsselt: Geben Sie zuerst ein Passwort ein.</translation>
+    </message>
+    <message>
+        <source>The message was not encrypted: it has %1 characters (a line break counts as two), and a message may have at most %2.</source>
+        <translation>Die Nachricht wurde nicht verschlüsselt: Sie hat %1 Zeichen (ein Zeilenumbruch zählt als zwei), und eine Nachricht darf höchstens %2 haben.</translation>
+    </message>
+    <message>
+        <source>The message was not encrypted: it holds the character %1, which a message file cannot hold.</source>
+        <translation>Die Nachricht wurde nicht verschlüsselt: Sie enthält das Zeichen %1, das eine Nachrichtendatei nicht aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>The message was not encrypted: enter the name of the file to create.</source>
+        <translation>Die Nachricht wurde nicht verschlüsselt: Geben Sie den Namen der anzulegenden Datei ein.</translation>
+    </message>
+    <message>
+        <source>The message was not encrypted: the file &quot;%1&quot; cannot be written (%2).</source>
+        <translation>Die Nachricht wurde nicht verschlüsselt: Die Datei &quot;%1&quot; kann nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>The message was not encrypted: standard output could not be written (%1).</source>
+        <translation>Die Nachricht wurde nicht verschlüsselt: Die Standardausgabe konnte nicht geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>The message was not encrypted: the file &quot;%1&quot; could not be written (%2).</source>
+        <translation>Die Nachricht wurde nicht verschlüsselt: Die Datei &quot;%1&quot; konnte nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>The message was not encrypted: the working file &quot;%1&quot; could not be used (%2).</source>
+        <translation>Die Nachricht wurde nicht verschlüsselt: Die Arbeitsdatei &quot;%1&quot; konnte nicht verwendet werden (%2).</translation>
+    </message>
+    <message>
+        <source>The message was not encrypted: another encryption is running and is using the working file &quot;%1&quot;. Try again when it has finished.</source>
+        <translation>Die Nachricht wurde nicht verschlüsselt: Eine andere Verschlüsselung läuft und verwendet die Arbeitsdatei &quot;%1&quot;. Versuchen Sie es noch einmal, wenn sie fertig ist.</translation>
+    </message>
+    <message>
+        <source>The message was not encrypted: %1. Nothing was written.</source>
+        <translation>Die Nachricht wurde nicht verschlüsselt: %1. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The message was not encrypted: %1</source>
+        <translation>Die Nachricht wurde nicht verschlüsselt: %1</translation>
+    </message>
+    <message>
+        <source>The message was not decrypted: %1.</source>
+        <translation>Die Nachricht wurde nicht entschlüsselt: %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled: no copy was written to &quot;%1&quot;.</source>
+        <translation>Abgebrochen: Nach &quot;%1&quot; wurde keine Kopie geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cancelled: </source>
+        <translation>Abgebrochen: </translation>
+    </message>
+    <message>
+        <source>Enter the name of the file to encrypt.</source>
+        <translation>Geben Sie den Namen der zu verschlüsselnden Datei ein.</translation>
+    </message>
+    <message>
+        <source>Enter the name of the file to decrypt.</source>
+        <translation>Geben Sie den Namen der zu entschlüsselnden Datei ein.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is empty: there is nothing to encrypt.</source>
+        <translation>Die Datei &quot;%1&quot; ist leer: Es gibt nichts zu verschlüsseln.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is empty: there is nothing to decrypt.</source>
+        <translation>Die Datei &quot;%1&quot; ist leer: Es gibt nichts zu entschlüsseln.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written: %2.</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>To open a classic message file, turn Sealed off.</source>
+        <translation>Um eine klassische Nachrichtendatei zu öffnen, schalten Sie Versiegelt aus.</translation>
+    </message>
+    <message>
+        <source>To decrypt a classic file, turn Sealed off.</source>
+        <translation>Um eine klassische Datei zu entschlüsseln, schalten Sie Versiegelt aus.</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Decrypted</source>
+        <translation>Entschlüsselt</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Erledigt</translation>
+    </message>
+    <message>
+        <source>Waiting for another encryption to finish with the working file...</source>
+        <translation>Es wird gewartet, bis eine andere Verschlüsselung mit der Arbeitsdatei fertig ist...</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>A recipient is empty.</source>
+        <translation>Ein Empfänger ist leer.</translation>
+    </message>
+    <message>
+        <source>An identity (a secret key) was given where a recipient belongs; it was not used. Never pass an identity on: give its recipient instead, which starts with %1.</source>
+        <translation>Wo ein Empfänger hingehört, wurde eine Identität (ein geheimer Schlüssel) angegeben; sie wurde nicht verwendet. Geben Sie eine Identität nie weiter: Geben Sie stattdessen ihren Empfänger an, der mit %1 beginnt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a recipient: a recipient starts with %2.</source>
+        <translation>&quot;%1&quot; ist kein Empfänger: Ein Empfänger beginnt mit %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a recipient: it has %2 characters, and a recipient has %3; one is missing or extra.</source>
+        <translation>&quot;%1&quot; ist kein Empfänger: Das sind %2 Zeichen, und ein Empfänger hat %3; eines fehlt oder ist zu viel.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a recipient: it holds a character that no recipient has.</source>
+        <translation>&quot;%1&quot; ist kein Empfänger: Darin steht ein Zeichen, das in keinem Empfänger vorkommt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a typo: its checksum does not match. Copy it again from the original.</source>
+        <translation>&quot;%1&quot; enthält einen Tippfehler: Die Prüfsumme stimmt nicht. Kopieren Sie den Empfänger noch einmal aus dem Original.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: its key is one that no key pair has.</source>
+        <translation>&quot;%1&quot; ist nicht verwendbar: Sein Schlüssel kommt in keinem Schlüsselpaar vor.</translation>
+    </message>
+</context>
+<context>
     <name>app</name>
     <message>
         <source>Tessera2 encrypts short typed messages into message files and enciphers
@@ -1473,6 +1908,13 @@ Sie durch die verschlüsselte Nachricht ersetzen? Alles, was sie jetzt enthält,
     <message>
         <source>Leave out my own keys</source>
         <translation>Meine eigenen Schlüssel weglassen</translation>
+    </message>
+</context>
+<context>
+    <name>ui::WindowCipherHost</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
