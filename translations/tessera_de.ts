@@ -435,6 +435,210 @@
         <source>&quot;%1&quot; cannot be used: its key is one that no key pair has.</source>
         <translation>&quot;%1&quot; ist nicht verwendbar: Sein Schlüssel kommt in keinem Schlüsselpaar vor.</translation>
     </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>es wurde kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>das ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>den Ordner &quot;%1&quot; gibt es nicht</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; cannot be used (%2)</source>
+        <translation>der Ordner &quot;%1&quot; ist nicht verwendbar (%2)</translation>
+    </message>
+    <message>
+        <source>its way passes through &quot;%1&quot;, another user&apos;s link, in a folder that others may write</source>
+        <translation>ihr Weg führt über &quot;%1&quot;, einen Link eines anderen Benutzers, in einem Ordner, in den andere schreiben dürfen</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>das ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>it belongs to another user, in a folder that others may write</source>
+        <translation>sie gehört einem anderen Benutzer, in einem Ordner, in den andere schreiben dürfen</translation>
+    </message>
+    <message>
+        <source>it has more than one name (a hard link), in a folder that others may write</source>
+        <translation>sie hat mehr als einen Namen (einen harten Link), in einem Ordner, in den andere schreiben dürfen</translation>
+    </message>
+    <message>
+        <source>it is write-protected</source>
+        <translation>sie ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>it already exists</source>
+        <translation>es gibt sie schon</translation>
+    </message>
+    <message>
+        <source>it was replaced while it was being opened</source>
+        <translation>sie wurde ersetzt, während sie geöffnet wurde</translation>
+    </message>
+    <message>
+        <source>it is not a new file</source>
+        <translation>sie ist keine neue Datei</translation>
+    </message>
+    <message>
+        <source>the output is larger than expected</source>
+        <translation>die Ausgabe ist größer als erwartet</translation>
+    </message>
+    <message>
+        <source>there is no cache folder to keep the working file in: HOME is not set to an absolute path, and neither is XDG_CACHE_HOME</source>
+        <translation>es gibt keinen Cache-Ordner für die Arbeitsdatei: HOME ist nicht auf einen absoluten Pfad gesetzt, und XDG_CACHE_HOME auch nicht</translation>
+    </message>
+    <message>
+        <source>there is no cache folder to keep the working file in</source>
+        <translation>es gibt keinen Cache-Ordner für die Arbeitsdatei</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be made (%2)</source>
+        <translation>der Ordner &quot;%1&quot; konnte nicht angelegt werden (%2)</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be made</source>
+        <translation>der Ordner &quot;%1&quot; konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be used (%2)</source>
+        <translation>der Ordner &quot;%1&quot; konnte nicht verwendet werden (%2)</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; is a symbolic link, not a real folder</source>
+        <translation>der Ordner &quot;%1&quot; ist ein symbolischer Link, kein echter Ordner</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>&quot;%1&quot; ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be opened (%2)</source>
+        <translation>der Ordner &quot;%1&quot; konnte nicht geöffnet werden (%2)</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; belongs to another user</source>
+        <translation>der Ordner &quot;%1&quot; gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; may be written by other users</source>
+        <translation>in den Ordner &quot;%1&quot; dürfen andere Benutzer schreiben</translation>
+    </message>
+    <message>
+        <source>the lock file could not be opened (%1)</source>
+        <translation>die Sperrdatei konnte nicht geöffnet werden (%1)</translation>
+    </message>
+    <message>
+        <source>the lock file is not a file of this user&apos;s</source>
+        <translation>die Sperrdatei gehört nicht diesem Benutzer</translation>
+    </message>
+    <message>
+        <source>the lock file could not be locked (%1)</source>
+        <translation>die Sperrdatei konnte nicht gesperrt werden (%1)</translation>
+    </message>
+    <message>
+        <source>the lock file could not be made</source>
+        <translation>die Sperrdatei konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it holds fewer codes than the message has characters</source>
+        <translation>sie enthält weniger Codes, als die Nachricht Zeichen hat</translation>
+    </message>
+    <message>
+        <source>very weak</source>
+        <translation>sehr schwach</translation>
+    </message>
+    <message>
+        <source>weak</source>
+        <translation>schwach</translation>
+    </message>
+    <message>
+        <source>fair</source>
+        <translation>mittel</translation>
+    </message>
+    <message>
+        <source>strong</source>
+        <translation>stark</translation>
+    </message>
+    <message>
+        <source>very strong</source>
+        <translation>sehr stark</translation>
+    </message>
+    <message>
+        <source>less than a second</source>
+        <translation>weniger als einer Sekunde</translation>
+    </message>
+    <message>
+        <source>about 1 second</source>
+        <translation>etwa 1 Sekunde</translation>
+    </message>
+    <message>
+        <source>about %1 seconds</source>
+        <translation>etwa %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>about 1 minute</source>
+        <translation>etwa 1 Minute</translation>
+    </message>
+    <message>
+        <source>about %1 minutes</source>
+        <translation>etwa %1 Minuten</translation>
+    </message>
+    <message>
+        <source>about 1 hour</source>
+        <translation>etwa 1 Stunde</translation>
+    </message>
+    <message>
+        <source>about %1 hours</source>
+        <translation>etwa %1 Stunden</translation>
+    </message>
+    <message>
+        <source>about 1 day</source>
+        <translation>etwa 1 Tag</translation>
+    </message>
+    <message>
+        <source>about %1 days</source>
+        <translation>etwa %1 Tagen</translation>
+    </message>
+    <message>
+        <source>about 1 month</source>
+        <translation>etwa 1 Monat</translation>
+    </message>
+    <message>
+        <source>about %1 months</source>
+        <translation>etwa %1 Monaten</translation>
+    </message>
+    <message>
+        <source>about 1 year</source>
+        <translation>etwa 1 Jahr</translation>
+    </message>
+    <message>
+        <source>about %1 years</source>
+        <translation>etwa %1 Jahren</translation>
+    </message>
+    <message>
+        <source>thousands of years</source>
+        <translation>Tausenden von Jahren</translation>
+    </message>
+    <message>
+        <source>over a million years</source>
+        <translation>über einer Million Jahren</translation>
+    </message>
+    <message>
+        <source>%1: %2 to guess</source>
+        <translation>%1: in %2 zu erraten</translation>
+    </message>
+    <message>
+        <source>Estimated with zxcvbn, for an attacker who tries %L1 passwords a second, each costing Argon2id&apos;s 64 MiB and 3 passes.</source>
+        <translation>Geschätzt mit zxcvbn, für einen Angreifer, der %L1 Passwörter pro Sekunde probiert, von denen jedes die 64 MiB und 3 Durchgänge von Argon2id kostet.</translation>
+    </message>
 </context>
 <context>
     <name>app</name>
