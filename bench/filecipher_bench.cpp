@@ -32,7 +32,7 @@ void prepare(const QString& path, qint64 size) {
 
 void run(benchmark::State& state, const QString& input, const QString& output) {
     base::Progress host;
-    const cipher::PassRequest request{input, output, QStringLiteral("benchmark password"),
+    const cipher::PassRequest request{input, output, base::Secret::copyOf(u"benchmark password"),
                                           cipher::Direction::Encipher};
     for (auto _ : state) {
         if (output != input) {

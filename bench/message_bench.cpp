@@ -29,7 +29,7 @@ QString message() {
 
 void encryptRequest(cipher::EncryptRequest& r, const QTemporaryDir& dir, bool options) {
     r.text = message();
-    r.password = QStringLiteral("correct horse battery");
+    r.password = base::Secret::copyOf(u"correct horse battery");
     r.path = dir.filePath(QStringLiteral("message.txt"));
     r.scratchPath = dir.filePath(QStringLiteral("cache/TempFile.enc"));
     r.pic = options;

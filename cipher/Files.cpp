@@ -88,8 +88,8 @@ std::optional<base::Failure> refusal(const PassRequest& request, qint64 inputSiz
     if (request.password.isEmpty() && !byKeys(request))
         return base::failure(Fault::NoPassword);
     if (auto problem = byKeys(request) ? std::nullopt
-                       : isSealed      ? sealed::passwordProblem(request.password)
-                                       : classic::passwordProblem(request.password))
+                       : isSealed      ? sealed::passwordProblem(request.password.text())
+                                       : classic::passwordProblem(request.password.text()))
         return problem;
     if (request.outputDescriptor >= 0)
         return std::nullopt;
@@ -200,7 +200,7 @@ private:
     PassResult classicPass(qint64 size) {
         classic::FilePass pass;
         pass.size = size;
-        pass.password = classic::codepage::encode(m_request.password);
+        pass.password = classic::codepage::encode(m_request.password.text());
         pass.encipher = m_request.direction == Direction::Encipher;
         io::DeviceSource input(m_input);
         pass.input = &input;

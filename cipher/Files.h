@@ -8,6 +8,7 @@
 
 #include "base/Failure.h"
 #include "base/Progress.h"
+#include "base/Secret.h"
 #include "cipher/Format.h"
 #include "classic/FilePass.h"
 #include "sealed/Identity.h"
@@ -23,7 +24,7 @@ enum class Direction { Encipher, Decipher };
 struct PassRequest {
     QString input;    // the file to read
     QString output;   // the copy to create; may name the input itself
-    QString password; // as typed
+    base::Secret password; // as typed; shared with the request's copies (base/Secret.h)
     Direction direction = Direction::Encipher;
     // How to encipher. Deciphering recognises a sealed file by itself; Sealed
     // there means that the input must be sealed, and a classic one is refused

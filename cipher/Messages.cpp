@@ -42,8 +42,8 @@ std::optional<base::Failure> encryptionRefusal(const EncryptRequest& request) {
         return base::failure(base::Fault::NoPassword);
     const bool sealed = request.format == Format::Sealed || toPeople(request);
     const auto problem = toPeople(request) ? std::nullopt
-                         : sealed          ? sealed::passwordProblem(request.password)
-                                           : classic::passwordProblem(request.password);
+                         : sealed          ? sealed::passwordProblem(request.password.text())
+                                           : classic::passwordProblem(request.password.text());
     if (problem)
         return problem;
     if (request.text.size() > base::kMaxMessageLength)
@@ -71,7 +71,7 @@ EncryptOutcome classicContent(const EncryptRequest& request, base::Progress& pro
         return notEncrypted(base::failure(base::Fault::NoScratchFolder, problem));
     write.scratchWaitMs = request.scratchWaitMs;
     write.codes = classic::codepage::encode(request.text);
-    write.password = classic::codepage::encode(request.password);
+    write.password = classic::codepage::encode(request.password.text());
     write.pic = request.pic;
     write.junkBitz = request.junkBitz;
     classic::Written written = classic::writeMessage(write, progress);
@@ -95,7 +95,8 @@ EncryptOutcome sealedContent(const EncryptRequest& request, base::Progress& prog
     progress.setRange(0);
     const sealed::Result result =
         toPeople(request) ? sealed::sealMessage(request.text, request.recipients, content)
-                          : sealed::sealMessage(request.text, request.password, content);
+                          : sealed::sealMessage(request.text, sealed::passwordKey(request.password),
+                                                content);
     if (!result.ok())
         return notEncrypted(result.failure);
     return {EncryptResult::Finished, {}};
@@ -202,7 +203,7 @@ DecryptResult sealedRefusal(const DecryptRequest& request, sealed::Result* resul
 DecryptOutcome decryptSealed(const QByteArray& content, const DecryptRequest& request,
                              base::Progress& progress) {
     const bool byPassword = !request.password.isEmpty() || request.identities.isEmpty();
-    if (const auto problem = byPassword ? sealed::passwordProblem(request.password)
+    if (const auto problem = byPassword ? sealed::passwordProblem(request.password.text())
                                         : std::nullopt)
         return {DecryptResult::Refused, false, {}, *problem};
     progress.setRange(0);
@@ -254,11 +255,11 @@ DecryptOutcome decryptMessage(const DecryptRequest& request, base::Progress& pro
         if (found.recognition == sealed::Recognition::Sealed)
             return decryptSealed(content, request, progress);
     }
-    if (const auto problem = classic::passwordProblem(request.password))
+    if (const auto problem = classic::passwordProblem(request.password.text()))
         return {DecryptResult::Refused, true, {}, *problem};
     if (!opened)
         return {DecryptResult::NotFound, true, {}, base::failure(base::Fault::MessageFileNotFound)};
-    return decryptClassic(content, request.password);
+    return decryptClassic(content, request.password.text());
 }
 
 std::optional<sealed::Cost> sealedMessageCost(const QString& path) {

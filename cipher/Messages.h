@@ -10,7 +10,9 @@
 
 #include "base/Failure.h"
 #include "base/Progress.h"
+#include "base/Secret.h"
 #include "cipher/Format.h"
+#include "classic/MessageFormat.h"
 #include "sealed/Identity.h"
 #include "sealed/Key.h"
 
@@ -20,9 +22,13 @@
 
 namespace cipher {
 
+// A window's text with its line breaks as a message's (CR LF), for
+// EncryptRequest::text.
+using classic::toMessageLineEnds;
+
 struct EncryptRequest {
     QString text;     // the message, line breaks as CR LF
-    QString password; // as typed
+    base::Secret password; // as typed; shared with the request's copies (base/Secret.h)
     QString path;     // the message file to write
     bool pic = false;
     bool junkBitz = false;
@@ -54,7 +60,7 @@ EncryptOutcome encryptMessage(const EncryptRequest& request, base::Progress& pro
 
 struct DecryptRequest {
     QString path;     // the message file to read
-    QString password; // as typed
+    base::Secret password; // as typed; shared with the request's copies (base/Secret.h)
     // Sealed chosen: the file must be a sealed message; a classic one is
     // refused as NotSealed.
     bool requireSealed = false;

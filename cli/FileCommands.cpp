@@ -87,7 +87,7 @@ int fileCommand(const QString& name, const Options& options, cipher::Direction d
         named(options.positional.at(1), QCoreApplication::translate("cli", "standard output"));
     request.inputDescriptor = heldDescriptor(options.positional.at(0), 0).value_or(-1);
     request.outputDescriptor = heldDescriptor(options.positional.at(1), 1).value_or(-1);
-    request.password = keys.passwordText();
+    request.password = keys.passwordSecret();
     request.recipients = keys.recipients;
     request.identities = keys.identities;
     request.direction = direction;

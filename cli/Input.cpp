@@ -17,14 +17,14 @@
 
 namespace cli {
 
-bool announceCost(const sealed::Cost& cost) {
+bool announceCost(const cipher::Cost& cost) {
     reportError(QCoreApplication::translate(
                     "cli", "this input asks for %1 passes over %2 to derive its key, more "
                            "than the usual %3 over %4: this may take a while")
                     .arg(cost.opslimit)
                     .arg(words::memory(cost.memlimit))
-                    .arg(sealed::kDefaultOpslimit)
-                    .arg(words::memory(sealed::kDefaultMemlimit)));
+                    .arg(cipher::kDefaultOpslimit)
+                    .arg(words::memory(cipher::kDefaultMemlimit)));
     return true;
 }
 

@@ -6,7 +6,7 @@
 // and a signal ends the wait for input at once.
 
 #include "base/Wipe.h"
-#include "sealed/Key.h"
+#include "cipher/Keys.h"
 
 #include <QByteArray>
 #include <QString>
@@ -42,7 +42,7 @@ Input readBounded(const QString& path, qsizetype limit);
 std::optional<int> heldDescriptor(const QString& path, int dash);
 
 // The one line said before a key that costs more than the default is
-// derived; always goes on (for sealed::CostCheck).
-bool announceCost(const sealed::Cost& cost);
+// derived; always goes on (for cipher::CostCheck).
+bool announceCost(const cipher::Cost& cost);
 
 } // namespace cli

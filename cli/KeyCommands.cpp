@@ -1,14 +1,12 @@
 // keygen and recipient, and the keys that encrypt and decrypt take.
 
 #include "base/Wipe.h"
+#include "cipher/Keys.h"
 #include "cli/Input.h"
 #include "cli/Keys.h"
 #include "cli/Password.h"
 #include "cli/Signals.h"
 #include "io/OutputFile.h"
-#include "sealed/Message.h"
-#include "sealed/Recipients.h"
-#include "sealed/Recognition.h"
 #include "words/Describe.h"
 
 #include <QCoreApplication>
@@ -27,7 +25,7 @@ QString shown(const QString& path) {
 // An identity or people file, read up to the size such a file can have (its
 // bytes are wiped when it goes); nothing, after one line, when it cannot be.
 std::optional<Input> readKeyFile(const QString& path, const QString& what) {
-    Input input = readBounded(path, sealed::kMaxKeyFileSize);
+    Input input = readBounded(path, cipher::kMaxKeyFileSize);
     switch (input.status) {
     case Input::Status::Ok:
         return input;
@@ -50,19 +48,19 @@ std::optional<Input> readKeyFile(const QString& path, const QString& what) {
 // The identities of one file into identities. The password of protected
 // files is had once, when the first one needs it, and kept for the next.
 bool readIdentities(const QString& path, const QString& passwordFile,
-                    std::optional<Secret>* password, QList<sealed::Identity>* identities) {
+                    std::optional<Secret>* password, QList<cipher::Identity>* identities) {
     const std::optional<Input> input =
         readKeyFile(path, QCoreApplication::translate("cli", "the identity file"));
     if (!input)
         return false;
-    if (sealed::isProtectedIdentityFile(input->bytes) && !*password) {
+    if (cipher::isProtectedIdentityFile(input->bytes) && !*password) {
         std::optional<Secret> got = obtainPassword(
             passwordFile, QCoreApplication::translate("cli", "Password of %1: ").arg(path));
         if (!got)
             return false;
         password->emplace(std::move(*got));
     }
-    const sealed::Result result = sealed::readIdentityFile(
+    const cipher::KeyResult result = cipher::readIdentityFile(
         input->bytes, *password ? &(*password)->text() : nullptr, identities);
     if (!result.ok()) {
         reportError(QCoreApplication::translate("cli", "cannot use the identity file %1: %2")
@@ -125,13 +123,13 @@ bool sealedToPeople(const QString& path) {
     if (path == QLatin1String("-") || heldDescriptor(path, 0) || !QFileInfo(path).isFile() ||
         !file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray content = file.read(sealed::kMaxMessageFileSize);
-    if (sealed::recogniseFile(content.left(sealed::kRecognitionWindow)) ==
-        sealed::Recognition::Sealed)
-        return sealed::sealedVersion(content) == sealed::kRecipientsVersion;
-    const sealed::FoundMessage found = sealed::findMessage(content);
+    const QByteArray content = file.read(cipher::kMaxMessageFileSize);
+    if (cipher::recogniseFile(content.left(cipher::kRecognitionWindow)) ==
+        cipher::Recognition::Sealed)
+        return cipher::sealedVersion(content) == cipher::kRecipientsVersion;
+    const cipher::FoundMessage found = cipher::findMessage(content);
     return !found.candidates.isEmpty() &&
-           sealed::sealedVersion(found.candidates.constFirst()) == sealed::kRecipientsVersion;
+           cipher::sealedVersion(found.candidates.constFirst()) == cipher::kRecipientsVersion;
 }
 
 int encryptionCredentials(const QString& name, const Options& options, Credentials* credentials) {
@@ -148,14 +146,14 @@ int encryptionCredentials(const QString& name, const Options& options, Credentia
         reportError(*problem);
         return kUsage;
     }
-    std::optional<QList<sealed::PublicKey>> recipients = gatherRecipients(options);
+    std::optional<QList<cipher::PublicKey>> recipients = gatherRecipients(options);
     if (!recipients)
         return kFailed;
-    if (recipients->size() > sealed::kMaxRecipients) {
+    if (recipients->size() > cipher::kMaxRecipients) {
         reportError(QCoreApplication::translate(
                         "cli", "%1: a file may be sealed to at most %2 people; %3 were given")
                         .arg(name)
-                        .arg(sealed::kMaxRecipients)
+                        .arg(cipher::kMaxRecipients)
                         .arg(recipients->size()));
         return kFailed;
     }
@@ -181,7 +179,7 @@ int obtainCredentials(const QString& name, const Options& options, bool encrypt,
     if (encrypt)
         return encryptionCredentials(name, options, credentials);
     if (!options.identities.isEmpty()) {
-        std::optional<QList<sealed::Identity>> identities = gatherIdentities(options);
+        std::optional<QList<cipher::Identity>> identities = gatherIdentities(options);
         if (!identities)
             return kFailed;
         credentials->identities = std::move(*identities);
@@ -219,11 +217,11 @@ int keygenCommand(const Options& options) {
         return kFailed;
     if (password)
         warnOfWeakPassword(*password);
-    const std::optional<sealed::Identity> identity = sealed::Identity::generate();
+    const std::optional<cipher::Identity> identity = cipher::Identity::generate();
     QByteArray file;
-    const sealed::Result made =
-        identity ? sealed::identityFile(*identity, password ? &password->text() : nullptr, &file)
-                 : sealed::Result{};
+    const cipher::KeyResult made =
+        identity ? cipher::identityFile(*identity, password ? &password->text() : nullptr, &file)
+                 : cipher::KeyResult{};
     if (!made.ok()) {
         reportError(made.failure.ok()
                         ? QCoreApplication::translate("cli", "the encryption library failed")
@@ -234,7 +232,7 @@ int keygenCommand(const Options& options) {
     base::wipe(file);
     if (!written)
         return kFailed;
-    std::printf("%s\n", qPrintable(sealed::recipientText(identity->recipient())));
+    std::printf("%s\n", qPrintable(cipher::recipientText(identity->recipient())));
     std::fflush(stdout);
     sayKeepItSafe(options.output, options.protect);
     return kOk;
@@ -246,24 +244,24 @@ int recipientCommand(const Options& options) {
         return kUsage;
     }
     std::optional<Secret> password;
-    QList<sealed::Identity> identities;
+    QList<cipher::Identity> identities;
     if (!readIdentities(options.positional.constFirst(), options.passwordFile, &password,
                         &identities))
         return kFailed;
-    for (const sealed::Identity& identity : identities)
-        std::printf("%s\n", qPrintable(sealed::recipientText(identity.recipient())));
+    for (const cipher::Identity& identity : identities)
+        std::printf("%s\n", qPrintable(cipher::recipientText(identity.recipient())));
     return kOk;
 }
 
-std::optional<QList<sealed::PublicKey>> gatherRecipients(const Options& options) {
-    QList<sealed::PublicKey> recipients;
-    const auto add = [&](const sealed::PublicKey& key) {
+std::optional<QList<cipher::PublicKey>> gatherRecipients(const Options& options) {
+    QList<cipher::PublicKey> recipients;
+    const auto add = [&](const cipher::PublicKey& key) {
         if (!recipients.contains(key))
             recipients.append(key);
     };
     for (const QString& text : options.to) {
-        sealed::KeyTextProblem problem = sealed::KeyTextProblem::None;
-        const std::optional<sealed::PublicKey> key = sealed::parseRecipient(text, &problem);
+        cipher::KeyTextProblem problem = cipher::KeyTextProblem::None;
+        const std::optional<cipher::PublicKey> key = cipher::parseRecipient(text, &problem);
         if (!key) {
             reportError(QCoreApplication::translate("cli", "--to: %1 Nothing was written.")
                             .arg(words::keyTextProblem(problem, text)));
@@ -276,8 +274,8 @@ std::optional<QList<sealed::PublicKey>> gatherRecipients(const Options& options)
             readKeyFile(path, QCoreApplication::translate("cli", "the people file"));
         if (!input)
             return std::nullopt;
-        sealed::PeopleProblem problem;
-        const auto people = sealed::parsePeople(input->bytes, &problem);
+        cipher::PeopleProblem problem;
+        const auto people = cipher::parsePeople(input->bytes, &problem);
         if (!people) {
             reportError(QCoreApplication::translate("cli", "%1, line %2: %3 Nothing was written.")
                             .arg(shown(path))
@@ -285,15 +283,15 @@ std::optional<QList<sealed::PublicKey>> gatherRecipients(const Options& options)
                             .arg(words::keyTextProblem(problem.problem, problem.given)));
             return std::nullopt;
         }
-        for (const sealed::Person& person : *people)
+        for (const cipher::Person& person : *people)
             add(person.recipient);
     }
     return recipients;
 }
 
-std::optional<QList<sealed::Identity>> gatherIdentities(const Options& options) {
+std::optional<QList<cipher::Identity>> gatherIdentities(const Options& options) {
     std::optional<Secret> password;
-    QList<sealed::Identity> identities;
+    QList<cipher::Identity> identities;
     for (const QString& path : options.identities) {
         if (!readIdentities(path, options.passwordFile, &password, &identities))
             return std::nullopt;

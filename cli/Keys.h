@@ -5,9 +5,9 @@
 // and decrypt commands take. The program keeps no settings: every key comes
 // from a file or an option named on the command line.
 
+#include "cipher/Keys.h"
 #include "cli/Commands.h"
 #include "cli/Password.h"
-#include "sealed/Identity.h"
 
 #include <QList>
 #include <QStringList>
@@ -21,13 +21,13 @@ int recipientCommand(const Options& options);
 // The recipients of --to and --to-file, in that order, each once. Nothing,
 // after one line on standard error naming the one that is not a recipient,
 // when any is not; an identity among them is refused with a warning.
-std::optional<QList<sealed::PublicKey>> gatherRecipients(const Options& options);
+std::optional<QList<cipher::PublicKey>> gatherRecipients(const Options& options);
 
 // The identities of the --identity files. Protected ones are opened with the
 // password of --password-file, or with one asked on the terminal once for
 // them all. Nothing, after one line on standard error, when a file cannot be
 // read or opened.
-std::optional<QList<sealed::Identity>> gatherIdentities(const Options& options);
+std::optional<QList<cipher::Identity>> gatherIdentities(const Options& options);
 
 // What is wrong with the keys' options of a command, seen before anything is
 // read: --to and --to-file beside a password or the classic options.
@@ -36,10 +36,11 @@ std::optional<QString> keysUsageProblem(const QString& name, const Options& opti
 // What an encryption or a decryption goes by: a password, or keys.
 struct Credentials {
     std::optional<Secret> password;
-    QList<sealed::PublicKey> recipients;
-    QList<sealed::Identity> identities;
+    QList<cipher::PublicKey> recipients;
+    QList<cipher::Identity> identities;
 
-    QString passwordText() const { return password ? password->text() : QString(); }
+    // The password for a request, shared (base/Secret.h); empty with keys.
+    Secret passwordSecret() const { return password ? *password : Secret(); }
 };
 
 // For encrypt and encrypt-file: the recipients of --to and --to-file, or else

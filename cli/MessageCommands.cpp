@@ -141,7 +141,7 @@ int encryptCommand(const Options& options) {
 
     cipher::EncryptRequest request;
     request.text = text;
-    request.password = keys.passwordText();
+    request.password = keys.passwordSecret();
     request.recipients = keys.recipients;
     request.path = options.output;
     request.pic = options.pic;
@@ -184,7 +184,7 @@ int decryptCommand(const Options& options) {
         status != kOk)
         return status;
 
-    cipher::DecryptRequest request{source, keys.passwordText(), options.sealed};
+    cipher::DecryptRequest request{source, keys.passwordSecret(), options.sealed};
     request.identities = keys.identities;
     if (const auto ended = readMessageFile(source, &request))
         return *ended;

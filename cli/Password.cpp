@@ -2,10 +2,10 @@
 
 #include "base/Limits.h"
 #include "base/Utf8.h"
+#include "cipher/Keys.h"
 #include "cli/Commands.h"
 #include "cli/Input.h"
 #include "cli/Signals.h"
-#include "sealed/Strength.h"
 
 #include <QCoreApplication>
 
@@ -229,7 +229,7 @@ std::optional<Secret> obtainPassword(const QString& passwordFile, const QString&
 void warnOfWeakPassword(const Secret& password) {
     if (!stderrIsTerminal())
         return;
-    const std::optional<sealed::Strength> strength = sealed::passwordStrength(password.text());
+    const std::optional<cipher::Strength> strength = cipher::passwordStrength(password.text());
     if (!strength || !strength->weak())
         return;
     reportError(QCoreApplication::translate(

@@ -1,7 +1,6 @@
 #include "sealed/Key.h"
 
 #include "base/Limits.h"
-#include "base/Wipe.h"
 #include "base/ThreadName.h"
 #include "base/Wipe.h"
 
@@ -97,10 +96,14 @@ bool SecretKey::assign(const unsigned char* bytes) {
     return true;
 }
 
-KeySource passwordKey(const QString& password) {
+KeySource passwordKey(const base::Secret& password) {
     return [password](const Header& header, SecretKey* key) {
-        return deriveKey(password, header, key);
+        return deriveKey(password.text(), header, key);
     };
+}
+
+KeySource passwordKey(const QString& password) {
+    return passwordKey(base::Secret::copyOf(password));
 }
 
 namespace {
@@ -121,23 +124,22 @@ Result cancelledDerivation() {
     return refusal(Status::Cancelled, base::Fault::Cancelled);
 }
 
-Result deriveAside(const QString& password, const Header& header, SecretKey* key,
+Result deriveAside(const base::Secret& password, const Header& header, SecretKey* key,
                    const base::CancelToken& cancel) {
     auto job = std::make_shared<Derivation>();
     std::thread thread;
     try {
-        // A copy of its own, which the caller may wipe while it works.
-        thread = std::thread([job, header, text = QString(password.constData(), password.size())] {
+        // The thread holds the secret too: left alone, it lets it go last.
+        thread = std::thread([job, header, password] {
             base::nameThisThread("tessera-key");
-            Result result = deriveKey(text, header, &job->key);
-            base::wipe(text);
+            Result result = deriveKey(password.text(), header, &job->key);
             std::lock_guard lock(job->mutex);
             job->result = std::move(result);
             job->done = true;
             job->finished.notify_all();
         });
     } catch (const std::system_error&) {
-        return deriveKey(password, header, key); // no second thread: here, then
+        return deriveKey(password.text(), header, key); // no second thread: here, then
     }
     std::unique_lock lock(job->mutex);
     while (!job->finished.wait_for(lock, kCancelLook, [&] { return job->done; })) {
@@ -157,13 +159,14 @@ Result deriveAside(const QString& password, const Header& header, SecretKey* key
 
 } // namespace
 
-KeySource passwordKey(const QString& password, const base::CancelToken* cancel, CostCheck confirm) {
+KeySource passwordKey(const base::Secret& password, const base::CancelToken* cancel,
+                      CostCheck confirm) {
     return [password, cancel, confirm = std::move(confirm)](const Header& header, SecretKey* key) {
         const Cost cost{header.opslimit, header.memlimit};
         if (confirm && cost.aboveDefault() && !confirm(cost))
             return cancelledDerivation();
         if (!cancel)
-            return deriveKey(password, header, key);
+            return deriveKey(password.text(), header, key);
         if (cancel->cancelled())
             return cancelledDerivation();
         return deriveAside(password, header, key, *cancel);

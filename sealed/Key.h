@@ -4,6 +4,7 @@
 // and parameters, kept in guarded memory.
 
 #include "base/Progress.h"
+#include "base/Secret.h"
 #include "sealed/Header.h"
 
 #include <array>
@@ -46,8 +47,11 @@ Result deriveKey(const QString& password, const Header& header, SecretKey* key);
 
 // Where a stream's key comes from once its header is known: derived from a
 // password, the program's way, or given whole, for tests and fuzzers, which
-// must not pay for a derivation on every input.
+// must not pay for a derivation on every input. A password's source holds the
+// secret (base/Secret.h) until it goes; one given as a QString is copied into
+// a secret of its own.
 using KeySource = std::function<Result(const Header& header, SecretKey* key)>;
+KeySource passwordKey(const base::Secret& password);
 KeySource passwordKey(const QString& password);
 KeySource fixedKey(const std::array<unsigned char, kKeySize>& bytes);
 
@@ -76,7 +80,7 @@ using CostCheck = std::function<bool(const Cost& cost)>;
 // alone, then wipes and frees what it used. Nothing has been written with the
 // key before it exists, so leaving it is always safe. With confirm, a costly
 // header is confirmed first.
-KeySource passwordKey(const QString& password, const base::CancelToken* cancel,
+KeySource passwordKey(const base::Secret& password, const base::CancelToken* cancel,
                       CostCheck confirm = {});
 
 // False when libsodium could not start (no source of randomness); every entry

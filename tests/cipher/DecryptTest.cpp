@@ -26,7 +26,7 @@ protected:
     void write(const QByteArray& data) { testsupport::writeAll(path, data); }
     QString decrypt(const QString& password) {
         host.messages.clear();
-        EXPECT_EQ(DecryptMessage({path, password}, host, host.progress), DecryptResult::Decrypted);
+        EXPECT_EQ(DecryptMessage({path, base::Secret::copyOf(password)}, host, host.progress), DecryptResult::Decrypted);
         EXPECT_EQ(host.lastMessage(), "Decrypted");
         return host.text();
     }
@@ -154,7 +154,7 @@ TEST_F(Decrypt, SecondRunReplacesTheText) {
 TEST_F(Decrypt, MissingFileFolderOrEmptyPath) {
     for (const QString& bad : {dir.filePath("missing.txt"), dir.path(), QString()}) {
         host.messages.clear();
-        EXPECT_EQ(DecryptMessage({bad, QStringLiteral("pw")}, host, host.progress), DecryptResult::NotFound);
+        EXPECT_EQ(DecryptMessage({bad, base::Secret::copyOf(u"pw")}, host, host.progress), DecryptResult::NotFound);
         ASSERT_EQ(host.messages.size(), 1);
         EXPECT_EQ(host.messages[0].text, "No file loaded or File not found");
         EXPECT_EQ(host.messages[0].tone, Tone::Error);
@@ -171,7 +171,7 @@ TEST_F(Decrypt, BinaryJunkEnds) {
     }
     write(junk);
     host.messages.clear();
-    EXPECT_EQ(DecryptMessage({path, QStringLiteral("pw")}, host, host.progress), DecryptResult::Decrypted);
+    EXPECT_EQ(DecryptMessage({path, base::Secret::copyOf(QStringLiteral("pw"))}, host, host.progress), DecryptResult::Decrypted);
 }
 
 // Files far larger than any message: up to the ceilings every value decrypts;
@@ -197,7 +197,7 @@ TEST_F(Decrypt, ValuesUpToTheCeilingDecryptOneMoreIsRefusedUntouched) {
         host.messages.clear();
         host.output = "the text before";
         const int clearsBefore = host.clears;
-        EXPECT_EQ(DecryptMessage({path, QStringLiteral("j")}, host, host.progress), DecryptResult::TooLarge);
+        EXPECT_EQ(DecryptMessage({path, base::Secret::copyOf(QStringLiteral("j"))}, host, host.progress), DecryptResult::TooLarge);
         ASSERT_EQ(host.messages.size(), 1);
         EXPECT_EQ(host.messages[0].text,
                   QStringLiteral("The file \"%1\" was not decrypted: it holds more than 20000 "
@@ -219,7 +219,7 @@ TEST_F(Decrypt, AFileOfOneMegabyteIsReadOneByteMoreIsRefused) {
 
     write(tagOnly(kMaxMessageFileBytes + 1));
     host.messages.clear();
-    EXPECT_EQ(DecryptMessage({path, QStringLiteral("pw")}, host, host.progress), DecryptResult::TooLarge);
+    EXPECT_EQ(DecryptMessage({path, base::Secret::copyOf(QStringLiteral("pw"))}, host, host.progress), DecryptResult::TooLarge);
     EXPECT_EQ(host.lastMessage(),
               QStringLiteral("The file \"%1\" was not decrypted: it is larger than 1 MB, far "
                              "larger than any message file.")
@@ -228,6 +228,6 @@ TEST_F(Decrypt, AFileOfOneMegabyteIsReadOneByteMoreIsRefused) {
     // A valid file of a million values, as someone might hand over, goes the same way.
     write(valueLines(1000000, false));
     host.messages.clear();
-    EXPECT_EQ(DecryptMessage({path, QStringLiteral("j")}, host, host.progress), DecryptResult::TooLarge);
+    EXPECT_EQ(DecryptMessage({path, base::Secret::copyOf(QStringLiteral("j"))}, host, host.progress), DecryptResult::TooLarge);
     EXPECT_TRUE(host.lastMessage().contains("larger than 1 MB"));
 }

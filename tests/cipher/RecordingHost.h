@@ -43,7 +43,7 @@ inline cipher::EncryptRequest messageRequest(const QString& text, const QString&
                                              bool pic = false, bool junkBitz = false) {
     cipher::EncryptRequest request;
     request.text = text;
-    request.password = password;
+    request.password = base::Secret::copyOf(password);
     request.path = path;
     request.pic = pic;
     request.junkBitz = junkBitz;

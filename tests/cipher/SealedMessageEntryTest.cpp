@@ -68,7 +68,7 @@ TEST_F(SealedEntry, AnyTextRoundTripsAndTheReaderNeedsNoChoice) {
     EXPECT_EQ(host.progress.ranges, std::vector<qint64>{0}) << "busy while the key is derived";
 
     host.messages.clear();
-    EXPECT_EQ(DecryptMessage({path, QStringLiteral("p\u00e4ss \u263A")}, host, host.progress),
+    EXPECT_EQ(DecryptMessage({path, base::Secret::copyOf(QStringLiteral("p\u00e4ss \u263A"))}, host, host.progress),
               DecryptResult::Decrypted);
     EXPECT_EQ(host.text, kText);
     EXPECT_EQ(host.lastMessage(), "Decrypted");
@@ -90,7 +90,7 @@ TEST_F(SealedEntry, AWrongPasswordOrAChangedFileLeavesTheOutputAsItWas) {
         host.text = QStringLiteral("what the box held before");
         host.output = "codes before";
         const int clears = host.clears;
-        EXPECT_EQ(DecryptMessage({path, password}, host, host.progress), DecryptResult::NotOpened);
+        EXPECT_EQ(DecryptMessage({path, base::Secret::copyOf(password)}, host, host.progress), DecryptResult::NotOpened);
         ASSERT_EQ(host.messages.size(), 1);
         EXPECT_EQ(host.messages[0].text,
                   QStringLiteral("The password is wrong, or the file was changed or cut short."));

@@ -147,7 +147,7 @@ TEST_F(SealedDamage, ASealedFileIsRefusedOrOpenedExactly) {
             cipher::PassRequest request;
             request.input = input;
             request.output = out;
-            request.password = kPassword;
+            request.password = base::Secret::copyOf(kPassword);
             request.direction = cipher::Direction::Decipher;
             base::Progress quiet;
             const cipher::PassResult result = cipher::FileCipherPass(request, quiet);
@@ -172,7 +172,7 @@ TEST_F(SealedDamage, ASealedMessageIsRefusedOrOpenedExactly) {
                              [&] {
                                  base::Progress quiet;
                                  const cipher::DecryptOutcome outcome =
-                                     cipher::decryptMessage({input, kPassword}, quiet);
+                                     cipher::decryptMessage({input, base::Secret::copyOf(kPassword)}, quiet);
                                  if (outcome.result != cipher::DecryptResult::Decrypted)
                                      return std::optional<QByteArray>();
                                  return std::optional(outcome.text.toUtf8());

@@ -27,6 +27,8 @@ using namespace testfiles;
 
 namespace {
 
+const base::Secret kPw = base::Secret::copyOf(u"pw");
+
 QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -57,44 +59,44 @@ protected:
 };
 
 TEST_F(Refusals, InputThatIsNotAReadableNonEmptyFile) {
-    expectRefused({"", path("out"), "pw", Direction::Encipher},
+    expectRefused({"", path("out"), kPw, Direction::Encipher},
                   "Enter the name of the file to encrypt.");
-    expectRefused({"", path("out"), "pw", Direction::Decipher},
+    expectRefused({"", path("out"), kPw, Direction::Decipher},
                   "Enter the name of the file to decrypt.");
     expectRefused(
-        {path("missing"), path("out"), "pw", Direction::Encipher},
+        {path("missing"), path("out"), kPw, Direction::Encipher},
         QStringLiteral("The file \"%1\" could not be found.").arg(native(path("missing"))));
-    expectRefused({path("folder"), path("out"), "pw", Direction::Encipher},
+    expectRefused({path("folder"), path("out"), kPw, Direction::Encipher},
                   QStringLiteral("\"%1\" is a folder, not a file.").arg(native(path("folder"))));
 
     writeAll(path("empty"), {});
-    expectRefused({path("empty"), path("out"), "pw", Direction::Encipher},
+    expectRefused({path("empty"), path("out"), kPw, Direction::Encipher},
                   QStringLiteral("The file \"%1\" is empty: there is nothing to encrypt.")
                       .arg(native(path("empty"))));
-    expectRefused({path("empty"), path("out"), "pw", Direction::Decipher},
+    expectRefused({path("empty"), path("out"), kPw, Direction::Decipher},
                   QStringLiteral("The file \"%1\" is empty: there is nothing to decrypt.")
                       .arg(native(path("empty"))));
 
     ASSERT_TRUE(QFile::link(path("missing"), path("dangling")));
     expectRefused(
-        {path("dangling"), path("out"), "pw", Direction::Encipher},
+        {path("dangling"), path("out"), kPw, Direction::Encipher},
         QStringLiteral("The file \"%1\" could not be found.").arg(native(path("dangling"))));
 #if defined(Q_OS_UNIX)
     // A pipe has no length, and reading it might never end.
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
-    expectRefused({path("fifo"), path("out"), "pw", Direction::Encipher},
+    expectRefused({path("fifo"), path("out"), kPw, Direction::Encipher},
                   QStringLiteral("\"%1\" is not an ordinary file.").arg(native(path("fifo"))));
 #endif
 }
 
 TEST_F(Refusals, PasswordThatIsEmptyTooLongOrOutsideTheCodePage) {
-    expectRefused({path("in"), path("out"), "", Direction::Encipher}, "Enter a password first.");
-    expectRefused({path("in"), path("out"), QString(32768, 'x'), Direction::Encipher},
+    expectRefused({path("in"), path("out"), {}, Direction::Encipher}, "Enter a password first.");
+    expectRefused({path("in"), path("out"), base::Secret::copyOf(QString(32768, 'x')), Direction::Encipher},
                   "The password is longer than 32767 characters.");
-    expectRefused({path("in"), path("out"), QStringLiteral("ab\u0100c"), Direction::Decipher},
+    expectRefused({path("in"), path("out"), base::Secret::copyOf(QStringLiteral("ab\u0100c")), Direction::Decipher},
                   QStringLiteral("The password holds the character \u201C\u0100\u201D (U+0100), "
                                  "which cannot be used in a password."));
-    expectRefused({path("in"), path("out"), QStringLiteral("x\U0001F600"), Direction::Encipher},
+    expectRefused({path("in"), path("out"), base::Secret::copyOf(QStringLiteral("x\U0001F600")), Direction::Encipher},
                   QStringLiteral("The password holds the character \u201C\U0001F600\u201D "
                                  "(U+1F600), which cannot be used in a password."));
 
@@ -106,11 +108,11 @@ TEST_F(Refusals, PasswordThatIsEmptyTooLongOrOutsideTheCodePage) {
 }
 
 TEST_F(Refusals, CopyWithoutAUsableName) {
-    expectRefused({path("in"), "", "pw", Direction::Encipher},
+    expectRefused({path("in"), "", kPw, Direction::Encipher},
                   "Enter the name of the copy to create.");
-    expectRefused({path("in"), path("folder"), "pw", Direction::Encipher},
+    expectRefused({path("in"), path("folder"), kPw, Direction::Encipher},
                   QStringLiteral("\"%1\" is a folder, not a file.").arg(native(path("folder"))));
-    expectRefused({path("in"), path("nowhere/out"), "pw", Direction::Encipher},
+    expectRefused({path("in"), path("nowhere/out"), kPw, Direction::Encipher},
                   QStringLiteral("The folder \"%1\" does not exist.").arg(native(path("nowhere"))));
 }
 
@@ -214,7 +216,7 @@ TEST_F(Permissions, UnreadableInputIsRefused) {
     makeFolder("open", kAllMayWrite);
     std::string skip;
     const auto result =
-        runAsOrdinaryUser({path("secret"), path("open/out"), "pw", Direction::Encipher}, &skip);
+        runAsOrdinaryUser({path("secret"), path("open/out"), kPw, Direction::Encipher}, &skip);
     if (!result)
         GTEST_SKIP() << skip;
     EXPECT_EQ(result->status, PassStatus::Refused);
@@ -229,7 +231,7 @@ TEST_F(Permissions, WriteProtectedCopyIsRefusedThoughTheFolderWouldAllowARename)
     QFile::setPermissions(path("open/out"), QFile::ReadOwner | QFile::ReadOther);
     std::string skip;
     const auto result =
-        runAsOrdinaryUser({path("in"), path("open/out"), "pw", Direction::Encipher}, &skip);
+        runAsOrdinaryUser({path("in"), path("open/out"), kPw, Direction::Encipher}, &skip);
     if (!result)
         GTEST_SKIP() << skip;
     EXPECT_EQ(result->status, PassStatus::Refused);
@@ -248,7 +250,7 @@ TEST_F(Permissions, ReadOnlyFolderFailsAndLeavesTheEarlierCopy) {
     QFile::setPermissions(path("closed"), kNoneMayWrite);
     std::string skip;
     const auto result =
-        runAsOrdinaryUser({path("in"), path("closed/out"), "pw", Direction::Encipher}, &skip);
+        runAsOrdinaryUser({path("in"), path("closed/out"), kPw, Direction::Encipher}, &skip);
     if (!result)
         GTEST_SKIP() << skip;
     EXPECT_EQ(result->status, PassStatus::Failed);

@@ -25,7 +25,7 @@ protected:
 
     PassResult seal(const QString& in, const QString& out, const QString& password,
                     base::Progress& host) {
-        cipher::PassRequest request{in, out, password, Direction::Encipher};
+        cipher::PassRequest request{in, out, base::Secret::copyOf(password), Direction::Encipher};
         request.format = cipher::Format::Sealed;
         return cipher::FileCipherPass(request, host);
     }

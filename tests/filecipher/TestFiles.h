@@ -78,7 +78,7 @@ public:
 inline cipher::PassResult runPass(const QString& input, const QString& output,
                                   const QString& password, cipher::Direction direction,
                                   base::Progress& progress) {
-    return cipher::FileCipherPass({input, output, password, direction}, progress);
+    return cipher::FileCipherPass({input, output, base::Secret::copyOf(password), direction}, progress);
 }
 
 inline cipher::PassResult runPass(const QString& input, const QString& output,

@@ -129,7 +129,7 @@ TEST_F(Hints, TheMeterReadsInFullAndDifferentlyAtEveryLevel) {
         {"wizard's password page", page,
          [&](const QString& pw) { child<QLineEdit>(page, QStringLiteral("txtPW"))->setText(pw); }},
         {"wizard's options page", options,
-         [&](const QString& pw) { registry.part<ui::Wizard>()->passwordEntered(pw); }},
+         [&](const QString& pw) { registry.part<ui::Wizard>()->passwordEntered(base::Secret::copyOf(pw)); }},
     };
     for (const auto& m : meters) {
         m.window->show();

@@ -156,6 +156,22 @@ TEST_F(KeysIdentity, ANewKeyNeverReplacesAFileNorFollowsALink) {
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("new2.key"))));
 }
 
+// A cancelled save leaves both boxes as typed: trying again protects the key
+// with the password itself, not with what a wipe left in the boxes.
+TEST_F(KeysIdentity, ACancelledSaveKeepsThePasswordForTheNextTry) {
+    at<QCheckBox>("chkProtect")->setChecked(true);
+    type("txtPassword", kPassword);
+    type("txtPasswordAgain", kPassword);
+    button("cmdNewKey")->click(); // no file queued: the save is cancelled
+    EXPECT_EQ(box("txtPassword")->text(), kPassword);
+    EXPECT_EQ(box("txtPasswordAgain")->text(), kPassword);
+    const QString file = path(QStringLiteral("retry.key"));
+    dialogs.files.enqueue(file);
+    button("cmdNewKey")->click();
+    EXPECT_TRUE(passwordsForgotten());
+    EXPECT_EQ(recipientsIn(file, &kPassword), openRecipients());
+}
+
 TEST_F(KeysIdentity, SeveralKeysStayOpenUntilClearAndTheChosenOneIsShownAndCopied) {
     QSignalSpy changes(keys, &ui::frmKeys::changed);
     const QString first = path(QStringLiteral("first.key"));

@@ -33,7 +33,7 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
-        EXPECT_TRUE(keys->openIdentityFile(path(name), nullptr).ok());
+        EXPECT_TRUE(keys->openIdentityFile(path(name)).ok());
         return *identity;
     }
     void forgetKeys() { button("cmdClearKeys")->click(); }

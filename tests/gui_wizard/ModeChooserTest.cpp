@@ -88,7 +88,7 @@ TEST_F(ResultWindowTest, IsCreatedInvisibleByTheFirstAnswer) {
     EXPECT_FALSE(visible<ui::frmCompile>());
     EXPECT_EQ(answers().operation, Operation::Decrypt);
     // Every other field starts empty.
-    EXPECT_EQ(answers().password, "");
+    EXPECT_EQ(answers().password.text(), "");
     EXPECT_EQ(answers().file, "");
     EXPECT_EQ(answers().text, "");
     EXPECT_EQ(resultPassword()->text(), "");

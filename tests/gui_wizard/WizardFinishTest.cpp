@@ -238,7 +238,7 @@ TEST_F(WizardFinishTest, FinishWithoutTextOrOperationDoesNothing) {
     wizard().textEntered("text");
     click<ui::frmFinish>("cmdNext"); // no operation
     wizard().operationChosen(Operation::Encrypt);
-    wizard().passwordEntered("pw");
+    wizard().passwordEntered(base::Secret::copyOf(u"pw"));
     wizard().fileEntered(path("never.txt"));
     wizard().textEntered(QString());
     click<ui::frmFinish>("cmdNext"); // no text

@@ -281,7 +281,7 @@ TEST_F(WizardPagesTest, EncryptionPathForwardAndBack) {
 
     enterPasswords("abcde", "abcde"); // shorter than the page asks for, still accepted
     EXPECT_TRUE(onScreen<ui::frmFile>());
-    EXPECT_EQ(answers().password, "abcde");
+    EXPECT_EQ(answers().password.text(), "abcde");
 
     click<ui::frmFile>("cmdBack");
     EXPECT_TRUE(onScreen<ui::frmPW>());
@@ -319,7 +319,7 @@ TEST_F(WizardPagesTest, DecryptionPathForwardAndBack) {
     click<ui::frmEncDec>("cmdChoseDec");
     EXPECT_EQ(answers().operation, Operation::Decrypt);
     enterPasswords("", ""); // the empty password passes when both boxes are empty
-    EXPECT_EQ(answers().password, "");
+    EXPECT_EQ(answers().password.text(), "");
     enterFile(""); // not checked either
     EXPECT_TRUE(onScreen<ui::frmPrintShow>());
     EXPECT_EQ(answers().file, "");
@@ -362,7 +362,7 @@ TEST_F(WizardPagesTest, PasswordsThatDifferAreRefusedAndBothBoxesEmptied) {
         EXPECT_EQ(edit<ui::frmPW>("txtPW")->text(), "");
         EXPECT_EQ(edit<ui::frmPW>("txtPWconfirm")->text(), "");
         EXPECT_TRUE(onScreen<ui::frmPW>());
-        EXPECT_EQ(answers().password, "good") << "the answer stays as it was";
+        EXPECT_EQ(answers().password.text(), "good") << "the answer stays as it was";
     }
 }
 
@@ -440,7 +440,7 @@ TEST_F(WizardPagesTest, EnterPressesNextOnThePasswordPage) {
     QTest::keyClicks(confirm, "pass");
     QTest::keyClick(confirm, Qt::Key_Return);
     EXPECT_TRUE(onScreen<ui::frmFile>());
-    EXPECT_EQ(answers().password, "pass");
+    EXPECT_EQ(answers().password.text(), "pass");
 }
 
 TEST_F(WizardPagesTest, EnterInTheMessageIsALineBreak) {
@@ -468,7 +468,7 @@ TEST_F(WizardPagesTest, PictureDoubleClickNamesTheAuthorAndNothingElse) {
     EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::None);
     EXPECT_EQ(edit<ui::frmPW>("txtPW")->text(), "typed");
     EXPECT_TRUE(onScreen<ui::frmPW>());
-    EXPECT_EQ(answers().password, "");
+    EXPECT_EQ(answers().password.text(), "");
 }
 
 TEST_F(WizardPagesTest, BrowseKeepsTheLastChosenName) {

@@ -35,13 +35,13 @@ TEST_F(WizardStateTest, OneWizardPerRegistryWhoseAnswersOutliveTheResultWindow) 
 // The boxes of the result window may be edited; every answer handed in is
 // shown again, one equal to the last as well.
 TEST_F(WizardStateTest, TheResultWindowShowsEveryAnswerAnew) {
-    wizard().passwordEntered("answer");
+    wizard().passwordEntered(base::Secret::copyOf(u"answer"));
     wizard().textEntered("line one\nline two");
     resultPassword()->setText("edited");
     resultText()->setPlainText("edited too");
-    EXPECT_EQ(answers().password, "answer") << "an edit reaches no answer";
+    EXPECT_EQ(answers().password.text(), "answer") << "an edit reaches no answer";
 
-    wizard().passwordEntered("answer");
+    wizard().passwordEntered(base::Secret::copyOf(u"answer"));
     EXPECT_EQ(resultPassword()->text(), "answer");
     EXPECT_EQ(resultText()->toPlainText(), "line one\nline two");
 

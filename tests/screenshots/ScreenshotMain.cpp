@@ -178,7 +178,7 @@ bool readmeMain(ui::FormRegistry& registry, const QString& folder, int wait) {
 // The wizard's options page with Sealed ticked: the meter rates the password
 // that its password page took.
 bool readmeWizard(ui::FormRegistry& registry, const QString& folder, int wait) {
-    registry.part<ui::Wizard>()->passwordEntered(kShownPassword);
+    registry.part<ui::Wizard>()->passwordEntered(base::Secret::copyOf(kShownPassword));
     registry.hide<ui::frmFile>();
     QWidget* options = registry.form<ui::frmWizardAdvanced>();
     auto* sealed = control<QCheckBox>(options, "chkSealed");

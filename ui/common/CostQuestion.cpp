@@ -8,7 +8,7 @@
 
 namespace ui {
 
-bool maySpend(QWidget* window, const QString& path, const std::optional<sealed::Cost>& cost) {
+bool maySpend(QWidget* window, const QString& path, const std::optional<cipher::Cost>& cost) {
     if (!cost || !cost->aboveDefault())
         return true;
     const QString text =
@@ -20,8 +20,8 @@ bool maySpend(QWidget* window, const QString& path, const std::optional<sealed::
             .arg(QDir::toNativeSeparators(path))
             .arg(cost->opslimit)
             .arg(words::memory(cost->memlimit))
-            .arg(sealed::kDefaultOpslimit)
-            .arg(words::memory(sealed::kDefaultMemlimit));
+            .arg(cipher::kDefaultOpslimit)
+            .arg(words::memory(cipher::kDefaultMemlimit));
     return platform::messageBox(window, text, base::kAppTitle, platform::Icon::Question,
                                 platform::Buttons::YesNo) == platform::Answer::Yes;
 }

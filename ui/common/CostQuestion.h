@@ -5,7 +5,7 @@
 // allows): the derivation takes that time and memory at once and cannot be
 // stopped part way, so the window asks first.
 
-#include "sealed/Key.h"
+#include "cipher/Keys.h"
 
 #include <QString>
 #include <optional>
@@ -16,6 +16,6 @@ namespace ui {
 
 // True to go on: the input asks no more than the default, or the user
 // answered Yes. No, the default, leaves everything as it was.
-bool maySpend(QWidget* window, const QString& path, const std::optional<sealed::Cost>& cost);
+bool maySpend(QWidget* window, const QString& path, const std::optional<cipher::Cost>& cost);
 
 } // namespace ui

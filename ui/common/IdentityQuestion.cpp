@@ -1,10 +1,9 @@
 #include "ui/common/IdentityQuestion.h"
 
 #include "base/Limits.h"
-#include "base/Wipe.h"
+#include "base/Secret.h"
+#include "cipher/Keys.h"
 #include "platform/Dialogs.h"
-#include "sealed/Recipients.h"
-#include "sealed/Recognition.h"
 #include "ui/FormRegistry.h"
 #include "ui/keys/frmKeys.h"
 
@@ -22,11 +21,11 @@ bool sealedToPeople(const QString& path, bool message) {
     if (!file.open(QIODevice::ReadOnly))
         return false;
     if (!message)
-        return sealed::sealedVersion(file.read(sealed::kRecognitionWindow)) ==
-               sealed::kRecipientsVersion;
-    const sealed::FoundMessage found = sealed::findMessage(file.read(base::kMaxMessageFileBytes));
-    return found.recognition == sealed::Recognition::Sealed && !found.candidates.isEmpty() &&
-           sealed::sealedVersion(found.candidates.constFirst()) == sealed::kRecipientsVersion;
+        return cipher::sealedVersion(file.read(cipher::kRecognitionWindow)) ==
+               cipher::kRecipientsVersion;
+    const cipher::FoundMessage found = cipher::findMessage(file.read(base::kMaxMessageFileBytes));
+    return found.recognition == cipher::Recognition::Sealed && !found.candidates.isEmpty() &&
+           cipher::sealedVersion(found.candidates.constFirst()) == cipher::kRecipientsVersion;
 }
 
 bool askIdentityFile(QWidget* parent, FormRegistry& registry) {
@@ -38,16 +37,17 @@ bool askIdentityFile(QWidget* parent, FormRegistry& registry) {
     frmKeys* keys = path ? registry.form<frmKeys>() : nullptr;
     if (!keys)
         return false;
-    frmKeys::Opened result = keys->openIdentityFile(*path, nullptr);
-    if (result.status == sealed::Status::NeedsPassword) {
-        const std::optional<QString> password = platform::askPassword(
+    frmKeys::Opened result = keys->openIdentityFile(*path);
+    if (result.status == cipher::KeyStatus::NeedsPassword) {
+        std::optional<QString> typed = platform::askPassword(
             parent, QCoreApplication::translate("ui::IdentityQuestion",
                                                 "The password of the identity file \"%1\":")
                         .arg(QFileInfo(*path).fileName()));
-        if (!password)
+        if (!typed)
             return false;
-        result = keys->openIdentityFile(*path, &*password);
-        base::wipe(*password);
+        // Wiped, with the text it was handed, once it has been tried.
+        const base::Secret password(std::move(*typed));
+        result = keys->openIdentityFile(*path, password);
     }
     if (!result.ok()) {
         platform::messageBox(parent, result.text,

@@ -5,6 +5,7 @@
 // it) and the wizard another (its options page). Decryption needs none: a
 // message file names its own options.
 
+#include "cipher/Keys.h"
 #include "cipher/Messages.h"
 
 namespace ui {
@@ -13,7 +14,7 @@ namespace ui {
 // turns the choice into recipients).
 struct SealChoice {
     bool toPeople = false;
-    QList<sealed::PublicKey> people; // chosen from the Keys window's people
+    QList<cipher::PublicKey> people; // chosen from the Keys window's people
     bool leaveOutMine = false;       // my own keys are added unless this is ticked
 
     friend bool operator==(const SealChoice&, const SealChoice&) = default;

@@ -41,7 +41,7 @@ void PasswordMeter::watch(QLineEdit* box) {
 }
 
 void PasswordMeter::rate(const QString& password) {
-    m_rating = password.isEmpty() ? std::nullopt : sealed::passwordStrength(password);
+    m_rating = password.isEmpty() ? std::nullopt : cipher::passwordStrength(password);
     refresh();
 }
 
@@ -58,12 +58,12 @@ void PasswordMeter::setSealed(bool sealed) {
         refresh();
 }
 
-std::optional<sealed::Strength> PasswordMeter::strength() const {
+std::optional<cipher::Strength> PasswordMeter::strength() const {
     return m_sealed ? m_rating : std::nullopt;
 }
 
 QString PasswordMeter::text() const {
-    const std::optional<sealed::Strength> shown = strength();
+    const std::optional<cipher::Strength> shown = strength();
     return shown ? shown->describe() : QString();
 }
 
@@ -94,7 +94,7 @@ void PasswordMeter::changeEvent(QEvent* event) {
 }
 
 void PasswordMeter::paintEvent(QPaintEvent*) {
-    const std::optional<sealed::Strength> shown = strength();
+    const std::optional<cipher::Strength> shown = strength();
     if (!shown)
         return;
     QPainter painter(this);

@@ -8,7 +8,7 @@
 // always show whole: where the face runs wide they get smaller rather than
 // being cut off.
 
-#include "sealed/Strength.h"
+#include "cipher/Keys.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -35,7 +35,7 @@ public:
     // The words shown; empty while hidden.
     QString text() const;
     // The rating shown; nothing while hidden.
-    std::optional<sealed::Strength> strength() const;
+    std::optional<cipher::Strength> strength() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,7 +49,7 @@ private:
 
     QPointer<QLineEdit> m_box;
     bool m_sealed = false;
-    std::optional<sealed::Strength> m_rating; // of the last password; none for an empty one
+    std::optional<cipher::Strength> m_rating; // of the last password; none for an empty one
     QLabel* m_words;
 };
 

@@ -11,19 +11,19 @@
 
 namespace ui {
 
-QList<sealed::Identity> openIdentities(FormRegistry& registry) {
+QList<cipher::Identity> openIdentities(FormRegistry& registry) {
     const frmKeys* keys = registry.loaded<frmKeys>();
-    return keys ? keys->identities() : QList<sealed::Identity>{};
+    return keys ? keys->identities() : QList<cipher::Identity>{};
 }
 
-QList<sealed::PublicKey> recipientsOf(const SealChoice& choice, FormRegistry& registry) {
-    QList<sealed::PublicKey> recipients;
-    for (const sealed::PublicKey& key : choice.people) {
+QList<cipher::PublicKey> recipientsOf(const SealChoice& choice, FormRegistry& registry) {
+    QList<cipher::PublicKey> recipients;
+    for (const cipher::PublicKey& key : choice.people) {
         if (!recipients.contains(key))
             recipients << key;
     }
     if (!choice.leaveOutMine) {
-        for (const sealed::Identity& identity : openIdentities(registry)) {
+        for (const cipher::Identity& identity : openIdentities(registry)) {
             if (!recipients.contains(identity.recipient()))
                 recipients << identity.recipient();
         }
@@ -71,7 +71,7 @@ void SealTarget::setChoice(const SealChoice& choice) {
     emit changed();
 }
 
-QList<sealed::PublicKey> SealTarget::recipients() const {
+QList<cipher::PublicKey> SealTarget::recipients() const {
     return recipientsOf(m_choice, m_registry);
 }
 
@@ -86,13 +86,13 @@ void SealTarget::modeChosen(int index) {
 void SealTarget::fillMenu() {
     m_menu->clear();
     const frmKeys* keys = m_registry.loaded<frmKeys>();
-    const QList<sealed::Person> people = keys ? keys->people() : QList<sealed::Person>{};
-    for (const sealed::Person& person : people) {
+    const QList<cipher::Person> people = keys ? keys->people() : QList<cipher::Person>{};
+    for (const cipher::Person& person : people) {
         QAction* action = m_menu->addAction(
-            person.name.isEmpty() ? sealed::recipientText(person.recipient) : person.name);
+            person.name.isEmpty() ? cipher::recipientText(person.recipient) : person.name);
         action->setCheckable(true);
         action->setChecked(m_choice.people.contains(person.recipient));
-        const sealed::PublicKey key = person.recipient;
+        const cipher::PublicKey key = person.recipient;
         connect(action, &QAction::toggled, this,
                 [this, key](bool ticked) { personTicked(key, ticked); });
     }
@@ -110,7 +110,7 @@ void SealTarget::fillMenu() {
     });
 }
 
-void SealTarget::personTicked(const sealed::PublicKey& key, bool ticked) {
+void SealTarget::personTicked(const cipher::PublicKey& key, bool ticked) {
     m_choice.people.removeAll(key);
     if (ticked)
         m_choice.people << key;

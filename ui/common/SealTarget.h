@@ -10,7 +10,7 @@
 // people file is reopened or edited; the own keys are read from the Keys
 // window at the moment of use, so that a key opened later counts too.
 
-#include "sealed/Identity.h"
+#include "cipher/Keys.h"
 #include "ui/common/MessageOptions.h"
 
 #include <QList>
@@ -26,9 +26,9 @@ class FormRegistry;
 
 // The recipients of a choice: the people chosen and, unless left out, the
 // recipients of the identities open in the Keys window; each once.
-QList<sealed::PublicKey> recipientsOf(const SealChoice& choice, FormRegistry& registry);
+QList<cipher::PublicKey> recipientsOf(const SealChoice& choice, FormRegistry& registry);
 // The open identities of the Keys window; none when it is not loaded.
-QList<sealed::Identity> openIdentities(FormRegistry& registry);
+QList<cipher::Identity> openIdentities(FormRegistry& registry);
 // The sentence a window says when sealing to people finds nobody to seal to.
 QString noRecipientsText();
 
@@ -40,7 +40,7 @@ public:
     SealChoice choice() const { return m_choice; }
     void setChoice(const SealChoice& choice);
     // recipientsOf(choice()).
-    QList<sealed::PublicKey> recipients() const;
+    QList<cipher::PublicKey> recipients() const;
 
 signals:
     // The choice changed, or the keys and people it reads from did.
@@ -49,7 +49,7 @@ signals:
 private:
     void modeChosen(int index);
     void fillMenu();
-    void personTicked(const sealed::PublicKey& key, bool ticked);
+    void personTicked(const cipher::PublicKey& key, bool ticked);
     void watchKeys();
 
     FormRegistry& m_registry;

@@ -171,7 +171,7 @@ void frmEncFile::runPass(cipher::Direction direction) {
     cipher::PassRequest request;
     request.input = m_ui->txtFile->text();
     request.output = m_ui->txtFileEnc->text();
-    request.password = m_ui->txtPW->text();
+    request.password = passwordOf(m_ui->txtPW);
     request.direction = direction;
     request.format =
         m_ui->chkSealed->isChecked() ? cipher::Format::Sealed : cipher::Format::Classic;

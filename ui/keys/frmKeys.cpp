@@ -7,8 +7,8 @@
 #include "ui/common/PasswordBox.h"
 #include "ui/common/WindowLook.h"
 #include "ui/keys/KeyFileReading.h"
-#include "words/Describe.h"
 #include "ui_frmKeys.h"
+#include "words/Describe.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -65,12 +65,12 @@ QString unusedFile(const QString& base) {
 // Whether the file at path holds an identity, which no people file replaces.
 bool holdsIdentity(const QString& path) {
     QString error;
-    const std::optional<QByteArray> content = readKeyFile(path, sealed::kMaxKeyFileSize, &error);
+    const std::optional<QByteArray> content = readKeyFile(path, cipher::kMaxKeyFileSize, &error);
     if (!content)
         return false;
     // Identities are written in capitals; a reader takes them in either case.
-    const QByteArray prefix = sealed::kIdentityPrefix.toLatin1();
-    const bool identity = sealed::isProtectedIdentityFile(*content) || content->contains(prefix) ||
+    const QByteArray prefix = cipher::kIdentityPrefix.toLatin1();
+    const bool identity = cipher::isProtectedIdentityFile(*content) || content->contains(prefix) ||
                           content->contains(prefix.toLower());
     base::wipe(*content);
     return identity;
@@ -134,14 +134,14 @@ void frmKeys::connectHandlers() {
     });
 }
 
-QList<sealed::Identity> frmKeys::identities() const {
-    QList<sealed::Identity> out;
+QList<cipher::Identity> frmKeys::identities() const {
+    QList<cipher::Identity> out;
     for (const OpenKey& key : m_keys)
         out.append(key.identity);
     return out;
 }
 
-QList<sealed::Person> frmKeys::people() const {
+QList<cipher::Person> frmKeys::people() const {
     return m_people;
 }
 
@@ -158,18 +158,19 @@ QString frmKeys::askPath(const QString& title, const QString& fileName, bool sav
 
 // ---- My key -------------------------------------------------------------
 
-frmKeys::Opened frmKeys::openIdentityFile(const QString& path, const QString* password) {
+frmKeys::Opened frmKeys::openIdentityFile(const QString& path, const base::Secret& password) {
     QString error;
-    const std::optional<QByteArray> content = readKeyFile(path, sealed::kMaxKeyFileSize, &error);
+    const std::optional<QByteArray> content = readKeyFile(path, cipher::kMaxKeyFileSize, &error);
     if (!content) {
-        return {sealed::Status::ReadFailed,
+        return {cipher::KeyStatus::ReadFailed,
                 tr("The key file %1 cannot be read: %2.").arg(shown(path), error)};
     }
-    QList<sealed::Identity> found;
-    sealed::Result result;
+    QList<cipher::Identity> found;
+    cipher::KeyResult result;
     {
         BusyCursor busy;
-        result = sealed::readIdentityFile(*content, password, &found);
+        result = cipher::readIdentityFile(*content, password.isEmpty() ? nullptr : &password.text(),
+                                          &found);
     }
     base::wipe(*content);
     if (!result.ok()) {
@@ -186,10 +187,8 @@ void frmKeys::cmdOpenKey_Click() {
     if (path.isEmpty())
         return;
     m_lastKeyFile = path;
-    QString password = m_ui->txtPassword->text();
-    const Opened result = openIdentityFile(path, password.isEmpty() ? nullptr : &password);
-    base::wipe(password);
-    if (result.status == sealed::Status::NeedsPassword) {
+    const Opened result = openIdentityFile(path, passwordOf(m_ui->txtPassword));
+    if (result.status == cipher::KeyStatus::NeedsPassword) {
         tell(tr("The key in %1 is protected by a password. Type it in the Password box, then "
                 "open the key again.")
                  .arg(shown(path)),
@@ -203,15 +202,13 @@ void frmKeys::cmdOpenKey_Click() {
         tell(result.text);
 }
 
-bool frmKeys::newPassword(bool protect, QString* password) {
+// The boxes' texts are compared where they lie; they are wiped when the boxes
+// are cleared (forgetPasswords).
+bool frmKeys::newPassword(bool protect, base::Secret* password) {
     if (!protect)
         return true;
-    QString first = m_ui->txtPassword->text();
-    QString again = m_ui->txtPasswordAgain->text();
-    const bool same = first == again;
-    base::wipe(again);
-    if (first.isEmpty() || !same) {
-        base::wipe(first);
+    const bool same = m_ui->txtPassword->text() == m_ui->txtPasswordAgain->text();
+    if (m_ui->txtPassword->text().isEmpty() || !same) {
         forgetPasswords();
         tell(same ? tr("Type the key's password in both password boxes (or untick the "
                        "password).")
@@ -219,15 +216,15 @@ bool frmKeys::newPassword(bool protect, QString* password) {
         m_ui->txtPassword->setFocus();
         return false;
     }
-    *password = first;
+    *password = passwordOf(m_ui->txtPassword);
     return true;
 }
 
 void frmKeys::cmdNewKey_Click() {
-    QString password;
+    base::Secret password;
     if (!newPassword(m_ui->chkProtect->isChecked(), &password))
         return;
-    const std::optional<sealed::Identity> identity = sealed::Identity::generate();
+    const std::optional<cipher::Identity> identity = cipher::Identity::generate();
     if (!identity) {
         tell(tr("The encryption library could not make a key."));
     } else {
@@ -237,14 +234,13 @@ void frmKeys::cmdNewKey_Click() {
             addKeys({*identity}, path);
         }
     }
-    base::wipe(password);
 }
 
 void frmKeys::cmdProtectedCopy_Click() {
     const int row = m_ui->lstIdentities->currentRow();
     if (row < 0 || row >= m_keys.size())
         return;
-    QString password;
+    base::Secret password;
     if (!newPassword(true, &password))
         return;
     const QString path =
@@ -256,10 +252,9 @@ void frmKeys::cmdProtectedCopy_Click() {
                  .arg(shown(path)),
              false);
     }
-    base::wipe(password);
 }
 
-QString frmKeys::writeIdentity(const sealed::Identity& identity, const QString& password,
+QString frmKeys::writeIdentity(const cipher::Identity& identity, const base::Secret& password,
                                const QString& title) {
     const QString path = askPath(title, unusedFile(QStringLiteral("tessera-key")), true);
     if (path.isEmpty())
@@ -271,10 +266,11 @@ QString frmKeys::writeIdentity(const sealed::Identity& identity, const QString& 
         return {};
     }
     QByteArray file;
-    sealed::Result made;
+    cipher::KeyResult made;
     {
         BusyCursor busy;
-        made = sealed::identityFile(identity, password.isEmpty() ? nullptr : &password, &file);
+        made = cipher::identityFile(identity, password.isEmpty() ? nullptr : &password.text(),
+                                    &file);
     }
     if (!made.ok()) {
         tell(made.failure.ok() ? tr("The encryption library failed.") : words::sentence(made.failure));
@@ -297,10 +293,10 @@ bool frmKeys::writeFile(const QString& path, const QByteArray& content, bool sec
     return false;
 }
 
-void frmKeys::addKeys(const QList<sealed::Identity>& identities, const QString& file) {
+void frmKeys::addKeys(const QList<cipher::Identity>& identities, const QString& file) {
     int chosen = -1;
     const qsizetype before = m_keys.size();
-    for (const sealed::Identity& identity : identities) {
+    for (const cipher::Identity& identity : identities) {
         const auto same = [&](const OpenKey& key) {
             return key.identity.recipient() == identity.recipient();
         };
@@ -341,7 +337,7 @@ void frmKeys::showKeys() {
     for (const OpenKey& key : m_keys) {
         list->addItem(tr("%1  (%2)")
                           .arg(QFileInfo(key.file).fileName(),
-                               shortened(sealed::recipientText(key.identity.recipient()))));
+                               shortened(cipher::recipientText(key.identity.recipient()))));
         list->item(list->count() - 1)->setToolTip(QDir::toNativeSeparators(key.file));
     }
     list->setCurrentRow(qMin(qMax(row, 0), int(m_keys.size()) - 1));
@@ -353,7 +349,7 @@ void frmKeys::showChosenKey() {
     const int row = m_ui->lstIdentities->currentRow();
     const bool chosen = row >= 0 && row < m_keys.size();
     const QString recipient =
-        chosen ? sealed::recipientText(m_keys.at(row).identity.recipient()) : QString();
+        chosen ? cipher::recipientText(m_keys.at(row).identity.recipient()) : QString();
     m_ui->txtRecipient->setText(recipient);
     m_ui->txtRecipient->setCursorPosition(0);
     m_ui->picQr->setText(recipient);
@@ -377,13 +373,13 @@ void frmKeys::cmdPeopleOpen_Click() {
 
 bool frmKeys::openPeople(const QString& path) {
     QString error;
-    const std::optional<QByteArray> content = readKeyFile(path, sealed::kMaxKeyFileSize, &error);
+    const std::optional<QByteArray> content = readKeyFile(path, cipher::kMaxKeyFileSize, &error);
     if (!content) {
         tell(tr("The people file %1 cannot be read: %2.").arg(shown(path), error));
         return false;
     }
-    sealed::PeopleProblem problem;
-    const std::optional<QList<sealed::Person>> people = sealed::parsePeople(*content, &problem);
+    cipher::PeopleProblem problem;
+    const std::optional<QList<cipher::Person>> people = cipher::parsePeople(*content, &problem);
     if (!people) {
         tell(tr("%1 is not a people file. Its line %2: %3")
                  .arg(shown(path))
@@ -429,7 +425,7 @@ void frmKeys::cmdPeopleSaveAs_Click() {
 }
 
 bool frmKeys::savePeople(const QString& path) {
-    if (!writeFile(path, sealed::peopleFile(m_people), false))
+    if (!writeFile(path, cipher::peopleFile(m_people), false))
         return false;
     m_peopleFile = path;
     m_peopleModified = false;
@@ -443,9 +439,9 @@ bool frmKeys::mayDropPeopleChanges(const QString& question) {
                                 platform::Buttons::YesNo) == platform::Answer::Yes;
 }
 
-void frmKeys::refusePersonKey(sealed::KeyTextProblem problem, const QString& given) {
+void frmKeys::refusePersonKey(cipher::KeyTextProblem problem, const QString& given) {
     const QString sentence = words::keyTextProblem(problem, given);
-    if (problem == sealed::KeyTextProblem::IsIdentity)
+    if (problem == cipher::KeyTextProblem::IsIdentity)
         wipeBox(m_ui->txtPersonKey); // a secret: never kept, never shown
     tell(sentence);
     m_ui->txtPersonKey->setFocus();
@@ -453,27 +449,27 @@ void frmKeys::refusePersonKey(sealed::KeyTextProblem problem, const QString& giv
 
 void frmKeys::showPersonKeyProblem() {
     const QString text = m_ui->txtPersonKey->text();
-    sealed::KeyTextProblem problem = sealed::KeyTextProblem::None;
-    const bool valid = sealed::parseRecipient(text, &problem).has_value();
-    if (problem == sealed::KeyTextProblem::IsIdentity) {
+    cipher::KeyTextProblem problem = cipher::KeyTextProblem::None;
+    const bool valid = cipher::parseRecipient(text, &problem).has_value();
+    if (problem == cipher::KeyTextProblem::IsIdentity) {
         m_ui->lblKeyProblem->clear();
         refusePersonKey(problem, text);
         return;
     }
-    const bool quiet = valid || problem == sealed::KeyTextProblem::Empty;
+    const bool quiet = valid || problem == cipher::KeyTextProblem::Empty;
     m_ui->lblKeyProblem->setText(quiet ? QString() : breakable(words::keyTextProblem(problem, text)));
 }
 
 void frmKeys::cmdAdd_Click() {
     const QString text = m_ui->txtPersonKey->text();
-    sealed::KeyTextProblem problem = sealed::KeyTextProblem::None;
-    const std::optional<sealed::PublicKey> key = sealed::parseRecipient(text, &problem);
+    cipher::KeyTextProblem problem = cipher::KeyTextProblem::None;
+    const std::optional<cipher::PublicKey> key = cipher::parseRecipient(text, &problem);
     if (!key) {
         refusePersonKey(problem, text);
         return;
     }
     const QString name = m_ui->txtPersonName->text().simplified();
-    const auto same = [&](const sealed::Person& person) { return person.recipient == *key; };
+    const auto same = [&](const cipher::Person& person) { return person.recipient == *key; };
     const auto known = std::find_if(m_people.cbegin(), m_people.cend(), same);
     if (known != m_people.cend()) {
         tell(tr("This recipient is in the list already, as %1.").arg(known->name));
@@ -531,8 +527,8 @@ void frmKeys::showPeople() {
     QTreeWidget* list = m_ui->lstPeople;
     const QSignalBlocker quiet(list);
     list->clear();
-    for (const sealed::Person& person : m_people) {
-        const QString recipient = sealed::recipientText(person.recipient);
+    for (const cipher::Person& person : m_people) {
+        const QString recipient = cipher::recipientText(person.recipient);
         auto* item = new QTreeWidgetItem(list, {person.name, recipient});
         item->setToolTip(1, recipient);
     }

@@ -19,7 +19,8 @@
 // every change (changed). Nothing is kept between runs: the keys live in the
 // secret keys' guarded memory until Clear or the end of the program.
 
-#include "sealed/Identity.h"
+#include "base/Secret.h"
+#include "cipher/Keys.h"
 
 #include <QList>
 #include <QString>
@@ -41,24 +42,24 @@ public:
     ~frmKeys() override;
 
     // Every open identity, in the list's order.
-    QList<sealed::Identity> identities() const;
+    QList<cipher::Identity> identities() const;
     // The people of the open people file (or of the list not yet saved).
-    QList<sealed::Person> people() const;
+    QList<cipher::Person> people() const;
     // The open people file; empty for a list not yet saved.
     QString peopleFileName() const { return m_peopleFile; }
     // Whether the people list has changes that are not in its file.
     bool peopleModified() const { return m_peopleModified; }
 
     // Opens the identities of an identity file into the list, as Open key
-    // does, with the password of a protected one (nullptr: none). Ok, or the
+    // does, with the password of a protected one (empty: none). Ok, or the
     // status (NeedsPassword, WrongPasswordOrDamaged, ...) and the reason in a
     // sentence.
     struct Opened {
-        sealed::Status status = sealed::Status::Ok;
+        cipher::KeyStatus status = cipher::KeyStatus::Ok;
         QString text = {};
-        bool ok() const { return status == sealed::Status::Ok; }
+        bool ok() const { return status == cipher::KeyStatus::Ok; }
     };
-    Opened openIdentityFile(const QString& path, const QString* password);
+    Opened openIdentityFile(const QString& path, const base::Secret& password = {});
 
 public slots:
     void cmdNewKey_Click();
@@ -83,22 +84,22 @@ protected:
 
 private:
     struct OpenKey {
-        sealed::Identity identity;
+        cipher::Identity identity;
         QString file;
     };
 
     void connectHandlers();
     // The password for a new identity file from the two boxes: false, after
     // saying why, when they are empty or differ; empty when not protecting.
-    bool newPassword(bool protect, QString* password);
+    bool newPassword(bool protect, base::Secret* password);
     // Writes the identity's file, new, where the user chooses: the path, or
     // empty when it was not written (said why) or the user cancelled.
-    QString writeIdentity(const sealed::Identity& identity, const QString& password,
+    QString writeIdentity(const cipher::Identity& identity, const base::Secret& password,
                           const QString& title);
     // Writes a whole file through the one writer; a secret one is created
     // new, readable by the user alone. False after saying why.
     bool writeFile(const QString& path, const QByteArray& content, bool secret);
-    void addKeys(const QList<sealed::Identity>& identities, const QString& file);
+    void addKeys(const QList<cipher::Identity>& identities, const QString& file);
     void forgetPasswords();
     void showKeys();
     void showChosenKey();
@@ -108,7 +109,7 @@ private:
     // True when there are no unsaved changes, or the user answers Yes.
     bool mayDropPeopleChanges(const QString& question);
     // A pasted text that is no recipient: said why; an identity is wiped.
-    void refusePersonKey(sealed::KeyTextProblem problem, const QString& given);
+    void refusePersonKey(cipher::KeyTextProblem problem, const QString& given);
     void showPersonKeyProblem();
     void setPeopleModified();
     void showPeople();
@@ -120,7 +121,7 @@ private:
 
     std::unique_ptr<Ui::frmKeys> m_ui;
     QList<OpenKey> m_keys;
-    QList<sealed::Person> m_people;
+    QList<cipher::Person> m_people;
     QString m_peopleFile;
     bool m_peopleModified = false;
     QString m_lastKeyFile; // where Open key starts

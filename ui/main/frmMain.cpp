@@ -2,24 +2,23 @@
 
 #include "base/Limits.h"
 #include "cipher/Messages.h"
-#include "classic/MessageFormat.h"
 #include "platform/Printer.h"
 #include "resources/Artwork.h"
 #include "ui/AppInfo.h"
 #include "ui/FormRegistry.h"
-#include "ui/common/FileNames.h"
-#include "ui/common/MainSettings.h"
+#include "ui/common/ApplicationExit.h"
 #include "ui/common/CostQuestion.h"
 #include "ui/common/FileDrops.h"
+#include "ui/common/FileNames.h"
 #include "ui/common/FormatCaption.h"
 #include "ui/common/IdentityQuestion.h"
-#include "ui/common/SealTarget.h"
-#include "ui/keys/frmKeys.h"
+#include "ui/common/MainSettings.h"
 #include "ui/common/MessageCommand.h"
 #include "ui/common/PasswordBox.h"
 #include "ui/common/ReplaceQuestion.h"
+#include "ui/common/SealTarget.h"
 #include "ui/common/WindowLook.h"
-#include "ui/common/ApplicationExit.h"
+#include "ui/keys/frmKeys.h"
 #include "ui/startup/WebPage.h"
 #include "ui_frmMain.h"
 
@@ -218,8 +217,8 @@ template <class Form> void frmMain::showForm() {
 
 void frmMain::CmdEnc_Click() {
     cipher::EncryptRequest request;
-    request.text = classic::toMessageLineEnds(m_ui->txtIn->toPlainText());
-    request.password = m_ui->txtPW->text();
+    request.text = cipher::toMessageLineEnds(m_ui->txtIn->toPlainText());
+    request.password = passwordOf(m_ui->txtPW);
     request.path = m_ui->txtFile->text();
     options().applyTo(request);
     // Sealed to people asks no password.
@@ -251,7 +250,7 @@ void frmMain::cmdDecrypt_Click() {
 void frmMain::decrypt(bool mayAskIdentity) {
     cipher::DecryptRequest request;
     request.path = m_ui->txtFile->text();
-    request.password = m_ui->txtPW->text();
+    request.password = passwordOf(m_ui->txtPW);
     // With Sealed chosen, only a sealed message is opened.
     request.requireSealed = options().sealed();
     const bool toPeople = !m_command->running() && sealedToPeople(request.path, true);

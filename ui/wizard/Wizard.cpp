@@ -37,7 +37,7 @@ void Wizard::operationChosen(WizardState::Operation operation) {
     write(&WizardState::operation, operation);
 }
 
-void Wizard::passwordEntered(const QString& password) {
+void Wizard::passwordEntered(const base::Secret& password) {
     m_weakPasswordKept = false;
     hide<frmPW>();
     write(&WizardState::password, password);

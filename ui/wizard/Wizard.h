@@ -34,7 +34,7 @@ public:
     void start();
     // Forward, each with its page's answer.
     void operationChosen(WizardState::Operation operation);
-    void passwordEntered(const QString& password);
+    void passwordEntered(const base::Secret& password);
     void fileEntered(const QString& file);
     void textEntered(const QString& text);
     void optionsChosen(const MessageOptions& options);

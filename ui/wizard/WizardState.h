@@ -5,6 +5,7 @@
 // only when the user leaves, through its forward button, the page that asks
 // for it, so an answer the pass does not ask for keeps the earlier one.
 
+#include "base/Secret.h"
 #include "ui/common/MessageOptions.h"
 
 #include <QFlags>
@@ -20,7 +21,7 @@ struct WizardState {
     Q_DECLARE_FLAGS(Outputs, Output)
 
     Operation operation = Operation::None; // the encrypt/decrypt page's
-    QString password;                      // the password page's
+    base::Secret password;                 // the password page's (base/Secret.h)
     QString file;                          // the file page's: to create or to read
     QString text;           // the text page's; after a decryption, the decrypted text
     MessageOptions options; // the options page's, for an encryption

@@ -28,8 +28,9 @@ frmCompile::~frmCompile() = default;
 
 void frmCompile::showAnswers() {
     const WizardState& state = m_wizard.state();
-    if (m_ui->txtPW->text() != state.password)
-        m_ui->txtPW->setText(state.password);
+    // The box gets a copy of its own: the wizard's secret is wiped when it goes.
+    if (m_ui->txtPW->text() != state.password.text())
+        m_ui->txtPW->setText(state.password.textCopy());
     if (m_ui->txtFile->text() != state.file)
         m_ui->txtFile->setText(state.file);
     if (m_ui->txtIn->toPlainText() != state.text)

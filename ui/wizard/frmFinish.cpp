@@ -1,7 +1,6 @@
 #include "ui/wizard/frmFinish.h"
 
 #include "cipher/Messages.h"
-#include "classic/MessageFormat.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 #include "ui/FormRegistry.h"
@@ -60,7 +59,7 @@ void frmFinish::encrypt() {
     if (state.text.isEmpty())
         return;
     cipher::EncryptRequest request;
-    request.text = classic::toMessageLineEnds(state.text);
+    request.text = cipher::toMessageLineEnds(state.text);
     request.password = state.password;
     request.path = state.file;
     state.options.applyTo(request);
@@ -99,7 +98,7 @@ void frmFinish::decrypt(bool mayAskIdentity) {
     if (m_command->running())
         return;
     const bool toPeople = sealedToPeople(file, true);
-    QList<sealed::Identity> identities = openIdentities(m_registry);
+    QList<cipher::Identity> identities = openIdentities(m_registry);
     if (toPeople && identities.isEmpty()) {
         if (!askIdentityFile(this, m_registry))
             return;

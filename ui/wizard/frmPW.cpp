@@ -49,7 +49,7 @@ void frmPW::cmdNext_Click() {
         m_ui->txtPW->setFocus(Qt::OtherFocusReason);
         return;
     }
-    m_wizard.passwordEntered(m_ui->txtPW->text());
+    m_wizard.passwordEntered(passwordOf(m_ui->txtPW));
 }
 
 void frmPW::Picture1_DblClick() {

@@ -28,7 +28,7 @@ frmWizardAdvanced::frmWizardAdvanced(FormRegistry& registry, Wizard& wizard, QWi
 
     fitText(m_ui->chkSealed, Fit::Grow);
     // The password page's answer, rated while Sealed is ticked.
-    const auto rate = [this] { m_ui->meterPW->rate(m_wizard.state().password); };
+    const auto rate = [this] { m_ui->meterPW->rate(m_wizard.state().password.text()); };
     connect(&m_wizard, &Wizard::changed, this, rate);
     rate();
     m_ui->meterPW->setSealed(m_ui->chkSealed->isChecked());
@@ -115,8 +115,8 @@ void frmWizardAdvanced::cmdNext_Click() {
 // Any password still passes; a very weak one only once the user has read its
 // rating and chosen to keep it. No, the default, goes back to the password.
 bool frmWizardAdvanced::keepsWeakPassword() {
-    const std::optional<sealed::Strength> strength = m_ui->meterPW->strength();
-    if (!strength || strength->level != sealed::Strength::Level::VeryWeak ||
+    const std::optional<cipher::Strength> strength = m_ui->meterPW->strength();
+    if (!strength || strength->level != cipher::Strength::Level::VeryWeak ||
         m_wizard.weakPasswordKept())
         return true;
     const QString text =
