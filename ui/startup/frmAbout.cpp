@@ -7,6 +7,7 @@
 #include "resources/Artwork.h"
 #include "ui/FormRegistry.h"
 #include "ui/common/WindowLook.h"
+#include "ui/common/WindowTimer.h"
 #include "ui_frmAbout.h"
 
 #include <QEvent>
@@ -54,12 +55,10 @@ frmAbout::frmAbout(FormRegistry& registry, QWidget* parent)
     m_ui->Line1_1->setObjectName(QStringLiteral("Line1"));
 
     m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(10);
+    setUpTimer(m_timer1, QStringLiteral("Timer1"), 10, this, &frmAbout::Timer1_Timer);
 
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(m_ui->cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
-    connect(m_timer1, &QTimer::timeout, this, &frmAbout::Timer1_Timer);
 
     Form_Load();
 }

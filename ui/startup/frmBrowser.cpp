@@ -7,6 +7,7 @@
 #include "ui/AppInfo.h"
 #include "ui/FormRegistry.h"
 #include "ui/common/WindowLook.h"
+#include "ui/common/WindowTimer.h"
 #include "ui_frmBrowser.h"
 
 #include <QAction>
@@ -94,8 +95,7 @@ frmBrowser::frmBrowser(FormRegistry& registry, QWidget* parent)
     }
 
     timTimer = new QTimer(this);
-    timTimer->setObjectName(QStringLiteral("timTimer"));
-    timTimer->setInterval(5);
+    setUpTimer(timTimer, QStringLiteral("timTimer"), 5, this, &frmBrowser::timTimer_Timer);
 
     connect(m_ui->tbToolBar, &QToolBar::actionTriggered, this,
             [this](QAction* button) { tbToolBar_ButtonClick(button->data().toString()); });
@@ -111,7 +111,6 @@ frmBrowser::frmBrowser(FormRegistry& registry, QWidget* parent)
         // list: the box must not report it as one.
         disconnect(edit, &QLineEdit::editingFinished, m_ui->cboAddress, nullptr);
     }
-    connect(timTimer, &QTimer::timeout, this, &frmBrowser::timTimer_Timer);
     connect(brwWebBrowser, &platform::BrowserControl::downloadComplete, this,
             &frmBrowser::brwWebBrowser_DownloadComplete);
     connect(brwWebBrowser, &platform::BrowserControl::navigateComplete2, this,

@@ -4,6 +4,7 @@
 #include "ui/FormRegistry.h"
 #include "ui/common/WindowLook.h"
 #include "ui/common/ApplicationExit.h"
+#include "ui/common/WindowTimer.h"
 #include "ui_frmFlash.h"
 
 #include <QCloseEvent>
@@ -51,15 +52,9 @@ frmFlash::frmFlash(FormRegistry& registry, QWidget* parent)
     connect(m_ui->cmdStart, &QPushButton::clicked, this, &frmFlash::cmdStart_Click);
     connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmFlash::cmdExit_Click);
 
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(kTimer1Interval);
-    m_timer2->setObjectName(QStringLiteral("Timer2"));
-    m_timer2->setInterval(kTimer2Interval);
-    m_timer3->setObjectName(QStringLiteral("Timer3"));
-    m_timer3->setInterval(kTimer3Interval);
-    connect(m_timer1, &QTimer::timeout, this, &frmFlash::Timer1_Timer);
-    connect(m_timer2, &QTimer::timeout, this, &frmFlash::Timer2_Timer);
-    connect(m_timer3, &QTimer::timeout, this, &frmFlash::Timer3_Timer);
+    setUpTimer(m_timer1, QStringLiteral("Timer1"), kTimer1Interval, this, &frmFlash::Timer1_Timer);
+    setUpTimer(m_timer2, QStringLiteral("Timer2"), kTimer2Interval, this, &frmFlash::Timer2_Timer);
+    setUpTimer(m_timer3, QStringLiteral("Timer3"), kTimer3Interval, this, &frmFlash::Timer3_Timer);
     // Timer1 and Timer3 run from load; Timer2 waits for Timer1.
     m_timer1->start();
     m_timer3->start();

@@ -3,6 +3,7 @@
 #include "ui/FormRegistry.h"
 #include "ui/common/WindowLook.h"
 #include "ui/common/ApplicationExit.h"
+#include "ui/common/WindowTimer.h"
 #include "ui_frmLoad.h"
 
 #include <QCloseEvent>
@@ -24,12 +25,8 @@ frmLoad::frmLoad(FormRegistry& registry, QWidget* parent)
     centreOnFirstShow(this);
 
     // Both timers run from the moment the window loads.
-    m_tmdKewl->setObjectName(QStringLiteral("tmdKewl"));
-    m_tmdKewl->setInterval(kKewlInterval);
-    m_tmrLook->setObjectName(QStringLiteral("tmrLook"));
-    m_tmrLook->setInterval(kLookInterval);
-    connect(m_tmdKewl, &QTimer::timeout, this, &frmLoad::tmdKewl_Timer);
-    connect(m_tmrLook, &QTimer::timeout, this, &frmLoad::tmrLook_Timer);
+    setUpTimer(m_tmdKewl, QStringLiteral("tmdKewl"), kKewlInterval, this, &frmLoad::tmdKewl_Timer);
+    setUpTimer(m_tmrLook, QStringLiteral("tmrLook"), kLookInterval, this, &frmLoad::tmrLook_Timer);
     m_tmdKewl->start();
     m_tmrLook->start();
 }
