@@ -159,11 +159,6 @@ public:
     }
 };
 
-SystemDialogs& systemDialogs() {
-    static SystemDialogs instance;
-    return instance;
-}
-
 } // namespace
 
 Answer defaultAnswer(Buttons buttons) {
@@ -171,8 +166,7 @@ Answer defaultAnswer(Buttons buttons) {
 }
 
 DialogProvider& dialogs() {
-    DialogProvider* installed = services().dialogs;
-    return installed ? *installed : systemDialogs();
+    return installedOr<SystemDialogs>(services().dialogs);
 }
 
 Answer messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon,

@@ -58,16 +58,10 @@ public:
     }
 };
 
-SystemPrinter& systemPrinter() {
-    static SystemPrinter instance;
-    return instance;
-}
-
 } // namespace
 
 PrinterPort& printer() {
-    PrinterPort* installed = services().printer;
-    return installed ? *installed : systemPrinter();
+    return installedOr<SystemPrinter>(services().printer);
 }
 
 bool printWithReport(QWidget* parent, const QString& text) {

@@ -18,16 +18,10 @@ public:
     }
 };
 
-SystemLauncher& systemLauncher() {
-    static SystemLauncher instance;
-    return instance;
-}
-
 } // namespace
 
 ProgramLauncher& programLauncher() {
-    ProgramLauncher* installed = services().launcher;
-    return installed ? *installed : systemLauncher();
+    return installedOr<SystemLauncher>(services().launcher);
 }
 
 bool launchProgram(const QString& path) {

@@ -54,4 +54,13 @@ const Services& services();
 // Puts `services` in force and returns the set that was.
 Services installServices(const Services& services);
 
+// The one in force of a service: `installed`, or else the system's own, a
+// `System` made on first use and kept for the rest of the program.
+template <class System, class Port> Port& installedOr(Port* installed) {
+    if (installed)
+        return *installed;
+    static System system;
+    return system;
+}
+
 } // namespace platform

@@ -46,20 +46,16 @@ public:
 
 #endif
 
-WindowFlasher& systemFlasher() {
 #ifdef Q_OS_WIN
-    static Win32Flasher instance;
+using SystemFlasher = Win32Flasher;
 #else
-    static AttentionFlasher instance;
+using SystemFlasher = AttentionFlasher;
 #endif
-    return instance;
-}
 
 } // namespace
 
 WindowFlasher& windowFlasher() {
-    WindowFlasher* installed = services().flasher;
-    return installed ? *installed : systemFlasher();
+    return installedOr<SystemFlasher>(services().flasher);
 }
 
 bool flashWindow(QWidget* window, bool invert) {
