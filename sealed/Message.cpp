@@ -43,8 +43,8 @@ QByteArray messageFile(const QByteArray& sealedBytes) {
 }
 
 // How one candidate's sealed bytes are opened: with a password's key, or
-// with either kind's opener.
-using StreamOpener = std::function<Result(Source& source, Sink& sink)>;
+// with either kind's opener; nothing shows its progress.
+using StreamOpener = std::function<Result(Source& source, Sink& sink, base::Progress& quiet)>;
 
 // The sealed bytes' text, which must authenticate and be UTF-8.
 Result openText(const QByteArray& sealedBytes, const StreamOpener& openStream, QString* text) {
@@ -54,7 +54,8 @@ Result openText(const QByteArray& sealedBytes, const StreamOpener& openStream, Q
     plain.reserve(sealedBytes.size());
     MemorySource source(sealedBytes);
     ByteArraySink sink(&plain);
-    const Result result = openStream(source, sink);
+    base::Progress quiet;
+    const Result result = openStream(source, sink, quiet);
     if (!result.ok()) {
         base::wipe(plain);
         // The tag promised a sealed message: bytes without the magic under it
@@ -145,6 +146,14 @@ Result findSealed(const QByteArray& file, FoundMessage* found) {
     return Result::success();
 }
 
+// The text of the sealed message the file holds.
+Result openIn(const QByteArray& file, const StreamOpener& openStream, QString* text) {
+    FoundMessage found;
+    if (Result result = findSealed(file, &found); !result.ok())
+        return result;
+    return openFound(found, openStream, text);
+}
+
 } // namespace
 
 Result sealMessage(const QString& text, const QString& password, QByteArray* file,
@@ -175,34 +184,22 @@ Result openMessage(const QByteArray& file, const QString& password, QString* tex
 
 Result openMessage(const QByteArray& file, const KeySource& key, QString* text,
                    const Limits& limits) {
-    FoundMessage found;
-    if (Result result = findSealed(file, &found); !result.ok())
-        return result;
     const KeySource once = derivedOnce(key);
-    return openFound(
-        found,
-        [&](Source& source, Sink& sink) {
-            base::Progress quiet;
-            return open(source, sink, once, limits, quiet);
-        },
-        text);
+    const StreamOpener openStream = [&](Source& source, Sink& sink, base::Progress& quiet) {
+        return open(source, sink, once, limits, quiet);
+    };
+    return openIn(file, openStream, text);
 }
 
 Result openMessage(const QByteArray& file, const Opener& opener, QString* text,
                    const Limits& limits) {
-    FoundMessage found;
-    if (Result result = findSealed(file, &found); !result.ok())
-        return result;
     Opener once = opener;
     if (opener.password)
         once.password = derivedOnce(*opener.password);
-    return openFound(
-        found,
-        [&](Source& source, Sink& sink) {
-            base::Progress quiet;
-            return openEither(source, sink, once, limits, quiet);
-        },
-        text);
+    const StreamOpener openStream = [&](Source& source, Sink& sink, base::Progress& quiet) {
+        return openEither(source, sink, once, limits, quiet);
+    };
+    return openIn(file, openStream, text);
 }
 
 std::optional<Cost> messageCost(const QByteArray& file) {
