@@ -310,7 +310,11 @@ void paintVersionBanner(QPainter& p, const QRectF& rect) {
 
 namespace {
 
-void paintTile(QPainter& p, const QRectF& r, const QColor& centre, const QColor& edge) {
+// Begins a picture on a tile: saves the painter (the picture ends by
+// restoring it), turns on smoothing and paints the tile, lit from above.
+void startTilePicture(QPainter& p, const QRectF& r, const QColor& centre, const QColor& edge) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
     const qreal radius = r.width() * 0.14;
     const QPainterPath tile = roundedPath(r.adjusted(0.5, 0.5, -0.5, -0.5), radius);
     QRadialGradient g(QPointF(r.center().x(), r.top() + r.height() * 0.38), r.width() * 0.75);
@@ -327,15 +331,20 @@ void paintTile(QPainter& p, const QRectF& r, const QColor& centre, const QColor&
     p.drawPath(roundedPath(r.adjusted(1.5, 1.5, -1.5, -1.5), radius - 1));
 }
 
+// A place on the tile, as fractions of its width from its top left corner.
+struct TilePoint {
+    QRectF tile;
+    QPointF operator()(qreal x, qreal y) const {
+        return {tile.left() + x * tile.width(), tile.top() + y * tile.width()};
+    }
+};
+
 } // namespace
 
 void paintPasswordPicture(QPainter& p, const QRectF& r) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    paintTile(p, r, QColor(196, 30, 42), QColor(58, 4, 12));
-
+    startTilePicture(p, r, QColor(196, 30, 42), QColor(58, 4, 12));
     const qreal s = r.width();
-    auto at = [&](qreal x, qreal y) { return QPointF(r.left() + x * s, r.top() + y * s); };
+    const TilePoint at{r};
 
     // Shadow under the lock.
     QRadialGradient shadow(at(0.5, 0.86), s * 0.34);
@@ -411,12 +420,9 @@ void paintPasswordPicture(QPainter& p, const QRectF& r) {
 }
 
 void paintTextPicture(QPainter& p, const QRectF& r) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    paintTile(p, r, QColor(44, 168, 86), QColor(6, 52, 24));
-
+    startTilePicture(p, r, QColor(44, 168, 86), QColor(6, 52, 24));
     const qreal s = r.width();
-    auto at = [&](qreal x, qreal y) { return QPointF(r.left() + x * s, r.top() + y * s); };
+    const TilePoint at{r};
 
     // The sheet, with its top right corner folded down.
     const qreal fold = s * 0.15;
