@@ -51,6 +51,16 @@ protected:
     // Back, a green one by Next (lines Line1 to Line6), and Next the default
     // button where Enter is to press it.
     void addNavigation(QPushButton* back, QPushButton* next, bool nextIsDefault);
+    // The same, with a click on Back calling the page's `onBack` and one on
+    // Next its `onNext`.
+    template <class Page>
+    void addNavigation(QPushButton* back, QPushButton* next, bool nextIsDefault,
+                       void (Page::*onBack)(), void (Page::*onNext)()) {
+        addNavigation(back, next, nextIsDefault);
+        Page* page = static_cast<Page*>(this);
+        connect(back, &QPushButton::clicked, page, onBack);
+        connect(next, &QPushButton::clicked, page, onNext);
+    }
     // Enter presses this button (and it is drawn as the default one).
     void setDefaultButton(QPushButton* button);
     // Escape presses this button.

@@ -15,11 +15,9 @@ frmFile::frmFile(FormRegistry& registry, Wizard& wizard, QWidget* parent)
     build(*m_ui);
     m_ui->txtFile->setText(defaultFilePath(QStringLiteral("File.txt")));
 
-    addNavigation(m_ui->cmdBack, m_ui->cmdNext, true);
-
-    connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmFile::cmdBack_Click);
+    addNavigation(m_ui->cmdBack, m_ui->cmdNext, true, &frmFile::cmdBack_Click,
+                  &frmFile::cmdNext_Click);
     connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &frmFile::cmdBrowse_Click);
-    connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmFile::cmdNext_Click);
     // A file dropped on the page fills the box, as Browse would.
     acceptFileDrops(this, [this](const QString& path) { m_ui->txtFile->setText(path); });
 }

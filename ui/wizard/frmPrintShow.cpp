@@ -13,10 +13,8 @@ frmPrintShow::frmPrintShow(FormRegistry& registry, Wizard& wizard, QWidget* pare
     // chosen deliberately.
     m_ui->chkView->setChecked(true);
     m_ui->chkPrint->setChecked(false);
-    addNavigation(m_ui->cmdBack, m_ui->cmdNext, true);
-
-    connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmPrintShow::cmdBack_Click);
-    connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmPrintShow::cmdNext_Click);
+    addNavigation(m_ui->cmdBack, m_ui->cmdNext, true, &frmPrintShow::cmdBack_Click,
+                  &frmPrintShow::cmdNext_Click);
 }
 
 frmPrintShow::~frmPrintShow() = default;

@@ -15,10 +15,8 @@ frmTextEnc::frmTextEnc(FormRegistry& registry, Wizard& wizard, QWidget* parent)
 
     m_ui->Image1->setPixmap(resources::textPicture(m_ui->Image1->size()));
     // No default button here: Enter makes a new line in the message.
-    addNavigation(m_ui->cmdBack, m_ui->cmdNext, false);
-
-    connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmTextEnc::cmdBack_Click);
-    connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmTextEnc::cmdNext_Click);
+    addNavigation(m_ui->cmdBack, m_ui->cmdNext, false, &frmTextEnc::cmdBack_Click,
+                  &frmTextEnc::cmdNext_Click);
 }
 
 frmTextEnc::~frmTextEnc() = default;
