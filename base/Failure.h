@@ -100,6 +100,39 @@ enum class Fault {
     InputEmpty,
     InputShrank,
     SealedFileDamaged,
+
+    // Why a file or folder could not be used: the reason beneath a failure
+    // (within()), or an io call's own error. subject: the file or folder;
+    // cause: the system's words.
+    SystemError, // the cause alone
+    NoFileName,
+    IsFolder,
+    NoSuchFolder,
+    FolderCannotBeUsed,
+    ForeignLinkOnTheWay,
+    IsSocket,
+    ForeignFileInSharedFolder,
+    HardLinkInSharedFolder,
+    WriteProtected,
+    AlreadyExists,
+    ReplacedWhileOpened,
+    NotANewFile,
+    OutputLargerThanExpected,
+    NoCacheFolderHomeUnset,
+    NoCacheFolder,
+    FolderNotMade,
+    FolderNotMadePlain,
+    FolderNotUsable,
+    FolderIsLink,
+    NotAFolder,
+    FolderNotOpened,
+    FolderOfAnotherUser,
+    FolderWritableByOthers,
+    LockNotOpened,
+    LockOfAnotherUser,
+    LockNotLocked,
+    LockNotMade,
+    ScratchFileShort,
 };
 
 struct Failure {
@@ -109,16 +142,32 @@ struct Failure {
     qint64 number = 0; // the count, size, version, line or character it names
     qint64 limit = 0;  // the most that is taken
     qint64 other = 0;  // a second number, where there are two
+    // The reason beneath, for a failure that has one (a write that failed
+    // because the file already exists): its kind and the file it names. Its
+    // system words are cause.
+    Fault reason = Fault::None;
+    QString reasonSubject = {};
 
     bool ok() const { return fault == Fault::None; }
 };
 
 inline Failure failure(Fault fault, qint64 number = 0, qint64 limit = 0) {
-    return {fault, {}, {}, number, limit, 0};
+    return {fault, {}, {}, number, limit, 0, Fault::None, {}};
 }
 
 inline Failure failure(Fault fault, const QString& cause) {
-    return {fault, {}, cause, 0, 0, 0};
+    return {fault, {}, cause, 0, 0, 0, Fault::None, {}};
+}
+
+// A failure about a file or folder, with the system's words where there are any.
+inline Failure about(Fault fault, const QString& subject, const QString& cause = {}) {
+    return {fault, subject, cause, 0, 0, 0, Fault::None, {}};
+}
+
+// A failure about subject whose reason is another (an io call's error).
+inline Failure within(Fault fault, const QString& subject, const Failure& reason) {
+    return {fault,         subject,      reason.cause, reason.number, reason.limit,
+            reason.other,  reason.fault, reason.subject};
 }
 
 } // namespace base

@@ -25,8 +25,8 @@ QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-base::Failure about(base::Fault fault, const QString& path, const QString& cause = {}) {
-    return {fault, shown(path), cause, 0, 0, 0};
+base::Failure aboutFile(base::Fault fault, const QString& path, const QString& cause = {}) {
+    return base::about(fault, shown(path), cause);
 }
 
 // What is wrong with the input, seen without opening it.
@@ -36,15 +36,15 @@ std::optional<base::Failure> inputRefusal(const PassRequest& request) {
         return base::failure(Fault::NoInputName);
     const QFileInfo input(request.input);
     if (!input.exists())
-        return about(Fault::InputMissing, request.input);
+        return aboutFile(Fault::InputMissing, request.input);
     if (input.isDir())
-        return about(Fault::InputIsFolder, request.input);
+        return aboutFile(Fault::InputIsFolder, request.input);
     // A device or a pipe has no length to set the progress range from, and
     // reading one could go on for ever.
     if (!input.isFile())
-        return about(Fault::InputNotFile, request.input);
+        return aboutFile(Fault::InputNotFile, request.input);
     if (!input.isReadable())
-        return about(Fault::InputNotReadable, request.input);
+        return aboutFile(Fault::InputNotReadable, request.input);
     return std::nullopt;
 }
 
@@ -59,12 +59,12 @@ recognitionRefusal(const PassRequest& request, QFile& input, bool* sealed) {
         return std::nullopt;
     case sealed::Recognition::Damaged:
         return std::pair{SealedRefusal::Damaged,
-                         about(base::Fault::SealedFileDamaged, request.input)};
+                         aboutFile(base::Fault::SealedFileDamaged, request.input)};
     case sealed::Recognition::Classic:
         break;
     }
     if (*sealed)
-        return std::pair{SealedRefusal::NotSealed, about(base::Fault::NotSealedFile, request.input)};
+        return std::pair{SealedRefusal::NotSealed, aboutFile(base::Fault::NotSealedFile, request.input)};
     return std::nullopt;
 }
 
@@ -82,9 +82,9 @@ bool byKeys(const PassRequest& request) {
 std::optional<base::Failure> refusal(const PassRequest& request, qint64 inputSize, bool isSealed) {
     using base::Fault;
     if (!isSealed && inputSize < 0)
-        return about(Fault::InputIsStream, request.input);
+        return aboutFile(Fault::InputIsStream, request.input);
     if (!isSealed && inputSize <= 0)
-        return about(Fault::InputEmpty, request.input);
+        return aboutFile(Fault::InputEmpty, request.input);
     if (request.password.isEmpty() && !byKeys(request))
         return base::failure(Fault::NoPassword);
     if (auto problem = byKeys(request) ? std::nullopt
@@ -98,16 +98,16 @@ std::optional<base::Failure> refusal(const PassRequest& request, qint64 inputSiz
     if (const auto problem = io::checkOutput(request.output)) {
         using Kind = io::OutputProblem::Kind;
         if (problem->kind == Kind::Folder)
-            return about(Fault::OutputIsFolder, request.output);
+            return aboutFile(Fault::OutputIsFolder, request.output);
         if (problem->kind == Kind::MissingFolder)
-            return base::Failure{Fault::OutputFolderMissing, problem->folder, {}, 0, 0, 0};
-        return about(Fault::OutputUnwritable, request.output, problem->text);
+            return base::about(Fault::OutputFolderMissing, problem->folder);
+        return base::within(Fault::OutputUnwritable, shown(request.output), problem->reason);
     }
     return std::nullopt;
 }
 
 PassResult cancelledPass(const PassRequest& request) {
-    return {PassStatus::Cancelled, about(base::Fault::Cancelled, request.output)};
+    return {PassStatus::Cancelled, aboutFile(base::Fault::Cancelled, request.output)};
 }
 
 // One pass with its files open.
@@ -120,11 +120,12 @@ public:
     }
 
     PassResult run(bool isSealed, qint64 size) {
-        QString error;
+        base::Failure error;
         if (!m_output.open(&error)) {
             if (m_output.wasCancelled())
                 return cancelled();
-            return {PassStatus::Failed, about(base::Fault::CreateFailed, m_request.output, error)};
+            return {PassStatus::Failed,
+                    base::within(base::Fault::CreateFailed, m_outputName, error)};
         }
         PassResult result = isSealed ? sealedPass(size) : classicPass(size);
         // Closed first, so that the copy may take the input's own name on
@@ -152,7 +153,7 @@ private:
         case sealed::Status::ReadFailed:
             return m_progress.cancelled() ? cancelled() : readFailed(result.failure.cause);
         case sealed::Status::WriteFailed:
-            return m_output.wasCancelled() ? cancelled() : writeFailed(result.failure.cause);
+            return m_output.wasCancelled() ? cancelled() : writeFailed(result.failure);
         case sealed::Status::WrongPasswordOrDamaged:
             return {PassStatus::Failed, result.failure, SealedRefusal::NotOpened};
         case sealed::Status::NotForThisIdentity:
@@ -216,10 +217,10 @@ private:
             return cancelled();
         case Status::ReadFailed:
             if (result.inputShrank)
-                return {PassStatus::Failed, about(base::Fault::InputShrank, m_request.input)};
+                return {PassStatus::Failed, aboutFile(base::Fault::InputShrank, m_request.input)};
             return readFailed(io::describeFileError(m_input));
         case Status::WriteFailed:
-            return m_output.wasCancelled() ? cancelled() : writeFailed(result.run.failure.cause);
+            return m_output.wasCancelled() ? cancelled() : writeFailed(result.run.failure);
         case Status::Refused:
         case Status::Failed:
             break;
@@ -254,10 +255,10 @@ private:
 
     PassResult cancelled() const { return cancelledPass(m_request); }
     PassResult readFailed(const QString& cause) const {
-        return {PassStatus::Failed, about(base::Fault::ReadFailed, m_request.input, cause)};
+        return {PassStatus::Failed, aboutFile(base::Fault::ReadFailed, m_request.input, cause)};
     }
-    PassResult writeFailed(const QString& cause) const {
-        return {PassStatus::Failed, about(base::Fault::WriteFailed, m_request.output, cause)};
+    PassResult writeFailed(const base::Failure& reason) const {
+        return {PassStatus::Failed, base::within(base::Fault::WriteFailed, m_outputName, reason)};
     }
 
     // A pipe or a device takes the data as it comes: what it already received
@@ -288,7 +289,7 @@ PassResult FileCipherPass(const PassRequest& request, base::Progress& display) {
                : std::make_unique<QFile>(request.input);
     if (!stream && !input->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         return {PassStatus::Failed,
-                about(base::Fault::ReadFailed, request.input, io::describeFileError(*input))};
+                aboutFile(base::Fault::ReadFailed, request.input, io::describeFileError(*input))};
     }
     // The length of the open file, taken once: what is added later is not
     // read. A stream has none.

@@ -28,8 +28,8 @@ EncryptOutcome notEncrypted(base::Failure failure) {
     return {EncryptResult::Failed, std::move(failure)};
 }
 
-base::Failure about(base::Fault fault, const QString& path, const QString& cause = {}) {
-    return {fault, nativePath(path), cause, 0, 0, 0};
+base::Failure aboutFile(base::Fault fault, const QString& path, const QString& cause = {}) {
+    return base::about(fault, nativePath(path), cause);
 }
 
 // Every reason to refuse an encryption, found before the first file is touched.
@@ -56,7 +56,7 @@ std::optional<base::Failure> encryptionRefusal(const EncryptRequest& request) {
     if (request.path.isEmpty())
         return base::failure(base::Fault::NoOutputName);
     if (const auto problem = io::outputProblem(request.path))
-        return about(base::Fault::OutputUnwritable, request.path, *problem);
+        return base::within(base::Fault::OutputUnwritable, nativePath(request.path), *problem);
     return std::nullopt;
 }
 
@@ -64,11 +64,11 @@ std::optional<base::Failure> encryptionRefusal(const EncryptRequest& request) {
 EncryptOutcome classicContent(const EncryptRequest& request, base::Progress& progress,
                               QByteArray* content) {
     classic::WriteRequest write;
-    QString problem;
+    base::Failure problem;
     write.scratchPath =
         request.scratchPath.isEmpty() ? io::ScratchFile::defaultPath(&problem) : request.scratchPath;
     if (write.scratchPath.isEmpty())
-        return notEncrypted(base::failure(base::Fault::NoScratchFolder, problem));
+        return notEncrypted(base::within(base::Fault::NoScratchFolder, {}, problem));
     write.scratchWaitMs = request.scratchWaitMs;
     write.codes = classic::codepage::encode(request.text);
     write.password = classic::codepage::encode(request.password.text());
@@ -109,14 +109,15 @@ EncryptOutcome writeOut(const EncryptRequest& request, const QByteArray& content
                              ? io::OutputFile::descriptor(request.outputDescriptor)
                              : io::OutputFile(request.path);
     out.setCancel(progress.cancelToken());
-    QString error;
+    base::Failure error;
     if (!out.open(&error) || !out.write(content, &error) || !out.commit(&error)) {
         out.cancel();
         if (out.wasCancelled())
             return {EncryptResult::Cancelled, {}};
         // No subject: standard output.
-        return notEncrypted(about(base::Fault::WriteFailed,
-                                  request.outputDescriptor >= 0 ? QString() : request.path, error));
+        return notEncrypted(base::within(
+            base::Fault::WriteFailed,
+            request.outputDescriptor >= 0 ? QString() : nativePath(request.path), error));
     }
     progress.setPosition(0);
     return {EncryptResult::Finished, {}};
@@ -149,12 +150,12 @@ std::optional<std::pair<DecryptResult, base::Failure>> refusal(const DecryptRequ
                                                                const sealed::FoundMessage& found) {
     using base::Fault;
     if (content.size() > base::kMaxMessageFileBytes)
-        return std::pair{DecryptResult::TooLarge, about(Fault::MessageFileTooLarge, request.path)};
+        return std::pair{DecryptResult::TooLarge, aboutFile(Fault::MessageFileTooLarge, request.path)};
     switch (found.recognition) {
     case sealed::Recognition::Sealed:
         return std::nullopt;
     case sealed::Recognition::Damaged: {
-        base::Failure damaged = about(Fault::SealedMessageDamage, request.path);
+        base::Failure damaged = aboutFile(Fault::SealedMessageDamage, request.path);
         damaged.number = static_cast<qint64>(found.damage);
         return std::pair{DecryptResult::Damaged, damaged};
     }
@@ -162,15 +163,15 @@ std::optional<std::pair<DecryptResult, base::Failure>> refusal(const DecryptRequ
         break;
     }
     if (request.requireSealed)
-        return std::pair{DecryptResult::NotSealed, about(Fault::NotSealedMessage, request.path)};
+        return std::pair{DecryptResult::NotSealed, aboutFile(Fault::NotSealedMessage, request.path)};
     if (classic::countValues(content) > base::kMaxFileValues) {
-        base::Failure tooMany = about(Fault::TooManyNumbers, request.path);
+        base::Failure tooMany = aboutFile(Fault::TooManyNumbers, request.path);
         tooMany.limit = base::kMaxFileValues;
         tooMany.other = base::kMaxMessageLength;
         return std::pair{DecryptResult::TooLarge, tooMany};
     }
     if (request.requireMessage && !classic::holdsMessage(content))
-        return std::pair{DecryptResult::NotAMessage, about(Fault::NotAMessage, request.path)};
+        return std::pair{DecryptResult::NotAMessage, aboutFile(Fault::NotAMessage, request.path)};
     return std::nullopt;
 }
 

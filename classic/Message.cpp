@@ -14,15 +14,15 @@ namespace {
 
 using Status = Written::Status;
 
-Written refused(base::Fault fault, const QString& path, const QString& cause = {}) {
-    return {Status::Refused, {}, {fault, QDir::toNativeSeparators(path), cause, 0, 0, 0}};
+Written refused(base::Fault fault, const QString& path, const base::Failure& reason = {}) {
+    return {Status::Refused, {}, base::within(fault, QDir::toNativeSeparators(path), reason)};
 }
 
 // Opens the scratch file's folder and takes its lock, waiting for another
 // encryption as long as the request allows.
 Written takeScratch(io::ScratchFile& scratch, const WriteRequest& request,
                     base::Progress& progress) {
-    QString problem;
+    base::Failure problem;
     if (!scratch.openFolder(&problem)) {
         return refused(base::Fault::ScratchFolderUnusable, {}, problem);
     }
@@ -48,7 +48,7 @@ Written takeScratch(io::ScratchFile& scratch, const WriteRequest& request,
 // Writes the codes as number lines into the fresh scratch file, then reads
 // them back from it: the second pass encrypts what the file holds.
 bool passThroughScratch(io::ScratchFile& scratch, const QByteArray& codes,
-                        base::Progress& progress, std::vector<int>& readBack, QString* error) {
+                        base::Progress& progress, std::vector<int>& readBack, base::Failure* error) {
     if (!scratch.create(error))
         return false;
     QIODevice& file = scratch.device();
@@ -60,7 +60,7 @@ bool passThroughScratch(io::ScratchFile& scratch, const QByteArray& codes,
         appendNumberLine(lines, static_cast<quint8>(codes[i]));
     }
     if (file.write(lines) != lines.size() || !file.seek(0)) {
-        *error = file.errorString();
+        *error = base::failure(base::Fault::SystemError, file.errorString());
         return false;
     }
     FieldReader reader(&file);
@@ -69,7 +69,7 @@ bool passThroughScratch(io::ScratchFile& scratch, const QByteArray& codes,
     while (static_cast<int>(readBack.size()) < n && !reader.atEnd())
         readBack.push_back(reader.readNumber().value_or(0));
     if (static_cast<int>(readBack.size()) < n) {
-        *error = QStringLiteral("it holds fewer codes than the message has characters");
+        *error = base::failure(base::Fault::ScratchFileShort);
         return false;
     }
     return true;
@@ -84,7 +84,7 @@ Written writeMessage(const WriteRequest& request, base::Progress& progress) {
 
     const int n = static_cast<int>(request.codes.size());
     progress.setRange(n);
-    QString error;
+    base::Failure error;
     std::vector<int> scratchCodes;
     if (!passThroughScratch(scratch, request.codes, progress, scratchCodes, &error))
         return refused(base::Fault::ScratchFileUnusable, request.scratchPath, error);

@@ -75,7 +75,7 @@ bool writeIdentity(const QString& path, const QByteArray& file) {
     io::OutputFile out(path);
     out.setCreation(io::OutputFile::Creation::NewPrivate);
     out.setCancel(&StopSignals::token());
-    QString error;
+    base::Failure error;
     if (out.open(&error) && out.write(file, &error) && out.commit(&error))
         return true;
     out.cancel();
@@ -83,7 +83,8 @@ bool writeIdentity(const QString& path, const QByteArray& file) {
         reportInterrupted();
     else
         reportError(
-            QCoreApplication::translate("cli", "cannot write %1: %2").arg(shown(path), error));
+            QCoreApplication::translate("cli", "cannot write %1: %2")
+                .arg(shown(path), words::reason(error)));
     return false;
 }
 

@@ -11,6 +11,7 @@
 #include "cli/Signals.h"
 #include "cli/TerminalProgress.h"
 #include "io/OutputFile.h"
+#include "words/Describe.h"
 #include "words/Present.h"
 
 #include <QCoreApplication>
@@ -230,7 +231,7 @@ int decryptCommand(const Options& options) {
     const std::optional<int> held = options.output.isEmpty() ? 1 : heldDescriptor(options.output, 1);
     io::OutputFile out = held ? io::OutputFile::descriptor(*held) : io::OutputFile(options.output);
     out.setCancel(&StopSignals::token());
-    QString error;
+    base::Failure error;
     if (!out.open(&error) || !out.write(text, &error) || !out.commit(&error)) {
         out.cancel();
         if (out.wasCancelled()) {
@@ -241,7 +242,7 @@ int decryptCommand(const Options& options) {
                         .arg(toStandardOutput
                                  ? QCoreApplication::translate("cli", "the text to standard output")
                                  : shown(options.output),
-                             error));
+                             words::reason(error)));
         return kFailed;
     }
     return kOk;

@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/Input.h"
 #include "cli/Signals.h"
+#include "words/Describe.h"
 
 #include <QCoreApplication>
 
@@ -235,7 +236,7 @@ void warnOfWeakPassword(const Secret& password) {
     reportError(QCoreApplication::translate(
                     "cli", "warning: %1 password (%2 to guess); a sealed file is only as "
                            "strong as its password")
-                    .arg(strength->words(), sealed::describeDuration(strength->seconds)));
+                    .arg(words::strengthLevel(*strength), words::duration(strength->seconds)));
 }
 
 } // namespace cli

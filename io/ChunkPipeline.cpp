@@ -352,13 +352,12 @@ private:
             if (batch.sizes[static_cast<size_t>(j)] < 0)
                 return {Status::Refused, {}};
         }
-        QString error;
+        base::Failure error;
         for (qint64 j = 0; j < batch.count; ++j) {
             const qint64 size = batch.sizes[static_cast<size_t>(j)];
             const char* at = reinterpret_cast<const char*>(batch.data.get() + j * m_shape.outputChunk);
             if (size > 0 && !m_sink.write(at, size, &error))
-                return {m_progress.cancelled() ? Status::Cancelled : Status::WriteFailed,
-                        base::failure(base::Fault::WriteFailed, error)};
+                return {m_progress.cancelled() ? Status::Cancelled : Status::WriteFailed, error};
         }
         return {Status::Done, {}};
     }

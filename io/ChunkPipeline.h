@@ -46,7 +46,7 @@ public:
     enum class Status { Done, ReadFailed, Refused, WriteFailed, Cancelled, Failed };
     struct Result {
         Status status = Status::Failed;
-        base::Failure failure; // what went wrong, and its cause
+        base::Failure failure; // what went wrong; WriteFailed: the sink's error
         bool ok() const { return status == Status::Done; }
     };
 

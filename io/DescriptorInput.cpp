@@ -22,8 +22,9 @@ qint64 DescriptorInput::readData(char* data, qint64 maxSize) {
     qint64 got = 0;
     while (got < maxSize) {
         if (base::waitFor(m_fd, POLLIN, m_cancel) == base::Wait::Cancelled) {
+            // The reader checks for the cancel first: this is never shown.
             m_cancelled = true;
-            setErrorString(QStringLiteral("cancelled"));
+            setErrorString(systemError(ECANCELED));
             return -1;
         }
         const ssize_t n = ::read(m_fd, data + got, static_cast<size_t>(maxSize - got));

@@ -41,19 +41,20 @@ constexpr int kReaderRetryMs = 50;
 // in the final sync: the disk works while the next blocks are made.
 constexpr qint64 kWritebackStep = qint64(8) << 20;
 
-OutputProblem problemOf(OutputProblem::Kind kind, const QString& text, const QString& folder = {}) {
-    return {kind, text, folder};
+OutputProblem problemOf(OutputProblem::Kind kind, const base::Failure& reason, const QString& folder = {}) {
+    return {kind, reason, folder};
 }
 
 OutputProblem missingFolder(const QString& folder) {
     const QString where = shown(QFileInfo(folder).absoluteFilePath());
     return problemOf(OutputProblem::Kind::MissingFolder,
-                     QStringLiteral("the folder \"%1\" does not exist").arg(where), where);
+                     base::about(base::Fault::NoSuchFolder, where), where);
 }
 
 const OutputProblem kNoName =
-    problemOf(OutputProblem::Kind::NoName, QStringLiteral("no file name was given"));
-const OutputProblem kFolder = problemOf(OutputProblem::Kind::Folder, QStringLiteral("it is a folder"));
+    problemOf(OutputProblem::Kind::NoName, base::failure(base::Fault::NoFileName));
+const OutputProblem kFolder =
+    problemOf(OutputProblem::Kind::Folder, base::failure(base::Fault::IsFolder));
 
 } // namespace
 
@@ -64,9 +65,9 @@ QString describeFileError(const QFileDevice& file) {
     return text;
 }
 
-std::optional<QString> outputProblem(const QString& path) {
+std::optional<base::Failure> outputProblem(const QString& path) {
     if (const auto problem = checkOutput(path))
-        return problem->text;
+        return problem->reason;
     return std::nullopt;
 }
 
@@ -147,8 +148,8 @@ std::optional<OutputProblem> folderProblem(const QString& folderPath, int error)
     if (error == ENOENT || error == ENOTDIR)
         return missingFolder(folderPath);
     return problemOf(OutputProblem::Kind::Other,
-                     QStringLiteral("the folder \"%1\" cannot be used (%2)")
-                         .arg(shown(folderPath), systemError(error)));
+                     base::about(base::Fault::FolderCannotBeUsed, shown(folderPath),
+                                 systemError(error)));
 }
 
 // A walk through a path one name at a time, as the system looks a path up.
@@ -198,9 +199,8 @@ std::optional<OutputProblem> step(Walk* walk, const QString& folderPath) {
     }
     if (planted(folder, entry)) {
         return problemOf(OutputProblem::Kind::Planted,
-                         QStringLiteral("its way passes through \"%1\", another user's link, in a "
-                                        "folder that others may write")
-                             .arg(shown(QFile::decodeName(where))));
+                         base::about(base::Fault::ForeignLinkOnTheWay,
+                                     shown(QFile::decodeName(where))));
     }
     char to[PATH_MAX];
     const ssize_t n = ::readlinkat(walk->at.get(), name.constData(), to, sizeof to);
@@ -238,10 +238,10 @@ std::optional<OutputProblem> inspect(const QString& path, OutputTarget* target) 
     struct stat entry {};
     const QByteArray encoded = QFile::encodeName(name);
     if (::fstat(folder.get(), &folderInfo) != 0)
-        return problemOf(OutputProblem::Kind::Other, systemError(errno));
+        return problemOf(OutputProblem::Kind::Other, systemFailure(errno));
     const bool exists = ::fstatat(folder.get(), encoded.constData(), &entry, AT_SYMLINK_NOFOLLOW) == 0;
     if (!exists && errno != ENOENT)
-        return problemOf(OutputProblem::Kind::Other, systemError(errno));
+        return problemOf(OutputProblem::Kind::Other, systemFailure(errno));
     target->folder = std::move(folder);
     target->name = encoded;
     target->exists = exists;
@@ -254,18 +254,16 @@ std::optional<OutputProblem> inspect(const QString& path, OutputTarget* target) 
 std::optional<OutputProblem> refused(const OutputTarget& target) {
     const struct stat& entry = target.info;
     if (S_ISSOCK(entry.st_mode))
-        return problemOf(OutputProblem::Kind::Other, QStringLiteral("it is a socket, not a file"));
+        return problemOf(OutputProblem::Kind::Other, base::failure(base::Fault::IsSocket));
     if (planted(target.folderInfo, entry)) {
         return problemOf(OutputProblem::Kind::Planted,
-                         QStringLiteral("it belongs to another user, in a folder that others "
-                                        "may write"));
+                         base::failure(base::Fault::ForeignFileInSharedFolder));
     }
     // The user's own file, but another name of it may be anybody's doing: a
     // file open to all can be linked there by anyone.
     if (isShared(target.folderInfo) && S_ISREG(entry.st_mode) && entry.st_nlink > 1) {
         return problemOf(OutputProblem::Kind::Planted,
-                         QStringLiteral("it has more than one name (a hard link), in a folder "
-                                        "that others may write"));
+                         base::failure(base::Fault::HardLinkInSharedFolder));
     }
     return std::nullopt;
 }
@@ -297,7 +295,7 @@ std::optional<OutputProblem> locate(const QString& path, OutputTarget* target) {
         if (S_ISLNK(target->info.st_mode)) {
             const auto next = linked(*target, current);
             if (!next)
-                return problemOf(OutputProblem::Kind::Other, systemError(errno));
+                return problemOf(OutputProblem::Kind::Other, systemFailure(errno));
             current = *next;
             continue;
         }
@@ -308,10 +306,10 @@ std::optional<OutputProblem> locate(const QString& path, OutputTarget* target) {
         // respected as if the file were written in place.
         if (::faccessat(target->folder.get(), target->name.constData(), W_OK, AT_EACCESS) != 0)
             return problemOf(OutputProblem::Kind::WriteProtected,
-                             QStringLiteral("it is write-protected"));
+                             base::failure(base::Fault::WriteProtected));
         return std::nullopt;
     }
-    return problemOf(OutputProblem::Kind::Other, systemError(ELOOP));
+    return problemOf(OutputProblem::Kind::Other, systemFailure(ELOOP));
 }
 
 // The process's umask, read without changing it where the system tells it.
@@ -361,7 +359,7 @@ public:
     explicit Replacement(bool newPrivate) : m_newPrivate(newPrivate) {}
     ~Replacement() { discard(); }
 
-    bool open(OutputTarget target, QString* error) {
+    bool open(OutputTarget target, base::Failure* error) {
         m_target = std::move(target);
         const int folder = m_target.folder.get();
 #if defined(O_TMPFILE)
@@ -372,7 +370,7 @@ public:
                 return true;
             }
             if (errno == EACCES || errno == EROFS || errno == ENOSPC || errno == EDQUOT) {
-                *error = systemError(errno);
+                *error = systemFailure(errno);
                 return false;
             }
             // The file system has no unnamed files: a named one instead.
@@ -388,21 +386,21 @@ public:
                 return true;
             }
             if (errno != EEXIST) {
-                *error = systemError(errno);
+                *error = systemFailure(errno);
                 return false;
             }
         }
-        *error = systemError(EEXIST);
+        *error = systemFailure(EEXIST);
         return false;
     }
 
-    bool write(const char* data, qint64 size, QString* error) {
+    bool write(const char* data, qint64 size, base::Failure* error) {
         while (size > 0) {
             const ssize_t n = ::write(m_file.get(), data, static_cast<size_t>(qMin(size, kWriteSize)));
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0) {
-                *error = systemError(n < 0 ? errno : ENOSPC);
+                *error = systemFailure(n < 0 ? errno : ENOSPC);
                 return false;
             }
             data += n;
@@ -421,14 +419,14 @@ public:
 
     // Puts the data on the disk, asks the cancel check once more, then gives
     // the file its owner, mode and name.
-    bool commit(const base::CancelToken* cancel, bool* wasCancelled, QString* error) {
+    bool commit(const base::CancelToken* cancel, bool* wasCancelled, base::Failure* error) {
         if (::fdatasync(m_file.get()) != 0 && errno != EINVAL && errno != EROFS) {
-            *error = systemError(errno);
+            *error = systemFailure(errno);
             return false;
         }
         if (cancel && cancel->cancelled()) {
             *wasCancelled = true;
-            *error = QStringLiteral("cancelled");
+            *error = base::failure(base::Fault::Cancelled);
             return false;
         }
         setOwnerAndMode();
@@ -486,7 +484,7 @@ private:
 
     // A new file only: a link to it at the name, which never replaces what
     // appeared there meanwhile.
-    bool takeNewName(QString* error) {
+    bool takeNewName(base::Failure* error) {
         const int folder = m_target.folder.get();
         const bool linked =
             m_temporary.isEmpty()
@@ -495,7 +493,7 @@ private:
                 : ::linkat(folder, m_temporary.constData(), folder, m_target.name.constData(),
                            0) == 0;
         if (!linked) {
-            *error = errno == EEXIST ? QStringLiteral("it already exists") : systemError(errno);
+            *error = errno == EEXIST ? base::failure(base::Fault::AlreadyExists) : systemFailure(errno);
             return false;
         }
         if (!m_temporary.isEmpty())
@@ -504,7 +502,7 @@ private:
         return true;
     }
 
-    bool takeName(QString* error) {
+    bool takeName(base::Failure* error) {
         if (m_newPrivate)
             return takeNewName(error);
         const int folder = m_target.folder.get();
@@ -515,7 +513,7 @@ private:
                          AT_SYMLINK_FOLLOW) == 0)
                 return true;
             if (!m_target.exists && errno != EEXIST) {
-                *error = systemError(errno);
+                *error = systemFailure(errno);
                 return false;
             }
             // A file is there: the new one gets a name of its own first, and
@@ -526,13 +524,13 @@ private:
                              AT_SYMLINK_FOLLOW) == 0)
                     m_temporary = name;
                 else if (errno != EEXIST || attempt == 100) {
-                    *error = systemError(errno);
+                    *error = systemFailure(errno);
                     return false;
                 }
             }
         }
         if (::renameat(folder, m_temporary.constData(), folder, m_target.name.constData()) != 0) {
-            *error = systemError(errno);
+            *error = systemFailure(errno);
             return false;
         }
         m_temporary.clear();
@@ -552,7 +550,7 @@ class OutputFile::Stream {
 public:
     ~Stream() { close(); }
 
-    bool open(const OutputTarget& target, const OutputFile& owner, QString* error) {
+    bool open(const OutputTarget& target, const OutputFile& owner, base::Failure* error) {
         // A FIFO that nobody reads yet: wait for a reader, as a blocking open
         // would, but one that a cancel ends at once. The watch comes first,
         // so that a reader who arrives between a try and the wait is not missed.
@@ -566,15 +564,15 @@ public:
             // Only a FIFO answers "no reader yet" with ENXIO; a device says
             // it has gone, a socket never opens.
             if (errno != EINTR && (errno != ENXIO || !S_ISFIFO(target.info.st_mode))) {
-                *error = systemError(errno);
+                *error = systemFailure(errno);
                 return false;
             }
             if (!stillThere(target)) {
-                *error = QStringLiteral("it was replaced while it was being opened");
+                *error = base::failure(base::Fault::ReplacedWhileOpened);
                 return false;
             }
             if (watch.wait(owner.m_cancel, kReaderRetryMs) == base::Wait::Cancelled) {
-                *error = QStringLiteral("cancelled");
+                *error = base::failure(base::Fault::Cancelled);
                 return false;
             }
         }
@@ -582,7 +580,7 @@ public:
         struct stat opened {};
         if (::fstat(m_fd, &opened) != 0 || opened.st_dev != target.info.st_dev ||
             opened.st_ino != target.info.st_ino) {
-            *error = QStringLiteral("it was replaced while it was being opened");
+            *error = base::failure(base::Fault::ReplacedWhileOpened);
             close();
             return false;
         }
@@ -615,7 +613,7 @@ public:
             ::lseek(m_fd, m_endBefore, SEEK_SET);
     }
 
-    bool write(const char* data, qint64 size, const OutputFile& owner, QString* error,
+    bool write(const char* data, qint64 size, const OutputFile& owner, base::Failure* error,
                bool* cancelled) {
         while (size > 0) {
             const ssize_t n = ::write(m_fd, data, static_cast<size_t>(qMin<qint64>(size, 1 << 20)));
@@ -626,20 +624,20 @@ public:
                 continue;
             }
             if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
-                *error = systemError(errno);
+                *error = systemFailure(errno);
                 return false;
             }
             // The reader is not keeping up (or not reading at all).
             if (base::waitFor(m_fd, POLLOUT, owner.m_cancel) == base::Wait::Cancelled) {
                 *cancelled = true;
-                *error = QStringLiteral("cancelled");
+                *error = base::failure(base::Fault::Cancelled);
                 return false;
             }
         }
         return true;
     }
 
-    bool close(QString* error = nullptr) {
+    bool close(base::Failure* error = nullptr) {
         if (m_fd < 0 || !m_owned) {
             m_fd = -1;
             return true;
@@ -647,7 +645,7 @@ public:
         const int fd = std::exchange(m_fd, -1);
         if (::close(fd) != 0 && errno != EINTR) {
             if (error)
-                *error = systemError(errno);
+                *error = systemFailure(errno);
             return false;
         }
         return true;
@@ -665,18 +663,18 @@ std::optional<OutputProblem> checkOutput(const QString& path) {
     return locate(path, &target);
 }
 
-bool OutputFile::open(QString* error) {
+bool OutputFile::open(base::Failure* error) {
     if (m_standardOutput)
         return openHeld(error);
     struct stat existing {};
     if (m_creation == Creation::NewPrivate &&
         ::lstat(QFile::encodeName(m_path).constData(), &existing) == 0) {
-        *error = QStringLiteral("it already exists");
+        *error = base::failure(base::Fault::AlreadyExists);
         return false;
     }
     OutputTarget target;
     if (const auto problem = locate(m_path, &target)) {
-        *error = problem->text;
+        *error = problem->reason;
         return false;
     }
     if (target.exists && !S_ISREG(target.info.st_mode)) {
@@ -712,24 +710,24 @@ std::optional<OutputProblem> checkOutput(const QString& path) {
         return std::nullopt;
     }
     if (!target.isWritable())
-        return problemOf(OutputProblem::Kind::WriteProtected, QStringLiteral("it is write-protected"));
+        return problemOf(OutputProblem::Kind::WriteProtected, base::failure(base::Fault::WriteProtected));
     return std::nullopt;
 }
 
 class OutputFile::Replacement {
 public:
     Replacement(const QString& path, bool newPrivate) : m_file(path), m_newPrivate(newPrivate) {}
-    bool open(QString* error) {
+    bool open(base::Failure* error) {
         if (m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return true;
-        *error = describeFileError(m_file);
+        *error = base::failure(base::Fault::SystemError, describeFileError(m_file));
         return false;
     }
-    bool write(const char* data, qint64 size, QString* error) {
+    bool write(const char* data, qint64 size, base::Failure* error) {
         while (size > 0) {
             const qint64 n = m_file.write(data, qMin(size, kWriteSize));
             if (n <= 0) {
-                *error = describeFileError(m_file);
+                *error = base::failure(base::Fault::SystemError, describeFileError(m_file));
                 return false;
             }
             data += n;
@@ -737,17 +735,17 @@ public:
         }
         return true;
     }
-    bool commit(const base::CancelToken* cancel, bool* wasCancelled, QString* error) {
+    bool commit(const base::CancelToken* cancel, bool* wasCancelled, base::Failure* error) {
         if (cancel && cancel->cancelled()) {
             *wasCancelled = true;
-            *error = QStringLiteral("cancelled");
+            *error = base::failure(base::Fault::Cancelled);
             return false;
         }
         if (m_newPrivate)
             m_file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         if (m_file.commit())
             return true;
-        *error = describeFileError(m_file);
+        *error = base::failure(base::Fault::SystemError, describeFileError(m_file));
         return false;
     }
     void discard() { m_file.cancelWriting(); }
@@ -759,11 +757,11 @@ private:
 
 class OutputFile::Stream {
 public:
-    bool open(const QString& path, QString* error) {
+    bool open(const QString& path, base::Failure* error) {
         m_file.setFileName(path);
         if (m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return true;
-        *error = describeFileError(m_file);
+        *error = base::failure(base::Fault::SystemError, describeFileError(m_file));
         return false;
     }
     void adopt(int fd) {
@@ -771,11 +769,11 @@ public:
     }
     bool canTakeBack() const { return false; }
     void takeBack() {}
-    bool write(const char* data, qint64 size, const OutputFile&, QString* error, bool*) {
+    bool write(const char* data, qint64 size, const OutputFile&, base::Failure* error, bool*) {
         while (size > 0) {
             const qint64 n = m_file.write(data, size);
             if (n <= 0) {
-                *error = describeFileError(m_file);
+                *error = base::failure(base::Fault::SystemError, describeFileError(m_file));
                 return false;
             }
             data += n;
@@ -783,10 +781,10 @@ public:
         }
         return true;
     }
-    bool close(QString* error = nullptr) {
+    bool close(base::Failure* error = nullptr) {
         const bool ok = m_file.flush();
         if (!ok && error)
-            *error = describeFileError(m_file);
+            *error = base::failure(base::Fault::SystemError, describeFileError(m_file));
         m_file.close();
         return ok;
     }
@@ -795,16 +793,16 @@ private:
     QFile m_file;
 };
 
-bool OutputFile::open(QString* error) {
+bool OutputFile::open(base::Failure* error) {
     if (m_standardOutput)
         return openHeld(error);
     if (const auto problem = checkOutput(m_path)) {
-        *error = problem->text;
+        *error = problem->reason;
         return false;
     }
     const QFileInfo info(m_path);
     if (m_creation == Creation::NewPrivate && (info.exists() || info.isSymLink())) {
-        *error = QStringLiteral("it already exists");
+        *error = base::failure(base::Fault::AlreadyExists);
         return false;
     }
     if (info.exists() && !info.isFile()) {
@@ -846,7 +844,7 @@ OutputFile::~OutputFile() {
         cancel();
 }
 
-bool OutputFile::write(const char* data, qint64 size, QString* error) {
+bool OutputFile::write(const char* data, qint64 size, base::Failure* error) {
     if (m_stream) {
         bool cancelled = false;
         const bool ok = m_stream->write(data, size, *this, error, &cancelled);
@@ -862,7 +860,7 @@ bool OutputFile::write(const char* data, qint64 size, QString* error) {
     return true;
 }
 
-bool OutputFile::commit(QString* error) {
+bool OutputFile::commit(base::Failure* error) {
     if (m_stream) {
         const bool ok = m_stream->close(error);
         m_stream.reset();
@@ -892,9 +890,9 @@ void OutputFile::cancel() {
 }
 
 // A descriptor the process holds is written as it is, on every system.
-bool OutputFile::openHeld(QString* error) {
+bool OutputFile::openHeld(base::Failure* error) {
     if (m_creation == Creation::NewPrivate) {
-        *error = QStringLiteral("it is not a new file");
+        *error = base::failure(base::Fault::NotANewFile);
         return false;
     }
     m_stream = std::make_unique<Stream>();

@@ -39,6 +39,7 @@
 //   thrown away, so that it keeps nothing partial.
 
 #include "base/Progress.h"
+#include "base/Failure.h"
 #include "io/Stream.h"
 
 #include <QFileDevice>
@@ -83,17 +84,17 @@ public:
 
     // Prepares the output; on failure, error receives the cause, such as
     // "it is write-protected" or "Permission denied".
-    bool open(QString* error);
+    bool open(base::Failure* error);
 
-    bool write(const char* data, qint64 size, QString* error) override;
-    bool write(const QByteArray& data, QString* error) {
+    bool write(const char* data, qint64 size, base::Failure* error) override;
+    bool write(const QByteArray& data, base::Failure* error) {
         return write(data.constData(), data.size(), error);
     }
 
     // Makes the output the file at the path. False with the cause when that
     // failed, or when a cancel came first (then wasCancelled() is true); the
     // path then keeps what it held.
-    bool commit(QString* error);
+    bool commit(base::Failure* error);
 
     // Throws the output away; the path keeps what it held.
     void cancel();
@@ -111,7 +112,7 @@ private:
     class Replacement;
     OutputFile() = default;
     bool cancelRequested() const { return m_cancel && m_cancel->cancelled(); }
-    bool openHeld(QString* error);
+    bool openHeld(base::Failure* error);
 
     QString m_path;
     bool m_standardOutput = false; // a descriptor the process holds: m_descriptor
@@ -136,16 +137,16 @@ struct OutputProblem {
         WriteProtected,
         Planted,       // someone else's link, FIFO or file in a shared folder, a
                        // second name of a file there, or someone else's link on the way
-        Other,         // a socket, or the folder cannot be used; text says why
+        Other,         // a socket, or the folder cannot be used; reason says why
     };
     Kind kind = Kind::Other;
-    QString text;   // a clause for the user, such as "it is write-protected"
-    QString folder; // for MissingFolder: the folder, as the user would write it
+    base::Failure reason; // why, such as WriteProtected
+    QString folder;       // for MissingFolder: the folder, as the user would write it
 };
 std::optional<OutputProblem> checkOutput(const QString& path);
 
-// The clause of checkOutput(), or nothing when the path can be written.
-std::optional<QString> outputProblem(const QString& path);
+// The reason of checkOutput(), or nothing when the path can be written.
+std::optional<base::Failure> outputProblem(const QString& path);
 
 // A short description of a file error for messages, such as "No space left on device".
 QString describeFileError(const QFileDevice& file);

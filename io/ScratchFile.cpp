@@ -31,7 +31,7 @@ QString lockName() {
     return fileName() + QLatin1String(ScratchFile::kLockSuffix);
 }
 
-QString cacheFolder(QString* problem) {
+QString cacheFolder(base::Failure* problem) {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     // A relative value is to be ignored, the XDG rules say: it would put the
     // codes wherever the program happened to be started.
@@ -42,14 +42,13 @@ QString cacheFolder(QString* problem) {
     if (!home.isEmpty() && QDir::isAbsolutePath(home))
         return QDir::cleanPath(home + QLatin1String("/.cache"));
     if (problem) {
-        *problem = QStringLiteral("there is no cache folder to keep the working file in: HOME is "
-                                  "not set to an absolute path, and neither is XDG_CACHE_HOME");
+        *problem = base::failure(base::Fault::NoCacheFolderHomeUnset);
     }
     return {};
 #else
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     if (base.isEmpty() && problem)
-        *problem = QStringLiteral("there is no cache folder to keep the working file in");
+        *problem = base::failure(base::Fault::NoCacheFolder);
     return base;
 #endif
 }
@@ -90,7 +89,7 @@ ScratchFile::Lock waitForLock(const QString& folder, const ScratchFile::LockWait
 
 } // namespace
 
-QString ScratchFile::defaultPath(QString* problem) {
+QString ScratchFile::defaultPath(base::Failure* problem) {
     const QString base = cacheFolder(problem);
     if (base.isEmpty())
         return {};
@@ -121,43 +120,39 @@ bool makeFolders(const QByteArray& path, int* error) {
 
 // Opens a folder that must be a real folder of this user's that nobody else
 // may write into. -1 with the reason otherwise; nothing is changed through a link.
-int openTrustedFolder(const QString& folder, bool create, QString* problem) {
+int openTrustedFolder(const QString& folder, bool create, base::Failure* problem) {
     const QByteArray name = QFile::encodeName(folder);
-    const QString quoted = QStringLiteral("\"%1\"").arg(shown(folder));
+    const QString quoted = shown(folder);
     if (create) {
         int error = 0;
         if (!makeFolders(name, &error)) {
-            *problem = QStringLiteral("the folder %1 could not be made (%2)")
-                           .arg(quoted, systemError(error));
+            *problem = base::about(base::Fault::FolderNotMade, quoted, systemError(error));
             return -1;
         }
     }
     struct stat st {};
     if (::lstat(name.constData(), &st) != 0) {
-        *problem = QStringLiteral("the folder %1 could not be used (%2)")
-                       .arg(quoted, systemError(errno));
+        *problem = base::about(base::Fault::FolderNotUsable, quoted, systemError(errno));
         return -1;
     }
     if (S_ISLNK(st.st_mode)) {
-        *problem = QStringLiteral("the folder %1 is a symbolic link, not a real folder")
-                       .arg(quoted);
+        *problem = base::about(base::Fault::FolderIsLink, quoted);
         return -1;
     }
     const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         *problem = errno == ENOTDIR
-                       ? QStringLiteral("%1 is not a folder").arg(quoted)
-                       : QStringLiteral("the folder %1 could not be opened (%2)")
-                             .arg(quoted, systemError(errno));
+                       ? base::about(base::Fault::NotAFolder, quoted)
+                       : base::about(base::Fault::FolderNotOpened, quoted, systemError(errno));
         return -1;
     }
     // The checks that count are made on what was opened, not on the name.
     if (::fstat(fd, &st) != 0 || !S_ISDIR(st.st_mode)) {
-        *problem = QStringLiteral("%1 is not a folder").arg(quoted);
+        *problem = base::about(base::Fault::NotAFolder, quoted);
     } else if (st.st_uid != ::geteuid()) {
-        *problem = QStringLiteral("the folder %1 belongs to another user").arg(quoted);
+        *problem = base::about(base::Fault::FolderOfAnotherUser, quoted);
     } else if (st.st_mode & (S_IWGRP | S_IWOTH)) {
-        *problem = QStringLiteral("the folder %1 may be written by other users").arg(quoted);
+        *problem = base::about(base::Fault::FolderWritableByOthers, quoted);
     } else {
         return fd;
     }
@@ -202,12 +197,12 @@ ScratchFile::ScratchFile(QString path) : m_path(std::move(path)), m_handles(new 
 
 ScratchFile::~ScratchFile() = default;
 
-bool ScratchFile::openFolder(QString* problem) {
+bool ScratchFile::openFolder(base::Failure* problem) {
     m_handles->folder = openTrustedFolder(QFileInfo(m_path).absolutePath(), true, problem);
     return m_handles->folder >= 0;
 }
 
-ScratchFile::Lock ScratchFile::lock(const LockWait& wait, QString* problem) {
+ScratchFile::Lock ScratchFile::lock(const LockWait& wait, base::Failure* problem) {
     const QByteArray name = QFile::encodeName(lockName());
     // The lock file tried, kept open from one try to the next: opening and
     // closing it again would itself wake the wait.
@@ -222,21 +217,19 @@ ScratchFile::Lock ScratchFile::lock(const LockWait& wait, QString* problem) {
                 candidate = ::openat(m_handles->folder, name.constData(),
                                      O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
                 if (candidate < 0) {
-                    *problem = QStringLiteral("the lock file could not be opened (%1)")
-                                   .arg(systemError(errno));
+                    *problem = base::failure(base::Fault::LockNotOpened, systemError(errno));
                     return Lock::Failed;
                 }
                 struct stat st {};
                 if (::fstat(candidate, &st) != 0 || !S_ISREG(st.st_mode) ||
                     st.st_uid != ::geteuid()) {
-                    *problem = QStringLiteral("the lock file is not a file of this user's");
+                    *problem = base::failure(base::Fault::LockOfAnotherUser);
                     return Lock::Failed;
                 }
             }
             if (::flock(candidate, LOCK_EX | LOCK_NB) != 0) {
                 if (errno != EWOULDBLOCK && errno != EINTR) {
-                    *problem = QStringLiteral("the lock file could not be locked (%1)")
-                                   .arg(systemError(errno));
+                    *problem = base::failure(base::Fault::LockNotLocked, systemError(errno));
                     return Lock::Failed;
                 }
                 return Lock::Busy;
@@ -252,28 +245,28 @@ ScratchFile::Lock ScratchFile::lock(const LockWait& wait, QString* problem) {
     });
 }
 
-bool ScratchFile::create(QString* error) {
+bool ScratchFile::create(base::Failure* error) {
     // Lines that a run cut short left behind are not ours to encrypt.
     if (::unlinkat(m_handles->folder, kFileName, 0) != 0 && errno != ENOENT) {
-        *error = systemError(errno);
+        *error = systemFailure(errno);
         return false;
     }
     const int fd = ::openat(m_handles->folder, kFileName,
                             O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
-        *error = systemError(errno);
+        *error = systemFailure(errno);
         return false;
     }
     m_handles->scratch = fd;
     if (!m_handles->device.open(fd, QIODevice::ReadWrite, QFileDevice::DontCloseHandle)) {
-        *error = m_handles->device.errorString();
+        *error = base::failure(base::Fault::SystemError, m_handles->device.errorString());
         return false;
     }
     return true;
 }
 
 bool ScratchFile::removeLeftover(const QString& path) {
-    QString problem;
+    base::Failure problem;
     const int folder = openTrustedFolder(QFileInfo(path).absolutePath(), false, &problem);
     if (folder < 0)
         return false;
@@ -306,17 +299,16 @@ ScratchFile::ScratchFile(QString path) : m_path(std::move(path)), m_handles(new 
 
 ScratchFile::~ScratchFile() = default;
 
-bool ScratchFile::openFolder(QString* problem) {
+bool ScratchFile::openFolder(base::Failure* problem) {
     m_handles->folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(m_handles->folder)) {
-        *problem = QStringLiteral("the folder \"%1\" could not be made")
-                       .arg(shown(m_handles->folder));
+        *problem = base::about(base::Fault::FolderNotMadePlain, shown(m_handles->folder));
         return false;
     }
     return true;
 }
 
-ScratchFile::Lock ScratchFile::lock(const LockWait& wait, QString* problem) {
+ScratchFile::Lock ScratchFile::lock(const LockWait& wait, base::Failure* problem) {
     m_handles->lock = std::make_unique<QLockFile>(m_path + QLatin1String(kLockSuffix));
     m_handles->lock->setStaleLockTime(0);
     return waitForLock(m_handles->folder, wait, [&] {
@@ -324,16 +316,16 @@ ScratchFile::Lock ScratchFile::lock(const LockWait& wait, QString* problem) {
             return Lock::Taken;
         if (m_handles->lock->error() == QLockFile::LockFailedError)
             return Lock::Busy;
-        *problem = QStringLiteral("the lock file could not be made");
+        *problem = base::failure(base::Fault::LockNotMade);
         return Lock::Failed;
     });
 }
 
-bool ScratchFile::create(QString* error) {
+bool ScratchFile::create(base::Failure* error) {
     m_handles->device.setFileName(m_path);
     m_handles->device.remove();
     if (!m_handles->device.open(QIODevice::ReadWrite | QIODevice::NewOnly)) {
-        *error = m_handles->device.errorString();
+        *error = base::failure(base::Fault::SystemError, m_handles->device.errorString());
         return false;
     }
     return true;

@@ -13,6 +13,7 @@
 // running copies of the program out of each other's codes; the system drops
 // it when its holder ends, however that happens.
 
+#include "base/Failure.h"
 #include "base/Progress.h"
 
 #include <QString>
@@ -31,7 +32,7 @@ public:
     // <cache folder>/tessera2/TempFile.enc. The cache folder follows the XDG
     // rules: $XDG_CACHE_HOME when it is an absolute path, else $HOME/.cache.
     // Empty, with the reason in problem, when this user has no usable one.
-    static QString defaultPath(QString* problem = nullptr);
+    static QString defaultPath(base::Failure* problem = nullptr);
 
     // The repair: deletes a scratch file left at path when it is a regular
     // file of this user's in a trusted folder; never a link, never what a link
@@ -46,7 +47,7 @@ public:
 
     // Makes the folder when it is missing (owner only) and checks it; false
     // with a sentence naming the folder and what is wrong with it.
-    bool openFolder(QString* problem);
+    bool openFolder(base::Failure* problem);
 
     struct LockWait {
         int timeoutMs = 10000;
@@ -55,11 +56,11 @@ public:
     };
     enum class Lock { Taken, Busy, Cancelled, Failed };
     // Takes the lock, waiting for another encryption for up to timeoutMs.
-    Lock lock(const LockWait& wait, QString* problem);
+    Lock lock(const LockWait& wait, base::Failure* problem);
 
     // Creates the scratch file afresh (a stale one is removed first) for
     // writing and reading back; false with the cause.
-    bool create(QString* error);
+    bool create(base::Failure* error);
     // The open scratch file; valid after create().
     QIODevice& device();
 

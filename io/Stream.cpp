@@ -13,9 +13,9 @@ qint64 MemorySource::read(char* data, qint64 size) {
     return n;
 }
 
-bool ByteArraySink::write(const char* data, qint64 size, QString* error) {
+bool ByteArraySink::write(const char* data, qint64 size, base::Failure* error) {
     if (size > m_cap - m_out->size()) {
-        *error = QStringLiteral("the output is larger than expected");
+        *error = base::failure(base::Fault::OutputLargerThanExpected);
         return false;
     }
     m_out->append(data, static_cast<qsizetype>(size));

@@ -4,6 +4,8 @@
 // Sink to write to. The chunk pipeline runs between them; the classic file
 // pass and the sealed streams take them; the one writer (OutputFile) is a Sink.
 
+#include "base/Failure.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
@@ -27,7 +29,7 @@ class Sink {
 public:
     virtual ~Sink() = default;
     // Writes all size bytes, or returns false with the cause in error.
-    virtual bool write(const char* data, qint64 size, QString* error) = 0;
+    virtual bool write(const char* data, qint64 size, base::Failure* error) = 0;
 };
 
 // Reads a QIODevice (a QFile, a QBuffer) from where it stands.
@@ -65,7 +67,7 @@ class ByteArraySink final : public Sink {
 public:
     explicit ByteArraySink(QByteArray* out, qint64 cap = qint64(1) << 40)
         : m_out(out), m_cap(cap) {}
-    bool write(const char* data, qint64 size, QString* error) override;
+    bool write(const char* data, qint64 size, base::Failure* error) override;
 
 private:
     QByteArray* m_out;

@@ -178,7 +178,7 @@ Result readHeader(Source& source, const Limits& limits, QByteArray* header) {
     header->resize(kRecipientsFixedSize);
     const qint64 got = io::readFully(read, header->data(), kRecipientsFixedSize);
     if (got < 0)
-        return {Status::ReadFailed, base::failure(base::Fault::ReadFailed, source.errorString())};
+        return {Status::ReadFailed, base::failure(base::Fault::SystemError, source.errorString())};
     header->truncate(got);
     if (Result checked = checkFixedPart(*header, limits); !checked.ok())
         return checked;
@@ -186,7 +186,7 @@ Result readHeader(Source& source, const Limits& limits, QByteArray* header) {
     header->resize(size);
     const qint64 rest = io::readFully(read, header->data() + got, size - got);
     if (rest < 0)
-        return {Status::ReadFailed, base::failure(base::Fault::ReadFailed, source.errorString())};
+        return {Status::ReadFailed, base::failure(base::Fault::SystemError, source.errorString())};
     return rest == size - got ? Result::success() : kCutShort;
 }
 
@@ -294,9 +294,9 @@ Result sealToRecipients(Source& source, Sink& sink, const QList<PublicKey>& reci
         return kFailed;
     if (progress.cancelled())
         return refusal(Status::Cancelled, base::Fault::Cancelled);
-    QString error;
+    base::Failure error;
     if (!sink.write(header.constData(), header.size(), &error))
-        return {Status::WriteFailed, base::failure(base::Fault::WriteFailed, error)};
+        return {Status::WriteFailed, error};
     RecordLayout layout{header, params.chunkSize, {}};
     std::memcpy(layout.noncePrefix.data(), header.constData() + kNoncePrefixAt, kNoncePrefixSize);
     return sealRecords(source, sink, layout, key, progress);
@@ -328,7 +328,7 @@ Result openEither(Source& source, Sink& sink, const Opener& opener, const Limits
     const qint64 got = io::readFully([&](char* into, qint64 n) { return source.read(into, n); },
                                      reinterpret_cast<char*>(first), sizeof first);
     if (got < 0)
-        return {Status::ReadFailed, base::failure(base::Fault::ReadFailed, source.errorString())};
+        return {Status::ReadFailed, base::failure(base::Fault::SystemError, source.errorString())};
     Replay replay(first, got, source);
     if (sealedVersion(QByteArrayView(first, got)) == kRecipientsVersion)
         return openWithIdentities(replay, sink, opener.identities, limits, progress);

@@ -107,7 +107,7 @@ Result runRecords(Mode mode, Source& source, Sink& sink, const KeyMaker& keyMake
     case Status_::Done:
         return Result::success();
     case Status_::ReadFailed:
-        return {Status::ReadFailed, base::failure(base::Fault::ReadFailed, source.errorString())};
+        return {Status::ReadFailed, base::failure(base::Fault::SystemError, source.errorString())};
     case Status_::Refused:
         if (mode == Mode::Seal)
             return refusal(Status::Failed, base::Fault::LibraryFailed);
@@ -159,9 +159,9 @@ Result seal(Source& source, Sink& sink, const KeySource& key, const Params& para
         return refusal(Status::Cancelled, base::Fault::Cancelled);
     const Header header = newHeader(params);
     const HeaderBytes headerBytes = encodeHeader(header);
-    QString error;
+    base::Failure error;
     if (!sink.write(reinterpret_cast<const char*>(headerBytes.data()), kHeaderSize, &error))
-        return {Status::WriteFailed, base::failure(base::Fault::WriteFailed, error)};
+        return {Status::WriteFailed, error};
     return runRecords(
         Mode::Seal, source, sink, [&](SecretKey* derived) { return key(header, derived); },
         layoutOf(headerBytes, header), progress);
@@ -176,7 +176,7 @@ Result open(Source& source, Sink& sink, const KeySource& key, const Limits& limi
         [&](char* into, qint64 n) { return source.read(into, n); },
         reinterpret_cast<char*>(headerBytes.data()), kHeaderSize);
     if (got < 0)
-        return {Status::ReadFailed, base::failure(base::Fault::ReadFailed, source.errorString())};
+        return {Status::ReadFailed, base::failure(base::Fault::SystemError, source.errorString())};
     Header header;
     if (Result parsed = parseHeader(headerBytes.data(), got, limits, &header); !parsed.ok())
         return parsed;

@@ -34,50 +34,30 @@ Strength::Level levelFor(double seconds) {
     return Strength::Level::VeryStrong;
 }
 
-QString about(double amount, const char* one, const char* many) {
-    const long long n = std::llround(amount);
-    return QStringLiteral("about %1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-}
-
 } // namespace
 
-QString describeDuration(double seconds) {
+Duration durationOf(double seconds) {
+    using Unit = Duration::Unit;
+    const auto about = [](Unit unit, double amount) { return Duration{unit, std::llround(amount)}; };
     if (seconds < 1)
-        return QStringLiteral("less than a second");
+        return {};
     if (seconds < kMinute)
-        return about(seconds, "second", "seconds");
+        return about(Unit::Seconds, seconds);
     if (seconds < kHour)
-        return about(seconds / kMinute, "minute", "minutes");
+        return about(Unit::Minutes, seconds / kMinute);
     if (seconds < kDay)
-        return about(seconds / kHour, "hour", "hours");
+        return about(Unit::Hours, seconds / kHour);
     if (seconds < kMonth)
-        return about(seconds / kDay, "day", "days");
+        return about(Unit::Days, seconds / kDay);
     if (seconds < kYear)
-        return about(seconds / kMonth, "month", "months");
+        return about(Unit::Months, seconds / kMonth);
     // Each level's times in words of their own: fair ones in years, strong
     // ones in thousands of years, very strong ones past a million.
     if (seconds < 1e3 * kYear)
-        return about(seconds / kYear, "year", "years");
+        return about(Unit::Years, seconds / kYear);
     if (seconds < 1e6 * kYear)
-        return QStringLiteral("thousands of years");
-    return QStringLiteral("over a million years");
-}
-
-QString Strength::words() const {
-    static const char* const words[] = {"very weak", "weak", "fair", "strong", "very strong"};
-    return QLatin1String(words[static_cast<int>(level)]);
-}
-
-QString Strength::describe() const {
-    QString sentence = QStringLiteral("%1: %2 to guess").arg(words(), describeDuration(seconds));
-    sentence[0] = sentence[0].toUpper();
-    return sentence;
-}
-
-QString strengthAssumption() {
-    return QStringLiteral("Estimated with zxcvbn, for an attacker who tries %L1 passwords a "
-                          "second, each costing Argon2id's 64 MiB and 3 passes.")
-        .arg(kGuessesPerSecond, 0, 'f', 0);
+        return {Unit::Millennia, 0};
+    return {Unit::Eons, 0};
 }
 
 std::optional<Strength> passwordStrength(const QString& password) {

@@ -23,20 +23,21 @@ struct Strength {
 
     // Less than a year to guess: worth a warning.
     bool weak() const { return level <= Level::Weak; }
-    // "weak", "very strong".
-    QString words() const;
-    // "Weak: about 3 days to guess".
-    QString describe() const;
 };
 
-// Nothing when this build has no estimator (zxcvbn was missing).
+// Nothing when this build has no estimator (zxcvbn was missing). The words
+// layer says a rating (words/Describe.h: strength(), duration()).
 std::optional<Strength> passwordStrength(const QString& password);
 
-// "less than a second", "about 3 days", "about 186 years", "thousands of
-// years", "over a million years".
-QString describeDuration(double seconds);
-
-// What the estimate assumes, in a sentence (for a tooltip or a manual).
-QString strengthAssumption();
+// The units a time to guess is said in, and how many of them: seconds up to
+// a minute, then minutes, hours, days, months, years; thousands of years and
+// over a million years are said without a count.
+struct Duration {
+    enum class Unit { LessThanASecond, Seconds, Minutes, Hours, Days, Months, Years, Millennia,
+                      Eons };
+    Unit unit = Unit::LessThanASecond;
+    long long count = 0;
+};
+Duration durationOf(double seconds);
 
 } // namespace sealed

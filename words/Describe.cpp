@@ -46,11 +46,11 @@ std::optional<QString> aboutFile(const base::Failure& f) {
     case Fault::TooManyNumbers:
         return Words::fileNotDecrypted(f);
     case Fault::ReadFailed:
-        return Words::tr("The file \"%1\" could not be read (%2).").arg(f.subject, f.cause);
+        return Words::tr("The file \"%1\" could not be read (%2).").arg(f.subject, because(f));
     case Fault::WriteFailed:
-        return Words::tr("The file \"%1\" could not be written (%2).").arg(f.subject, f.cause);
+        return Words::tr("The file \"%1\" could not be written (%2).").arg(f.subject, because(f));
     case Fault::CreateFailed:
-        return Words::tr("The file \"%1\" could not be created (%2).").arg(f.subject, f.cause);
+        return Words::tr("The file \"%1\" could not be created (%2).").arg(f.subject, because(f));
     case Fault::InputMissing:
         return Words::tr("The file \"%1\" could not be found.").arg(f.subject);
     case Fault::InputIsFolder:
@@ -161,7 +161,7 @@ QString sentence(const base::Failure& f) {
     case Fault::ReadFailed:
     case Fault::WriteFailed:
     case Fault::CreateFailed:
-        return f.cause;
+        return because(f);
     case Fault::OutOfMemory:
         return Words::tr("There was not enough memory.");
     case Fault::NotSealedFile:
@@ -276,9 +276,93 @@ QString sentence(const base::Failure& f) {
     case Fault::NoOutputName:
         return Words::tr("Enter the name of the copy to create.");
     default:
-        // The encryption's own refusals.
-        return notEncrypted(f);
+        break;
     }
+    // An io call's own error is its clause; the encryption's own refusals
+    // say so.
+    const QString clause = reason(f);
+    return clause.isNull() ? notEncrypted(f) : clause;
+}
+
+QString reason(const base::Failure& e) {
+    const QString& folder = e.subject;
+    switch (e.fault) {
+    case Fault::SystemError:
+        return e.cause;
+    case Fault::Cancelled:
+        return Words::tr("cancelled");
+    case Fault::NoFileName:
+        return Words::tr("no file name was given");
+    case Fault::IsFolder:
+        return Words::tr("it is a folder");
+    case Fault::NoSuchFolder:
+        return Words::tr("the folder \"%1\" does not exist").arg(folder);
+    case Fault::FolderCannotBeUsed:
+        return Words::tr("the folder \"%1\" cannot be used (%2)").arg(folder, e.cause);
+    case Fault::ForeignLinkOnTheWay:
+        return Words::tr("its way passes through \"%1\", another user's link, in a folder that "
+                         "others may write")
+            .arg(e.subject);
+    case Fault::IsSocket:
+        return Words::tr("it is a socket, not a file");
+    case Fault::ForeignFileInSharedFolder:
+        return Words::tr("it belongs to another user, in a folder that others may write");
+    case Fault::HardLinkInSharedFolder:
+        return Words::tr("it has more than one name (a hard link), in a folder that others may "
+                         "write");
+    case Fault::WriteProtected:
+        return Words::tr("it is write-protected");
+    case Fault::AlreadyExists:
+        return Words::tr("it already exists");
+    case Fault::ReplacedWhileOpened:
+        return Words::tr("it was replaced while it was being opened");
+    case Fault::NotANewFile:
+        return Words::tr("it is not a new file");
+    case Fault::OutputLargerThanExpected:
+        return Words::tr("the output is larger than expected");
+    case Fault::NoCacheFolderHomeUnset:
+        return Words::tr("there is no cache folder to keep the working file in: HOME is not set "
+                         "to an absolute path, and neither is XDG_CACHE_HOME");
+    case Fault::NoCacheFolder:
+        return Words::tr("there is no cache folder to keep the working file in");
+    case Fault::FolderNotMade:
+        return Words::tr("the folder \"%1\" could not be made (%2)").arg(folder, e.cause);
+    case Fault::FolderNotMadePlain:
+        return Words::tr("the folder \"%1\" could not be made").arg(folder);
+    case Fault::FolderNotUsable:
+        return Words::tr("the folder \"%1\" could not be used (%2)").arg(folder, e.cause);
+    case Fault::FolderIsLink:
+        return Words::tr("the folder \"%1\" is a symbolic link, not a real folder").arg(folder);
+    case Fault::NotAFolder:
+        return Words::tr("\"%1\" is not a folder").arg(folder);
+    case Fault::FolderNotOpened:
+        return Words::tr("the folder \"%1\" could not be opened (%2)").arg(folder, e.cause);
+    case Fault::FolderOfAnotherUser:
+        return Words::tr("the folder \"%1\" belongs to another user").arg(folder);
+    case Fault::FolderWritableByOthers:
+        return Words::tr("the folder \"%1\" may be written by other users").arg(folder);
+    case Fault::LockNotOpened:
+        return Words::tr("the lock file could not be opened (%1)").arg(e.cause);
+    case Fault::LockOfAnotherUser:
+        return Words::tr("the lock file is not a file of this user's");
+    case Fault::LockNotLocked:
+        return Words::tr("the lock file could not be locked (%1)").arg(e.cause);
+    case Fault::LockNotMade:
+        return Words::tr("the lock file could not be made");
+    case Fault::ScratchFileShort:
+        return Words::tr("it holds fewer codes than the message has characters");
+    default:
+        return {};
+    }
+}
+
+QString because(const base::Failure& f) {
+    if (f.reason == Fault::None)
+        return f.cause;
+    base::Failure beneath = f;
+    beneath.fault = f.reason;
+    beneath.subject = f.reasonSubject;
+    return reason(beneath);
 }
 
 QString notEncrypted(const base::Failure& f) {
@@ -300,28 +384,28 @@ QString notEncrypted(const base::Failure& f) {
         return Words::tr("The message was not encrypted: enter the name of the file to create.");
     case Fault::OutputUnwritable:
         return Words::tr("The message was not encrypted: the file \"%1\" cannot be written (%2).")
-            .arg(f.subject, f.cause);
+            .arg(f.subject, because(f));
     case Fault::WriteFailed:
         if (f.subject.isEmpty()) {
             return Words::tr("The message was not encrypted: standard output could not be "
                              "written (%1).")
-                .arg(f.cause);
+                .arg(because(f));
         }
         return Words::tr("The message was not encrypted: the file \"%1\" could not be written "
                          "(%2).")
-            .arg(f.subject, f.cause);
+            .arg(f.subject, because(f));
     case Fault::ScratchFileUnusable:
         return Words::tr("The message was not encrypted: the working file \"%1\" could not be "
                          "used (%2).")
-            .arg(f.subject, f.cause);
+            .arg(f.subject, because(f));
     case Fault::ScratchFileBusy:
         return Words::tr("The message was not encrypted: another encryption is running and is "
                          "using the working file \"%1\". Try again when it has finished.")
             .arg(f.subject);
     case Fault::ScratchFolderUnusable:
-        return Words::tr("The message was not encrypted: %1. Nothing was written.").arg(f.cause);
+        return Words::tr("The message was not encrypted: %1. Nothing was written.").arg(because(f));
     case Fault::NoScratchFolder:
-        return Words::tr("The message was not encrypted: %1.").arg(f.cause);
+        return Words::tr("The message was not encrypted: %1.").arg(because(f));
     default:
         return Words::tr("The message was not encrypted: %1").arg(sentence(f));
     }
@@ -359,7 +443,7 @@ QString passText(const cipher::PassResult& result, cipher::Direction direction,
                    .arg(f.subject);
         break;
     case Fault::OutputUnwritable:
-        text = Words::tr("The file \"%1\" cannot be written: %2.").arg(f.subject, f.cause);
+        text = Words::tr("The file \"%1\" cannot be written: %2.").arg(f.subject, because(f));
         break;
     default:
         text = sentence(f);
@@ -401,6 +485,60 @@ QString memory(quint64 bytes) {
     if (bytes % 1024 == 0)
         return Words::tr("%1 KiB").arg(bytes >> 10);
     return Words::tr("%1 bytes").arg(bytes);
+}
+
+QString strengthLevel(const sealed::Strength& strength) {
+    using Level = sealed::Strength::Level;
+    switch (strength.level) {
+    case Level::VeryWeak:
+        return Words::tr("very weak");
+    case Level::Weak:
+        return Words::tr("weak");
+    case Level::Fair:
+        return Words::tr("fair");
+    case Level::Strong:
+        return Words::tr("strong");
+    case Level::VeryStrong:
+        break;
+    }
+    return Words::tr("very strong");
+}
+
+QString duration(double seconds) {
+    const sealed::Duration d = sealed::durationOf(seconds);
+    const bool one = d.count == 1;
+    using Unit = sealed::Duration::Unit;
+    switch (d.unit) {
+    case Unit::LessThanASecond:
+        return Words::tr("less than a second");
+    case Unit::Seconds:
+        return one ? Words::tr("about 1 second") : Words::tr("about %1 seconds").arg(d.count);
+    case Unit::Minutes:
+        return one ? Words::tr("about 1 minute") : Words::tr("about %1 minutes").arg(d.count);
+    case Unit::Hours:
+        return one ? Words::tr("about 1 hour") : Words::tr("about %1 hours").arg(d.count);
+    case Unit::Days:
+        return one ? Words::tr("about 1 day") : Words::tr("about %1 days").arg(d.count);
+    case Unit::Months:
+        return one ? Words::tr("about 1 month") : Words::tr("about %1 months").arg(d.count);
+    case Unit::Years:
+        return one ? Words::tr("about 1 year") : Words::tr("about %1 years").arg(d.count);
+    case Unit::Millennia:
+        return Words::tr("thousands of years");
+    case Unit::Eons:
+        break;
+    }
+    return Words::tr("over a million years");
+}
+
+QString strength(const sealed::Strength& rated) {
+    return capitalised(Words::tr("%1: %2 to guess").arg(strengthLevel(rated), duration(rated.seconds)));
+}
+
+QString strengthAssumption() {
+    return Words::tr("Estimated with zxcvbn, for an attacker who tries %L1 passwords a second, "
+                     "each costing Argon2id's 64 MiB and 3 passes.")
+        .arg(sealed::kGuessesPerSecond, 0, 'f', 0);
 }
 
 QString keyTextProblem(sealed::KeyTextProblem problem, const QString& given) {

@@ -8,6 +8,7 @@
 #include "base/Failure.h"
 #include "cipher/Files.h"
 #include "sealed/Identity.h"
+#include "sealed/Strength.h"
 
 #include <QString>
 
@@ -15,6 +16,12 @@ namespace words {
 
 // A failure said on its own, as a whole sentence.
 QString sentence(const base::Failure& failure);
+
+// Why a file or folder could not be used, as a clause ("it already exists",
+// "No space left on device"): an io call's error, or the reason beneath a
+// failure (base::within()).
+QString reason(const base::Failure& error);
+QString because(const base::Failure& failure);
 
 // Why a message was not encrypted: "The message was not encrypted: ...".
 QString notEncrypted(const base::Failure& failure);
@@ -41,6 +48,14 @@ QString waitingForWorkingFile();
 
 // An amount of memory: "64 MiB", "48 KiB", "1000 bytes".
 QString memory(quint64 bytes);
+
+// A password's rating: its level ("weak", "very strong"), the time to guess
+// it ("about 3 days", "thousands of years"), both together ("Weak: about 3
+// days to guess"), and what the estimate assumes (for a tooltip).
+QString strengthLevel(const sealed::Strength& strength);
+QString duration(double seconds);
+QString strength(const sealed::Strength& strength);
+QString strengthAssumption();
 
 // What is wrong with a recipient as it was given.
 QString keyTextProblem(sealed::KeyTextProblem problem, const QString& given);

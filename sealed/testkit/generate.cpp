@@ -32,9 +32,9 @@ struct Kit {
 
     void write(const QString& name, const QByteArray& bytes) {
         io::OutputFile out(folder.filePath(name));
-        QString error;
+        base::Failure error;
         if (!out.open(&error) || !out.write(bytes, &error) || !out.commit(&error)) {
-            std::fprintf(stderr, "tessera-testkit: %s: %s\n", qPrintable(name), qPrintable(error));
+            std::fprintf(stderr, "tessera-testkit: %s: %s\n", qPrintable(name), qPrintable(error.cause));
             ok = false;
         }
     }

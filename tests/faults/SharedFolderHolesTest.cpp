@@ -5,6 +5,7 @@
 
 #include "FaultFixture.h"
 #include "io/OutputFile.h"
+#include "words/Describe.h"
 
 #include <atomic>
 #include <functional>
@@ -208,16 +209,17 @@ TEST_F(SharedFolderHoles, LinksSocketsAndSecondNamesNeverTakeThePlaintext) {
                 deadline.cancel();
             });
             out.setCancel(&deadline);
-            QString error;
+            base::Failure error;
             const bool opened = out.open(&error);
             answered = true;
             timer.join();
             out.cancel();
-            EXPECT_EQ(opened, !c.clause) << error.toStdString();
-            EXPECT_EQ(early ? early->text : QString(), error);
+            EXPECT_EQ(opened, !c.clause) << words::reason(error).toStdString();
+            const QString earlyText = early ? words::reason(early->reason) : QString();
+            EXPECT_EQ(earlyText, opened ? QString() : words::reason(error));
             if (c.clause) {
-                EXPECT_TRUE(early && early->text.contains(c.clause))
-                    << (early ? early->text.toStdString() : "written");
+                EXPECT_TRUE(early && earlyText.contains(c.clause))
+                    << (early ? earlyText.toStdString() : "written");
                 EXPECT_EQ(early ? early->kind : io::OutputProblem::Kind::NoName,
                           c.clause == kSocket ? io::OutputProblem::Kind::Other
                                               : io::OutputProblem::Kind::Planted);

@@ -4,12 +4,12 @@
 // everything as it was.
 
 #include "WizardFixture.h"
-#include "words/Describe.h"
 
 #include "sealed/Header.h"
 #include "sealed/Message.h"
 #include "tests/support/Drops.h"
 #include "tests/support/Files.h"
+#include "words/Describe.h"
 
 #include <QFile>
 #include <QFileInfo>

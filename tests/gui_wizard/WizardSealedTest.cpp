@@ -11,6 +11,7 @@
 #include "tests/support/MessageFiles.h"
 #include "ui/common/PasswordMeter.h"
 #include "ui/common/WindowLook.h"
+#include "words/Describe.h"
 
 #include <QFile>
 #include <optional>
@@ -148,7 +149,7 @@ TEST_F(WizardSealedTest, AStraightPassShowsTheRatingAndQuestionsAVeryWeakPasswor
         EXPECT_EQ(meter->isVisible(), c.sealed);
         const auto rating = sealed::passwordStrength(c.password);
         if (c.sealed && rating) {
-            EXPECT_EQ(meter->text(), rating->describe());
+            EXPECT_EQ(meter->text(), words::strength(*rating));
         }
         if (c.answer)
             dialogs.answers.enqueue(*c.answer);
@@ -159,7 +160,7 @@ TEST_F(WizardSealedTest, AStraightPassShowsTheRatingAndQuestionsAVeryWeakPasswor
             EXPECT_EQ(dialogs.messages[0].buttons, platform::Buttons::YesNo);
             EXPECT_EQ(dialogs.messages[0].icon, platform::Icon::Question);
             EXPECT_TRUE(
-                dialogs.messages[0].text.contains(sealed::describeDuration(rating->seconds)));
+                dialogs.messages[0].text.contains(words::duration(rating->seconds)));
         }
         if (c.asked && !c.answer) {
             // Back to the password, the Sealed choice kept and its rating shown.

@@ -71,9 +71,9 @@ struct PipelineRun {
     struct Output final : io::Sink {
         PipelineRun& run;
         explicit Output(PipelineRun& r) : run(r) {}
-        bool write(const char* data, qint64 size, QString* error) override {
+        bool write(const char* data, qint64 size, base::Failure* error) override {
             if (run.failWriteAt >= 0 && run.output.size() + size > run.failWriteAt) {
-                *error = QStringLiteral("disk full");
+                *error = base::failure(base::Fault::SystemError, QStringLiteral("disk full"));
                 return false;
             }
             run.output.append(data, size);

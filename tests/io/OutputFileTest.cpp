@@ -5,6 +5,7 @@
 #include "io/OutputFile.h"
 #include "tests/support/Files.h"
 #include "tests/support/Waits.h"
+#include "words/Describe.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +30,7 @@ protected:
     QTemporaryDir dir;
     QString path = dir.filePath("out.bin");
 
-    bool writeWhole(OutputFile& out, const QByteArray& data, QString* error) {
+    bool writeWhole(OutputFile& out, const QByteArray& data, base::Failure* error) {
         return out.open(error) && out.write(data, error) && out.commit(error);
     }
 
@@ -58,8 +59,8 @@ private:
 TEST_F(Output, ReplacesOnlyOnCommitAndLeavesNothingBeside) {
     writeAll(path, "old content that is longer");
     OutputFile out(path);
-    QString error;
-    ASSERT_TRUE(out.open(&error)) << error.toStdString();
+    base::Failure error;
+    ASSERT_TRUE(out.open(&error)) << words::reason(error).toStdString();
     ASSERT_TRUE(out.write(QByteArray("new"), &error));
     EXPECT_EQ(readAll(path), "old content that is longer");
     ASSERT_TRUE(out.commit(&error));
@@ -71,12 +72,12 @@ TEST_F(Output, CancelOrDestructionWithoutCommitLeavesTheEarlierFile) {
     writeAll(path, "keep");
     {
         OutputFile out(path);
-        QString error;
+        base::Failure error;
         ASSERT_TRUE(out.open(&error));
         ASSERT_TRUE(out.write(QByteArray("partial"), &error));
     }
     OutputFile cancelled(path);
-    QString error;
+    base::Failure error;
     ASSERT_TRUE(cancelled.open(&error));
     ASSERT_TRUE(cancelled.write(QByteArray("partial"), &error));
     cancelled.cancel();
@@ -89,8 +90,8 @@ TEST_F(Output, ANewFileFollowsTheUmask) {
         Umask umask(mask);
         QFile::remove(path);
         OutputFile out(path);
-        QString error;
-        ASSERT_TRUE(writeWhole(out, "x", &error)) << error.toStdString();
+        base::Failure error;
+        ASSERT_TRUE(writeWhole(out, "x", &error)) << words::reason(error).toStdString();
         EXPECT_EQ(modeOf(path), 0666 & ~mask) << std::oct << mask;
     }
 }
@@ -101,8 +102,8 @@ TEST_F(Output, AReplacedFileKeepsItsModeWhateverTheUmask) {
         writeAll(path, "old");
         ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0);
         OutputFile out(path);
-        QString error;
-        ASSERT_TRUE(writeWhole(out, "new", &error)) << error.toStdString();
+        base::Failure error;
+        ASSERT_TRUE(writeWhole(out, "new", &error)) << words::reason(error).toStdString();
         EXPECT_EQ(modeOf(path), mode) << std::oct << mode;
     }
 }
@@ -113,8 +114,8 @@ TEST_F(Output, AReplacedFileKeepsItsOwnerWhereTheProcessMaySetIt) {
     writeAll(path, "theirs");
     ASSERT_EQ(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
     OutputFile out(path);
-    QString error;
-    ASSERT_TRUE(writeWhole(out, "still theirs", &error)) << error.toStdString();
+    base::Failure error;
+    ASSERT_TRUE(writeWhole(out, "still theirs", &error)) << words::reason(error).toStdString();
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
     EXPECT_EQ(st.st_uid, 65534u);
@@ -128,22 +129,22 @@ TEST_F(Output, WritesThroughASymbolicLinkEvenToAFileNotYetThere) {
     ASSERT_TRUE(QFile::link(real, link));
     for (const QByteArray& content : {QByteArray("first"), QByteArray("second")}) {
         OutputFile out(link);
-        QString error;
-        ASSERT_TRUE(writeWhole(out, content, &error)) << error.toStdString();
+        base::Failure error;
+        ASSERT_TRUE(writeWhole(out, content, &error)) << words::reason(error).toStdString();
         EXPECT_TRUE(QFileInfo(link).isSymLink());
         EXPECT_EQ(readAll(real), content);
     }
 }
 
 TEST_F(Output, ProblemsAreFoundBeforeAnythingIsOpened) {
-    EXPECT_EQ(io::outputProblem(QString()), QStringLiteral("no file name was given"));
-    EXPECT_EQ(io::outputProblem(dir.path()), QStringLiteral("it is a folder"));
-    EXPECT_TRUE(io::outputProblem(dir.filePath("none/out"))->contains("does not exist"));
+    EXPECT_EQ(words::reason(*io::outputProblem(QString())), QStringLiteral("no file name was given"));
+    EXPECT_EQ(words::reason(*io::outputProblem(dir.path())), QStringLiteral("it is a folder"));
+    EXPECT_TRUE(words::reason(*io::outputProblem(dir.filePath("none/out"))).contains("does not exist"));
     EXPECT_EQ(io::outputProblem(path), std::nullopt);
     OutputFile out(dir.path());
-    QString error;
+    base::Failure error;
     EXPECT_FALSE(out.open(&error));
-    EXPECT_EQ(error, QStringLiteral("it is a folder"));
+    EXPECT_EQ(words::reason(error), QStringLiteral("it is a folder"));
 }
 
 TEST_F(Output, ACancelDuringTheFinalSyncStillLeavesTheEarlierFile) {
@@ -151,7 +152,7 @@ TEST_F(Output, ACancelDuringTheFinalSyncStillLeavesTheEarlierFile) {
     base::CancelToken cancel;
     OutputFile out(path);
     out.setCancel(&cancel);
-    QString error;
+    base::Failure error;
     ASSERT_TRUE(out.open(&error));
     ASSERT_TRUE(out.write(QByteArray(1 << 20, 'n'), &error));
     // The cancel arrives once everything is written: while the data goes to disk.
@@ -171,7 +172,7 @@ TEST_F(Output, WaitingForAFifosReaderEndsOnCancel) {
         waitUntilBlocked();
         cancel.cancel();
     });
-    QString error;
+    base::Failure error;
     EXPECT_FALSE(out.open(&error)); // nobody ever reads
     canceller.join();
     EXPECT_TRUE(out.wasCancelled());
@@ -188,8 +189,8 @@ TEST_F(Output, AReaderThatStallsCannotHoldAWriteForEver) {
     base::CancelToken cancel;
     OutputFile out(path);
     out.setCancel(&cancel);
-    QString error;
-    ASSERT_TRUE(out.open(&error)) << error.toStdString();
+    base::Failure error;
+    ASSERT_TRUE(out.open(&error)) << words::reason(error).toStdString();
     std::thread canceller([&] {
         waitUntilBlocked();
         cancel.cancel();
@@ -209,12 +210,12 @@ TEST_F(Output, StandardOutputIsWrittenAsItIs) {
     ASSERT_GE(file, 0);
     ::dup2(file, STDOUT_FILENO);
     OutputFile out = OutputFile::standardOutput();
-    QString error;
+    base::Failure error;
     const bool written = writeWhole(out, "to standard output", &error);
     ::dup2(saved, STDOUT_FILENO);
     ::close(saved);
     ::close(file);
-    EXPECT_TRUE(written) << error.toStdString();
+    EXPECT_TRUE(written) << words::reason(error).toStdString();
     EXPECT_EQ(readAll(path), "to standard output");
 }
 
@@ -226,8 +227,8 @@ TEST_F(Output, ANewPrivateFileIsTheUsersAloneAndNeverReplacesAnything) {
         const Umask umask(mask);
         OutputFile out(path);
         out.setCreation(OutputFile::Creation::NewPrivate);
-        QString error;
-        ASSERT_TRUE(writeWhole(out, "secret", &error)) << error.toStdString();
+        base::Failure error;
+        ASSERT_TRUE(writeWhole(out, "secret", &error)) << words::reason(error).toStdString();
         EXPECT_EQ(modeOf(path), 0600u) << mask;
         EXPECT_EQ(readAll(path), "secret");
     }
@@ -238,9 +239,9 @@ TEST_F(Output, ANewPrivateFileIsTheUsersAloneAndNeverReplacesAnything) {
     for (const QString& taken : {path, link, fifo}) {
         OutputFile out(taken);
         out.setCreation(OutputFile::Creation::NewPrivate);
-        QString error;
+        base::Failure error;
         EXPECT_FALSE(out.open(&error)) << taken.toStdString();
-        EXPECT_EQ(error, QStringLiteral("it already exists"));
+        EXPECT_EQ(words::reason(error), QStringLiteral("it already exists"));
     }
     EXPECT_EQ(readAll(path), "secret");
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("nowhere")));
@@ -248,11 +249,11 @@ TEST_F(Output, ANewPrivateFileIsTheUsersAloneAndNeverReplacesAnything) {
     const QString late = dir.filePath("late");
     OutputFile out(late);
     out.setCreation(OutputFile::Creation::NewPrivate);
-    QString error;
+    base::Failure error;
     ASSERT_TRUE(out.open(&error) && out.write("new", &error));
     writeAll(late, "planted meanwhile");
     EXPECT_FALSE(out.commit(&error));
-    EXPECT_EQ(error, QStringLiteral("it already exists"));
+    EXPECT_EQ(words::reason(error), QStringLiteral("it already exists"));
     EXPECT_EQ(readAll(late), "planted meanwhile");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 4);
 }

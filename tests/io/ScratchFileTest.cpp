@@ -7,6 +7,7 @@
 #include "tests/cipher/RecordingHost.h"
 #include "cipher/Messages.h"
 #include "tests/support/Files.h"
+#include "words/Describe.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -128,8 +129,8 @@ TEST_F(Scratch, AFolderThatCannotBeMadeSaysSo) {
 
 TEST_F(Scratch, ASecondEncryptionWaitsForTheFirst) {
     auto first = std::make_unique<ScratchFile>(scratch);
-    QString problem;
-    ASSERT_TRUE(first->openFolder(&problem)) << problem.toStdString();
+    base::Failure problem;
+    ASSERT_TRUE(first->openFolder(&problem)) << words::reason(problem).toStdString();
     ASSERT_EQ(first->lock({}, &problem), ScratchFile::Lock::Taken);
 
     // Too short a wait: refused, nothing written.
@@ -162,7 +163,7 @@ TEST_F(Scratch, ALockFileLeftBehindBlocksNothing) {
 
 TEST_F(Scratch, ACancelWhileWaitingEndsWithNothingWritten) {
     ScratchFile first(scratch);
-    QString problem;
+    base::Failure problem;
     ASSERT_TRUE(first.openFolder(&problem));
     ASSERT_EQ(first.lock({}, &problem), ScratchFile::Lock::Taken);
     host.progress.onWaiting = [&] { host.progress.cancel(); };
@@ -212,7 +213,7 @@ private:
 
 TEST(ScratchLocation, FollowsTheXdgRules) {
     const CacheEnvironment saved;
-    QString problem;
+    base::Failure problem;
 
     qputenv("XDG_CACHE_HOME", "/tmp/tessera-test-cache");
     EXPECT_EQ(ScratchFile::defaultPath(), "/tmp/tessera-test-cache/tessera2/TempFile.enc");
@@ -227,7 +228,7 @@ TEST(ScratchLocation, FollowsTheXdgRules) {
         qunsetenv("XDG_CACHE_HOME");
         qputenv("HOME", home);
         EXPECT_EQ(ScratchFile::defaultPath(&problem), QString()) << home;
-        EXPECT_TRUE(problem.contains(QStringLiteral("HOME"))) << problem.toStdString();
+        EXPECT_TRUE(words::reason(problem).contains(QStringLiteral("HOME"))) << words::reason(problem).toStdString();
     }
     qunsetenv("HOME");
     EXPECT_EQ(ScratchFile::defaultPath(), QString());

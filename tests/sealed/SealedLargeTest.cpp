@@ -5,6 +5,7 @@
 // of the cache with zeros). Skipped unless TESSERA_SLOW_TESTS=1.
 
 #include "SealedTestSupport.h"
+
 #include "words/Describe.h"
 
 #include <algorithm>
@@ -83,7 +84,7 @@ private:
 class PipeSink final : public Sink {
 public:
     explicit PipeSink(Pipe& pipe) : m_pipe(pipe) {}
-    bool write(const char* data, qint64 size, QString*) override {
+    bool write(const char* data, qint64 size, base::Failure*) override {
         m_pipe.push(data, size);
         return true;
     }
@@ -105,7 +106,7 @@ private:
 // Notes where the plaintext holds anything but zeros.
 class MarkSink final : public Sink {
 public:
-    bool write(const char* data, qint64 size, QString*) override {
+    bool write(const char* data, qint64 size, base::Failure*) override {
         static const QByteArray zeros(kDefaultChunkSize, '\0');
         for (qint64 at = 0; at < size; at += zeros.size()) {
             const qint64 n = std::min<qint64>(zeros.size(), size - at);

@@ -1,6 +1,7 @@
 // Sealed messages: the text layout, what a reader tolerates and what it refuses.
 
 #include "SealedTestSupport.h"
+
 #include "words/Describe.h"
 
 #include <sodium.h>

@@ -1,6 +1,7 @@
 // The sealed engine: round trips, and every way a sealed file can be wrong.
 
 #include "SealedTestSupport.h"
+
 #include "words/Describe.h"
 
 #include <algorithm>

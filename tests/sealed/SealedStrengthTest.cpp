@@ -3,6 +3,8 @@
 
 #include "sealed/Strength.h"
 
+#include "words/Describe.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,11 +59,11 @@ TEST(SealedStrength, TimesAreGivenInPlainWords) {
         {1e30, "over a million years"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(describeDuration(c.seconds), QString::fromLatin1(c.words)) << c.seconds;
+        EXPECT_EQ(words::duration(c.seconds), QString::fromLatin1(c.words)) << c.seconds;
     Strength weak;
     weak.level = Level::Weak;
     weak.seconds = 3 * 86400;
-    EXPECT_EQ(weak.describe(), QStringLiteral("Weak: about 3 days to guess"));
+    EXPECT_EQ(words::strength(weak), QStringLiteral("Weak: about 3 days to guess"));
 }
 
 } // namespace

@@ -87,9 +87,9 @@ private:
 class RecordingSink final : public Sink {
 public:
     explicit RecordingSink(qint64 failAt = -1) : m_failAt(failAt) {}
-    bool write(const char* data, qint64 size, QString* error) override {
+    bool write(const char* data, qint64 size, base::Failure* error) override {
         if (m_failAt >= 0 && bytes.size() + size > m_failAt) {
-            *error = QStringLiteral("No space left on device");
+            *error = base::failure(base::Fault::SystemError, QStringLiteral("No space left on device"));
             return false;
         }
         bytes.append(data, size);

@@ -1,6 +1,7 @@
 #include "ui/common/PasswordMeter.h"
 
 #include "ui/common/WindowLook.h"
+#include "words/Describe.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -23,7 +24,7 @@ constexpr int kWordsLeft = kSteps * (kStepWidth + kStepGap) + 4;
 
 PasswordMeter::PasswordMeter(QWidget* parent) : QWidget(parent), m_words(new QLabel(this)) {
     setAccessibleName(tr("Password strength"));
-    setToolTip(sealed::strengthAssumption());
+    setToolTip(words::strengthAssumption());
     setAutoFillBackground(true);
     m_words->setObjectName(QStringLiteral("lblStrength"));
     m_words->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -64,7 +65,7 @@ std::optional<cipher::Strength> PasswordMeter::strength() const {
 
 QString PasswordMeter::text() const {
     const std::optional<cipher::Strength> shown = strength();
-    return shown ? shown->describe() : QString();
+    return shown ? words::strength(*shown) : QString();
 }
 
 void PasswordMeter::refresh() {

@@ -285,11 +285,11 @@ bool frmKeys::writeFile(const QString& path, const QByteArray& content, bool sec
     io::OutputFile out(path);
     if (secret)
         out.setCreation(io::OutputFile::Creation::NewPrivate);
-    QString error;
+    base::Failure error;
     if (out.open(&error) && out.write(content, &error) && out.commit(&error))
         return true;
     out.cancel();
-    tell(tr("%1 could not be written: %2.").arg(shown(path), error));
+    tell(tr("%1 could not be written: %2.").arg(shown(path), words::reason(error)));
     return false;
 }
 

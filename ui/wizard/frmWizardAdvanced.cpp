@@ -5,6 +5,7 @@
 #include "ui/common/PasswordMeter.h"
 #include "ui/common/SealTarget.h"
 #include "ui_frmWizardAdvanced.h"
+#include "words/Describe.h"
 
 #include <QLabel>
 
@@ -123,7 +124,7 @@ bool frmWizardAdvanced::keepsWeakPassword() {
         tr("A sealed message is only as strong as its password, and this one is very weak: it "
            "could be guessed in %1.\n\nSeal the message with it anyway? No goes back to the "
            "password page.")
-            .arg(sealed::describeDuration(strength->seconds));
+            .arg(words::duration(strength->seconds));
     if (platform::messageBox(this, text, base::kAppTitle, platform::Icon::Question,
                              platform::Buttons::YesNo) != platform::Answer::Yes)
         return false;
