@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up this machine, builds Tessera2 and runs the whole test suite through
-# ctest: the tests of the ordinary build; a build without the desktop program
-# (TESSERA_BUILD_GUI=OFF) and its tests; the core's and the command line's
-# tests built with ThreadSanitizer; the suite built with AddressSanitizer and
+# ctest: the tests of the ordinary build; the core's and the command line's
+# tests in a build without the desktop program and without libcrypto, under
+# ThreadSanitizer; the suite built with AddressSanitizer and
 # UndefinedBehaviorSanitizer; then the fuzzers for a bounded time.
 # TESSERA_QUICK=1 runs the first stage only. Extra arguments go to ctest.
 set -euo pipefail
@@ -10,7 +10,6 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 ASAN_DIR="${ASAN_DIR:-$ROOT/build-asan}"
 TSAN_DIR="${TSAN_DIR:-$ROOT/build-tsan}"
-NOGUI_DIR="${NOGUI_DIR:-$ROOT/build-nogui}"
 "$ROOT/scripts/setup.sh"
 
 # Headless windows, and the web engine as root.
@@ -36,18 +35,14 @@ if [ "${TESSERA_QUICK:-}" = "1" ]; then exit 0; fi
 
 # The core, tessera-cli and their tests need Qt Core only: a tree configured
 # without the desktop program never looks for the rest of Qt. It is built
-# without libcrypto too, so that libsodium's side of every primitive is tested.
-echo "== Without the desktop program and without libcrypto"
-BUILD_DIR="$NOGUI_DIR" "$ROOT/scripts/setup.sh" -DTESSERA_BUILD_GUI=OFF -DTESSERA_WITH_LIBCRYPTO=OFF
-ctest --test-dir "$NOGUI_DIR" --output-on-failure --timeout 600 -j2 "$@"
-
-# Both cores at work in the chunk pipeline and the windows' jobs: the core and
-# tessera-cli (which the fault tests run) under ThreadSanitizer. A test
-# process that starts tessera-cli forks while other threads run; the child
+# without libcrypto too, so that libsodium's side of every primitive is tested,
+# and under ThreadSanitizer, for both cores at work in the chunk pipeline. A
+# test process that starts tessera-cli forks while other threads run; the child
 # only execs, which ThreadSanitizer must be told to allow.
-echo "== The core and tessera-cli under ThreadSanitizer"
+echo "== Without the desktop program and without libcrypto, under ThreadSanitizer"
 BUILD_DIR="$TSAN_DIR" BUILD_TYPE=RelWithDebInfo "$ROOT/scripts/setup.sh" \
-  -DTESSERA_SANITIZE_THREAD=ON -DTESSERA_BUILD_GUI=OFF -DTESSERA_BUILD_BENCH=OFF
+  -DTESSERA_SANITIZE_THREAD=ON -DTESSERA_BUILD_GUI=OFF -DTESSERA_WITH_LIBCRYPTO=OFF \
+  -DTESSERA_BUILD_BENCH=OFF
 TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:die_after_fork=0" \
   ctest --test-dir "$TSAN_DIR" --output-on-failure --timeout 900 -j2 "$@"
 
@@ -60,5 +55,5 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir "$ASAN_DIR" --output-on-failure --timeout 900 -j2 -LE "no-sanitize" "$@"
 
 echo "== Fuzzers"
-# The fuzzers' own sanitizer options; 40 s for each target keeps the run bounded.
-env -u ASAN_OPTIONS FUZZ_SECONDS="${FUZZ_SECONDS:-40}" "$ROOT/scripts/fuzz.sh"
+# The fuzzers' own sanitizer options; 30 s for each target keeps the run bounded.
+env -u ASAN_OPTIONS FUZZ_SECONDS="${FUZZ_SECONDS:-30}" "$ROOT/scripts/fuzz.sh"
